@@ -1,0 +1,50 @@
+# Front door: `make run` and `make test` set everything up on a fresh Debian 12.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps build run test bench sanitize fuzz screenshot clean
+
+all: build
+
+deps:
+	@scripts/abhaengigkeiten.sh basis
+
+$(BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	$(BUILD)/bin/tempara
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+bench:
+	@scripts/abhaengigkeiten.sh basis bench
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DTEMPARA_BENCH=ON $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j$(JOBS)
+	scripts/benchmarks.sh $(BUILD)
+
+# The numeric core with AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTEMPARA_NUR_KERN=ON -DTEMPARA_SANITIZE=ON -DTEMPARA_BENCH=OFF
+	cmake --build build-asan -j$(JOBS)
+	cd build-asan && ctest --output-on-failure -j$(JOBS)
+
+# Short libFuzzer runs of the number and line parsers (FUZZ_SECONDS each).
+FUZZ_SECONDS ?= 20
+fuzz:
+	@scripts/abhaengigkeiten.sh basis fuzz
+	CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTEMPARA_NUR_KERN=ON -DTEMPARA_FUZZ=ON -DBUILD_TESTING=OFF -DTEMPARA_BENCH=OFF
+	cmake --build build-fuzz -j$(JOBS)
+	scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
+
+screenshot: build
+	@scripts/abhaengigkeiten.sh bild
+	scripts/bildschirmfoto.sh $(BUILD) doc/hauptfenster.png
+
+clean:
+	rm -rf $(BUILD) build-asan build-fuzz

@@ -1,0 +1,22 @@
+#include "programm.h"
+
+#include "pmv.h"
+
+namespace programm {
+
+::Raumklima Raumklima;  // all zero until the main window sets the defaults
+::PmvEingabe PmvEingabe;
+::PmvErgebnis PmvErgebnis;
+bool TsGleichTi = true;
+
+void PmvEingabeAufbereiten()
+{
+    PmvEingabe = PmvEingabeAus(Raumklima, TsGleichTi);
+}
+
+bool PmvBerechnen()
+{
+    return ::PmvBerechnen(PmvEingabe, PmvErgebnis);
+}
+
+}  // namespace programm

@@ -1,0 +1,22 @@
+// The program-wide records of one run and the no-argument operations over them.
+// Windows write fields, call, and read results; the work is done by the pure functions of pmv.h.
+#pragma once
+
+#include "raumklima.h"
+
+namespace programm {
+
+extern ::Raumklima Raumklima;
+extern ::PmvEingabe PmvEingabe;
+extern ::PmvErgebnis PmvErgebnis;
+
+// Mirrors the main window's switch "Ts = Ti": while set, tr follows ta.
+extern bool TsGleichTi;
+
+// Raumklima (and the switch) -> PmvEingabe.
+void PmvEingabeAufbereiten();
+
+// PmvEingabe -> PmvErgebnis. False after a floating-point error; the results are then undefined.
+[[nodiscard]] bool PmvBerechnen();
+
+}  // namespace programm

@@ -1,0 +1,233 @@
+#include "zahlen.h"
+
+#include <QLocale>
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr double kZehnerpotenz[] = {1.0, 10.0, 100.0, 1000.0, 10000.0, 100000.0, 1e6, 1e7};
+
+bool istZiffer(char c) { return c >= '0' && c <= '9'; }
+
+// Reads the number grammar of Zahlwert from `text`, skipping the characters for which
+// `ueberspringen` holds, into `puffer` as a plain C-locale number. Returns false if no
+// digit was read.
+template <typename Text, typename Zeichen>
+bool sammleZahl(const Text& text, std::string& puffer, Zeichen zeichenAn, bool (*ueberspringen)(char))
+{
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    auto naechstes = [&]() -> char {
+        while (i < n && ueberspringen(zeichenAn(text, i)))
+            ++i;
+        return i < n ? zeichenAn(text, i) : '\0';
+    };
+
+    char c = naechstes();
+    if (c == '+' || c == '-') {
+        puffer += c;
+        ++i;
+        c = naechstes();
+    }
+    bool ziffern = false;
+    while (istZiffer(c)) {
+        puffer += c;
+        ziffern = true;
+        ++i;
+        c = naechstes();
+    }
+    if (c == '.') {
+        ++i;
+        std::size_t nachPunkt = puffer.size();
+        puffer += '.';
+        c = naechstes();
+        while (istZiffer(c)) {
+            puffer += c;
+            ziffern = true;
+            ++i;
+            c = naechstes();
+        }
+        if (puffer.size() == nachPunkt + 1)
+            puffer.pop_back();  // a point without digits is not part of the number
+    }
+    if (!ziffern)
+        return false;
+    if (c == 'E' || c == 'e' || c == 'D' || c == 'd') {
+        const std::size_t merkeI = i, merkeLaenge = puffer.size();
+        ++i;
+        puffer += 'e';
+        c = naechstes();
+        if (c == '+' || c == '-') {
+            puffer += c;
+            ++i;
+            c = naechstes();
+        }
+        bool exponent = false;
+        while (istZiffer(c)) {
+            puffer += c;
+            exponent = true;
+            ++i;
+            c = naechstes();
+        }
+        if (!exponent) {
+            i = merkeI;
+            puffer.resize(merkeLaenge);
+        }
+    }
+    return true;
+}
+
+double wertVon(const std::string& puffer)
+{
+    double wert = 0.0;
+    const char* anfang = puffer.data();
+    if (*anfang == '+')
+        ++anfang;
+    const auto [ende, fehler] = std::from_chars(anfang, puffer.data() + puffer.size(), wert);
+    if (fehler == std::errc::result_out_of_range) {
+        // from_chars leaves the value alone; a huge exponent is an overflow, a tiny one zero.
+        const bool klein = puffer.find("e-") != std::string::npos;
+        const bool negativ = puffer[0] == '-';
+        wert = klein ? 0.0 : HUGE_VAL;
+        if (negativ)
+            wert = -wert;
+    }
+    return wert;
+}
+
+bool leerzeichenTabZeilenvorschub(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool nie(char) { return false; }
+
+char alsAscii(QChar c) { return c.unicode() < 128 ? char(c.unicode()) : '\x7f'; }
+
+}  // namespace
+
+QChar dezimaltrenner()
+{
+    const QString punkt = QLocale().decimalPoint();
+    return punkt.isEmpty() ? QChar(u'.') : punkt.front();
+}
+
+std::size_t formatiereZahl(char* ziel, double wert, int stellen, char trenner)
+{
+    if (stellen < 0)
+        stellen = 0;
+    if (stellen > 7)
+        stellen = 7;
+    if (!std::isfinite(wert)) {
+        const char* text = std::isnan(wert) ? "NaN" : (wert > 0 ? "Inf" : "-Inf");
+        std::strcpy(ziel, text);
+        return std::strlen(text);
+    }
+    // printf-style fixed output rounds an exact binary tie to even; the display rounds it
+    // away from zero, so nudge such ties to the next value out.
+    const double skaliert = wert * kZehnerpotenz[stellen];
+    if (std::fabs(skaliert) < 1e15 && std::fma(wert, kZehnerpotenz[stellen], -skaliert) == 0.0) {
+        const double betrag = std::fabs(skaliert);
+        if (betrag - std::floor(betrag) == 0.5)
+            wert = std::copysign(std::floor(betrag) + 1.0, wert) / kZehnerpotenz[stellen];
+    }
+    auto [ende, fehler] = std::to_chars(ziel, ziel + kZahlPuffer - 1, wert, std::chars_format::fixed, stellen);
+    std::size_t laenge = std::size_t(ende - ziel);
+    if (ziel[0] == '-') {
+        bool nurNullen = true;
+        for (std::size_t i = 1; i < laenge && nurNullen; ++i)
+            nurNullen = ziel[i] == '0' || ziel[i] == '.';
+        if (nurNullen) {
+            std::memmove(ziel, ziel + 1, laenge - 1);
+            --laenge;
+        }
+    }
+    if (stellen > 0)
+        ziel[laenge - std::size_t(stellen) - 1] = trenner;
+    ziel[laenge] = '\0';
+    return laenge;
+}
+
+QString formatiereZahl(double wert, int stellen, QChar trenner)
+{
+    char puffer[kZahlPuffer];
+    const std::size_t laenge = formatiereZahl(puffer, wert, stellen, '.');
+    QString text = QString::fromLatin1(puffer, qsizetype(laenge));
+    if (stellen > 0 && trenner != u'.')
+        text.replace(u'.', trenner);
+    return text;
+}
+
+QString formatiereZahl(double wert, int stellen)
+{
+    return formatiereZahl(wert, stellen, dezimaltrenner());
+}
+
+double Zahlwert(std::string_view text)
+{
+    thread_local std::string puffer;
+    puffer.clear();
+    auto zeichenAn = [](std::string_view t, std::size_t i) { return t[i]; };
+    if (!sammleZahl(text, puffer, zeichenAn, leerzeichenTabZeilenvorschub))
+        return 0.0;
+    return wertVon(puffer);
+}
+
+double Zahlwert(QStringView text)
+{
+    thread_local std::string puffer;
+    puffer.clear();
+    auto zeichenAn = [](QStringView t, std::size_t i) { return alsAscii(t[qsizetype(i)]); };
+    if (!sammleZahl(text, puffer, zeichenAn, leerzeichenTabZeilenvorschub))
+        return 0.0;
+    return wertVon(puffer);
+}
+
+double leseFuehrendeZahl(QStringView text)
+{
+    qsizetype anfang = 0;
+    while (anfang < text.size() && text[anfang] == u' ')
+        ++anfang;
+    // The first comma counts as the decimal separator, as a point would.
+    QString kopie = text.mid(anfang).toString();
+    const qsizetype komma = kopie.indexOf(u',');
+    const qsizetype punkt = kopie.indexOf(u'.');
+    if (komma >= 0 && (punkt < 0 || komma < punkt))
+        kopie[komma] = u'.';
+    std::string puffer;
+    auto zeichenAn = [](const QString& t, std::size_t i) { return alsAscii(t[qsizetype(i)]); };
+    if (!sammleZahl(kopie, puffer, zeichenAn, nie))
+        return 0.0;
+    return wertVon(puffer);
+}
+
+std::optional<double> leseZahl(QStringView text)
+{
+    QString kopie = text.trimmed().toString();
+    if (kopie.count(u',') + kopie.count(u'.') > 1)
+        return std::nullopt;
+    kopie.replace(u',', u'.');
+    const QByteArray latin = kopie.toLatin1();
+    const char* anfang = latin.constData();
+    const char* ende = anfang + latin.size();
+    if (anfang != ende && *anfang == '+')
+        ++anfang;
+    double wert = 0.0;
+    const auto [rest, fehler] = std::from_chars(anfang, ende, wert);
+    if (anfang == ende || fehler != std::errc() || rest != ende)
+        return std::nullopt;
+    return wert;
+}
+
+std::size_t kuerzesterText(char* ziel, float wert)
+{
+    const auto [ende, fehler] = std::to_chars(ziel, ziel + 31, wert);
+    *ende = '\0';
+    return std::size_t(ende - ziel);
+}
+
+QString kuerzesterText(float wert)
+{
+    char puffer[32];
+    return QString::fromLatin1(puffer, qsizetype(kuerzesterText(puffer, wert)));
+}

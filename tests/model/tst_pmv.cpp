@@ -1,0 +1,211 @@
+// The heat-balance model against its worked examples, its invariants and its extremes.
+#include "pmv.h"
+#include "programm.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+Q_DECLARE_METATYPE(Raumklima)
+
+namespace {
+
+// PMV is shown with two decimals and PPD with one: the worked examples are pinned to those,
+// so a tolerance of half the last shown digit is what a user could notice.
+void vergleiche(double ist, double soll, double toleranz, const char* was)
+{
+    QVERIFY2(std::fabs(ist - soll) <= toleranz,
+             qPrintable(QStringLiteral("%1: %2, erwartet %3 ± %4").arg(QLatin1String(was)).arg(ist).arg(soll).arg(toleranz)));
+}
+
+Raumklima klima(float ti, float ts, float v, int phi, int m, int w, float vrel, float icl)
+{
+    return Raumklima{ti, ts, v, int16_t(phi), int16_t(m), int16_t(w), vrel, icl};
+}
+
+PmvErgebnis rechne(const Raumklima& k, bool tsGleichTi = false)
+{
+    PmvErgebnis r;
+    if (!PmvBerechnen(PmvEingabeAus(k, tsGleichTi), r))
+        qFatal("unerwarteter Gleitkommafehler");
+    return r;
+}
+
+}  // namespace
+
+class TestPmv : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void beispiele_data()
+    {
+        QTest::addColumn<Raumklima>("k");
+        QTest::addColumn<double>("pmv");
+        QTest::addColumn<double>("ppd");
+        QTest::newRow("Vorgabewerte") << klima(20, 20, 0, 60, 70, 0, 0, 1) << -0.26 << 6.7;
+        QTest::newRow("22 °C mit 0,20 m/s") << klima(22, 22, 0.2f, 50, 70, 0, 0, 1) << -0.08 << 5.1;
+        QTest::newRow("eigene Bewegung 1 m/s") << klima(22, 22, 0, 50, 70, 0, 1, 1) << -0.52 << 11.5;
+        QTest::newRow("unbekleidet, geklippt") << klima(20, 20, 0, 60, 70, 0, 0, 0) << -3.0 << 98.1;
+        QTest::newRow("heiß, geklippt") << klima(50, 50, 0, 60, 400, 0, 0, 4) << 3.0 << 98.1;
+    }
+    void beispiele()
+    {
+        QFETCH(Raumklima, k);
+        QFETCH(double, pmv);
+        QFETCH(double, ppd);
+        const PmvErgebnis r = rechne(k);
+        vergleiche(r.PMV, pmv, 0.005, "PMV");
+        vergleiche(r.PPD, ppd, 0.05, "PPD");
+    }
+
+    void zwischenwerteDerVorgabe()
+    {
+        const PmvEingabe e = PmvEingabeAus(standardRaumklima(), true);
+        QCOMPARE(e.fcl, 1.149975f);
+        PmvErgebnis r;
+        QVERIFY(PmvBerechnen(e, r));
+        vergleiche(r.psat, 2342, 1, "psat");
+        vergleiche(r.pa, 1405, 1, "pa");
+        vergleiche(r.tcl, 25.76, 0.005, "tcl");
+        vergleiche(r.hc, 3.69, 0.005, "hc (freie Konvektion)");
+        QCOMPARE(r.durchlaeufe, 3);
+    }
+
+    void erzwungeneKonvektion()
+    {
+        vergleiche(rechne(klima(22, 22, 0.2f, 50, 70, 0, 0, 1)).hc, 5.41, 0.005, "hc");
+        // the activity's own speed adds to the air speed: var = 1, hc = 12.1·√1
+        QCOMPARE(rechne(klima(22, 22, 0, 50, 70, 0, 1, 1)).hc, 12.1f);
+        // the sum is taken before the absolute value
+        QCOMPARE(PmvEingabeAus(klima(20, 20, 0.5f, 50, 70, 0, -1.5f, 1), false).var, 1.0f);
+    }
+
+    void ohneKleidung()
+    {
+        const PmvErgebnis r = rechne(klima(20, 20, 0, 60, 70, 0, 0, 0));
+        QCOMPARE(PmvEingabeAus(klima(20, 20, 0, 60, 70, 0, 0, 0), false).fcl, 1.0f);
+        vergleiche(r.tcl, 35.7 - 0.028 * 70, 1e-5, "tcl = Hauttemperatur");
+        QCOMPARE(r.durchlaeufe, 2);
+    }
+
+    void flaechenfaktorZweige_data()
+    {
+        QTest::addColumn<float>("icl");
+        QTest::addColumn<double>("fcl");
+        QTest::newRow("0,50 clo: erster Zweig") << 0.5f << 1.099975;
+        QTest::newRow("0,55 clo: zweiter Zweig") << 0.55f << 1.105;
+        QTest::newRow("1,00 clo") << 1.0f << 1.149975;
+    }
+    void flaechenfaktorZweige()
+    {
+        QFETCH(float, icl);
+        QFETCH(double, fcl);
+        vergleiche(Kleidungsflaechenfaktor(icl), fcl, 5e-4, "fcl");
+    }
+
+    void mechanischeLeistungVoll()
+    {
+        // W = 100 % leaves nothing of M for the skin term: tcl starts from 35.7 − tcl.
+        const PmvErgebnis voll = rechne(klima(20, 20, 0, 60, 70, 100, 0, 0));
+        vergleiche(voll.tcl, 35.7, 1e-5, "tcl");
+    }
+
+    void strahlungstemperaturFolgtSchalter()
+    {
+        const Raumklima k = klima(20, 30, 0, 60, 70, 0, 0, 1);
+        QCOMPARE(PmvEingabeAus(k, true).tr, 20.0f);
+        QCOMPARE(PmvEingabeAus(k, false).tr, 30.0f);
+        QVERIFY(rechne(k, false).PMV > rechne(k, true).PMV);
+    }
+
+    void invarianten()
+    {
+        // Over the scroll grid: PMV within ±3, PPD within 5..98.1, PMV rising with Ti.
+        for (int icl = 0; icl <= 80; icl += 8)
+            for (int m = 8; m <= 80; m += 12)
+                for (int v = 0; v <= 200; v += 50) {
+                    float vorher = -4;
+                    for (int ti = -100; ti <= 250; ti += 25) {
+                        const PmvErgebnis r = rechne(klima(ti / 5.0f, 20, v / 20.0f, 60, 5 * m, 0, 0, icl * 0.05f));
+                        QVERIFY(r.PMV >= -3 && r.PMV <= 3);
+                        QVERIFY(r.PPD >= 5 && r.PPD <= 98.105f);
+                        QVERIFY2(r.PMV >= vorher, "PMV fällt mit steigender Lufttemperatur");
+                        QVERIFY2(r.durchlaeufe <= 5, "Iteration braucht mehr als fünf Durchläufe");
+                        vorher = r.PMV;
+                    }
+                }
+    }
+
+    void ppdSymmetrischUndGeschlossen()
+    {
+        // the closed form: 5.0 at 0, 11.0 at ±0.5, 28.6 at ±1, 76.1 at ±2, 98.1 at ±3
+        const PmvEingabe basis = PmvEingabeAus(standardRaumklima(), true);
+        for (double pmv : {0.0, 0.5, 1.0, 2.0, 3.0}) {
+            const double ppd = 100 - 95 * std::exp(-pmv * pmv / (4.1 - 0.6 * pmv));
+            const double erwartet[] = {5.0, 11.0, 28.6, 76.1, 98.1};
+            const int i = pmv == 0 ? 0 : pmv == 0.5 ? 1 : int(pmv) + 1;
+            vergleiche(ppd, erwartet[i], 0.05, "PPD-Formel");
+        }
+        // PPD depends on |PMV| only: two cases on either side give the same PPD
+        PmvErgebnis kalt, warm;
+        PmvEingabe e = basis;
+        e.ta = e.tr = 19.0f;
+        QVERIFY(PmvBerechnen(e, kalt));
+        e.ta = e.tr = 31.0f;
+        QVERIFY(PmvBerechnen(e, warm));
+        QVERIFY(kalt.PMV < 0 && warm.PMV > 0);
+    }
+
+    void genauDreiBleibt()
+    {
+        // the clipping keeps exactly ±3 and replaces only what lies beyond
+        PmvErgebnis r;
+        PmvEingabe e = PmvEingabeAus(klima(50, 50, 0, 60, 400, 0, 0, 4), false);
+        QVERIFY(PmvBerechnen(e, r));
+        QCOMPARE(r.PMV, 3.0f);
+        QCOMPARE(r.PPD, float(100 - 95 * std::exp(-9.0 / 2.3)));
+    }
+
+    void durchlaufgrenze()
+    {
+        // Negative clothing from a hand-made data file can keep Newton from converging:
+        // the loop ends after 70 passes and the last value stands.
+        PmvEingabe e = PmvEingabeAus(standardRaumklima(), true);
+        e.Icl = -8.0f;
+        e.fcl = Kleidungsflaechenfaktor(e.Icl);
+        PmvErgebnis r;
+        (void)PmvBerechnen(e, r);
+        QVERIFY(r.durchlaeufe >= 1 && r.durchlaeufe <= 70);
+    }
+
+    void gleitkommafehler_data()
+    {
+        QTest::addColumn<Raumklima>("k");
+        QTest::newRow("Nenner der Magnus-Formel") << klima(-234.175f, -234.175f, 0, 60, 70, 0, 0, 1);
+        QTest::newRow("Überlauf der Temperatur") << klima(1e30f, 20, 0, 60, 70, 0, 0, 1);
+        QTest::newRow("unendliche Geschwindigkeit") << klima(20, 20, std::numeric_limits<float>::infinity(), 60, 70, 0, 0, 1);
+        QTest::newRow("NaN") << klima(std::numeric_limits<float>::quiet_NaN(), 20, 0, 60, 70, 0, 0, 1);
+    }
+    void gleitkommafehler()
+    {
+        QFETCH(Raumklima, k);
+        PmvErgebnis r;
+        QVERIFY(!PmvBerechnen(PmvEingabeAus(k, false), r));
+    }
+
+    void programmweiteSatze()
+    {
+        programm::Raumklima = standardRaumklima();
+        programm::TsGleichTi = false;
+        programm::Raumklima.Ts = 30.0f;
+        programm::PmvEingabeAufbereiten();
+        QCOMPARE(programm::PmvEingabe.tr, 30.0f);
+        QVERIFY(programm::PmvBerechnen());
+        QCOMPARE(programm::PmvErgebnis.PMV, rechne(programm::Raumklima).PMV);
+    }
+};
+
+
+QTEST_GUILESS_MAIN(TestPmv)
+#include "tst_pmv.moc"

@@ -1,0 +1,122 @@
+// Number texts as the user sees them and numbers as the program reads them.
+#include "zahlen.h"
+
+#include <QLocale>
+#include <QTest>
+
+#include <cmath>
+
+class TestZahlen : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void muster_data()
+    {
+        QTest::addColumn<double>("wert");
+        QTest::addColumn<int>("stellen");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("0.00 PMV") << double(-0.264f) << 2 << QStringLiteral("-0,26");
+        QTest::newRow("0.0 PPD") << double(6.7f) << 1 << QStringLiteral("6,7");
+        QTest::newRow("0 Feuchte") << 60.0 << 0 << QStringLiteral("60");
+        QTest::newRow("0.00 Schritt") << double(float(1 * 0.05)) << 2 << QStringLiteral("0,05");
+        QTest::newRow("0.0 negativ") << -20.0 << 1 << QStringLiteral("-20,0");
+        QTest::newRow("Hälfte weg von null") << 0.125 << 2 << QStringLiteral("0,13");
+        QTest::newRow("negative Hälfte") << -2.5 << 0 << QStringLiteral("-3");
+        QTest::newRow("gerundete Null ohne Vorzeichen") << -0.001 << 2 << QStringLiteral("0,00");
+        QTest::newRow("große Zahl ohne Gruppierung") << 12345.678 << 1 << QStringLiteral("12345,7");
+    }
+    void muster()
+    {
+        QFETCH(double, wert);
+        QFETCH(int, stellen);
+        QFETCH(QString, text);
+        QCOMPARE(formatiereZahl(wert, stellen, u','), text);
+    }
+
+    void gebietsschema()
+    {
+        // The separator follows the user's locale; the tests pin German and English.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(dezimaltrenner(), QChar(u','));
+        QCOMPARE(formatiereZahl(20.0, 1), QStringLiteral("20,0"));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(dezimaltrenner(), QChar(u'.'));
+        QCOMPARE(formatiereZahl(1234.5, 2), QStringLiteral("1234.50"));
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    }
+
+    void zahlwert_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("wert");
+        QTest::newRow("ganz") << QStringLiteral("45") << 45.0;
+        QTest::newRow("Punkt") << QStringLiteral("20.5") << 20.5;
+        QTest::newRow("Vorzeichen") << QStringLiteral("-3.25") << -3.25;
+        QTest::newRow("Plus") << QStringLiteral("+7") << 7.0;
+        QTest::newRow("nur Nachkommastellen") << QStringLiteral(".5") << 0.5;
+        QTest::newRow("E-Exponent") << QStringLiteral("1.5E2") << 150.0;
+        QTest::newRow("D-Exponent") << QStringLiteral("25D-1") << 2.5;
+        QTest::newRow("Exponent ohne Ziffern") << QStringLiteral("3E") << 3.0;
+        QTest::newRow("Leerraum überall") << QStringLiteral(" 1 2\t3\n.5") << 123.5;
+        QTest::newRow("Komma beendet") << QStringLiteral("5,7") << 5.0;
+        QTest::newRow("kein Zahlanfang") << QStringLiteral("abc") << 0.0;
+        QTest::newRow("leer") << QString() << 0.0;
+        QTest::newRow("nur Vorzeichen") << QStringLiteral("-") << 0.0;
+        QTest::newRow("Rest ignoriert") << QStringLiteral("12abc") << 12.0;
+        QTest::newRow("Wagenrücklauf beendet") << QStringLiteral("1\r2") << 1.0;
+    }
+    void zahlwert()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, wert);
+        QCOMPARE(Zahlwert(QStringView(text)), wert);
+        QCOMPARE(Zahlwert(std::string_view(text.toStdString())), wert);
+    }
+
+    void zahlwertUeberlauf()
+    {
+        QVERIFY(std::isinf(Zahlwert(std::string_view("1E400"))));
+        QCOMPARE(Zahlwert(std::string_view("1E-400")), 0.0);
+        QCOMPARE(Zahlwert(std::string_view(std::string(5000, '9') + "E-4990")), 1e10);
+    }
+
+    void fuehrendeZahl_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("wert");
+        QTest::newRow("Komma") << QStringLiteral("0,5") << 0.5;
+        QTest::newRow("Punkt") << QStringLiteral("0.5") << 0.5;
+        QTest::newRow("führende Leerzeichen") << QStringLiteral("  -15") << -15.0;
+        QTest::newRow("Text") << QStringLiteral("abc") << 0.0;
+        QTest::newRow("Zahl mit Rest") << QStringLiteral("60 Grad") << 60.0;
+    }
+    void fuehrendeZahl()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, wert);
+        QCOMPARE(leseFuehrendeZahl(text), wert);
+    }
+
+    void ganzeZahl()
+    {
+        QCOMPARE(leseZahl(u"-5"), std::optional<double>(-5.0));
+        QCOMPARE(leseZahl(u" 0,25 "), std::optional<double>(0.25));
+        QCOMPARE(leseZahl(u"1.5e1"), std::optional<double>(15.0));
+        QVERIFY(!leseZahl(u"1,2,3"));
+        QVERIFY(!leseZahl(u"12x"));
+        QVERIFY(!leseZahl(u""));
+    }
+
+    void kuerzesterTextLiestZurueck()
+    {
+        for (float f : {-0.2634f, 6.7f, 98.1f, 5.0f, 1e-7f, 3.0f}) {
+            const QString text = kuerzesterText(f);
+            QVERIFY(!text.contains(u','));
+            QCOMPARE(text.toFloat(), f);
+        }
+        QCOMPARE(kuerzesterText(5.0f), QStringLiteral("5"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestZahlen)
+#include "tst_zahlen.moc"
