@@ -1,0 +1,87 @@
+#include "skriptdienste.h"
+
+template <typename T>
+std::optional<T> SkriptDienste::naechste(const QString& art)
+{
+    if (m_antworten.empty()) {
+        m_fehler << QStringLiteral("keine Antwort vorbereitet für %1").arg(art);
+        return std::nullopt;
+    }
+    Antwort antwort = m_antworten.front();
+    m_antworten.pop_front();
+    if (const T* wert = std::get_if<T>(&antwort))
+        return *wert;
+    m_fehler << QStringLiteral("falsche Art der Antwort für %1").arg(art);
+    return std::nullopt;
+}
+
+QStringList SkriptDienste::meldungen() const
+{
+    QStringList texte;
+    for (const Aufruf& a : aufrufe)
+        if (a.art == u"meldung" || a.art == u"frage")
+            texte << a.text;
+    return texte;
+}
+
+QStringList SkriptDienste::offeneFehler() const
+{
+    QStringList fehler = m_fehler;
+    if (!m_antworten.empty())
+        fehler << QStringLiteral("%1 vorbereitete Antwort(en) nicht abgefragt").arg(m_antworten.size());
+    return fehler;
+}
+
+void SkriptDienste::zuruecksetzen()
+{
+    aufrufe.clear();
+    gedruckt.clear();
+    m_antworten.clear();
+    m_fehler.clear();
+}
+
+void SkriptDienste::meldung(QWidget*, Symbol symbol, const QString& titel, const QString& text)
+{
+    aufrufe << Aufruf{QStringLiteral("meldung"), symbol, titel, text, {}, true};
+}
+
+bool SkriptDienste::frage(QWidget*, Symbol symbol, const QString& titel, const QString& text, bool vorgabeJa)
+{
+    aufrufe << Aufruf{QStringLiteral("frage"), symbol, titel, text, {}, vorgabeJa};
+    return naechste<bool>(QStringLiteral("frage: ") + text).value_or(false);
+}
+
+std::optional<QString> SkriptDienste::dateiOeffnen(QWidget*, const Dateidialog& dialog)
+{
+    aufrufe << Aufruf{QStringLiteral("oeffnen"), Symbol::Keins, dialog.titel, {}, dialog, true};
+    return naechste<std::optional<QString>>(QStringLiteral("Datei öffnen")).value_or(std::nullopt);
+}
+
+std::optional<QString> SkriptDienste::dateiSpeichern(QWidget*, const Dateidialog& dialog)
+{
+    aufrufe << Aufruf{QStringLiteral("speichern"), Symbol::Keins, dialog.titel, {}, dialog, true};
+    return naechste<std::optional<QString>>(QStringLiteral("Datei speichern")).value_or(std::nullopt);
+}
+
+bool SkriptDienste::druckerEinrichten(QWidget*)
+{
+    aufrufe << Aufruf{QStringLiteral("drucker"), Symbol::Keins, {}, {}, {}, true};
+    return naechste<Druckerantwort>(QStringLiteral("Drucker einrichten")).value_or(Druckerantwort{false}).vorhanden;
+}
+
+bool SkriptDienste::bildDrucken(const QImage& bild, QPointF linksObenMm, QSizeF groesseMm)
+{
+    aufrufe << Aufruf{QStringLiteral("drucken"), Symbol::Keins, {},
+                      QStringLiteral("%1,%2 %3x%4").arg(linksObenMm.x()).arg(linksObenMm.y())
+                          .arg(groesseMm.width()).arg(groesseMm.height()), {}, true};
+    const bool vorhanden = naechste<Druckerantwort>(QStringLiteral("drucken")).value_or(Druckerantwort{false}).vorhanden;
+    if (vorhanden)
+        gedruckt << bild;
+    return vorhanden;
+}
+
+void SkriptDienste::hilfeZeigen(QWidget*, const QString& hilfedatei, int befehl, const QString& stichwort)
+{
+    aufrufe << Aufruf{QStringLiteral("hilfe"), Symbol::Keins, hilfedatei,
+                      QStringLiteral("%1 %2").arg(befehl).arg(stichwort), {}, true};
+}

@@ -1,0 +1,63 @@
+// Scripted platform answers for window tests: each question, dialog or print takes the next
+// queued answer and every call is logged. A call that finds no answer, or answers left over,
+// make `offeneFehler()` non-empty; tests check it in cleanup().
+#pragma once
+
+#include "dienste.h"
+
+#include <QImage>
+#include <QList>
+#include <QStringList>
+
+#include <deque>
+#include <optional>
+#include <variant>
+
+class SkriptDienste : public Dienste {
+public:
+    struct Aufruf {
+        QString art;  // "meldung", "frage", "oeffnen", "speichern", "drucker", "drucken", "hilfe"
+        Symbol symbol = Symbol::Keins;
+        QString titel;
+        QString text;
+        Dateidialog dialog;
+        bool vorgabeJa = true;
+    };
+
+    // Answers, taken in order.
+    void ja() { m_antworten.emplace_back(true); }
+    void nein() { m_antworten.emplace_back(false); }
+    void datei(const QString& pfad) { m_antworten.emplace_back(std::optional<QString>(pfad)); }
+    void abbrechen() { m_antworten.emplace_back(std::optional<QString>()); }
+    // The printer: true for a working one, false for none or a fault.
+    void drucker(bool vorhanden) { m_antworten.emplace_back(Druckerantwort{vorhanden}); }
+
+    QList<Aufruf> aufrufe;
+    QList<QImage> gedruckt;
+
+    // Texts of the message boxes (meldung and frage), in order.
+    QStringList meldungen() const;
+    // Errors of the script (missing or unused answers); empty when all went as scripted.
+    QStringList offeneFehler() const;
+    void zuruecksetzen();
+
+    void meldung(QWidget*, Symbol symbol, const QString& titel, const QString& text) override;
+    bool frage(QWidget*, Symbol symbol, const QString& titel, const QString& text, bool vorgabeJa) override;
+    std::optional<QString> dateiOeffnen(QWidget*, const Dateidialog& dialog) override;
+    std::optional<QString> dateiSpeichern(QWidget*, const Dateidialog& dialog) override;
+    bool druckerEinrichten(QWidget*) override;
+    bool bildDrucken(const QImage& bild, QPointF linksObenMm, QSizeF groesseMm) override;
+    void hilfeZeigen(QWidget*, const QString& hilfedatei, int befehl, const QString& stichwort) override;
+
+private:
+    struct Druckerantwort {
+        bool vorhanden;
+    };
+    using Antwort = std::variant<bool, std::optional<QString>, Druckerantwort>;
+
+    template <typename T>
+    std::optional<T> naechste(const QString& art);
+
+    std::deque<Antwort> m_antworten;
+    QStringList m_fehler;
+};
