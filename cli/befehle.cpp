@@ -1,0 +1,20 @@
+#include "befehle.h"
+
+namespace {
+std::vector<Befehl>& verzeichnis()
+{
+    static std::vector<Befehl> befehle;  // filled before main by static registration
+    return befehle;
+}
+}  // namespace
+
+bool registriereBefehl(const Befehl& befehl)
+{
+    verzeichnis().push_back(befehl);
+    return true;
+}
+
+const std::vector<Befehl>& alleBefehle()
+{
+    return verzeichnis();
+}
