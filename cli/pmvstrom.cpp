@@ -16,7 +16,7 @@ bool trenner(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 // A field with a comma or a point as the decimal separator, read to the nearest float32.
 bool leseWert(std::string_view feld, float& wert, double& genau)
 {
-    char puffer[128];
+    char puffer[128] = {};
     if (feld.empty() || feld.size() >= sizeof puffer)
         return false;
     std::size_t n = 0;
