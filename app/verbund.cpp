@@ -1,15 +1,16 @@
 #include "verbund.h"
 
 #include "hpt.h"
+#include "kataloge.h"
 
 // Each subsystem's window library provides one function that shows its window modally;
 // they are joined here so that the main window's library depends on none of them.
 void verbindeFenster(hpt& hauptfenster)
 {
     hpt::Fensteroeffner oeffner;
-    // oeffner.aktivitaet = …;        catalogues/
-    // oeffner.bekleidungsliste = …;  catalogues/
-    // oeffner.bekleidung = …;        catalogues/
+    oeffner.aktivitaet = zeigeAktivitaet;
+    oeffner.bekleidungsliste = zeigeBekleidungsliste;
+    oeffner.bekleidung = zeigeBekleidung;
     // oeffner.grafik = …;            diagram/
     // oeffner.datei = …;             batch/
     hauptfenster.setzeFensteroeffner(std::move(oeffner));
