@@ -24,11 +24,12 @@ QMessageBox::Icon symbolFuer(Symbol symbol)
     return QMessageBox::NoIcon;
 }
 
-// Dialog texts use CR LF like the rest of the program; a message box wants LF.
+// Dialog texts use CR LF like the rest of the program (a few a bare CR); a message box wants LF.
 QString zeilen(const QString& text)
 {
     QString t = text;
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(u'\r', u'\n');
     return t;
 }
 

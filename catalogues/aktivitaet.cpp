@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Geometry in twips.
-constexpr int kZeileOben = 1320;
+constexpr int kZeileOben = 1440;
 constexpr int kZeilenabstand = 300;
 constexpr int kZeilenhoehe = 270;
 
@@ -40,15 +40,15 @@ struct Kopf {
     Qt::Alignment ausrichtung;
 };
 const std::array<Kopf, 8> kKoepfe{{
-    {u"Körperliche Tätigkeit", QRect(600, 240, 3120, 780), Qt::AlignLeft | Qt::AlignBottom},
-    {u"Energieumsatz", QRect(3840, 240, 1860, 540), Qt::AlignHCenter | Qt::AlignBottom},
-    {u"in W/m²", QRect(3840, 810, 900, 270), Qt::AlignCenter},
-    {u"in met", QRect(4800, 810, 900, 270), Qt::AlignCenter},
-    {u"Wirksame mechanische Leistung", QRect(5820, 240, 1560, 540), Qt::AlignHCenter | Qt::AlignBottom},
-    {u"in %", QRect(5820, 810, 1560, 270), Qt::AlignCenter},
-    {u"Relative Geschwindig- keit in ruhender Luft", QRect(7500, 120, 1620, 660),
+    {u"Körperliche Tätigkeit", QRect(600, 120, 3120, 1200), Qt::AlignLeft | Qt::AlignBottom},
+    {u"Energieumsatz", QRect(3840, 120, 1860, 900), Qt::AlignHCenter | Qt::AlignBottom},
+    {u"in W/m²", QRect(3840, 1050, 900, 270), Qt::AlignCenter},
+    {u"in met", QRect(4800, 1050, 900, 270), Qt::AlignCenter},
+    {u"Wirksame mechanische Leistung", QRect(5820, 120, 1560, 900), Qt::AlignHCenter | Qt::AlignBottom},
+    {u"in %", QRect(5820, 1050, 1560, 270), Qt::AlignCenter},
+    {u"Relative Geschwindig- keit in ruhender Luft", QRect(7500, 120, 1620, 900),
      Qt::AlignHCenter | Qt::AlignBottom},
-    {u"in m/s", QRect(7500, 810, 1620, 270), Qt::AlignCenter},
+    {u"in m/s", QRect(7500, 1050, 1620, 270), Qt::AlignCenter},
 }};
 
 QStringList zellen(const Aktivitaetszeile& z)
@@ -63,21 +63,21 @@ Aktivitaet::Aktivitaet(hpt& hauptfenster) : Katalogfenster(hauptfenster)
 {
     setObjectName(u"Aktivität"_s);
     setWindowTitle(u"Energieumsätze verschiedener körperlicher Tätigkeiten"_s);
-    setFixedSize(twipsGroesse(9480, 8340));
+    setFixedSize(twipsGroesse(9480, 8460));
 
     ui.Frame1 = new QFrame(this);
     ui.Frame1->setObjectName(u"Frame1"_s);
     ui.Frame1->setFrameShape(QFrame::StyledPanel);
-    setzeTwips(ui.Frame1, QRect(120, 120, 9240, 7380));
+    setzeTwips(ui.Frame1, QRect(120, 120, 9240, 7500));
     baueKoepfe();
     baueZeilen();
 
     ui.Command1 = new QPushButton(u"Wert übernehmen"_s, this);
     ui.Command1->setObjectName(u"Command1"_s);
-    setzeTwips(ui.Command1, QRect(120, 7680, 2040, 450));
+    setzeTwips(ui.Command1, QRect(120, 7800, 2040, 450));
     ui.Command3 = new QPushButton(u"Abbruch"_s, this);
     ui.Command3->setObjectName(u"Command3"_s);
-    setzeTwips(ui.Command3, QRect(7320, 7680, 2040, 450));
+    setzeTwips(ui.Command3, QRect(7320, 7800, 2040, 450));
     connect(ui.Command1, &QPushButton::clicked, this, &Aktivitaet::Command1_Click);
     connect(ui.Command3, &QPushButton::clicked, this, &Aktivitaet::hide);
     aktualisiereUebernahme();

@@ -18,13 +18,13 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Geometry in twips, within a frame.
-constexpr int kRahmenBreite = 5700;
+constexpr int kRahmenBreite = 6000;
 constexpr int kBoxLinks = 120;
 constexpr int kTextLinks = 480;
-constexpr int kTextBreite = 3300;
-constexpr int kCloLinks = 3840;
+constexpr int kTextBreite = 3600;
+constexpr int kCloLinks = 4140;
 constexpr int kCloBreite = 780;
-constexpr int kWLinks = 4680;
+constexpr int kWLinks = 4980;
 constexpr int kWBreite = 900;
 constexpr int kZeilenOben = 1080;
 constexpr int kZeilenluecke = 120;
