@@ -1,0 +1,395 @@
+// The garment estimator as the user drives it: dressing either figure garment by garment,
+// the remarks and questions with their answers, the totals at the expedition thresholds,
+// the pointer panel, the take-over into the main window, reset, and hiding versus closing.
+#include "bekleidung.h"
+#include "bekleidungshaelfte.h"
+#include "figurbilder.h"
+#include "katalogdaten.h"
+#include "katalogtest.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kExpedition = u"Jetzt sind Sie gut gerüstet für eine Nordpolexpedition!"_s;
+
+void klickeZeile(QListWidget* liste, int zeile)
+{
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      liste->visualItemRect(liste->item(zeile)).center());
+}
+
+QList<int> gewaehlt(const QListWidget* liste)
+{
+    QList<int> zeilen;
+    for (int i = 0; i < liste->count(); ++i)
+        if (liste->item(i)->isSelected())
+            zeilen << i;
+    return zeilen;
+}
+
+QList<int> sichtbareEbenen(const Bekleidungshaelfte& haelfte)
+{
+    QList<int> ebenen;
+    for (std::size_t i = 0; i < haelfte.bilder.size(); ++i)
+        if (!haelfte.bilder[i]->isHidden())
+            ebenen << int(i);
+    return ebenen;
+}
+
+QList<int> ebenenVon(const Bekleidungshaelfte& haelfte, const QList<int>& zeilen)
+{
+    QList<int> ebenen;
+    for (int z : zeilen)
+        ebenen << haelfte.daten().tabelle[std::size_t(z)].Ebene;
+    std::sort(ebenen.begin(), ebenen.end());
+    return ebenen;
+}
+
+void zeigerUeber(QWidget* ziel, QPoint punkt)
+{
+    QMouseEvent bewegung(QEvent::MouseMove, punkt, ziel->mapToGlobal(punkt), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+    QApplication::sendEvent(ziel, &bewegung);
+}
+
+}  // namespace
+
+class TestBekleidung : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<SkriptDienste> dienste;
+    std::unique_ptr<hpt> haupt;
+    std::unique_ptr<Bekleidung> fenster;
+
+    Bekleidungshaelfte& haelfte(bool frau) { return frau ? fenster->frau() : fenster->mann(); }
+
+    // Clicks the rows in order; the questions on the way are answered by `antworten`.
+    void ziehAn(bool frau, const QList<int>& zeilen)
+    {
+        for (int z : zeilen)
+            klickeZeile(haelfte(frau).liste, z);
+    }
+    QList<int> alleAusser(bool frau, int fehlend)
+    {
+        QList<int> zeilen;
+        for (int i = 0; i < haelfte(frau).liste->count(); ++i)
+            if (i != fehlend)
+                zeilen << i;
+        return zeilen;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        dienste = std::make_unique<SkriptDienste>();
+        haupt = std::make_unique<hpt>(*dienste);
+        verbindeFenster(*haupt);
+        haupt->Neuberechnung();
+        fenster = std::make_unique<Bekleidung>(*haupt);
+        fenster->show();
+    }
+    void cleanup()
+    {
+        QVERIFY2(dienste->offeneFehler().isEmpty(), qPrintable(dienste->offeneFehler().join(u'\n')));
+        fenster.reset();
+        haupt.reset();
+    }
+
+    void ersteOeffnung()
+    {
+        QCOMPARE(fenster->windowTitle(), u"Abschätzung des Isolationswerts von Bekleidungskombinationen"_s);
+        auto* list1 = finde<QListWidget>(fenster.get(), u"List1"_s);
+        auto* list2 = finde<QListWidget>(fenster.get(), u"List2"_s);
+        QCOMPARE(list1->count(), kKleidungMann);
+        QCOMPARE(list2->count(), kKleidungFrau);
+        QCOMPARE(list1->item(1)->text(), u"ärmelloses Unterhemd"_s);
+        QCOMPARE(list2->item(0)->text(), u"Slip und Büstenhalter"_s);
+        QVERIFY(gewaehlt(list1).isEmpty() && gewaehlt(list2).isEmpty());
+        QCOMPARE(finde<QLabel>(fenster.get(), u"Label_clo_Mann"_s)->text(), u"0,00"_s);
+        QCOMPARE(finde<QLabel>(fenster.get(), u"Label_clo_Frau"_s)->text(), u"0,00"_s);
+        QVERIFY(sichtbareEbenen(fenster->mann()).isEmpty());
+        QVERIFY(sichtbareEbenen(fenster->frau()).isEmpty());
+        QVERIFY(finde<QLabel>(fenster.get(), u"Mann_"_s)->isVisible());
+        QVERIFY(finde<QLabel>(fenster.get(), u"Frau_"_s)->isVisible());
+        for (const char16_t* name : {u"Kleidungsstueck_Mann_Name", u"Kleidungsstueck_Mann_Clo",
+                                     u"Kleidungsstueck_Frau_Name", u"Kleidungsstueck_Frau_Clo"})
+            QVERIFY(finde<QLabel>(fenster.get(), QString::fromUtf16(name))->isHidden());
+        // Mirrored halves: the man's list left of his picture, the woman's right of hers.
+        QVERIFY(list1->x() < finde<QWidget>(fenster.get(), u"Frame1"_s)->x());
+        QVERIFY(list2->x() > finde<QWidget>(fenster.get(), u"Frame3"_s)->x());
+        QVERIFY(dienste->aufrufe.isEmpty());
+    }
+
+    // Every garment has a picture that loads, in the figure's size, transparent around the
+    // garment; the base figures are opaque.
+    void bilder_data()
+    {
+        QTest::addColumn<bool>("frau");
+        QTest::addColumn<int>("zeile");
+        for (int i = 0; i < kKleidungMann; ++i)
+            QTest::addRow("Mann %s", qPrintable(KleidungMann()[std::size_t(i)].Name)) << false << i;
+        for (int i = 0; i < kKleidungFrau; ++i)
+            QTest::addRow("Frau %s", qPrintable(KleidungFrau()[std::size_t(i)].Name)) << true << i;
+    }
+    void bilder()
+    {
+        QFETCH(bool, frau);
+        QFETCH(int, zeile);
+        const Figur figur = frau ? Figur::Frau : Figur::Mann;
+        const int ebene = haelfte(frau).daten().tabelle[std::size_t(zeile)].Ebene;
+        const QImage bild = svgBild(ebenenPfad(figur, ebene), kFigurGroesse).toImage();
+        QCOMPARE(bild.size(), kFigurGroesse);
+        int gemalt = 0, durchsichtig = 0;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x)
+                ++(qAlpha(bild.pixel(x, y)) > 0 ? gemalt : durchsichtig);
+        QVERIFY2(gemalt > 40, "das Kleidungsstück fehlt im Bild");
+        QVERIFY2(durchsichtig > bild.width() * bild.height() / 3, "das Bild ist nicht durchsichtig");
+        // The window shows exactly this picture as the garment's layer.
+        QVERIFY(!haelfte(frau).bilder[std::size_t(ebene)]->pixmap().isNull());
+    }
+    void grundbilder()
+    {
+        for (Figur figur : {Figur::Mann, Figur::Frau}) {
+            const QImage bild = svgBild(grundbildPfad(figur), kFigurGroesse).toImage();
+            QCOMPARE(bild.size(), kFigurGroesse);
+            for (int y = 0; y < bild.height(); y += 3)
+                for (int x = 0; x < bild.width(); x += 3)
+                    QCOMPARE(qAlpha(bild.pixel(x, y)), 255);
+            QVERIFY(!svgBild(symbolPfad(figur), kSymbolGroesse).isNull());
+        }
+    }
+
+    void anziehen()
+    {
+        ziehAn(false, {0, 14});
+        QCOMPARE(fenster->mann().summe->text(), u"0,28"_s);
+        QCOMPARE(sichtbareEbenen(fenster->mann()), (QList<int>{0, 13}));
+        klickeZeile(fenster->mann().liste, 0);  // a second click takes it off again
+        QCOMPARE(fenster->mann().summe->text(), u"0,25"_s);
+        QCOMPARE(sichtbareEbenen(fenster->mann()), QList<int>{13});
+        QVERIFY(sichtbareEbenen(fenster->frau()).isEmpty());
+    }
+
+    void schwellen_data()
+    {
+        QTest::addColumn<bool>("frau");
+        QTest::addColumn<int>("fehlend");
+        QTest::addColumn<int>("jaAntworten");
+        QTest::addColumn<QString>("summe");
+        QTest::addColumn<bool>("expedition");
+        // Dressing in list order asks the man up to four questions (pyjamas, trousers, boots
+        // over shoes, jacket over pyjama) and the woman four (trousers, skirt over trousers
+        // twice, boots over shoes).
+        QTest::newRow("Mann komplett 5,03") << false << -1 << 4 << u"5,03"_s << true;
+        QTest::newRow("Mann ohne kurze Socken 5,01") << false << 5 << 4 << u"5,01"_s << true;
+        QTest::newRow("Mann ohne Schuhe 5,01") << false << 15 << 3 << u"5,01"_s << true;
+        QTest::newRow("Mann ohne Slip 5,00") << false << 0 << 4 << u"5,00"_s << false;
+        QTest::newRow("Frau komplett 4,66") << true << -1 << 4 << u"4,66"_s << true;
+        QTest::newRow("Frau ohne Socken 4,64") << true << 5 << 4 << u"4,64"_s << false;
+        QTest::newRow("Frau ohne Handschuhe 4,61") << true << 20 << 4 << u"4,61"_s << false;
+    }
+    void schwellen()
+    {
+        QFETCH(bool, frau);
+        QFETCH(int, fehlend);
+        QFETCH(int, jaAntworten);
+        QFETCH(QString, summe);
+        QFETCH(bool, expedition);
+        for (int i = 0; i < jaAntworten; ++i)
+            dienste->ja();
+        ziehAn(frau, alleAusser(frau, fehlend));
+        QCOMPARE(haelfte(frau).summe->text(), summe);
+        QCOMPARE(dienste->meldungen().contains(kExpedition), expedition);
+        if (expedition) {
+            const SkriptDienste::Aufruf& letzter = dienste->aufrufe.last();
+            QCOMPARE(letzter.text, kExpedition);
+            QCOMPARE(letzter.art, u"meldung"_s);
+            QCOMPARE(letzter.titel, u"Hinweis"_s);
+            QVERIFY(letzter.symbol == Symbol::Warnung);
+        }
+    }
+
+    // A rule's question through the window: the list, the figure and the total follow the answer.
+    void fragen_data()
+    {
+        QTest::addColumn<bool>("frau");
+        QTest::addColumn<QList<int>>("vorher");
+        QTest::addColumn<int>("klick");
+        QTest::addColumn<bool>("antwort");
+        QTest::addColumn<QString>("frage");
+        QTest::addColumn<QList<int>>("danach");
+        QTest::addColumn<QString>("summe");
+        const QString pyjamas = u"Zwei Pyjamas übereinander? Sind Sie sicher?"_s;
+        const QString shorts = u"Shorts und ein langer Mantel - Ist das ein neuer Modetrend?"_s;
+        const QString stiefel = u"Möchten Sie wirklich über die Schuhe noch Stiefel anziehen?"_s;
+        const QString rock = u"Sie haben bereits eine Hose angezogen und wollen noch einen Rock darüber anziehen?"_s;
+        QTest::newRow("Mann Pyjamas Ja") << false << QList<int>{2} << 3 << true << pyjamas << QList<int>{2, 3} << u"0,99"_s;
+        QTest::newRow("Mann Pyjamas Nein") << false << QList<int>{2} << 3 << false << pyjamas << QList<int>{2} << u"0,42"_s;
+        QTest::newRow("Mann Shorts Ja") << false << QList<int>{21} << 10 << true << shorts << QList<int>{10, 21} << u"0,66"_s;
+        QTest::newRow("Mann Shorts Nein") << false << QList<int>{21} << 10 << false << shorts << QList<int>{10, 21} << u"0,66"_s;
+        QTest::newRow("Frau Stiefel Ja") << true << QList<int>{18} << 19 << true << stiefel << QList<int>{18, 19} << u"0,12"_s;
+        QTest::newRow("Frau Stiefel Nein") << true << QList<int>{18} << 19 << false << stiefel << QList<int>{18} << u"0,02"_s;
+        QTest::newRow("Frau Rock Ja") << true << QList<int>{11} << 12 << true << rock << QList<int>{11, 12} << u"0,40"_s;
+        QTest::newRow("Frau Rock Nein") << true << QList<int>{11} << 12 << false << rock << QList<int>{11} << u"0,25"_s;
+    }
+    void fragen()
+    {
+        QFETCH(bool, frau);
+        QFETCH(QList<int>, vorher);
+        QFETCH(int, klick);
+        QFETCH(bool, antwort);
+        QFETCH(QString, frage);
+        QFETCH(QList<int>, danach);
+        QFETCH(QString, summe);
+        ziehAn(frau, vorher);
+        QVERIFY(dienste->aufrufe.isEmpty());
+        antwort ? dienste->ja() : dienste->nein();
+        klickeZeile(haelfte(frau).liste, klick);
+
+        QCOMPARE(dienste->aufrufe.size(), 1);
+        QCOMPARE(dienste->aufrufe[0].art, u"frage"_s);
+        QCOMPARE(dienste->aufrufe[0].titel, u"Hinweis"_s);
+        QVERIFY(dienste->aufrufe[0].symbol == Symbol::Frage);
+        QCOMPARE(dienste->aufrufe[0].text, frage);
+        QCOMPARE(gewaehlt(haelfte(frau).liste), danach);
+        QCOMPARE(sichtbareEbenen(haelfte(frau)), ebenenVon(haelfte(frau), danach));
+        QCOMPARE(haelfte(frau).summe->text(), summe);
+    }
+
+    void bemerkungen()
+    {
+        klickeZeile(fenster->mann().liste, 16);
+        klickeZeile(fenster->mann().liste, 15);  // shoes clicked after the boots: a remark only
+        QCOMPARE(dienste->aufrufe.size(), 1);
+        QCOMPARE(dienste->aufrufe[0].art, u"meldung"_s);
+        QVERIFY(dienste->aufrufe[0].text.startsWith(u"Wenn Sie in den Stiefeln noch Schuhe anziehen möchten, achten Sie\rbitte"_s));
+        ziehAn(true, {21, 22});
+        QCOMPARE(dienste->meldungen().last(),
+                 u"Achtung: Eine lange Jacke und ein Mantel können ggf. die Bewegungsfreiheit stark einschränken."_s);
+        QCOMPARE(gewaehlt(fenster->frau().liste), (QList<int>{21, 22}));
+        // The woman's coat is drawn over her long jacket.
+        QVERIFY(fenster->frau().bilder[21]->isVisible() && fenster->frau().bilder[20]->isVisible());
+    }
+
+    void uebernehmen_data()
+    {
+        QTest::addColumn<bool>("frau");
+        QTest::addColumn<QList<int>>("zeilen");
+        QTest::addColumn<int>("jaAntworten");
+        QTest::addColumn<float>("icl");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("liste");
+        QTest::newRow("Mann Slip, T-Shirt, Hose") << false << QList<int>{0, 7, 14} << 0 << 0.37f << 7 << u"0,37 clo"_s
+                                                  << u"Slip, T-Shirt, normale Hose"_s;
+        QTest::newRow("Mann nichts") << false << QList<int>{} << 0 << 0.0f << 0 << u"0,00 clo"_s << QString();
+        QTest::newRow("Frau Kleid und Schuhe") << true << QList<int>{18, 14} << 0 << 0.22f << 4 << u"0,22 clo"_s
+                                               << u"Sommerkleid, kurze Ärmel, Schuhe, dünn besohlt"_s;
+        QList<int> alle;
+        for (int i = 0; i < kKleidungMann; ++i)
+            alle << i;
+        QTest::newRow("Mann alles: über dem Ende") << false << alle << 4 << 5.03f << 80 << u"5,03 clo"_s << QString();
+    }
+    void uebernehmen()
+    {
+        QFETCH(bool, frau);
+        QFETCH(QList<int>, zeilen);
+        QFETCH(int, jaAntworten);
+        QFETCH(float, icl);
+        QFETCH(int, position);
+        QFETCH(QString, label);
+        QFETCH(QString, liste);
+        for (int i = 0; i < jaAntworten; ++i)
+            dienste->ja();
+        ziehAn(frau, zeilen);
+        ziehAn(!frau, {0});  // the other half's selection does not count
+        klicke(haelfte(frau).uebernehmen);
+
+        TEMPARA_NAHE(programm::Raumklima.Icl, icl, 1e-6);
+        QCOMPARE(haupt->ui.Kleidung_Scroll->value(), position);
+        QCOMPARE(haupt->ui.eingabe_txt5->text(), label);
+        if (!liste.isNull() || zeilen.isEmpty())
+            QCOMPARE(haupt->ui.Kleidung_Liste->text(), liste);
+        TEMPARA_NAHE(programm::PmvErgebnis.PMV, erwartetesPmv(), 1e-6);
+        QVERIFY(fenster->isHidden());
+    }
+
+    void resetEinerHaelfte()
+    {
+        dienste->ja();
+        ziehAn(false, {2, 3, 7});
+        ziehAn(true, {0, 14});
+        dienste->zuruecksetzen();
+        klicke(fenster->mann().reset);
+        QVERIFY(dienste->aufrufe.isEmpty());  // no rule speaks while everything comes off
+        QVERIFY(gewaehlt(fenster->mann().liste).isEmpty());
+        QCOMPARE(fenster->mann().summe->text(), u"0,00"_s);
+        QVERIFY(sichtbareEbenen(fenster->mann()).isEmpty());
+        QCOMPARE(gewaehlt(fenster->frau().liste), (QList<int>{0, 14}));
+        QCOMPARE(fenster->frau().summe->text(), u"0,23"_s);
+        QCOMPARE(sichtbareEbenen(fenster->frau()), (QList<int>{0, 13}));
+    }
+
+    void zeigerpanel()
+    {
+        Bekleidungshaelfte& mann = fenster->mann();
+        Bekleidungshaelfte& frau = fenster->frau();
+        const int zeile = mann.liste->sizeHintForRow(0);
+        zeigerUeber(mann.liste->viewport(), QPoint(20, zeile / 2));
+        QVERIFY(mann.zeigerName->isVisible() && mann.zeigerClo->isVisible());
+        QCOMPARE(mann.zeigerName->text(), u"Slip:"_s);
+        QCOMPARE(mann.zeigerClo->text(), u"0,03 clo"_s);
+
+        zeigerUeber(frau.liste->viewport(), QPoint(20, zeile * 17 + 1));
+        QVERIFY(mann.zeigerName->isHidden() && mann.zeigerClo->isHidden());
+        QCOMPARE(frau.zeigerName->text(), u"dicker Pullover:"_s);
+        QCOMPARE(frau.zeigerClo->text(), u"0,35 clo"_s);
+
+        zeigerUeber(mann.liste->viewport(), QPoint(20, zeile * kKleidungMann + 2));  // beyond the last row
+        QVERIFY(mann.zeigerName->isHidden() && frau.zeigerName->isHidden());
+
+        zeigerUeber(frau.liste->viewport(), QPoint(20, 2));
+        QVERIFY(frau.zeigerName->isVisible());
+        zeigerUeber(mann.bildrahmen, QPoint(5, 5));
+        QVERIFY(frau.zeigerName->isHidden() && frau.zeigerClo->isHidden());
+    }
+
+    // Through the main window's button: the hourglass while open, hiding keeps the selection,
+    // closing starts afresh.
+    void oeffnenUeberHauptfenster()
+    {
+        fenster.reset();
+        QPushButton* knopf = haupt->ui.Command1;
+        oeffneUeber<Bekleidung>(knopf, *haupt, [&](Bekleidung& b) {
+            QCOMPARE(knopf->cursor().shape(), Qt::WaitCursor);
+            klickeZeile(b.mann().liste, 0);
+            klickeZeile(b.mann().liste, 14);
+            klicke(b.mann().abbruch);
+        });
+        QCOMPARE(programm::Raumklima.Icl, 1.0f);
+        QCOMPARE(knopf->cursor().shape(), Qt::ArrowCursor);
+        oeffneUeber<Bekleidung>(knopf, *haupt, [&](Bekleidung& b) {
+            QCOMPARE(gewaehlt(b.mann().liste), (QList<int>{0, 14}));
+            QCOMPARE(b.mann().summe->text(), u"0,28"_s);
+            QVERIFY(b.mann().bilder[13]->isVisible());
+            QVERIFY(b.close());
+        });
+        QVERIFY(!haupt->findChild<Bekleidung*>());
+        oeffneUeber<Bekleidung>(knopf, *haupt, [&](Bekleidung& b) {
+            QVERIFY(gewaehlt(b.mann().liste).isEmpty());
+            QCOMPARE(b.mann().summe->text(), u"0,00"_s);
+            klicke(b.frau().abbruch);
+        });
+    }
+};
+
+QTEST_MAIN(TestBekleidung)
+#include "tst_bekleidung.moc"
