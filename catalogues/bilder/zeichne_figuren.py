@@ -353,8 +353,8 @@ def pullover(k, e, farbe, linie_farbe, dick):
         g.dazu(streifen([k.rumpf_band(50, 112, e - 1)], 3.0, linie_farbe, 0.35, senkrecht=True))
         g.dazu(streifen(k.arme(60, 118, e - 1), 2.5, linie_farbe, 0.35, senkrecht=False))
         # Turtleneck over the neck.
-        g.dazu(pfad([(MITTE - 7, 29), (MITTE + 7, 29), (MITTE + 8, 42), (MITTE - 8, 42)], farbe, linie_farbe, 0.7))
-        g.dazu([linie(MITTE + d, 30, MITTE + d, 41, linie_farbe, 0.4) for d in (-4.5, -1.5, 1.5, 4.5)])
+        g.dazu(pfad([(MITTE - 7, 31.5), (MITTE + 7, 31.5), (MITTE + 8, 42), (MITTE - 8, 42)], farbe, linie_farbe, 0.7))
+        g.dazu([linie(MITTE + d, 32.5, MITTE + d, 41, linie_farbe, 0.4) for d in (-4.5, -1.5, 1.5, 4.5)])
     else:
         halsausschnitt(g, 14, 7)
     bund(g, k, 112, e, linie_farbe, 5)
