@@ -1,5 +1,6 @@
 #include "verbund.h"
 
+#include "grafik.h"
 #include "hpt.h"
 
 // Each subsystem's window library provides one function that shows its window modally;
@@ -10,7 +11,7 @@ void verbindeFenster(hpt& hauptfenster)
     // oeffner.aktivitaet = …;        catalogues/
     // oeffner.bekleidungsliste = …;  catalogues/
     // oeffner.bekleidung = …;        catalogues/
-    // oeffner.grafik = …;            diagram/
+    oeffner.grafik = &Grafik::zeigen;
     // oeffner.datei = …;             batch/
     hauptfenster.setzeFensteroeffner(std::move(oeffner));
 }
