@@ -2,6 +2,7 @@
 // saving and printing through the menu, and opening it from the main window.
 #include "grafik.h"
 #include "hpt.h"
+#include "pmv.h"
 #include "programm.h"
 #include "skriptdienste.h"
 #include "verbund.h"
@@ -270,6 +271,14 @@ private Q_SLOTS:
         const QImage eins(a), zwei(b);
         QCOMPARE(eins.size(), QSize(440, 400));
         QCOMPARE(eins, zwei);
+        // the very picture that tempara-cli draws for the same state
+        Diagrammbild erwartet;
+        diagrammZeichnen(erwartet, PmvEingabeAus(programm::Raumklima, true), 0, Lufttemperatur, Strahlungstemperatur,
+                         Bereich{});
+        QCOMPARE(eins, erwartet.speicherbild(achsenAuslegen(Bereich{}, Lufttemperatur, Strahlungstemperatur),
+                                            festwerte(Lufttemperatur, Strahlungstemperatur,
+                                                      werttexteAus(programm::Raumklima, true)))
+                           .convertToFormat(eins.format()));
         for (int i = 0; i < kAnzahlBaender; ++i)
             QCOMPARE(eins.pixel(px(5820), px(200 + 588 * i)), band(i).farbe);
         QCOMPARE(QColor(eins.pixel(px(3055), px(2070))), QColor(0, 255, 0));
