@@ -64,7 +64,7 @@ QRectF titelRechteck(const QString& text, QPointF linksOben)
         bild.setDotsPerMeterY(kDotsJeMeter);
         return bild;
     }();
-    const QFontMetricsF m(titelschrift(), &messbild);
+    static const QFontMetricsF m(titelschrift(), &messbild);
     const double breite = std::max(600.0, (std::ceil(m.horizontalAdvance(text)) + 4.0) * kTwipsJePixel);
     const double hoehe = std::ceil(m.height()) * kTwipsJePixel;
     return QRectF(linksOben, QSizeF(breite, hoehe));
