@@ -53,10 +53,13 @@ void skalaSetzen(QLabel* label, const Beschriftung& b)
     label->setGeometry(r);
 }
 
+// An axis title at its place, grown to the right where a screen's larger font needs it.
 void titelSetzen(QLabel* label, const Beschriftung& b)
 {
     label->setText(b.text);
-    label->setGeometry(twipsRect(b.twips.left(), b.twips.top(), b.twips.width(), b.twips.height()));
+    QRect r = twipsRect(b.twips.left(), b.twips.top(), b.twips.width(), b.twips.height());
+    r.setSize(r.size().expandedTo(label->sizeHint()));
+    label->setGeometry(r);
 }
 
 // The hourglass for as long as the object lives.

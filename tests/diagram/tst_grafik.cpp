@@ -286,6 +286,24 @@ private Q_SLOTS:
         QVERIFY(!QApplication::overrideCursor());
     }
 
+    void speichernVorDemStart()
+    {
+        // the empty axes for -15 to 50, the six fixed parameters and the legend
+        QTemporaryDir ordner;
+        dienste.datei(ordner.filePath(u"leer.bmp"_s));
+        menue(u"menu_diagramm_speichern");
+        const QImage bild(ordner.filePath(u"leer.bmp"_s));
+        QCOMPARE(bild.size(), QSize(440, 400));
+        QCOMPARE(bild.pixelColor(px(3000), px(3300)), QColor(Qt::black));
+        QCOMPARE(bild.pixelColor(px(3055), px(2070)), QColor(Qt::white));
+        QCOMPARE(bild.pixel(px(5820), px(200)), band(0).farbe);
+        int schwarz = 0;
+        for (int y = px(4600); y < px(5800); ++y)
+            for (int x = px(500); x < px(1500); ++x)
+                schwarz += bild.pixelColor(x, y) == QColor(Qt::black);
+        QVERIFY(schwarz > 100);
+    }
+
     void dateinamen_data()
     {
         QTest::addColumn<QString>("name");
