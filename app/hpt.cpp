@@ -107,6 +107,9 @@ QScrollBar* schieber(QWidget* eltern, const QString& name, int oben, int min, in
     s->setValue(start);
     // A change is any new position, a drag counting once at its end.
     s->setTracking(false);
+    // Reachable by Tab; Right and Page Up raise the value as on a slider.
+    s->setFocusPolicy(Qt::StrongFocus);
+    s->setInvertedControls(false);
     return s;
 }
 
