@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test bench sanitize fuzz screenshot install package check-install clean
+.PHONY: all deps build run test bench sanitize fuzz screenshot install package check-install check-package clean
 
 all: build
 
@@ -61,6 +61,11 @@ package: build
 check-install: build
 	@scripts/abhaengigkeiten.sh paket
 	scripts/pruefe-installation.sh $(BUILD)
+
+# Installs the package with apt, starts it from its menu entry, removes it (changes the system).
+check-package: package
+	@scripts/abhaengigkeiten.sh bild
+	scripts/pruefe-paket.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz
