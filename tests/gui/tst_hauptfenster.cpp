@@ -89,6 +89,38 @@ private Q_SLOTS:
         QCOMPARE(text("PPD_numerisch"), u"6,7 %"_s);
     }
 
+    void aufbauInTwips_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("groesse");
+        QTest::addColumn<QColor>("hintergrund");
+        const QColor grau(192, 192, 192), gelb(255, 255, 187);
+        // six panels of 5220 twips in rows of 1800, 2835 and 2100 twips
+        QTest::newRow("Temperaturen") << u"Frame_Temperatur"_s << QSize(348, 120) << grau;
+        QTest::newRow("Luft") << u"Frame_Luft"_s << QSize(348, 120) << grau;
+        QTest::newRow("Bekleidung") << u"Frame_Bekleidung"_s << QSize(348, 189) << grau;
+        QTest::newRow("Aktivität") << u"Frame_Aktivitaet"_s << QSize(348, 189) << grau;
+        QTest::newRow("PMV") << u"pmv_frame"_s << QSize(348, 140) << gelb;
+        QTest::newRow("PPD") << u"ppd_frame"_s << QSize(348, 140) << gelb;
+        QTest::newRow("PMV-Marke") << u"pmv_gauge1"_s << QSize(5, 38) << QColor(64, 64, 64);
+        QTest::newRow("Ti-Wert") << u"eingabe_txt1"_s << QSize(88, 21) << QColor(255, 160, 160);
+        QTest::newRow("v-Wert") << u"eingabe_txt3"_s << QSize(88, 21) << QColor(192, 255, 192);
+        QTest::newRow("phi-Wert") << u"eingabe_txt4"_s << QSize(88, 21) << QColor(192, 255, 255);
+        QTest::newRow("Icl-Wert") << u"eingabe_txt5"_s << QSize(88, 21) << QColor(255, 255, 128);
+        QTest::newRow("M-Wert") << u"eingabe_txt6"_s << QSize(88, 21) << QColor(208, 208, 255);
+        QTest::newRow("PMV-Zahl") << u"PMV_numerisch"_s << QSize(52, 19) << QColor(Qt::white);
+    }
+    void aufbauInTwips()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, groesse);
+        QFETCH(QColor, hintergrund);
+        const QWidget* w = finde<QWidget>(name);
+        QCOMPARE(w->size(), groesse);
+        QVERIFY(w->autoFillBackground());
+        QCOMPARE(w->palette().color(QPalette::Window), hintergrund);
+    }
+
     void schieberSchreibenFeldUndText_data()
     {
         QTest::addColumn<QString>("name");
