@@ -62,13 +62,10 @@ void titelSetzen(QLabel* label, const Beschriftung& b)
     label->setGeometry(r);
 }
 
-// The hourglass for as long as the object lives.
-struct Sanduhr {
-    Sanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Sanduhr() { QApplication::restoreOverrideCursor(); }
-};
-
 }  // namespace
+
+Grafik::Sanduhr::Sanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+Grafik::Sanduhr::~Sanduhr() { QApplication::restoreOverrideCursor(); }
 
 Grafik::Grafik(Dienste& dienste, const Werttexte& werte, QWidget* parent)
     : QDialog(parent), m_dienste(dienste), m_werte(werte)

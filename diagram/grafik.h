@@ -49,6 +49,12 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
+    // The hourglass for as long as the object lives.
+    struct Sanduhr {
+        Sanduhr();
+        ~Sanduhr();
+    };
+
     // grafik_aufbau.cpp: the controls at their twips positions.
     void baueAuswahl();
     void baueBereich();

@@ -4,7 +4,6 @@
 #include "dienste.h"
 #include "diagrammflaeche.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
@@ -17,11 +16,6 @@ namespace {
 
 // Names of up to 12 characters (8.3 with its extension) and without "*".
 bool dateinameZulaessig(const QString& name) { return name.size() < 13 && !name.contains(u'*'); }
-
-struct Sanduhr {
-    Sanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Sanduhr() { QApplication::restoreOverrideCursor(); }
-};
 
 }  // namespace
 
