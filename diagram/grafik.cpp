@@ -109,6 +109,9 @@ Grafik::Grafik(Dienste& dienste, const Werttexte& werte, QWidget* parent)
 
     m_bereich = Bereich{};
     Option3D1_Click(0);
+    // Return draws, from the range fields too; the check runs at the start of every run.
+    m_start->setDefault(true);
+    m_start->setFocus(Qt::OtherFocusReason);
 }
 
 Grafik::~Grafik() = default;

@@ -151,6 +151,19 @@ private Q_SLOTS:
         QCOMPARE(textfarbe(finde(u"x_über(0)"_s)), kRot);
     }
 
+    void eingabetasteZeichnet()
+    {
+        QLineEdit* f = text(2);
+        QTest::mouseClick(f, Qt::LeftButton);
+        QTest::keyClick(f, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(f, u"40"_s);
+        QTest::keyClick(f, Qt::Key_Return);
+        QVERIFY(dienste.meldungen().isEmpty());
+        QCOMPARE(label(u"x_achsenskal(0)"_s), u"4"_s);
+        // 20 °C / 20 °C now lies at 1400 + 102,5 · 20 twips
+        QCOMPARE(QColor(pixelBei(1400 + 102.5 * 20 + 10, 2070)), QColor(0, 255, 0));
+    }
+
     void verlassenPrueft_data()
     {
         QTest::addColumn<int>("wahl");  // option clicked first, -1 none
