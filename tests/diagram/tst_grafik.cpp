@@ -403,6 +403,15 @@ private Q_SLOTS:
         verbindeFenster(haupt);
         haupt.show();
         haupt.ui.PHI_Scroll->setValue(45);
+        haupt.ui.TLI_Scroll->setValue(113);
+        haupt.ui.Kleidung_Scroll->setValue(13);
+        // tempara-cli writes the fixed rows as the main window's labels read
+        const Werttexte cli = werttexteAus(programm::Raumklima, programm::TsGleichTi);
+        const QLabel* labels[] = {haupt.ui.eingabe_txt1, haupt.ui.eingabe_txt2, haupt.ui.eingabe_txt3,
+                                  haupt.ui.eingabe_txt4, haupt.ui.eingabe_txt5, haupt.ui.eingabe_txt6,
+                                  haupt.ui.eingabe_txt7, haupt.ui.eingabe_txt8};
+        for (std::size_t i = 0; i < cli.size(); ++i)
+            QCOMPARE(cli[i], labels[i]->text());
         QString gesehen;
         bool modal = false;
         QTimer::singleShot(0, &haupt, [&] {
