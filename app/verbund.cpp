@@ -1,5 +1,6 @@
 #include "verbund.h"
 
+#include "grafik.h"
 #include "hpt.h"
 #include "kataloge.h"
 
@@ -11,7 +12,7 @@ void verbindeFenster(hpt& hauptfenster)
     oeffner.aktivitaet = zeigeAktivitaet;
     oeffner.bekleidungsliste = zeigeBekleidungsliste;
     oeffner.bekleidung = zeigeBekleidung;
-    // oeffner.grafik = …;            diagram/
+    oeffner.grafik = &Grafik::zeigen;
     // oeffner.datei = …;             batch/
     hauptfenster.setzeFensteroeffner(std::move(oeffner));
 }

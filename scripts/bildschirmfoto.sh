@@ -6,7 +6,7 @@ build=${1:-build}
 ziel=${2:-doc/hauptfenster.png}
 warten=${3:-12}
 mkdir -p "$(dirname "$ziel")"
-export QT_QPA_PLATFORM=xcb
+export QT_QPA_PLATFORM=xcb LANG=de_DE.UTF-8 LC_NUMERIC=de_DE.UTF-8
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   "$1"/bin/tempara & pid=$!
   sleep "$3"

@@ -1,0 +1,248 @@
+// tempara-cli diagramm: the bitmap of the diagram window without a window, for scripts.
+#include "befehle.h"
+
+#include "bereich.h"
+#include "diagrammbild.h"
+#include "groessen.h"
+#include "pmv.h"
+#include "zahlen.h"
+
+#include <QGuiApplication>
+#include <QString>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string>
+
+using namespace diagramm;
+
+namespace {
+
+const char* const kHilfe =
+    "Aufruf: tempara-cli diagramm --x GRÖSSE --y GRÖSSE [--xmin A --xmax B --ymin C --ymax D]\n"
+    "                             [EINGABEN] --bmp DATEI\n"
+    "\n"
+    "Zeichnet das Diagramm des Behaglichkeitsbereichs, wie es das Fenster \"Darstellung des\n"
+    "Behaglichkeitsbereichs\" nach \"Start\" zeigt, und speichert es wie \"Speichern unter...\"\n"
+    "als Windows-Bitmap (440 × 400 Bildpunkte) mit Achsen, Beschriftung, den sechs fest\n"
+    "vorgegebenen Parametern und der Legende. Es wird kein Bildschirm gebraucht.\n"
+    "\n"
+    "Größen für --x und --y (zwei verschiedene):\n"
+    "  ti      Lufttemperatur in °C            Bereich -15 bis 50\n"
+    "  ts      Strahlungstemperatur in °C      Bereich -15 bis 50\n"
+    "  v_luft  Luftgeschwindigkeit in m/s      Bereich 0 bis 10\n"
+    "  phi     relative Luftfeuchte in %       Bereich 0 bis 100\n"
+    "  m       Energieumsatz in W/m²           Bereich 0 bis 500\n"
+    "  icl     Kleidung in clo                 Bereich 0 bis 4\n"
+    "Ohne --xmin/--xmax/--ymin/--ymax gilt der Bereich der Größe. Die Angaben werden wie\n"
+    "getippte Felder gelesen (Komma oder Punkt; keine Zahl gilt als 0) und wie im Fenster\n"
+    "geprüft; jede Meldung des Fensters erscheint auf der Standardfehlerausgabe, und das\n"
+    "Diagramm wird mit dem berichtigten Bereich gezeichnet.\n"
+    "\n"
+    "Eingaben (Vorgabe: die Startwerte des Hauptfensters; erlaubt ist, was dessen\n"
+    "Schieberegler fassen):\n"
+    "  --ti WERT        Raumlufttemperatur in °C, -20 bis 50 (20)\n"
+    "  --ts WERT        Strahlungstemperatur in °C, -20 bis 50 (20); wirkt nur mit --ts-getrennt\n"
+    "  --ts-gleich-ti   die Strahlungstemperatur folgt der Lufttemperatur (Vorgabe)\n"
+    "  --ts-getrennt    die Strahlungstemperatur ist --ts\n"
+    "  --v-luft WERT    Luftgeschwindigkeit in m/s, 0 bis 10 (0)\n"
+    "  --phi WERT       relative Luftfeuchtigkeit in %, ganze Zahl 0 bis 100 (60)\n"
+    "  --m WERT         Energieumsatz in W/m², ganze Zahl 40 bis 400 (70)\n"
+    "  --w WERT         wirksame mechanische Leistung in % von M, ganze Zahl 0 bis 100 (0)\n"
+    "  --v-rel WERT     relative Geschwindigkeit in ruhender Luft in m/s, 0 bis 10 (0)\n"
+    "  --icl WERT       Kleidung in clo, 0 bis 4 (1)\n"
+    "  --help           diese Hilfe\n"
+    "\n"
+    "Eine vorhandene Datei wird ersetzt; misslingt das Schreiben, bleibt sie unverändert.\n"
+    "Rückgabewert: 0 gespeichert, 1 Datei nicht schreibbar, 2 falscher Aufruf.\n";
+
+constexpr const char* kName = "tempara-cli diagramm";
+
+int falsch(const std::string& text)
+{
+    std::fprintf(stderr, "%s: %s\n(\"tempara-cli diagramm --help\" erklärt den Aufruf)\n", kName, text.c_str());
+    return 2;
+}
+
+void melden(const QString& text)
+{
+    QString zeilen = text;
+    zeilen.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    std::fprintf(stderr, "%s: %s\n", kName, qPrintable(zeilen));
+}
+
+// One input of the main window with the range of its scroll bar.
+struct Eingabe {
+    const char* option;
+    double min, max;
+    bool ganz;
+    const char* einheit;
+};
+constexpr Eingabe kEingaben[] = {
+    {"--ti", -20, 50, false, "°C"},    {"--ts", -20, 50, false, "°C"},   {"--v-luft", 0, 10, false, "m/s"},
+    {"--phi", 0, 100, true, "%"},      {"--m", 40, 400, true, "W/m²"},   {"--w", 0, 100, true, "%"},
+    {"--v-rel", 0, 10, false, "m/s"},  {"--icl", 0, 4, false, "clo"},
+};
+
+std::optional<double> eingabeLesen(const Eingabe& e, const char* text, std::string& fehler)
+{
+    const std::optional<double> wert = leseZahl(QString::fromLocal8Bit(text));
+    if (!wert || !std::isfinite(*wert)) {
+        fehler = std::string(e.option) + " \"" + text + "\" ist keine Zahl";
+        return std::nullopt;
+    }
+    if (e.ganz && *wert != std::floor(*wert)) {
+        fehler = std::string(e.option) + " " + text + ": erwartet wird eine ganze Zahl";
+        return std::nullopt;
+    }
+    if (*wert < e.min || *wert > e.max) {
+        char grenzen[80];
+        std::snprintf(grenzen, sizeof grenzen, "%g bis %g %s", e.min, e.max, e.einheit);
+        fehler = std::string(e.option) + " " + text + " liegt außerhalb dessen, was der Schieberegler des "
+                 "Hauptfensters fasst (" + grenzen + ")";
+        return std::nullopt;
+    }
+    return wert;
+}
+
+void setzen(Raumklima& k, int welche, double wert)
+{
+    switch (welche) {
+    case 0: k.Ti = float(wert); break;
+    case 1: k.Ts = float(wert); break;
+    case 2: k.v_Luft = float(wert); break;
+    case 3: k.phi = int16_t(wert); break;
+    case 4: k.M = int16_t(wert); break;
+    case 5: k.W = int16_t(wert); break;
+    case 6: k.v_rel = float(wert); break;
+    default: k.Icl = float(wert); break;
+    }
+}
+
+struct Aufruf {
+    std::optional<int> x, y;
+    std::array<std::optional<QString>, 4> bereich;  // --xmin, --xmax, --ymin, --ymax as typed
+    Raumklima klima = standardRaumklima();
+    bool tsGleichTi = true;
+    bool tsAngegeben = false;
+    QString bmp;
+};
+
+// Reads the arguments into `a`; returns an exit status when the run must stop (-1 to go on).
+int lesen(int argc, char** argv, Aufruf& a)
+{
+    static const char* const kBereich[4] = {"--xmin", "--xmax", "--ymin", "--ymax"};
+    for (int i = 1; i < argc; ++i) {
+        std::string option = argv[i];
+        std::optional<std::string> wert;
+        if (const auto gleich = option.find('='); option.rfind("--", 0) == 0 && gleich != std::string::npos) {
+            wert = option.substr(gleich + 1);
+            option.resize(gleich);
+        }
+        if (option == "--help" || option == "-h") {
+            std::fputs(kHilfe, stdout);
+            return 0;
+        }
+        if (option == "--ts-gleich-ti" || option == "--ts-getrennt") {
+            a.tsGleichTi = option == "--ts-gleich-ti";
+            continue;
+        }
+        if (option.rfind("--", 0) != 0)
+            return falsch("unerwartetes Argument \"" + option + "\"");
+        if (!wert) {
+            if (i + 1 >= argc)
+                return falsch(option + " braucht einen Wert");
+            wert = argv[++i];
+        }
+        const char* text = wert->c_str();
+        if (option == "--x" || option == "--y") {
+            const std::optional<int> k = groesseAusKurzname(*wert);
+            if (!k)
+                return falsch(option + " \"" + *wert + "\": erwartet ti, ts, v_luft, phi, m oder icl");
+            (option == "--x" ? a.x : a.y) = k;
+            continue;
+        }
+        if (option == "--bmp") {
+            a.bmp = QString::fromLocal8Bit(text);
+            continue;
+        }
+        bool erkannt = false;
+        for (std::size_t b = 0; b < 4 && !erkannt; ++b)
+            if (option == kBereich[b]) {
+                a.bereich[b] = QString::fromLocal8Bit(text);
+                erkannt = true;
+            }
+        for (int e = 0; e < 8 && !erkannt; ++e)
+            if (option == kEingaben[e].option) {
+                std::string fehler;
+                const std::optional<double> zahl = eingabeLesen(kEingaben[e], text, fehler);
+                if (!zahl)
+                    return falsch(fehler);
+                setzen(a.klima, e, *zahl);
+                a.tsAngegeben = a.tsAngegeben || e == 1;
+                erkannt = true;
+            }
+        if (!erkannt)
+            return falsch("unbekannte Option \"" + option + "\"");
+    }
+    if (!a.x || !a.y)
+        return falsch("--x und --y müssen angegeben sein");
+    if (*a.x == *a.y)
+        return falsch("--x und --y müssen verschiedene Größen sein");
+    if (a.bmp.isEmpty())
+        return falsch("--bmp DATEI fehlt");
+    return -1;
+}
+
+int befehlDiagramm(int argc, char** argv)
+{
+    Aufruf a;
+    if (const int ende = lesen(argc, argv, a); ende >= 0)
+        return ende;
+    if (a.tsAngegeben && a.tsGleichTi)
+        std::fprintf(stderr, "%s: Hinweis: --ts wirkt nur mit --ts-getrennt; die Strahlungstemperatur folgt "
+                             "der Lufttemperatur\n", kName);
+
+    // Text needs a font system, but never a screen: the same pixels with or without a display.
+    // Qt's own notes about the session (runtime folder and the like) are no concern here.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType art, const QMessageLogContext&, const QString& text) {
+        if (art == QtCriticalMsg || art == QtFatalMsg)
+            std::fprintf(stderr, "%s: %s\n", kName, qPrintable(text));
+    });
+    int qtArgc = 1;
+    char* qtArgv[] = {argv[0], nullptr};
+    QGuiApplication anwendung(qtArgc, qtArgv);
+
+    const int x = *a.x, y = *a.y;
+    // As the window after choosing the pair: default texts and values, then what was typed.
+    Bereichsfelder felder{QString::fromUtf16(info(x).vorgabeMin), QString::fromUtf16(info(x).vorgabeMax),
+                          QString::fromUtf16(info(y).vorgabeMin), QString::fromUtf16(info(y).vorgabeMax)};
+    Bereich gespeichert = bereichLesen(felder);
+    for (std::size_t i = 0; i < felder.size(); ++i)
+        if (a.bereich[i])
+            felder[i] = *a.bereich[i];
+    bereichPruefen(gespeichert, felder, x, y, melden);
+    const Bereich bereich = bereichLesen(felder);
+    if (const QString hinweis = hinweisNichtPositiv(bereich); !hinweis.isEmpty())
+        melden(hinweis);
+
+    Diagrammbild bild;
+    diagrammZeichnen(bild, PmvEingabeAus(a.klima, a.tsGleichTi), a.klima.v_rel, x, y, bereich);
+    const QImage bitmap = bild.speicherbild(achsenAuslegen(bereich, x, y),
+                                            festwerte(x, y, werttexteAus(a.klima, a.tsGleichTi)));
+    QString grund;
+    if (!bmpSchreiben(bitmap, a.bmp, &grund)) {
+        std::fprintf(stderr, "%s: \"%s\" konnte nicht geschrieben werden: %s\n", kName, qPrintable(a.bmp),
+                     qPrintable(grund));
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+TEMPARA_BEFEHL("diagramm", "Diagramm des Behaglichkeitsbereichs als Bitmap (wie \"Speichern unter...\")",
+               befehlDiagramm);

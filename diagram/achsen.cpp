@@ -1,0 +1,116 @@
+#include "achsen.h"
+
+#include "groessen.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QStringList>
+
+#include <cmath>
+
+namespace diagramm {
+
+namespace {
+
+constexpr float kTickHalb = 50.0f;
+
+QFont schrift(const QStringList& familien, qreal punkte, bool fett)
+{
+    QFont f;
+    f.setFamilies(familien);
+    f.setPointSizeF(punkte);
+    f.setBold(fett);
+    return f;
+}
+
+const QStringList& serifenlos()
+{
+    static const QStringList familien{QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                                      QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")};
+    return familien;
+}
+
+const QStringList& serif()
+{
+    static const QStringList familien{QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif"),
+                                      QStringLiteral("DejaVu Serif"), QStringLiteral("Serif")};
+    return familien;
+}
+
+// i · maximum / 10, stored as float32.
+float zehntel(int i, float max) { return float(double(i) * double(max) / 10.0); }
+
+}  // namespace
+
+bool Geometrie::xMassstab() const { return std::isfinite(kx) && kx != 0.0f; }
+bool Geometrie::yMassstab() const { return std::isfinite(ky) && ky != 0.0f; }
+
+Geometrie geometrieAus(const Bereich& b)
+{
+    return {4100.0f / b.Xmax, 3100.0f / b.Ymax, b.Xmax / 100.0f, b.Ymax / 100.0f};
+}
+
+QFont titelschrift() { return schrift(serifenlos(), 7.8, false); }
+QFont skalenschrift() { return schrift(serif(), 6.75, true); }
+QFont skalenschriftGespeichert() { return schrift(serif(), 5.4, false); }
+
+QRectF titelRechteck(const QString& text, QPointF linksOben)
+{
+    // Measured in pixels of an image at 96 dpi, whatever the screen is: the saved bitmap
+    // and tempara-cli must get the same label sizes.
+    static QImage messbild = [] {
+        QImage bild(1, 1, QImage::Format_RGB32);
+        bild.setDotsPerMeterX(kDotsJeMeter);
+        bild.setDotsPerMeterY(kDotsJeMeter);
+        return bild;
+    }();
+    static const QFontMetricsF m(titelschrift(), &messbild);
+    const double breite = std::max(600.0, (std::ceil(m.horizontalAdvance(text)) + 4.0) * kTwipsJePixel);
+    const double hoehe = std::ceil(m.height()) * kTwipsJePixel;
+    return QRectF(linksOben, QSizeF(breite, hoehe));
+}
+
+Achsen achsenAuslegen(const Bereich& b, int xGroesse, int yGroesse)
+{
+    Achsen a;
+    a.bereich = b;
+    a.geometrie = geometrieAus(b);
+    const Geometrie& g = a.geometrie;
+
+    a.linien.emplace_back(100.0, kY0, kXAchsenende, kY0);
+    a.linien.emplace_back(kX0, 100.0, kX0, kYAchsenende);
+    const QString xTitel = QString::fromUtf16(info(xGroesse).achsentitel);
+    const QString yTitel = QString::fromUtf16(info(yGroesse).achsentitel);
+    a.xTitel = {xTitel, titelRechteck(xTitel, {kXAchsenende - 1400.0, kYAchsenende - 500.0})};
+    a.yTitel = {yTitel, titelRechteck(yTitel, {100.0, 100.0})};
+
+    if (g.xMassstab()) {
+        for (int i = 1; i <= 10; ++i) {
+            const float v = zehntel(i, b.Xmax);
+            const float x = kX0 + g.kx * v;
+            a.linien.emplace_back(x, kY0 + kTickHalb, x, kY0 - kTickHalb);
+            a.xSkala[std::size_t(i - 1)] = {bereichsText(v), QRectF(kX0 - 68.0f + g.kx * v, kY0 + 100.0f, 135, 165)};
+            if (i <= 3) {
+                const float links = kX0 - g.kx * v;
+                a.linien.emplace_back(links, kY0 + kTickHalb, links, kY0 - kTickHalb);
+                a.xSkala[std::size_t(i + 9)] = {bereichsText(-v), QRectF(kX0 - 68.0f - g.kx * v, kY0 + 100.0f, 135, 165)};
+            }
+        }
+    }
+    if (g.yMassstab()) {
+        for (int i = 1; i <= 9; ++i) {
+            const float v = zehntel(i, b.Ymax);
+            const float y = kY0 - g.ky * v;
+            a.linien.emplace_back(kX0 + kTickHalb, y, kX0 - kTickHalb, y);
+            a.ySkala[std::size_t(i - 1)] = {bereichsText(v), QRectF(kX0 - 350.0f, kY0 - 83.0f - g.ky * v, 300, 132)};
+            if (i <= 3) {
+                const float unten = kY0 + g.ky * v;
+                a.linien.emplace_back(kX0 + kTickHalb, unten, kX0 - kTickHalb, unten);
+                a.ySkala[std::size_t(i + 9)] = {bereichsText(-v), QRectF(kX0 - 350.0f, kY0 - 83.0f + g.ky * v, 300, 132)};
+            }
+        }
+    }
+    return a;
+}
+
+}  // namespace diagramm

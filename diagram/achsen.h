@@ -1,0 +1,71 @@
+// Geometry of the drawing area and the layout of its axes: where 0 lies, how many twips a
+// unit is, the ticks, the axis titles and the scale labels. All positions in twips of the
+// drawing area (5700 × 4500, origin top-left, y downwards).
+#pragma once
+
+#include "bereich.h"
+#include "twips.h"
+
+#include <QFont>
+#include <QLineF>
+#include <QRectF>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+namespace diagramm {
+
+// 15 twips make one pixel (twips.h): 96 dpi, 3780 dots per metre in the image header.
+inline constexpr int kDotsJeMeter = 3780;
+
+inline constexpr float kFlaecheBreite = 5700.0f;
+inline constexpr float kFlaecheHoehe = 4500.0f;
+inline constexpr float kX0 = 1400.0f;
+inline constexpr float kY0 = kFlaecheHoehe - 1200.0f;
+inline constexpr float kXAchsenende = 5500.0f;
+inline constexpr float kYAchsenende = 4300.0f;
+
+struct Geometrie {
+    float kx = 0;        // twips per unit of the x quantity
+    float ky = 0;
+    float Xschritt = 0;  // grid steps
+    float Yschritt = 0;
+    // A maximum of 0 (or a non-finite one) leaves an axis without scale.
+    bool xMassstab() const;
+    bool yMassstab() const;
+};
+Geometrie geometrieAus(const Bereich& bereich);
+
+// One label placed in the drawing area.
+struct Beschriftung {
+    QString text;      // empty: the label is hidden
+    QRectF twips;      // its own position and size
+};
+
+// Indices as the window's control arrays: x_achsenskal(0..12), y_achsenskal(0..8, 10..12).
+inline constexpr int kSkalenAnzahl = 13;
+inline constexpr int kFehlenderYIndex = 9;
+
+struct Achsen {
+    Bereich bereich;
+    Geometrie geometrie;
+    Beschriftung xTitel;  // x_achse
+    Beschriftung yTitel;  // y_achse
+    std::array<Beschriftung, kSkalenAnzahl> xSkala;
+    std::array<Beschriftung, kSkalenAnzahl> ySkala;  // index 9 stays empty
+    std::vector<QLineF> linien;  // the two axes and every tick, black
+};
+
+// Fonts: titles "MS Sans Serif" 7.8 pt, scale labels "MS Serif" 6.75 pt bold on screen and
+// 5.4 pt in the saved bitmap; common free look-alikes stand in where they are missing.
+QFont titelschrift();
+QFont skalenschrift();
+QFont skalenschriftGespeichert();
+
+// Size of an axis title label: fits its text in the title font, at least 600 twips wide.
+QRectF titelRechteck(const QString& text, QPointF linksObenTwips);
+
+Achsen achsenAuslegen(const Bereich& bereich, int xGroesse, int yGroesse);
+
+}  // namespace diagramm

@@ -1,0 +1,232 @@
+#include "diagrammbild.h"
+
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
+
+#include <algorithm>
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+#endif
+
+namespace diagramm {
+
+namespace {
+
+constexpr QRgb kWeiss = 0xffffffff;
+constexpr QRgb kSchwarz = 0xff000000;
+constexpr QRgb kGrau = 0xff808080;
+// Lines further out than this are clipped anyway; keeps the pixel conversion in range.
+constexpr float kGrenze = 100000.0f;
+
+QImage neuesBild(float breiteTwips, float hoeheTwips)
+{
+    QImage bild(px(breiteTwips), px(hoeheTwips), QImage::Format_RGB32);
+    bild.setDotsPerMeterX(kDotsJeMeter);
+    bild.setDotsPerMeterY(kDotsJeMeter);
+    bild.fill(kWeiss);
+    return bild;
+}
+
+int pxBegrenzt(qreal twips) { return px(std::clamp(twips, qreal(-kGrenze), qreal(kGrenze))); }
+
+QPoint punkt(QPointF twips) { return {pxBegrenzt(twips.x()), pxBegrenzt(twips.y())}; }
+
+QRect pixelRechteck(const QRectF& twips)
+{
+    const QPoint a = punkt(twips.topLeft());
+    const QPoint b = punkt(twips.bottomRight());
+    return QRect(a, QSize(b.x() - a.x(), b.y() - a.y()));
+}
+
+void linie(QPainter& maler, QPointF von, QPointF bis, QRgb farbe)
+{
+    maler.setPen(QPen(QColor(farbe), 0));
+    maler.drawLine(punkt(von), punkt(bis));
+}
+
+void text(QPainter& maler, QPointF linksObenTwips, const QString& t, QRgb farbe = kSchwarz)
+{
+    maler.setPen(QColor(farbe));
+    // Without smoothing, so that a text painted twice (two saves in a row) stays the same.
+    QFont schrift = maler.font();
+    schrift.setStyleStrategy(QFont::NoAntialias);
+    maler.setFont(schrift);
+    const QPoint p = punkt(linksObenTwips);
+    maler.drawText(QRect(p, QSize(1000, 200)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, t);
+}
+
+// A label painted into the image: white box of its own size, caption at its top-left corner.
+void beschriftungMalen(QPainter& maler, const Beschriftung& b, qreal boxBreite = 0, qreal textVersatz = 0)
+{
+    if (b.text.isEmpty())
+        return;
+    QRectF box = b.twips;
+    if (boxBreite > 0)
+        box.setWidth(boxBreite);
+    maler.fillRect(pixelRechteck(box), QColor(kWeiss));
+    text(maler, b.twips.topLeft() + QPointF(textVersatz, 0), b.text);
+}
+
+// The legend texts of the saved bitmap, at their top-left corners.
+struct Legendentext {
+    float x, y;
+    const char16_t* text;
+    bool weiss;
+};
+constexpr Legendentext kLegendentexte[] = {
+    {5950, 334, u"heiß", true},   {5950, 1022, u"warm", true},   {5900, 1410, u"etwas", false},
+    {5950, 1610, u"warm", false}, {5850, 2098, u"neutral", false}, {5900, 2586, u"etwas", false},
+    {5950, 2786, u"kühl", false}, {5950, 3274, u"kühl", true},    {5950, 3862, u"kalt", true},
+};
+constexpr float kLegendeLinks = 5800, kLegendeRechts = 6484, kLegendeOben = 140, kLegendeKasten = 588;
+
+// Qt's AVX2 fill and line routines can return with the upper halves of the vector registers
+// in use; the plain SSE code of the evaluation then pays a state-transition penalty on
+// nearly every instruction (a run took 60 % longer after clearing the image). Clearing
+// them before the grid costs one instruction.
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+__attribute__((target("avx"))) void obereVektorhaelftenLeeren() { _mm256_zeroupper(); }
+void vektorzustandBereinigen()
+{
+    static const bool avx = __builtin_cpu_supports("avx");
+    if (avx)
+        obereVektorhaelftenLeeren();
+}
+#else
+void vektorzustandBereinigen() {}
+#endif
+
+QString dateifehler(const QFileDevice& datei)
+{
+    switch (datei.error()) {
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("Keine Schreibberechtigung für diese Datei oder diesen Ordner.");
+    case QFileDevice::WriteError:
+    case QFileDevice::ResizeError:
+        return QStringLiteral("Die Datei ließ sich nicht vollständig schreiben (ist der Datenträger voll "
+                              "oder schreibgeschützt?).");
+    case QFileDevice::OpenError:
+        return QStringLiteral("Die Datei ließ sich nicht anlegen (gibt es den Ordner, und darf dort "
+                              "geschrieben werden?).");
+    default:
+        return QStringLiteral("Die Datei ließ sich nicht schreiben.");
+    }
+}
+
+}  // namespace
+
+Diagrammbild::Diagrammbild() : m_bild(neuesBild(kFlaecheBreite, kFlaecheHoehe)) {}
+
+void Diagrammbild::leeren() { m_bild.fill(kWeiss); }
+
+void Diagrammbild::achsenZeichnen(const Achsen& achsen)
+{
+    QPainter maler(&m_bild);
+    for (const QLineF& l : achsen.linien)
+        linie(maler, l.p1(), l.p2(), kSchwarz);
+}
+
+Laufbilanz Diagrammbild::rasterZeichnen(const PmvEingabe& vorbereitet, float v_rel, int xGroesse, int yGroesse,
+                                        const Achsen& achsen)
+{
+    vektorzustandBereinigen();
+    // 17161 small rectangles: written straight into the pixels, the painter would cost
+    // more than the evaluations.
+    uchar* const anfang = m_bild.bits();
+    const qsizetype zeilenlaenge = m_bild.bytesPerLine();
+    auto zelle = [&](Spanne spalte, Spanne zeile, float pmv) {
+        const std::optional<int> b = bandVon(pmv);
+        if (!b)
+            return false;
+        const QRgb farbe = band(*b).farbe;
+        for (int y = zeile.von; y < zeile.bis; ++y) {
+            QRgb* punkte = reinterpret_cast<QRgb*>(anfang + y * zeilenlaenge);
+            std::fill(punkte + spalte.von, punkte + spalte.bis, farbe);
+        }
+        return true;
+    };
+    return rasterDurchlaufen(vorbereitet, v_rel, xGroesse, yGroesse, achsen, m_bild.width(), m_bild.height(), zelle);
+}
+
+void Diagrammbild::bezugslinienZeichnen(const Achsen& achsen, int xGroesse, int yGroesse)
+{
+    const Geometrie& g = achsen.geometrie;
+    QPainter maler(&m_bild);
+    if (g.xMassstab())
+        for (float c : bezugswerte(xGroesse)) {
+            const float x = kX0 + g.kx * c;
+            linie(maler, {x, 100}, {x, kY0}, kGrau);
+        }
+    if (g.yMassstab())
+        for (float c : bezugswerte(yGroesse)) {
+            const float y = kY0 - g.ky * c;
+            linie(maler, {kX0, y}, {5500, y}, kGrau);
+        }
+}
+
+QImage Diagrammbild::speicherbild(const Achsen& achsen, const Festwerte& festwerte)
+{
+    {
+        QPainter maler(&m_bild);
+        maler.setFont(titelschrift());
+        beschriftungMalen(maler, achsen.xTitel);
+        beschriftungMalen(maler, achsen.yTitel);
+        maler.setFont(skalenschriftGespeichert());
+        for (int i = 0; i < kSkalenAnzahl; ++i) {
+            beschriftungMalen(maler, achsen.xSkala[std::size_t(i)]);
+            if (i != kFehlenderYIndex)
+                beschriftungMalen(maler, achsen.ySkala[std::size_t(i)], 300, 100);
+        }
+    }
+
+    QImage gross = neuesBild(kBitmapBreite, kBitmapHoehe);
+    QPainter maler(&gross);
+    maler.drawImage(0, 0, m_bild);
+    maler.setFont(titelschrift());
+    for (std::size_t k = 0; k < festwerte.size(); ++k) {
+        const float oben = 4600.0f + 200.0f * float(k);
+        text(maler, {500, oben}, festwerte[k].name);
+        text(maler, {5300, oben}, festwerte[k].wert);
+    }
+    for (int i = 0; i < kAnzahlBaender; ++i) {
+        const float oben = kLegendeOben + kLegendeKasten * float(i);
+        maler.fillRect(pixelRechteck(QRectF(QPointF(kLegendeLinks, oben), QPointF(kLegendeRechts, oben + kLegendeKasten))),
+                       QColor(band(i).farbe));
+    }
+    for (const Legendentext& t : kLegendentexte)
+        text(maler, {t.x, t.y}, QString::fromUtf16(t.text), t.weiss ? kWeiss : kSchwarz);
+    return gross;
+}
+
+Laufbilanz diagrammZeichnen(Diagrammbild& bild, const PmvEingabe& vorbereitet, float v_rel, int xGroesse,
+                            int yGroesse, const Bereich& bereich)
+{
+    const Achsen achsen = achsenAuslegen(bereich, xGroesse, yGroesse);
+    bild.leeren();
+    bild.achsenZeichnen(achsen);
+    const Laufbilanz bilanz = bild.rasterZeichnen(vorbereitet, v_rel, xGroesse, yGroesse, achsen);
+    bild.achsenZeichnen(achsen);
+    bild.bezugslinienZeichnen(achsen, xGroesse, yGroesse);
+    return bilanz;
+}
+
+bool bmpSchreiben(const QImage& bild, const QString& pfad, QString* grund)
+{
+    QSaveFile datei(pfad);
+    bool gut = datei.open(QIODevice::WriteOnly);
+    if (gut) {
+        QImageWriter schreiber(&datei, "bmp");
+        gut = schreiber.write(bild);
+    }
+    if (gut)
+        gut = datei.commit();
+    else
+        datei.cancelWriting();
+    if (!gut && grund)
+        *grund = dateifehler(datei);
+    return gut;
+}
+
+}  // namespace diagramm

@@ -1,0 +1,53 @@
+// The persistent off-screen image of the drawing area: cleared, given axes, cells and
+// reference lines, and turned into the saved bitmap with its texts, fixed parameters and
+// legend. The window shows it; tempara-cli and the benchmarks draw it without a window.
+#pragma once
+
+#include "achsen.h"
+#include "groessen.h"
+#include "raster.h"
+
+#include <QImage>
+#include <QString>
+
+namespace diagramm {
+
+// Size of the saved bitmap in twips (440 × 400 pixels).
+inline constexpr float kBitmapBreite = 6600.0f;
+inline constexpr float kBitmapHoehe = 6000.0f;
+
+class Diagrammbild {
+public:
+    Diagrammbild();
+
+    const QImage& bild() const { return m_bild; }
+
+    // The whole area white.
+    void leeren();
+    // Axes and ticks in black (the labels are the window's, or painted on saving).
+    void achsenZeichnen(const Achsen& achsen);
+    // Evaluates the grid and fills one rectangle per grid point in the colour of its band.
+    Laufbilanz rasterZeichnen(const PmvEingabe& vorbereitet, float v_rel, int xGroesse, int yGroesse,
+                              const Achsen& achsen);
+    // Grey lines at the reference values of both quantities.
+    void bezugslinienZeichnen(const Achsen& achsen, int xGroesse, int yGroesse);
+
+    // The bitmap to save: paints the axis titles and scale labels into this image (they stay
+    // in it), then returns it enlarged to 6600 × 6000 twips with the six fixed parameters
+    // and the legend. This image keeps its size.
+    QImage speicherbild(const Achsen& achsen, const Festwerte& festwerte);
+
+private:
+    QImage m_bild;
+};
+
+// One whole run without a window, in the order of "&Start": clear, axes, grid, axes again
+// on top, reference lines. `bereich` must have passed bereichPruefen.
+Laufbilanz diagrammZeichnen(Diagrammbild& bild, const PmvEingabe& vorbereitet, float v_rel, int xGroesse,
+                            int yGroesse, const Bereich& bereich);
+
+// Writes `bild` as a Windows bitmap. The file appears complete or not at all: an earlier
+// file of the name stays untouched on failure. On failure `grund` gets a German reason.
+bool bmpSchreiben(const QImage& bild, const QString& pfad, QString* grund = nullptr);
+
+}  // namespace diagramm

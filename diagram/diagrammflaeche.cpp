@@ -1,0 +1,15 @@
+#include "diagrammflaeche.h"
+
+#include <QPainter>
+
+DiagrammFlaeche::DiagrammFlaeche(const QImage& bild, QWidget* parent) : QWidget(parent), m_bild(bild)
+{
+    setObjectName(QStringLiteral("diagramm"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void DiagrammFlaeche::paintEvent(QPaintEvent*)
+{
+    QPainter maler(this);
+    maler.drawImage(QRect(QPoint(0, 0), size()), m_bild);
+}

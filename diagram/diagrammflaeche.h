@@ -1,0 +1,19 @@
+// The picture control `diagramm`: shows the persistent image of the drawing; the axis
+// titles and scale labels lie on it as child labels.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+class DiagrammFlaeche : public QWidget {
+    Q_OBJECT
+
+public:
+    DiagrammFlaeche(const QImage& bild, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* ereignis) override;
+
+private:
+    const QImage& m_bild;
+};

@@ -1,0 +1,267 @@
+#include "grafik.h"
+
+#include "dienste.h"
+#include "diagrammflaeche.h"
+#include "hpt.h"
+#include "programm.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace Qt::StringLiterals;
+using namespace diagramm;
+
+namespace {
+
+const QColor kRot(255, 0, 0);
+
+void textfarbe(QLabel* label, const QColor& farbe)
+{
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, farbe);
+    label->setPalette(p);
+}
+
+// A scale label on screen: its place from the layout, widened (and heightened) around its
+// centre where the text would not fit, so that no digit is cut off.
+void skalaSetzen(QLabel* label, const Beschriftung& b)
+{
+    if (!label)
+        return;
+    label->setText(b.text);
+    label->setVisible(!b.text.isEmpty());
+    if (b.text.isEmpty())
+        return;
+    const QRect platz(twipsPunkt(std::clamp(b.twips.left(), -1e5, 1e5), std::clamp(b.twips.top(), -1e5, 1e5)),
+                      twipsGroesse(b.twips.width(), b.twips.height()));
+    const QSize noetig = label->sizeHint();
+    QRect r = platz;
+    if (noetig.width() > r.width())
+        r.setWidth(noetig.width());
+    if (noetig.height() > r.height())
+        r.setHeight(noetig.height());
+    r.moveCenter(platz.center());
+    if (label->alignment() & Qt::AlignRight)
+        r.moveRight(platz.right());  // right-aligned labels keep their right edge
+    label->setGeometry(r);
+}
+
+// An axis title at its place, grown to the right where a screen's larger font needs it.
+void titelSetzen(QLabel* label, const Beschriftung& b)
+{
+    label->setText(b.text);
+    QRect r = twipsRect(b.twips.left(), b.twips.top(), b.twips.width(), b.twips.height());
+    r.setSize(r.size().expandedTo(label->sizeHint()));
+    label->setGeometry(r);
+}
+
+}  // namespace
+
+Grafik::Sanduhr::Sanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+Grafik::Sanduhr::~Sanduhr() { QApplication::restoreOverrideCursor(); }
+
+Grafik::Grafik(Dienste& dienste, const Werttexte& werte, QWidget* parent)
+    : QDialog(parent), m_dienste(dienste), m_werte(werte)
+{
+    setObjectName(u"Grafik"_s);
+    setWindowTitle(u"Darstellung des Behaglichkeitsbereichs"_s);
+    QFont schrift = titelschrift();  // the window's texts in the small sans serif of its labels
+    schrift.setPointSizeF(8.25);
+    setFont(schrift);
+    m_flaeche = new QWidget(this);
+    m_flaeche->setObjectName(u"Grafik_Flaeche"_s);
+    m_flaeche->setFixedSize(twipsGroesse(10185, 7335));
+    QPalette p = m_flaeche->palette();
+    p.setColor(QPalette::Window, QColor(192, 192, 192));
+    m_flaeche->setPalette(p);
+    m_flaeche->setAutoFillBackground(true);
+
+    baueAuswahl();
+    baueBereich();
+    baueFestwerte();
+    baueDiagramm();
+    baueLegende();
+    baueKnoepfe();
+    baueDruckinfo();
+    baueFortschritt();
+    baueMenue();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Initial state: x = air temperature, y = mean radiant temperature; neither can be
+    // chosen for the other axis.
+    m_option[0]->setChecked(true);
+    m_option[7]->setChecked(true);
+    m_option[1]->setEnabled(false);
+    for (int i = 0; i < 12; ++i)
+        connect(m_option[std::size_t(i)], &QRadioButton::toggled, this, [this, i](bool an) {
+            if (an)
+                Option3D1_Click(i);
+        });
+    connect(m_start, &QPushButton::clicked, this, &Grafik::grafik_start_Click);
+    connect(m_ende, &QPushButton::clicked, this, &Grafik::reject);
+
+    m_bereich = Bereich{};
+    Option3D1_Click(0);
+    // Return draws, from the range fields too; the check runs at the start of every run.
+    m_start->setDefault(true);
+    m_start->setFocus(Qt::OtherFocusReason);
+}
+
+Grafik::~Grafik() = default;
+
+void Grafik::zeigen(hpt& h)
+{
+    const Werttexte werte{h.ui.eingabe_txt1->text(), h.ui.eingabe_txt2->text(), h.ui.eingabe_txt3->text(),
+                          h.ui.eingabe_txt4->text(), h.ui.eingabe_txt5->text(), h.ui.eingabe_txt6->text(),
+                          h.ui.eingabe_txt7->text(), h.ui.eingabe_txt8->text()};
+    Grafik fenster(h.dienste(), werte, &h);
+    fenster.exec();
+}
+
+void Grafik::Option3D1_Click(int i)
+{
+    if (i >= 6) {
+        m_option[std::size_t(m_yVariable - 6)]->setEnabled(true);
+        m_yVariable = i;
+        m_option[std::size_t(i - 6)]->setEnabled(false);
+    } else {
+        m_option[std::size_t(m_xVariable + 6)]->setEnabled(true);
+        m_xVariable = i;
+        m_option[std::size_t(i + 6)]->setEnabled(false);
+    }
+    const Groesseninfo& x = info(m_xVariable);
+    const Groesseninfo& y = info(m_yVariable - 6);
+    m_xAchse->setText(QString::fromUtf16(x.achsentitel));
+    m_yAchse->setText(QString::fromUtf16(y.achsentitel));
+    felderSchreiben({QString::fromUtf16(x.vorgabeMin), QString::fromUtf16(x.vorgabeMax),
+                     QString::fromUtf16(y.vorgabeMin), QString::fromUtf16(y.vorgabeMax)});
+    festwerteSchreiben();
+    m_bild.leeren();
+    achsen_zeichnen();
+    m_flaeche->repaint();
+}
+
+void Grafik::festwerteSchreiben()
+{
+    const Festwerte zeilen = festwerte(m_xVariable, m_yVariable - 6, m_werte);
+    for (std::size_t k = 0; k < zeilen.size(); ++k) {
+        m_wertname[k]->setText(zeilen[k].name);
+        m_wertergebnis[k]->setText(zeilen[k].wert);
+    }
+}
+
+Bereichsfelder Grafik::felder() const
+{
+    return {m_text[0]->text(), m_text[1]->text(), m_text[2]->text(), m_text[3]->text()};
+}
+
+void Grafik::felderSchreiben(const Bereichsfelder& f)
+{
+    for (std::size_t i = 0; i < f.size(); ++i)
+        if (m_text[i]->text() != f[i])
+            m_text[i]->setText(f[i]);
+}
+
+void Grafik::bereich_pruefen()
+{
+    if (m_pruefend)
+        return;
+    m_pruefend = true;
+    Bereichsfelder f = felder();
+    diagramm::bereichPruefen(m_bereich, f, m_xVariable, m_yVariable - 6, [&](const QString& meldung) {
+        felderSchreiben(f);
+        m_dienste.meldung(this, Symbol::Warnung, anwendungsTitel(), meldung);
+    });
+    felderSchreiben(f);
+    m_pruefend = false;
+}
+
+void Grafik::achsen_zeichnen()
+{
+    m_bereich = bereichLesen(felder());
+    m_achsen = achsenAuslegen(m_bereich, m_xVariable, m_yVariable - 6);
+    m_bild.achsenZeichnen(m_achsen);
+    beschriftungenSetzen();
+    titelfarbe(Qt::black);
+    m_diagramm->update();
+}
+
+void Grafik::beschriftungenSetzen()
+{
+    titelSetzen(m_xAchse, m_achsen.xTitel);
+    titelSetzen(m_yAchse, m_achsen.yTitel);
+    for (std::size_t i = 0; i < m_achsen.xSkala.size(); ++i) {
+        skalaSetzen(m_xSkala[i], m_achsen.xSkala[i]);
+        skalaSetzen(m_ySkala[i], m_achsen.ySkala[i]);
+    }
+}
+
+void Grafik::titelfarbe(const QColor& farbe)
+{
+    textfarbe(m_xAchse, farbe);
+    textfarbe(m_yAchse, farbe);
+}
+
+void Grafik::diagramm_berechnen()
+{
+    programm::PmvEingabeAufbereiten();
+    m_bild.leeren();
+    bereich_pruefen();
+    achsen_zeichnen();
+    const QString hinweis = hinweisNichtPositiv(m_bereich);
+    if (!hinweis.isEmpty())
+        m_dienste.meldung(this, Symbol::Warnung, anwendungsTitel(), hinweis);
+    m_flaeche->repaint();
+
+    titelfarbe(kRot);
+    m_xAchse->repaint();
+    m_yAchse->repaint();
+    const Laufbilanz bilanz = m_bild.rasterZeichnen(programm::PmvEingabe, programm::Raumklima.v_rel, m_xVariable,
+                                                    m_yVariable - 6, m_achsen);
+    programm::PmvEingabe = bilanz.letzte;  // as after any run: the last grid point
+    achsen_zeichnen();
+    m_bild.bezugslinienZeichnen(m_achsen, m_xVariable, m_yVariable - 6);
+    m_diagramm->update();
+}
+
+void Grafik::grafik_start_Click()
+{
+    m_arbeitetText->setText(u"Das Diagramm wird generiert. \n\nBitte haben Sie  \netwas Geduld !  "_s);
+    m_arbeitet->show();
+    m_arbeitet->raise();
+    {
+        Sanduhr sanduhr;
+        diagramm_berechnen();
+    }
+    m_arbeitet->hide();
+}
+
+bool Grafik::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    const bool hinein = ereignis->type() == QEvent::FocusIn;
+    const bool hinaus = ereignis->type() == QEvent::FocusOut;
+    if (!hinein && !hinaus)
+        return QDialog::eventFilter(objekt, ereignis);
+    // Switching to another window or opening a menu is no leaving of the field.
+    const Qt::FocusReason grund = static_cast<QFocusEvent*>(ereignis)->reason();
+    if (hinaus && (grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason))
+        return false;
+    const QColor farbe = hinein ? kRot : QColor(Qt::black);
+    for (std::size_t i = 0; i < m_option.size(); ++i)
+        if (objekt == m_option[i])
+            textfarbe(m_ueber[i < 6 ? 0 : 1], farbe);
+    for (std::size_t i = 0; i < m_text.size(); ++i)
+        if (objekt == m_text[i]) {
+            textfarbe(m_panel[i], farbe);
+            if (hinaus)
+                bereich_pruefen();
+        }
+    return false;
+}

@@ -1,0 +1,114 @@
+// The window "Darstellung des Behaglichkeitsbereichs": two of the six quantities and their
+// ranges are chosen, "&Start" draws the PMV bands over their plane with the other six
+// inputs fixed at the main window's values, and the menu saves or prints the picture.
+#pragma once
+
+#include "achsen.h"
+#include "diagrammbild.h"
+#include "groessen.h"
+
+#include <QDialog>
+
+#include <array>
+
+class Dienste;
+class DiagrammFlaeche;
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class hpt;
+
+class Grafik : public QDialog {
+    Q_OBJECT
+
+public:
+    // `werte`: the main window's eight value labels as it shows them.
+    Grafik(Dienste& dienste, const diagramm::Werttexte& werte, QWidget* parent = nullptr);
+    ~Grafik() override;
+
+    // Shows the window modally over the main window and returns when it is closed.
+    static void zeigen(hpt& hauptfenster);
+
+    // Reads, checks and writes back the four range fields; shows its messages.
+    void bereich_pruefen();
+    // Reads the four fields (unchecked) and draws the empty axes with their labels.
+    void achsen_zeichnen();
+    // One whole run of "&Start" without the progress frame.
+    void diagramm_berechnen();
+
+    const diagramm::Diagrammbild& bild() const { return m_bild; }
+    const diagramm::Achsen& achsen() const { return m_achsen; }
+    int xVariable() const { return m_xVariable; }
+    int yVariable() const { return m_yVariable; }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    // The hourglass for as long as the object lives.
+    struct Sanduhr {
+        Sanduhr();
+        ~Sanduhr();
+    };
+
+    // grafik_aufbau.cpp: the controls at their twips positions.
+    void baueAuswahl();
+    void baueBereich();
+    void baueFestwerte();
+    void baueDiagramm();
+    void baueLegende();
+    void baueKnoepfe();
+    void baueFortschritt();
+    void baueDruckinfo();
+    void baueMenue();
+    QFrame* rahmen(const char16_t* name, QWidget* eltern, double l, double o, double b, double h);
+    QLabel* beschriftung(const QString& name, const QString& text, QWidget* eltern, double l, double o, double b, double h);
+    QFrame* balken(const char16_t* name, QFrame* rahmen);
+
+    // grafik.cpp: the handlers.
+    void Option3D1_Click(int i);
+    void grafik_start_Click();
+    void festwerteSchreiben();
+    void beschriftungenSetzen();
+    void titelfarbe(const QColor& farbe);
+    diagramm::Bereichsfelder felder() const;
+    void felderSchreiben(const diagramm::Bereichsfelder& felder);
+
+    // grafik_ausgabe.cpp: the menu "&Diagramm".
+    void speichern();
+    void drucken();
+    void druckerEinrichten();
+    void druckansicht(bool drucken);
+
+    Dienste& m_dienste;
+    diagramm::Werttexte m_werte;
+    diagramm::Diagrammbild m_bild;
+    diagramm::Achsen m_achsen;
+    diagramm::Bereich m_bereich;
+    int m_xVariable = 0;
+    int m_yVariable = 7;
+    bool m_pruefend = false;
+
+    QWidget* m_flaeche = nullptr;  // the client area below the menu bar
+    std::array<QRadioButton*, 12> m_option{};
+    std::array<QLabel*, 2> m_ueber{};          // x_über(0), y_über(1)
+    std::array<QLineEdit*, 4> m_text{};        // Text1 .. Text4
+    std::array<QLabel*, 4> m_panel{};          // Panel3D2(0..3)
+    std::array<QLabel*, 6> m_wertname{};
+    std::array<QLabel*, 6> m_wertergebnis{};
+    DiagrammFlaeche* m_diagramm = nullptr;
+    QLabel* m_xAchse = nullptr;
+    QLabel* m_yAchse = nullptr;
+    std::array<QLabel*, diagramm::kSkalenAnzahl> m_xSkala{};
+    std::array<QLabel*, diagramm::kSkalenAnzahl> m_ySkala{};  // index 9 stays empty
+    std::array<QFrame*, 4> m_balken{};       // Shape8 .. Shape11
+    QFrame* m_arbeitet = nullptr;            // Frame_arbeitet
+    QLabel* m_arbeitetText = nullptr;        // Label_arbeitet
+    QFrame* m_druckinfo = nullptr;           // Frame_Druckinfo
+    QPushButton* m_start = nullptr;          // grafik_start
+    QPushButton* m_ende = nullptr;           // grafik_ende
+};

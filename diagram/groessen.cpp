@@ -1,0 +1,169 @@
+#include "groessen.h"
+
+#include "pmv.h"
+#include "zahlen.h"
+
+#include <cmath>
+
+namespace diagramm {
+
+namespace {
+
+constexpr std::array<Groesseninfo, kAnzahlGroessen> kGroessen{{
+    {u" Lufttemperatur", u"T_Luft [°C]", u"-15", u"50", -15.0f, 50.0f, "ti"},
+    {u" Strahlungstemperatur", u"T_Strahlung [°C]", u"-15", u"50", -15.0f, 50.0f, "ts"},
+    {u" Luftgeschwindigkeit", u"v_Luft [m/s]", u"0", u"10", 0.0f, 10.0f, "v_luft"},
+    {u" rel. Luftfeuchte", u"rel. Feuchte [%]", u"0", u"100", 0.0f, 100.0f, "phi"},
+    {u" Aktivität - Energieumsatz", u"Aktivität [W]", u"0", u"500", 0.0f, 500.0f, "m"},
+    {u" Kleidung", u"Kleidung [clo]", u"0", u"4", 0.0f, 4.0f, "icl"},
+}};
+
+// Comfort limits often quoted for offices: 15 and 25 °C, 0.3 m/s, 35 and 70 % humidity,
+// and the metabolic rate of sleep (40 W/m²). Clothing has none.
+constexpr float kTemperaturen[] = {15.0f, 25.0f};
+constexpr float kLuftgeschwindigkeit[] = {0.3f};
+constexpr float kFeuchte[] = {35.0f, 70.0f};
+constexpr float kEnergieumsatz[] = {40.0f};
+
+constexpr std::array<Band, kAnzahlBaender> kBaender{{
+    {qRgb(128, 0, 0), u"heiß", true},
+    {qRgb(255, 0, 0), u"warm", true},
+    {qRgb(255, 255, 0), u"etwas warm", false},
+    {qRgb(0, 255, 0), u"neutral", false},
+    {qRgb(0, 255, 255), u"etwas kühl", false},
+    {qRgb(0, 0, 255), u"kühl", true},
+    {qRgb(0, 0, 128), u"kalt", true},
+}};
+
+// Rows of the fixed-parameter list in their order: quantity index (-1 for the two that can
+// never be varied), name, and the main window's value label it copies.
+struct Festzeile {
+    int groesse;
+    const char16_t* name;
+    int werttext;
+};
+constexpr Festzeile kFestzeilen[] = {
+    {Lufttemperatur, u"Raumlufttemperatur:", 0},
+    {Strahlungstemperatur, u"Strahlungstemperatur:", 1},
+    {Luftgeschwindigkeit, u"Luftgeschwindigkeit:", 2},
+    {Luftfeuchte, u"Relative Luftfeuchtigkeit:", 3},
+    {Kleidung, u"Bekleidung:", 4},
+    {Energieumsatz, u"Aktivität - Energieumsatz:", 5},
+    {-1, u"Aktivität - Wirksame mechanische Leistung:", 6},
+    {-1, u"Aktivität - Relative Geschwindigkeit in ruhender Luft:", 7},
+};
+
+QString mitEinheit(double wert, int stellen, const char16_t* einheit)
+{
+    return formatiereZahl(wert, stellen) + QString::fromUtf16(einheit);
+}
+
+}  // namespace
+
+bool istGroesse(int k) { return k >= 0 && k < kAnzahlGroessen; }
+
+const Groesseninfo& info(int k) { return kGroessen[std::size_t(istGroesse(k) ? k : 0)]; }
+
+std::optional<int> groesseAusKurzname(std::string_view name)
+{
+    for (int k = 0; k < kAnzahlGroessen; ++k)
+        if (name == kGroessen[std::size_t(k)].kurzname)
+            return k;
+    return std::nullopt;
+}
+
+std::span<const float> bezugswerte(int k)
+{
+    switch (k) {
+    case Lufttemperatur:
+    case Strahlungstemperatur:
+        return kTemperaturen;
+    case Luftgeschwindigkeit:
+        return kLuftgeschwindigkeit;
+    case Luftfeuchte:
+        return kFeuchte;
+    case Energieumsatz:
+        return kEnergieumsatz;
+    default:
+        return {};
+    }
+}
+
+void setzeGroesse(PmvEingabe& e, int k, float v, float v_rel)
+{
+    switch (k) {
+    case Lufttemperatur:
+        e.ta = v;
+        break;
+    case Strahlungstemperatur:
+        e.tr = v;
+        break;
+    case Luftgeschwindigkeit:
+        e.var = float(std::fabs(double(v_rel) + double(v)));
+        break;
+    case Luftfeuchte:
+        e.phi = v;
+        break;
+    case Energieumsatz:
+        e.M = v;
+        break;
+    case Kleidung:
+        e.Icl = v;
+        e.fcl = Kleidungsflaechenfaktor(v);
+        break;
+    default:
+        break;
+    }
+}
+
+const Band& band(int i) { return kBaender[std::size_t(i)]; }
+
+std::optional<int> bandVon(float pmv)
+{
+    if (!(pmv > -3.0f))
+        return std::nullopt;  // also NaN
+    if (pmv < -2.0f)
+        return 6;
+    if (pmv < -1.0f)
+        return 5;
+    if (pmv < -0.5f)
+        return 4;
+    if (pmv < 0.5f)
+        return 3;
+    if (pmv < 1.0f)
+        return 2;
+    if (pmv < 2.0f)
+        return 1;
+    if (pmv < 3.0f)
+        return 0;
+    return std::nullopt;
+}
+
+Werttexte werttexteAus(const Raumklima& k, bool tsGleichTi)
+{
+    return {
+        mitEinheit(k.Ti, 1, u" °C"),
+        mitEinheit(tsGleichTi ? k.Ti : k.Ts, 1, u" °C"),
+        mitEinheit(k.v_Luft, 2, u" m/s"),
+        mitEinheit(k.phi, 0, u" %"),
+        mitEinheit(k.Icl, 2, u" clo"),
+        mitEinheit(k.M, 0, u" W/m²"),
+        mitEinheit(k.W, 0, u" %"),
+        mitEinheit(k.v_rel, 2, u" m/s"),
+    };
+}
+
+Festwerte festwerte(int xGroesse, int yGroesse, const Werttexte& werte)
+{
+    Festwerte zeilen;
+    std::size_t zeile = 0;
+    for (const Festzeile& f : kFestzeilen) {
+        if (f.groesse >= 0 && (f.groesse == xGroesse || f.groesse == yGroesse))
+            continue;
+        if (zeile < zeilen.size())
+            zeilen[zeile++] = {QString::fromUtf16(f.name), werte[std::size_t(f.werttext)]};
+    }
+    return zeilen;
+}
+
+}  // namespace diagramm

@@ -1,0 +1,51 @@
+// Typed ranges of the diagram window: whatever the four fields hold, the check leaves ranges
+// inside the quantities' limits, and the grid over them ends with a bounded number of cells.
+#include "bereich.h"
+#include "groessen.h"
+#include "raster.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t laenge)
+{
+    if (laenge < 2)
+        return 0;
+    const int x = daten[0] % diagramm::kAnzahlGroessen;
+    int y = daten[1] % diagramm::kAnzahlGroessen;
+    if (y == x)
+        y = (y + 1) % diagramm::kAnzahlGroessen;
+    const QStringList teile = QString::fromUtf8(reinterpret_cast<const char*>(daten + 2), qsizetype(laenge - 2))
+                                  .split(u'\n');
+    diagramm::Bereichsfelder felder;
+    for (std::size_t i = 0; i < felder.size(); ++i)
+        felder[i] = qsizetype(i) < teile.size() ? teile[qsizetype(i)] : QString();
+
+    // As stored after the choice of the pair: its default ranges.
+    diagramm::Bereich bereich = diagramm::bereichLesen(
+        {QString::fromUtf16(diagramm::info(x).vorgabeMin), QString::fromUtf16(diagramm::info(x).vorgabeMax),
+         QString::fromUtf16(diagramm::info(y).vorgabeMin), QString::fromUtf16(diagramm::info(y).vorgabeMax)});
+    diagramm::bereichPruefen(bereich, felder, x, y, [](const QString&) {});
+    const diagramm::Bereich gelesen = diagramm::bereichLesen(felder);
+    const diagramm::Groesseninfo& gx = diagramm::info(x);
+    const diagramm::Groesseninfo& gy = diagramm::info(y);
+    if (!(gelesen.Xmin >= gx.untergrenze && gelesen.Xmax <= gx.obergrenze && gelesen.Xmin < gelesen.Xmax)
+        || !(gelesen.Ymin >= gy.untergrenze && gelesen.Ymax <= gy.obergrenze && gelesen.Ymin < gelesen.Ymax))
+        std::abort();  // a checked range outside its limits
+
+    diagramm::Achsen achsen;
+    achsen.bereich = gelesen;
+    achsen.geometrie = diagramm::geometrieAus(gelesen);
+    const PmvEingabe eingabe = PmvEingabeAus(standardRaumklima(), true);
+    const diagramm::Laufbilanz bilanz = diagramm::rasterDurchlaufen(
+        eingabe, 0.0f, x, y, achsen, 380, 300, [](diagramm::Spanne s, diagramm::Spanne z, float) {
+            if (s.von < 0 || s.bis > 380 || z.von < 0 || z.bis > 300)
+                std::abort();  // a cell outside the image
+            return true;
+        });
+    if (bilanz.auswertungen > 200 * 200)
+        std::abort();
+    return 0;
+}
