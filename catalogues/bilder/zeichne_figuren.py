@@ -100,6 +100,16 @@ def pfad(punkte, fill, stroke=None, breite=0.7, extra=""):
     return f'<path d="{d}" fill="{fill}"{s}{extra}/>'
 
 
+def vereinigt(polys, fill, deckkraft):
+    """Overlapping shapes as one path filled once (same winding: the non-zero rule unites
+    them), so a see-through fill does not darken where they overlap."""
+    def flaeche(p):
+        return sum(x0 * y1 - x1 * y0 for (x0, y0), (x1, y1) in zip(p, p[1:] + p[:1]))
+    d = " ".join("M" + " L".join(f"{x:.1f},{y:.1f}" for x, y in (p if flaeche(p) > 0 else p[::-1])) + " Z"
+                 for p in polys)
+    return f'<path d="{d}" fill="{fill}" fill-opacity="{deckkraft}" fill-rule="nonzero"/>'
+
+
 def linie(x0, y0, x1, y1, farbe, breite=0.6):
     return (f'<line x1="{x0:.1f}" y1="{y0:.1f}" x2="{x1:.1f}" y2="{y1:.1f}" stroke="{farbe}" '
             f'stroke-width="{breite}" stroke-linecap="round"/>')
@@ -212,8 +222,10 @@ def grundfigur(k, frau):
     teile.append(linie(MITTE, 118, MITTE, 128, HAUTLINIE, 0.7))
     # Head.
     if frau:
-        teile.append(pfad(ellipse(MITTE, 22, 13.5, 14), "#7a4a22"))  # hair behind the head
-        teile.append(pfad([(41.5, 22), (68.5, 22), (69, 35), (63, 37.5), (47, 37.5), (41, 35)], "#7a4a22"))
+        # Hair behind the head and two locks beside the face, none under the chin.
+        teile.append(pfad(ellipse(MITTE, 19, 13.5, 12), "#7a4a22"))
+        teile.append(pfad([(41.5, 19), (46, 19), (47.5, 35), (41, 34)], "#7a4a22"))
+        teile.append(pfad([(68.5, 19), (64, 19), (62.5, 35), (69, 34)], "#7a4a22"))
     teile.append(pfad(ellipse(MITTE, 21, 10.5, 12.5), HAUT, HAUTLINIE, 0.8))
     if frau:
         teile.append(pfad([(44, 20), (46, 11), (55, 8), (64, 11), (66, 20), (60, 13), (50, 13)], "#7a4a22"))
@@ -514,7 +526,8 @@ def kleidung_frau(k):
     unterhemd.dazu(polylinie([(MITTE - 8, 44), (MITTE, 52), (MITTE + 8, 44)], "#e0b8c8", 0.8))
 
     strumpfhose = Kleid("#3a2a2a", "#1c1010")
-    strumpfhose.flaechen(k.beine(112, 222, 0.3) + k.fuesse(0.3) + [k.rumpf_band(102, 126, 0.3)], deckkraft=0.55)
+    strumpfhose.dazu(vereinigt(k.beine(112, 222, 0.3) + k.fuesse(0.3) + [k.rumpf_band(102, 126, 0.3)],
+                               "#3a2a2a", 0.55))
 
     socken_ = socken(k, 206, 0.6, "#e8e8e8", "#9a9a9a")
     lange_unterhose = hose(k, 102, 216, 0.8, "#f2ece0", "#b3a98f", buegelfalte=False)
