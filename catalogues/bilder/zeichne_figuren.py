@@ -40,7 +40,7 @@ class Koerper:
         self.fuss = fuss    # left foot: (cx, cy, rx, ry)
 
     # Bands along the outlines, as polygons (lists of points).
-    def rumpf_band(self, y0, y1, e=0.0, saum=None):
+    def rumpf_band(self, y0, y1, e=0.0):
         ys = schritte(y0, y1)
         links = [(MITTE - interp(self.rumpf, y)[0] - e, y) for y in ys]
         rechts = [(MITTE + interp(self.rumpf, y)[0] + e, y) for y in reversed(ys)]
@@ -59,11 +59,6 @@ class Koerper:
 
     def beine(self, y0, y1, e=0.0):
         return [self.glied(self.bein, y0, y1, e, s) for s in (-1, 1)]
-
-    def schulterkappen(self, e):
-        y = self.arm[0][0] + 4
-        cx, hw = interp(self.arm, y)
-        return [kreis(cx, y, hw + e), kreis(2 * MITTE - cx, y, hw + e)]
 
     def umhang(self, y0, y1, y_unten, e, weite):
         """Torso down to y1, then a skirt-like part widening to `weite` at y_unten."""
@@ -84,10 +79,6 @@ class Koerper:
         y_hand = self.arm[-1][0]
         cx, hw = interp(self.arm, y_hand)
         return [ellipse(x, y_hand - 4, hw + 1 + e, 7 + e) for x in (cx, 2 * MITTE - cx)]
-
-
-def kreis(cx, cy, r, n=20):
-    return ellipse(cx, cy, r, r, n)
 
 
 def ellipse(cx, cy, rx, ry, n=24):
