@@ -124,15 +124,20 @@ private:
     void zahl(std::string& aus, double wert, int stellen)
     {
         char puffer[kZahlPuffer];
-        const std::size_t laenge = formatiereZahl(puffer, wert, stellen, '.');
-        if (stellen == 0 || m_trenner == ".") {
-            aus.append(puffer, laenge);
+        if (m_trenner.size() == 1) {
+            aus.append(puffer, formatiereZahl(puffer, wert, stellen, m_trenner[0]));
             return;
         }
-        const std::size_t punkt = laenge - std::size_t(stellen) - 1;
-        aus.append(puffer, punkt);
+        // A separator of more than one UTF-8 byte replaces the point afterwards.
+        const std::string_view text(puffer, formatiereZahl(puffer, wert, stellen, '.'));
+        const std::size_t punkt = text.find('.');
+        if (punkt == std::string_view::npos) {
+            aus += text;
+            return;
+        }
+        aus += text.substr(0, punkt);
         aus += m_trenner;
-        aus.append(puffer + punkt + 1, laenge - punkt - 1);
+        aus += text.substr(punkt + 1);
     }
 
     void zaehle(bool gerechnet)
@@ -238,7 +243,7 @@ struct Lauf {
     {
         errno = 0;
         if (!ziel.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            const int nummer = errno != 0 ? errno : EACCES;
+            const int nummer = QFileInfo(plan.ausgabe).isDir() ? EISDIR : errno != 0 ? errno : EACCES;
             return fehler(QStringLiteral("Die Ergebnisdatei\n%1\nkann nicht angelegt werden.\n%2")
                               .arg(nativ(plan.ausgabe), FehlerGrund(nummer, ziel.errorString()))
                           + kNichtsVeraendert);
@@ -279,8 +284,10 @@ struct Lauf {
         if (beiseite) {
             QFile von(plan.beiseiteVon);
             if (!von.rename(plan.beiseiteNach)) {
-                const int nummer = !QFileInfo::exists(plan.beiseiteVon) ? ENOENT
-                                   : QFileInfo::exists(plan.beiseiteNach) ? EEXIST : EACCES;
+                const int nummer = !QFileInfo::exists(plan.beiseiteVon)                   ? ENOENT
+                                   : QFileInfo::exists(plan.beiseiteNach)                 ? EEXIST
+                                   : !QFileInfo(plan.beiseiteNach).absoluteDir().exists() ? ENOENT
+                                                                                          : EACCES;
                 return fehler(QStringLiteral("Die vorhandene Datei\n%1\nkann nicht in\n%2\numbenannt werden.\n%3")
                                   .arg(nativ(plan.beiseiteVon), nativ(plan.beiseiteNach),
                                        nummer == EEXIST ? QStringLiteral("Unter diesem Namen steht schon eine Datei.")
