@@ -84,7 +84,6 @@ public:
         // "Ö&ffnen...": gets the chosen path; opens the file and shows DATEI, or returns
         // silently when the file cannot be opened.
         std::function<void(hpt&, const QString& pfad)> datei;
-        std::function<void(hpt&)> info;              // "Inf&o...": the start-up window as About
     };
 
     explicit hpt(Dienste& dienste, QWidget* parent = nullptr);
@@ -111,6 +110,8 @@ public:
     // The two menu/button commands, also for tests and other windows.
     void dateiOeffnen();
     void darstellung(bool mitSanduhr);
+    void hilfe();
+    void info();
 
 Q_SIGNALS:
     // After every Neuberechnung, when the display shows the new result.

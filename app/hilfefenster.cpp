@@ -1,0 +1,148 @@
+#include "hilfefenster.h"
+
+#include "dienste.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+
+QPointer<Hilfefenster> g_fenster;
+
+QString ersterTreffer(const QString& text, const QRegularExpression& ausdruck)
+{
+    const QRegularExpressionMatch treffer = ausdruck.match(text);
+    return treffer.hasMatch() ? treffer.captured(1).trimmed() : QString();
+}
+
+}  // namespace
+
+QList<Hilfefenster::Seite> Hilfefenster::seiten()
+{
+    static const QRegularExpression titelAusdruck(QStringLiteral("<title>(.*?)</title>"),
+                                                  QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression stichwortAusdruck(QStringLiteral("<meta\\s+name=\"stichworte\"\\s+content=\"([^\"]*)\""),
+                                                      QRegularExpression::CaseInsensitiveOption);
+    QList<Seite> liste;
+    const QDir ordner(QStringLiteral(":/hilfe"));
+    for (const QString& name : ordner.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name)) {
+        QFile datei(ordner.filePath(name));
+        if (!datei.open(QIODevice::ReadOnly))
+            continue;
+        const QString text = QString::fromUtf8(datei.readAll());
+        Seite seite;
+        seite.pfad = QStringLiteral("qrc:/hilfe/") + name;
+        seite.titel = ersterTreffer(text, titelAusdruck);
+        for (const QString& wort : ersterTreffer(text, stichwortAusdruck).split(u',', Qt::SkipEmptyParts))
+            seite.stichworte << wort.trimmed();
+        liste << seite;
+    }
+    return liste;
+}
+
+QString Hilfefenster::seiteFuer(const QString& stichwort)
+{
+    for (const Seite& seite : seiten())
+        for (const QString& wort : seite.stichworte)
+            if (wort.compare(stichwort, Qt::CaseInsensitive) == 0)
+                return seite.pfad;
+    return {};
+}
+
+void Hilfefenster::zeige(QWidget* eltern, const QString& hilfedatei, int befehl, const QString& stichwort)
+{
+    if (hilfedatei.compare(QStringLiteral("tempara.hlp"), Qt::CaseInsensitive) != 0)
+        return;
+    if (!g_fenster) {
+        g_fenster = new Hilfefenster(nullptr);
+        g_fenster->setAttribute(Qt::WA_DeleteOnClose);
+        if (eltern) {
+            const QRect rahmen = eltern->window()->frameGeometry();
+            g_fenster->move(rahmen.topLeft() + QPoint(40, 40));
+        }
+    }
+    QString ziel = befehl == kHilfeStichwort ? seiteFuer(stichwort) : QString();
+    if (ziel.isEmpty() && !g_fenster->m_seiten.isEmpty())
+        ziel = g_fenster->m_seiten.constFirst().pfad;
+    g_fenster->oeffne(ziel);
+    g_fenster->show();
+    g_fenster->raise();
+    g_fenster->activateWindow();
+}
+
+Hilfefenster* Hilfefenster::offenes()
+{
+    return g_fenster;
+}
+
+Hilfefenster::Hilfefenster(QWidget* eltern)
+    : QWidget(eltern, Qt::Window)
+    , m_inhalt(new QListWidget(this))
+    , m_text(new QTextBrowser(this))
+    , m_seiten(seiten())
+{
+    setObjectName(QStringLiteral("Hilfe"));
+    setWindowTitle(QStringLiteral("Tempara - Hilfe"));
+    m_inhalt->setObjectName(QStringLiteral("Hilfe_Inhalt"));
+    m_text->setObjectName(QStringLiteral("Hilfe_Text"));
+    m_text->setOpenExternalLinks(true);
+    m_text->setSearchPaths({QStringLiteral(":/hilfe")});
+    for (const Seite& seite : m_seiten)
+        m_inhalt->addItem(seite.titel);
+
+    auto* zurueck = new QPushButton(QStringLiteral("&Zurück"), this);
+    zurueck->setObjectName(QStringLiteral("Hilfe_Zurueck"));
+    auto* inhalt = new QPushButton(QStringLiteral("&Inhalt"), this);
+    inhalt->setObjectName(QStringLiteral("Hilfe_Start"));
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addWidget(zurueck);
+    knoepfe->addWidget(inhalt);
+    knoepfe->addStretch();
+
+    auto* teiler = new QSplitter(this);
+    teiler->addWidget(m_inhalt);
+    teiler->addWidget(m_text);
+    teiler->setStretchFactor(1, 3);
+    teiler->setSizes({200, 560});
+    auto* spalte = new QVBoxLayout(this);
+    spalte->addLayout(knoepfe);
+    spalte->addWidget(teiler);
+    resize(800, 600);
+
+    connect(m_inhalt, &QListWidget::currentRowChanged, this, [this](int zeile) {
+        if (zeile >= 0 && zeile < m_seiten.size() && aktuelleSeite() != m_seiten.at(zeile).pfad)
+            m_text->setSource(QUrl(m_seiten.at(zeile).pfad));
+    });
+    connect(m_text, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
+        for (int i = 0; i < m_seiten.size(); ++i)
+            if (m_seiten.at(i).pfad == url.toString(QUrl::RemoveFragment))
+                m_inhalt->setCurrentRow(i);
+    });
+    connect(m_text, &QTextBrowser::backwardAvailable, zurueck, &QPushButton::setEnabled);
+    connect(zurueck, &QPushButton::clicked, m_text, &QTextBrowser::backward);
+    connect(inhalt, &QPushButton::clicked, this, [this] {
+        if (!m_seiten.isEmpty())
+            oeffne(m_seiten.constFirst().pfad);
+    });
+    zurueck->setEnabled(false);
+}
+
+void Hilfefenster::oeffne(const QString& pfad)
+{
+    if (!pfad.isEmpty())
+        m_text->setSource(QUrl(pfad));
+}
+
+QString Hilfefenster::aktuelleSeite() const
+{
+    return m_text->source().toString(QUrl::RemoveFragment);
+}

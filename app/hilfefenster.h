@@ -1,0 +1,38 @@
+// The help viewer: the pages under :/hilfe, a contents list and their keywords.
+// "tempara.hlp" is the name under which the program asks for its help.
+#pragma once
+
+#include <QList>
+#include <QStringList>
+#include <QWidget>
+
+class QListWidget;
+class QTextBrowser;
+
+class Hilfefenster : public QWidget {
+    Q_OBJECT
+
+public:
+    struct Seite {
+        QString pfad;   // "qrc:/hilfe/10_einfuehrung.html"
+        QString titel;  // from <title>
+        QStringList stichworte;
+    };
+
+    // Shows the one help window at the page of `stichwort` (befehl 257), else at the first page.
+    static void zeige(QWidget* eltern, const QString& hilfedatei, int befehl, const QString& stichwort);
+    static Hilfefenster* offenes();
+
+    // Every page in file-name order; the page of a keyword, case-insensitive ("" if none).
+    static QList<Seite> seiten();
+    static QString seiteFuer(const QString& stichwort);
+
+    explicit Hilfefenster(QWidget* eltern = nullptr);
+    void oeffne(const QString& pfad);
+    QString aktuelleSeite() const;
+
+private:
+    QListWidget* m_inhalt;
+    QTextBrowser* m_text;
+    QList<Seite> m_seiten;
+};

@@ -1,0 +1,566 @@
+#include "hpt.h"
+
+#include "dienste.h"
+#include "programm.h"
+#include "skalenbilder.h"
+#include "start.h"
+#include "twips.h"
+#include "zahlen.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+
+namespace {
+
+// Geometry in twips. Six panels of 5220 in three rows, the buttons below.
+constexpr int kRand = 60;
+constexpr int kPanelBreite = 5220;
+constexpr int kLinks = kRand, kRechts = kRand + kPanelBreite + kRand;
+constexpr int kZeile1 = kRand, kZeile1Hoehe = 1800;
+constexpr int kZeile2 = kZeile1 + kZeile1Hoehe + kRand, kZeile2Hoehe = 2835;
+constexpr int kZeile3 = kZeile2 + kZeile2Hoehe + kRand, kZeile3Hoehe = 2100;
+constexpr int kKnopfzeile = kZeile3 + kZeile3Hoehe + 120, kKnopfHoehe = 420, kKnopfBreite = 1935;
+constexpr int kFensterBreite = kRechts + kPanelBreite + kRand;
+constexpr int kFensterHoehe = kKnopfzeile + kKnopfHoehe + 120;
+
+// Inside a panel: scroll bar at the left, value label at the right.
+constexpr int kInnen = 120, kScrollBreite = 3540, kScrollHoehe = 255;
+constexpr int kWertLinks = 3780, kWertBreite = 1320, kWertHoehe = 315;
+
+// The result display: gauge g and w, marker m, number label n, frame f.
+constexpr int kSkalaLinks = 345, kSkalaOben = 780, kSkalaBreite = 4515, kSkalaHoehe = 540;
+constexpr int kMarkeBreite = 75, kMarkeOben = kSkalaOben - 120, kMarkeHoehe = 120 + 450;
+constexpr int kZahlBreite = 780, kZahlOben = 390, kZahlHoehe = 285;
+constexpr int kSkalentextOben = kSkalaOben + kSkalaHoehe + 30;
+constexpr int kPmvTextBreite = 600, kPpdTextBreite = 450;
+
+const QColor kGrau(192, 192, 192);
+const QColor kErgebnisgelb(255, 255, 187);
+const QColor kTemperaturfarbe(255, 160, 160), kLuftfarbe(192, 255, 192), kFeuchtefarbe(192, 255, 255);
+const QColor kKleidungsfarbe(255, 255, 128), kAktivitaetsfarbe(208, 208, 255);
+
+const QString kKleidungStart = QStringLiteral("Slip, Hemd, Hose, Jacke, Socken, Schuhe");
+const QString kCrLf = QStringLiteral("\r\n");
+
+void faerbe(QWidget* w, const QColor& hintergrund)
+{
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Window, hintergrund);
+    w->setPalette(palette);
+    w->setAutoFillBackground(true);
+}
+
+template <typename T>
+T* erzeuge(QWidget* eltern, const QString& name, QRect twips)
+{
+    auto* w = new T(eltern);
+    w->setObjectName(name);
+    w->setGeometry(twips);
+    return w;
+}
+
+QFrame* panel(QWidget* eltern, const QString& name, int links, int oben, int hoehe, const QColor& farbe)
+{
+    auto* f = erzeuge<QFrame>(eltern, name, twipsRect(links, oben, kPanelBreite, hoehe));
+    f->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    faerbe(f, farbe);
+    return f;
+}
+
+QLabel* beschriftung(QWidget* eltern, const QString& name, QRect twips, const QString& text, bool fett = false)
+{
+    auto* l = erzeuge<QLabel>(eltern, name, twips);
+    l->setText(text);
+    if (fett) {
+        QFont font = l->font();
+        font.setBold(true);
+        l->setFont(font);
+    }
+    return l;
+}
+
+QLabel* wertfeld(QWidget* eltern, const QString& name, int oben, const QColor& farbe)
+{
+    auto* l = erzeuge<QLabel>(eltern, name, twipsRect(kWertLinks, oben, kWertBreite, kWertHoehe));
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setAlignment(Qt::AlignCenter);
+    faerbe(l, farbe);
+    return l;
+}
+
+QScrollBar* schieber(QWidget* eltern, const QString& name, int oben, int min, int max, int gross, int start)
+{
+    auto* s = erzeuge<QScrollBar>(eltern, name, twipsRect(kInnen, oben, kScrollBreite, kScrollHoehe));
+    s->setOrientation(Qt::Horizontal);
+    s->setRange(min, max);
+    s->setSingleStep(1);
+    s->setPageStep(gross);
+    s->setValue(start);
+    // A change is any new position, a drag counting once at its end.
+    s->setTracking(false);
+    // Reachable by Tab; Right and Page Up raise the value as on a slider.
+    s->setFocusPolicy(Qt::StrongFocus);
+    s->setInvertedControls(false);
+    return s;
+}
+
+QPushButton* knopf(QWidget* eltern, const QString& name, QRect twips, const QString& text)
+{
+    auto* k = erzeuge<QPushButton>(eltern, name, twips);
+    k->setText(text);
+    k->setAutoDefault(false);
+    return k;
+}
+
+QString mitEinheit(double wert, int stellen, const char* einheit)
+{
+    return formatiereZahl(wert, stellen) + QString::fromUtf8(einheit);
+}
+
+QString temperaturText(float t) { return mitEinheit(t, 1, " °C"); }
+
+}  // namespace
+
+hpt::hpt(Dienste& dienste, QWidget* eltern)
+    : QMainWindow(eltern)
+    , m_dienste(dienste)
+{
+    setObjectName(QStringLiteral("hpt"));
+    setWindowTitle(QStringLiteral("TEMPARA 1.3"));
+    auto* flaeche = new QWidget(this);
+    flaeche->setObjectName(QStringLiteral("hpt_flaeche"));
+    faerbe(flaeche, kGrau);
+    flaeche->setFixedSize(twipsGroesse(kFensterBreite, kFensterHoehe));
+    setCentralWidget(flaeche);
+
+    baueEingabefeld();
+    baueErgebnisfeld();
+    baueBefehle();
+    verbindeEingaben();
+    aktualisiereBefehle();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Loading: centre on the screen, label the scales (which sets the defaults), compute once.
+    if (const QScreen* bildschirm = QGuiApplication::primaryScreen()) {
+        const QRect frei = bildschirm->availableGeometry();
+        const QSize groesse = sizeHint();
+        move(frei.x() + (frei.width() - groesse.width()) / 2, frei.y() + (frei.height() - groesse.height()) / 2);
+    }
+    SkalenBeschriften();
+    Neuberechnung();
+}
+
+hpt::~hpt() = default;
+
+void hpt::baueEingabefeld()
+{
+    QWidget* f = centralWidget();
+    QFrame* temperatur = panel(f, QStringLiteral("Frame_Temperatur"), kLinks, kZeile1, kZeile1Hoehe, kGrau);
+    beschriftung(temperatur, QStringLiteral("Label_Ti"), twipsRect(kInnen, 150, 3540, 240), QStringLiteral("Raumlufttemperatur  Ti"));
+    ui.TLI_Scroll = schieber(temperatur, QStringLiteral("TLI_Scroll"), 420, -100, 250, 25, 100);
+    ui.eingabe_txt1 = wertfeld(temperatur, QStringLiteral("eingabe_txt1"), 390, kTemperaturfarbe);
+    beschriftung(temperatur, QStringLiteral("Label_Ts"), twipsRect(kInnen, 930, 2460, 240), QStringLiteral("Strahlungstemperatur  Ts"));
+    ui.TU_Check = erzeuge<QCheckBox>(temperatur, QStringLiteral("TU_Check"), twipsRect(2640, 900, 2460, 285));
+    ui.TU_Check->setText(QStringLiteral(" Ts = Ti"));
+    ui.TU_Check->setChecked(true);
+    ui.TU_Scroll = schieber(temperatur, QStringLiteral("TU_Scroll"), 1200, -100, 250, 25, 100);
+    ui.TU_Scroll->setEnabled(false);
+    ui.eingabe_txt2 = wertfeld(temperatur, QStringLiteral("eingabe_txt2"), 1170, kTemperaturfarbe);
+
+    QFrame* luft = panel(f, QStringLiteral("Frame_Luft"), kRechts, kZeile1, kZeile1Hoehe, kGrau);
+    beschriftung(luft, QStringLiteral("Label_v"), twipsRect(kInnen, 150, 3540, 240), QStringLiteral("Luftgeschwindigkeit"));
+    ui.V_Scroll = schieber(luft, QStringLiteral("V_Scroll"), 420, 0, 200, 10, 0);
+    ui.eingabe_txt3 = wertfeld(luft, QStringLiteral("eingabe_txt3"), 390, kLuftfarbe);
+    beschriftung(luft, QStringLiteral("Label_phi"), twipsRect(kInnen, 930, 3540, 240), QStringLiteral("relative Luftfeuchtigkeit"));
+    ui.PHI_Scroll = schieber(luft, QStringLiteral("PHI_Scroll"), 1200, 0, 100, 5, 60);
+    ui.eingabe_txt4 = wertfeld(luft, QStringLiteral("eingabe_txt4"), 1170, kFeuchtefarbe);
+
+    QFrame* kleidung = panel(f, QStringLiteral("Frame_Bekleidung"), kLinks, kZeile2, kZeile2Hoehe, kGrau);
+    beschriftung(kleidung, QStringLiteral("Label_Bekleidung"), twipsRect(kInnen, 120, 3540, 285), QStringLiteral("Bekleidung"), true);
+    ui.Kleidung_Scroll = schieber(kleidung, QStringLiteral("Kleidung_Scroll"), 510, 0, 80, 5, 20);
+    ui.eingabe_txt5 = wertfeld(kleidung, QStringLiteral("eingabe_txt5"), 480, kKleidungsfarbe);
+    ui.Kleidung_Liste = erzeuge<QLabel>(kleidung, QStringLiteral("Kleidung_Liste"), twipsRect(kInnen, 930, 4980, 960));
+    ui.Kleidung_Liste->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ui.Kleidung_Liste->setWordWrap(true);
+    ui.Kleidung_Liste->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui.Kleidung_Liste->setMargin(3);
+    faerbe(ui.Kleidung_Liste, Qt::white);
+    ui.Kleidung_Liste->setText(kKleidungStart);
+    ui.Command1 = knopf(kleidung, QStringLiteral("Command1"), twipsRect(kInnen, 1980, 4980, 360), QStringLiteral("Benutzerdefinierte Bekleidung"));
+    ui.Command2 = knopf(kleidung, QStringLiteral("Command2"), twipsRect(kInnen, 2400, 4980, 360), QStringLiteral("Typische Bekleidungskombinationen"));
+
+    QFrame* aktivitaet = panel(f, QStringLiteral("Frame_Aktivitaet"), kRechts, kZeile2, kZeile2Hoehe, kGrau);
+    beschriftung(aktivitaet, QStringLiteral("Label_Aktivitaet"), twipsRect(kInnen, 120, 3540, 285), QStringLiteral("Aktivität"), true);
+    beschriftung(aktivitaet, QStringLiteral("Label_M"), twipsRect(kInnen, 450, 4980, 240), QStringLiteral("Energieumsatz"));
+    ui.Energieumsatz_Scroll = schieber(aktivitaet, QStringLiteral("Energieumsatz_Scroll"), 720, 8, 80, 5, 14);
+    ui.eingabe_txt6 = wertfeld(aktivitaet, QStringLiteral("eingabe_txt6"), 690, kAktivitaetsfarbe);
+    beschriftung(aktivitaet, QStringLiteral("Label_W"), twipsRect(kInnen, 1080, 4980, 240), QStringLiteral("Wirksame mechanische Leistung"));
+    ui.mech_Leistung_Scroll = schieber(aktivitaet, QStringLiteral("mech_Leistung_Scroll"), 1350, 0, 100, 5, 0);
+    ui.eingabe_txt7 = wertfeld(aktivitaet, QStringLiteral("eingabe_txt7"), 1320, kAktivitaetsfarbe);
+    beschriftung(aktivitaet, QStringLiteral("Label_vrel"), twipsRect(kInnen, 1710, 4980, 240), QStringLiteral("Relative Geschwindigkeit in ruhender Luft"));
+    ui.rel_Geschwindigkeit_Scroll = schieber(aktivitaet, QStringLiteral("rel_Geschwindigkeit_Scroll"), 1980, 0, 200, 5, 0);
+    ui.eingabe_txt8 = wertfeld(aktivitaet, QStringLiteral("eingabe_txt8"), 1950, kAktivitaetsfarbe);
+    ui.Command3 = knopf(aktivitaet, QStringLiteral("Command3"), twipsRect(kInnen, 2400, 4980, 360), QStringLiteral("Beispiele für Aktivitäten"));
+}
+
+void hpt::baueErgebnisfeld()
+{
+    QWidget* f = centralWidget();
+    auto ergebnispanel = [&](const QString& name, int links, const QString& titelName, const QString& titel,
+                             const QString& skalaName, const QImage& skala, const QString& markeName,
+                             const QString& zahlName, QFrame*& rahmen, QLabel*& titelLabel, QLabel*& skalaLabel,
+                             QFrame*& marke, QLabel*& zahl) {
+        rahmen = panel(f, name, links, kZeile3, kZeile3Hoehe, kErgebnisgelb);
+        rahmen->installEventFilter(this);
+        titelLabel = beschriftung(rahmen, titelName, twipsRect(kInnen, 90, 4980, 255), titel, true);
+        titelLabel->setAlignment(Qt::AlignCenter);
+        skalaLabel = erzeuge<QLabel>(rahmen, skalaName, twipsRect(kSkalaLinks, kSkalaOben, kSkalaBreite, kSkalaHoehe));
+        skalaLabel->setPixmap(QPixmap::fromImage(skala));
+        marke = erzeuge<QFrame>(rahmen, markeName, twipsRect(kSkalaLinks, kMarkeOben, kMarkeBreite, kMarkeHoehe));
+        faerbe(marke, QColor(64, 64, 64));
+        zahl = erzeuge<QLabel>(rahmen, zahlName, twipsRect(kSkalaLinks, kZahlOben, kZahlBreite, kZahlHoehe));
+        zahl->setFrameStyle(QFrame::Box | QFrame::Plain);
+        zahl->setAlignment(Qt::AlignCenter);
+        faerbe(zahl, Qt::white);
+        zahl->setText(QStringLiteral("0,0"));
+    };
+    ergebnispanel(QStringLiteral("pmv_frame"), kLinks, QStringLiteral("Label4"), QStringLiteral("mittlere Beurteilung (PMV)"),
+                  QStringLiteral("pmv_gauge0"), pmvSkala(), QStringLiteral("pmv_gauge1"), QStringLiteral("PMV_numerisch"),
+                  ui.pmv_frame, ui.Label4, ui.pmv_gauge0, ui.pmv_gauge1, ui.PMV_numerisch);
+    ergebnispanel(QStringLiteral("ppd_frame"), kRechts, QStringLiteral("Label5"), QStringLiteral("Prozentsatz der Unzufriedenen (PPD)"),
+                  QStringLiteral("ppd_gauge0"), ppdSkala(), QStringLiteral("PPD_gauge1"), QStringLiteral("PPD_numerisch"),
+                  ui.ppd_frame, ui.Label5, ui.ppd_gauge0, ui.PPD_gauge1, ui.PPD_numerisch);
+
+    QFont klein = font();
+    klein.setPointSizeF(klein.pointSizeF() * 0.85);
+    for (int i = 1; i <= 7; ++i) {
+        QLabel* l = erzeuge<QLabel>(ui.pmv_frame, QStringLiteral("Label_pmv(%1)").arg(i),
+                                    twipsRect(0, kSkalentextOben, kPmvTextBreite, 720));
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        l->setFont(klein);
+        ui.Label_pmv[i] = l;
+    }
+    for (int i = 0; i <= 10; ++i) {
+        QLabel* l = erzeuge<QLabel>(ui.ppd_frame, QStringLiteral("Label_ppd(%1)").arg(i),
+                                    twipsRect(0, kSkalentextOben, kPpdTextBreite, 255));
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        l->setFont(klein);
+        ui.Label_ppd[i] = l;
+    }
+}
+
+void hpt::baueBefehle()
+{
+    QWidget* f = centralWidget();
+    ui.oeffnen = knopf(f, QStringLiteral("oeffnen"), twipsRect(kLinks, kKnopfzeile, kKnopfBreite, kKnopfHoehe), QStringLiteral("Datei ö&ffnen"));
+    ui.zeichne = knopf(f, QStringLiteral("zeichne"), twipsRect(kLinks + kKnopfBreite + 120, kKnopfzeile, kKnopfBreite, kKnopfHoehe), QStringLiteral("&Darstellung"));
+    ui.ende = knopf(f, QStringLiteral("ende"), twipsRect(kFensterBreite - kRand - kKnopfBreite, kKnopfzeile, kKnopfBreite, kKnopfHoehe), QStringLiteral("&Ende"));
+
+    auto aktion = [this](QMenu* menu, const QString& name, const QString& text) {
+        QAction* a = menu->addAction(text);
+        a->setObjectName(name);
+        return a;
+    };
+    ui.menu_datei = menuBar()->addMenu(QStringLiteral("&Datei"));
+    ui.menu_datei->setObjectName(QStringLiteral("menu_datei"));
+    ui.menu_datei_neu = aktion(ui.menu_datei, QStringLiteral("menu_datei_neu"), QStringLiteral("&Neu"));
+    ui.menu_datei_open = aktion(ui.menu_datei, QStringLiteral("menu_datei_open"), QStringLiteral("Ö&ffnen..."));
+    ui.menu_file_sep = ui.menu_datei->addSeparator();
+    ui.menu_file_sep->setObjectName(QStringLiteral("menu_file_sep"));
+    ui.menu_datei_ende = aktion(ui.menu_datei, QStringLiteral("menu_datei_ende"), QStringLiteral("&Ende"));
+    ui.menu_extras = menuBar()->addMenu(QStringLiteral("E&xtras"));
+    ui.menu_extras->setObjectName(QStringLiteral("menu_extras"));
+    ui.menu_extras_zeichne = aktion(ui.menu_extras, QStringLiteral("menu_extras_zeichne"), QStringLiteral("&Darstellung..."));
+    ui.Menu_hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    ui.Menu_hilfe->setObjectName(QStringLiteral("Menu_hilfe"));
+    ui.Menu_hilfe_index = aktion(ui.Menu_hilfe, QStringLiteral("Menu_hilfe_index"), QStringLiteral("&Hilfe"));
+    ui.menu_hilfe_info = aktion(ui.Menu_hilfe, QStringLiteral("menu_hilfe_info"), QStringLiteral("Inf&o..."));
+    ui.Menu_hilfe_index->setShortcut(QKeySequence::HelpContents);
+
+    connect(ui.menu_datei_neu, &QAction::triggered, this, [this] {
+        Standardwerte();
+        Neuberechnung();
+    });
+    connect(ui.menu_datei_open, &QAction::triggered, this, &hpt::dateiOeffnen);
+    connect(ui.oeffnen, &QPushButton::clicked, this, &hpt::dateiOeffnen);
+    connect(ui.menu_extras_zeichne, &QAction::triggered, this, [this] { darstellung(false); });
+    connect(ui.zeichne, &QPushButton::clicked, this, [this] { darstellung(true); });
+    connect(ui.menu_datei_ende, &QAction::triggered, this, &hpt::Beenden);
+    connect(ui.ende, &QPushButton::clicked, this, &hpt::Beenden);
+    connect(ui.Menu_hilfe_index, &QAction::triggered, this, &hpt::hilfe);
+    connect(ui.menu_hilfe_info, &QAction::triggered, this, &hpt::info);
+    connect(ui.Command1, &QPushButton::clicked, this, [this] { zeigeModal(m_oeffner.bekleidung, ui.Command1); });
+    connect(ui.Command2, &QPushButton::clicked, this, [this] { zeigeModal(m_oeffner.bekleidungsliste); });
+    connect(ui.Command3, &QPushButton::clicked, this, [this] { zeigeModal(m_oeffner.aktivitaet); });
+}
+
+void hpt::verbindeEingaben()
+{
+    Raumklima& k = programm::Raumklima;
+    auto beiAenderung = [this](QScrollBar* schieber, auto schritt) {
+        connect(schieber, &QScrollBar::valueChanged, this, [this, schritt](int p) {
+            schritt(p);
+            Neuberechnung();
+        });
+    };
+    beiAenderung(ui.TLI_Scroll, [this, &k](int p) {
+        k.Ti = float(p / 5.0);
+        ui.eingabe_txt1->setText(temperaturText(k.Ti));
+        if (ui.TU_Check->isChecked())
+            ui.eingabe_txt2->setText(temperaturText(k.Ti));
+    });
+    beiAenderung(ui.TU_Scroll, [this, &k](int p) {
+        k.Ts = float(p / 5.0);
+        ui.eingabe_txt2->setText(temperaturText(k.Ts));
+    });
+    beiAenderung(ui.V_Scroll, [this, &k](int p) {
+        k.v_Luft = float(p / 20.0);
+        ui.eingabe_txt3->setText(mitEinheit(k.v_Luft, 2, " m/s"));
+    });
+    beiAenderung(ui.PHI_Scroll, [this, &k](int p) {
+        k.phi = int16_t(p);
+        ui.eingabe_txt4->setText(mitEinheit(k.phi, 0, " %"));
+    });
+    beiAenderung(ui.Kleidung_Scroll, [this, &k](int p) {
+        ui.Kleidung_Liste->clear();
+        k.Icl = float(0.05 * p);
+        ui.eingabe_txt5->setText(mitEinheit(k.Icl, 2, " clo"));
+    });
+    beiAenderung(ui.Energieumsatz_Scroll, [this, &k](int p) {
+        k.M = int16_t(5 * p);
+        ui.eingabe_txt6->setText(mitEinheit(k.M, 0, " W/m²"));
+    });
+    beiAenderung(ui.mech_Leistung_Scroll, [this, &k](int p) {
+        k.W = int16_t(p);
+        ui.eingabe_txt7->setText(mitEinheit(k.W, 0, " %"));
+    });
+    beiAenderung(ui.rel_Geschwindigkeit_Scroll, [this, &k](int p) {
+        k.v_rel = float(0.05 * p);
+        ui.eingabe_txt8->setText(mitEinheit(k.v_rel, 2, " m/s"));
+    });
+    connect(ui.TU_Check, &QCheckBox::toggled, this, &hpt::TU_Check_Click);
+    programm::TsGleichTi = ui.TU_Check->isChecked();
+}
+
+void hpt::TU_Check_Click()
+{
+    Raumklima& k = programm::Raumklima;
+    const bool gleich = ui.TU_Check->isChecked();
+    programm::TsGleichTi = gleich;
+    ui.TU_Scroll->setEnabled(!gleich);
+    if (gleich) {
+        ui.eingabe_txt2->setText(temperaturText(k.Ti));
+        ui.TU_Check->setText(QStringLiteral(" Ts = Ti"));
+    } else {
+        // The thumb stays where it was; Ts starts again from 20 °C.
+        k.Ts = 20.0f;
+        ui.eingabe_txt2->setText(temperaturText(k.Ts));
+        ui.TU_Check->setText(QStringLiteral(" Ts eingeben:"));
+    }
+    Neuberechnung();
+}
+
+void hpt::Standardwerte()
+{
+    Raumklima& k = programm::Raumklima;
+    const Raumklima vorgabe = standardRaumklima();
+    k.Ti = vorgabe.Ti;
+    k.Ts = vorgabe.Ts;
+    ui.TLI_Scroll->setValue(100);
+    ui.TU_Scroll->setValue(100);
+    ui.V_Scroll->setValue(0);
+    ui.PHI_Scroll->setValue(60);
+    ui.Kleidung_Scroll->setValue(20);
+    ui.Energieumsatz_Scroll->setValue(14);
+    ui.mech_Leistung_Scroll->setValue(0);
+    ui.rel_Geschwindigkeit_Scroll->setValue(0);
+    k.phi = vorgabe.phi;
+    k.v_Luft = vorgabe.v_Luft;
+    k.Icl = vorgabe.Icl;
+    k.M = vorgabe.M;
+    k.W = vorgabe.W;
+    k.v_rel = vorgabe.v_rel;
+    ui.eingabe_txt1->setText(temperaturText(k.Ti));
+    ui.eingabe_txt2->setText(temperaturText(k.Ts));
+    ui.eingabe_txt3->setText(mitEinheit(k.v_Luft, 2, " m/s"));
+    ui.eingabe_txt4->setText(mitEinheit(k.phi, 0, " %"));
+    ui.eingabe_txt5->setText(mitEinheit(k.Icl, 2, " clo"));
+    ui.eingabe_txt6->setText(mitEinheit(k.M, 0, " W/m²"));
+    ui.eingabe_txt7->setText(mitEinheit(k.W, 0, " %"));
+    ui.eingabe_txt8->setText(mitEinheit(k.v_rel, 2, " m/s"));
+    ui.Kleidung_Liste->setText(kKleidungStart);
+}
+
+void hpt::SkalenBeschriften()
+{
+    const char* const woerter[] = {"", "-3\r\nkalt", "-2\r\nkühl", "-1\r\netwas\r\nkühl", "0\r\nneutral",
+                                   "+1\r\netwas\r\nwarm", "+2\r\nwarm", "+3\r\nheiß"};
+    for (int i = 1; i <= 7; ++i) {
+        QLabel* l = ui.Label_pmv[i];
+        // QLabel breaks at the LF; the CR stays invisible.
+        l->setText(QString::fromUtf8(woerter[i]));
+        const double links = kSkalaLinks + (kSkalaBreite - 15) * (i - 1) / 6.0 - kPmvTextBreite / 2.0;
+        l->move(px(links), l->y());
+    }
+    for (int i = 0; i <= 10; ++i) {
+        QLabel* l = ui.Label_ppd[i];
+        l->setText(QString::number(i * 10));
+        const double links = kSkalaLinks + (kSkalaBreite - 15) * i / 10.0 - kPpdTextBreite / 2.0;
+        l->move(px(links), l->y());
+    }
+    Standardwerte();
+}
+
+void hpt::Neuberechnung()
+{
+    programm::TsGleichTi = ui.TU_Check->isChecked();
+    programm::PmvEingabeAufbereiten();
+    m_ergebnisGueltig = programm::PmvBerechnen();
+    ergebnisAnzeigen();
+    Q_EMIT neuberechnet();
+}
+
+void hpt::ergebnisAnzeigen()
+{
+    const QString keinErgebnis = QStringLiteral("Für diese Eingaben gibt es kein gültiges Ergebnis.");
+    ui.pmv_gauge1->setVisible(m_ergebnisGueltig);
+    ui.PPD_gauge1->setVisible(m_ergebnisGueltig);
+    ui.PMV_numerisch->setToolTip(m_ergebnisGueltig ? QString() : keinErgebnis);
+    ui.PPD_numerisch->setToolTip(m_ergebnisGueltig ? QString() : keinErgebnis);
+    if (!m_ergebnisGueltig) {
+        ui.PMV_numerisch->setText(QStringLiteral("Fehler"));
+        ui.PPD_numerisch->setText(QStringLiteral("Fehler"));
+        return;
+    }
+    const double pmv = programm::PmvErgebnis.PMV;
+    const double ppd = programm::PmvErgebnis.PPD;
+    const double skala = kSkalaBreite - 15;
+
+    // The number label centred over the value, kept 30 twips inside its frame.
+    auto zahlLinks = [](double mitte, const QFrame* rahmen) {
+        double links = mitte - kZahlBreite / 2.0;
+        if (links < 30)
+            links = 30;
+        const double f = rahmen->width() * kTwipsJePixel;
+        if (links + kZahlBreite > f)
+            links = f - kZahlBreite - 30;
+        return px(links);
+    };
+    const double pmvMitte = kSkalaLinks + skala * (pmv + 3) / 6;
+    ui.PMV_numerisch->setText(formatiereZahl(pmv, 2));
+    ui.PMV_numerisch->move(zahlLinks(pmvMitte, ui.pmv_frame), ui.PMV_numerisch->y());
+    ui.pmv_gauge1->move(px(pmvMitte - (kMarkeBreite - 15) / 2.0), ui.pmv_gauge1->y());
+
+    const double ppdMitte = kSkalaLinks + skala * ppd / 100;
+    ui.PPD_numerisch->setText(formatiereZahl(ppd, 1) + QStringLiteral(" %"));
+    ui.PPD_numerisch->move(zahlLinks(ppdMitte, ui.ppd_frame), ui.PPD_numerisch->y());
+    ui.PPD_gauge1->move(px(ppdMitte - (kMarkeBreite - 15) / 2.0), ui.PPD_gauge1->y());
+}
+
+bool hpt::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (ereignis->type() == QEvent::MouseButtonRelease && (objekt == ui.pmv_frame || objekt == ui.ppd_frame)) {
+        const QString text = objekt == ui.pmv_frame
+            ? QStringLiteral("Voraussichtliche mittlere Beurteilung") + kCrLf + kCrLf
+                + QStringLiteral("Eine ausführliche Erklärung des PMV-Wertes") + kCrLf + QStringLiteral("finden Sie in der Hilfe.")
+            : QStringLiteral("Vorhergesagter Prozentsatz der unzufriedenen Personen") + kCrLf + kCrLf
+                + QStringLiteral("Eine ausführliche Erklärung des PPD-Wertes") + kCrLf + QStringLiteral("finden Sie in der Hilfe.");
+        m_dienste.meldung(this, Symbol::Keins, anwendungsTitel(), text);
+        return true;
+    }
+    return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+void hpt::setzeFensteroeffner(Fensteroeffner oeffner)
+{
+    m_oeffner = std::move(oeffner);
+    aktualisiereBefehle();
+}
+
+void hpt::setzeDateiOeffnenAktiv(bool aktiv)
+{
+    m_dateiOeffnenAktiv = aktiv;
+    aktualisiereBefehle();
+}
+
+void hpt::aktualisiereBefehle()
+{
+    const bool datei = bool(m_oeffner.datei) && m_dateiOeffnenAktiv;
+    ui.oeffnen->setEnabled(datei);
+    ui.menu_datei_open->setEnabled(datei);
+    ui.zeichne->setEnabled(bool(m_oeffner.grafik));
+    ui.menu_extras_zeichne->setEnabled(bool(m_oeffner.grafik));
+    ui.Command1->setEnabled(bool(m_oeffner.bekleidung));
+    ui.Command2->setEnabled(bool(m_oeffner.bekleidungsliste));
+    ui.Command3->setEnabled(bool(m_oeffner.aktivitaet));
+}
+
+void hpt::zeigeModal(const std::function<void(hpt&)>& oeffner, QWidget* sanduhrUeber)
+{
+    if (!oeffner)
+        return;
+    if (sanduhrUeber)
+        sanduhrUeber->setCursor(Qt::WaitCursor);
+    oeffner(*this);
+    if (sanduhrUeber)
+        sanduhrUeber->unsetCursor();
+}
+
+void hpt::dateiOeffnen()
+{
+    if (!m_oeffner.datei || !m_dateiOeffnenAktiv)
+        return;
+    Dateidialog dialog;
+    dialog.titel = QStringLiteral("Öffnen");
+    dialog.filter = QStringLiteral("All files (*.*)|*.*|Text Files (*.txt)|*.txt|Tempara Files (*.tpr)|*.tpr");
+    dialog.filterIndex = 3;
+    const std::optional<QString> pfad = m_dienste.dateiOeffnen(this, dialog);
+    if (!pfad || pfad->isEmpty())
+        return;
+    m_oeffner.datei(*this, *pfad);
+}
+
+void hpt::darstellung(bool mitSanduhr)
+{
+    zeigeModal(m_oeffner.grafik, mitSanduhr ? this : nullptr);
+}
+
+void hpt::hilfe()
+{
+    m_dienste.hilfeZeigen(this, QStringLiteral("tempara.hlp"), kHilfeStichwort, QStringLiteral("Einfuehrung"));
+}
+
+void hpt::info()
+{
+    // The start-up window again, as About: modeless, it closes itself after 10 s or on "OK".
+    auto* about = new Start(this, nullptr);
+    about->show();
+}
+
+void hpt::Beenden()
+{
+    if (m_beendet)
+        return;
+    m_beendet = true;
+    for (QWidget* fenster : QApplication::topLevelWidgets())
+        if (fenster != this)
+            fenster->close();
+    close();
+    QCoreApplication::quit();
+}
+
+void hpt::closeEvent(QCloseEvent* ereignis)
+{
+    ereignis->accept();
+    if (!m_beendet)
+        Beenden();
+}

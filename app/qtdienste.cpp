@@ -1,0 +1,152 @@
+#include "qtdienste.h"
+
+#include "hilfefenster.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+
+namespace {
+
+QMessageBox::Icon symbolFuer(Symbol symbol)
+{
+    switch (symbol) {
+    case Symbol::Information: return QMessageBox::Information;
+    case Symbol::Warnung: return QMessageBox::Warning;
+    case Symbol::Frage: return QMessageBox::Question;
+    case Symbol::Kritisch: return QMessageBox::Critical;
+    case Symbol::Keins: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Dialog texts use CR LF like the rest of the program; a message box wants LF.
+QString zeilen(const QString& text)
+{
+    QString t = text;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return t;
+}
+
+std::optional<QString> zeigeDateidialog(QWidget* eltern, const Dateidialog& d, QFileDialog::AcceptMode modus)
+{
+    QFileDialog dialog(eltern, d.titel);
+    dialog.setAcceptMode(modus);
+    dialog.setFileMode(modus == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    const QStringList filter = QtDienste::namensfilter(d.filter);
+    if (!filter.isEmpty()) {
+        dialog.setNameFilters(filter);
+        if (d.filterIndex >= 1 && d.filterIndex <= filter.size())
+            dialog.selectNameFilter(filter.at(d.filterIndex - 1));
+    }
+    QString endung = d.vorgabeEndung;
+    if (endung.startsWith(u'.'))
+        endung.remove(0, 1);
+    dialog.setDefaultSuffix(endung);
+    if (!d.ueberschreibenFragen)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!d.dateiname.isEmpty())
+        dialog.selectFile(d.dateiname);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+QtDienste::QtDienste() = default;
+QtDienste::~QtDienste() = default;
+
+void QtDienste::meldung(QWidget* eltern, Symbol symbol, const QString& titel, const QString& text)
+{
+    QMessageBox box(symbolFuer(symbol), titel, zeilen(text), QMessageBox::Ok, eltern);
+    box.exec();
+}
+
+bool QtDienste::frage(QWidget* eltern, Symbol symbol, const QString& titel, const QString& text, bool vorgabeJa)
+{
+    QMessageBox box(symbolFuer(symbol), titel, zeilen(text), QMessageBox::Yes | QMessageBox::No, eltern);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    box.setDefaultButton(vorgabeJa ? QMessageBox::Yes : QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<QString> QtDienste::dateiOeffnen(QWidget* eltern, const Dateidialog& dialog)
+{
+    return zeigeDateidialog(eltern, dialog, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtDienste::dateiSpeichern(QWidget* eltern, const Dateidialog& dialog)
+{
+    return zeigeDateidialog(eltern, dialog, QFileDialog::AcceptSave);
+}
+
+QStringList QtDienste::namensfilter(const QString& filter)
+{
+    QStringList ergebnis;
+    const QStringList teile = filter.split(u'|');
+    for (qsizetype i = 0; i + 1 < teile.size(); i += 2) {
+        QString text = teile.at(i).trimmed();
+        QString muster = teile.at(i + 1).trimmed();
+        muster.replace(QStringLiteral("*.*"), QStringLiteral("*"));
+        muster.replace(u';', u' ');
+        // Qt reads the patterns from the last parentheses of the text.
+        const qsizetype klammer = text.lastIndexOf(u'(');
+        if (klammer > 0 && text.endsWith(u')'))
+            text = text.left(klammer).trimmed();
+        ergebnis << QStringLiteral("%1 (%2)").arg(text, muster);
+    }
+    return ergebnis;
+}
+
+QPrinter& QtDienste::drucker()
+{
+    if (!m_drucker)
+        m_drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_drucker;
+}
+
+bool QtDienste::druckerEinrichten(QWidget* eltern)
+{
+    QPrintDialog dialog(&drucker(), eltern);
+    dialog.setWindowTitle(QStringLiteral("Drucker"));
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDienste::bildDrucken(const QImage& bild, QPointF linksObenMm, QSizeF groesseMm)
+{
+    QPrinter& d = drucker();
+    if (d.outputFormat() == QPrinter::NativeFormat && QPrinterInfo::availablePrinters().isEmpty())
+        return false;
+    return druckeBild(d, bild, linksObenMm, groesseMm);
+}
+
+bool QtDienste::druckeBild(QPrinter& drucker, const QImage& bild, QPointF linksObenMm, QSizeF groesseMm)
+{
+    if (!drucker.isValid())
+        return false;
+    QPainter maler;
+    if (!maler.begin(&drucker))
+        return false;
+    const double punkteJeMm = drucker.resolution() / 25.4;
+    // Without a size the picture keeps its screen size: 96 pixels to the inch.
+    const QSizeF mm = groesseMm.width() >= 1 && groesseMm.height() >= 1
+        ? groesseMm
+        : QSizeF(bild.width() * 25.4 / 96.0, bild.height() * 25.4 / 96.0);
+    const QRectF ziel(linksObenMm * punkteJeMm, mm * punkteJeMm);
+    maler.drawImage(ziel, bild);
+    return maler.end();
+}
+
+void QtDienste::hilfeZeigen(QWidget* eltern, const QString& hilfedatei, int befehl, const QString& stichwort)
+{
+    Hilfefenster::zeige(eltern, hilfedatei, befehl, stichwort);
+}

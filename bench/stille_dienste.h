@@ -1,0 +1,28 @@
+// Platform services that answer nothing, for benchmarks of windows.
+#pragma once
+
+#include "dienste.h"
+
+#include <QApplication>
+
+class StilleDienste : public Dienste {
+public:
+    void meldung(QWidget*, Symbol, const QString&, const QString&) override {}
+    bool frage(QWidget*, Symbol, const QString&, const QString&, bool) override { return false; }
+    std::optional<QString> dateiOeffnen(QWidget*, const Dateidialog&) override { return {}; }
+    std::optional<QString> dateiSpeichern(QWidget*, const Dateidialog&) override { return {}; }
+    bool druckerEinrichten(QWidget*) override { return false; }
+    bool bildDrucken(const QImage&, QPointF, QSizeF) override { return false; }
+    void hilfeZeigen(QWidget*, const QString&, int, const QString&) override {}
+};
+
+// One offscreen application for every window benchmark of the program.
+inline QApplication& benchAnwendung()
+{
+    static int argc = 1;
+    static char name[] = "tempara-bench";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
+}

@@ -1,0 +1,91 @@
+// tempara-cli pmv: PMV and PPD for cases given as arguments or as lines on standard input.
+#include "befehle.h"
+#include "pmvstrom.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const char* const kHilfe =
+    "Aufruf: tempara-cli pmv [--ts-gleich-ti] TI TS V_LUFT PHI M W V_REL ICL\n"
+    "        tempara-cli pmv [--ts-gleich-ti] < FAELLE\n"
+    "\n"
+    "Berechnet PMV und PPD nach ISO 7730 für einen Fall oder für jede Zeile der\n"
+    "Standardeingabe. Die acht Werte eines Falls:\n"
+    "  TI      Raumlufttemperatur in °C\n"
+    "  TS      mittlere Strahlungstemperatur in °C\n"
+    "  V_LUFT  Luftgeschwindigkeit in m/s\n"
+    "  PHI     relative Luftfeuchtigkeit in % (ganze Zahl)\n"
+    "  M       Energieumsatz in W/m² (ganze Zahl)\n"
+    "  W       wirksame mechanische Leistung in % von M (ganze Zahl)\n"
+    "  V_REL   relative Geschwindigkeit der Tätigkeit in ruhender Luft in m/s\n"
+    "  ICL     Wärmedurchlasswiderstand der Kleidung in clo\n"
+    "Die Werte werden so gerechnet, wie sie dastehen (nicht auf die Schritte der\n"
+    "Schieberegler gerundet). Felder sind durch Leerzeichen oder Tabulatoren getrennt,\n"
+    "Dezimaltrennzeichen ist Komma oder Punkt; negative Zahlen sind Werte, keine Optionen.\n"
+    "Leere Zeilen der Eingabe werden übergangen.\n"
+    "\n"
+    "Optionen:\n"
+    "  --ts-gleich-ti  die Strahlungstemperatur folgt der Lufttemperatur (TS wird nicht\n"
+    "                  verwendet), wie mit \"Ts = Ti\" im Hauptfenster\n"
+    "  --help          diese Hilfe\n"
+    "\n"
+    "Ausgabe: je Fall eine Zeile \"PMV<Tab>PPD\" mit Dezimalpunkt, so kurz, dass sie genau\n"
+    "denselben Wert einfacher Genauigkeit ergibt. Eine Zeile, die sich nicht lesen oder\n"
+    "berechnen lässt, ergibt \"Fehler\" und eine Meldung mit ihrer Zeilennummer auf der\n"
+    "Standardfehlerausgabe; die Auswertung geht weiter.\n"
+    "\n"
+    "Rückgabewert: 0 alles berechnet, 1 mindestens ein Fall fehlgeschlagen, 2 falscher Aufruf.\n";
+
+int befehlPmv(int argc, char** argv)
+{
+    bool tsGleichTi = false;
+    std::string fall;
+    int werte = 0;
+    for (int i = 1; i < argc; ++i) {
+        const char* a = argv[i];
+        if (!std::strcmp(a, "--help") || !std::strcmp(a, "-h")) {
+            std::fputs(kHilfe, stdout);
+            return 0;
+        }
+        if (!std::strcmp(a, "--ts-gleich-ti")) {
+            tsGleichTi = true;
+            continue;
+        }
+        if (!std::strncmp(a, "--", 2)) {
+            std::fprintf(stderr, "tempara-cli pmv: unbekannte Option \"%s\"\n(\"tempara-cli pmv --help\" erklärt den Aufruf)\n", a);
+            return 2;
+        }
+        fall += a;
+        fall += ' ';
+        ++werte;
+    }
+    if (werte == 0)
+        return pmvStrom(stdin, stdout, stderr, tsGleichTi) > 0 ? 1 : 0;
+    if (werte != 8) {
+        std::fprintf(stderr, "tempara-cli pmv: acht Werte erwartet (TI TS V_LUFT PHI M W V_REL ICL), %d angegeben\n"
+                             "(\"tempara-cli pmv --help\" erklärt den Aufruf)\n", werte);
+        return 2;
+    }
+    std::string fehler;
+    const std::optional<Raumklima> klima = leseFall(fall, fehler);
+    std::optional<std::string> text;
+    if (klima) {
+        text = rechneFall(*klima, tsGleichTi);
+        if (!text)
+            fehler = "Gleitkommafehler in der Berechnung";
+    }
+    if (!text) {
+        std::fputs("Fehler\n", stdout);
+        std::fprintf(stderr, "tempara-cli pmv: Zeile 1: %s\n", fehler.c_str());
+        return 1;
+    }
+    std::fputs(text->c_str(), stdout);
+    return 0;
+}
+
+}  // namespace
+
+TEMPARA_BEFEHL("pmv", "PMV und PPD für einzelne Fälle (Argumente oder Zeilen der Standardeingabe)", befehlPmv);
