@@ -2,6 +2,8 @@
 
 #include "hpt.h"
 
+#include "dateioeffner.h"
+
 // Each subsystem's window library provides one function that shows its window modally;
 // they are joined here so that the main window's library depends on none of them.
 void verbindeFenster(hpt& hauptfenster)
@@ -11,6 +13,6 @@ void verbindeFenster(hpt& hauptfenster)
     // oeffner.bekleidungsliste = …;  catalogues/
     // oeffner.bekleidung = …;        catalogues/
     // oeffner.grafik = …;            diagram/
-    // oeffner.datei = …;             batch/
+    oeffner.datei = stapel::DateiFensterZeigen;
     hauptfenster.setzeFensteroeffner(std::move(oeffner));
 }
