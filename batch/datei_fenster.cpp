@@ -49,6 +49,7 @@ QScrollBar* schieber(QWidget* eltern, const QString& name, int oben, int gross)
     s->setRange(0, 100);
     s->setPageStep(gross);
     s->setFocusPolicy(Qt::StrongFocus);
+    s->setInvertedControls(false);  // Right and Page Up raise the value
     return s;
 }
 
@@ -110,6 +111,8 @@ void DATEI::baueTabelle()
     ui.sp_scroll->setOrientation(Qt::Horizontal);
     ui.sp_scroll->setRange(1, kErsteSpalteMax);
     ui.sp_scroll->setPageStep(3);
+    ui.sp_scroll->setInvertedControls(false);
+    ui.sp_scroll->setFocusPolicy(Qt::StrongFocus);
     ui.sp_scroll->setValue(1);
     ui.rechts = knopf(t, QStringLiteral("rechts"), 7650, 3120, 480, 315, QStringLiteral(">"));
     ui.rechts_max = knopf(t, QStringLiteral("rechts_max"), 8160, 3120, 480, 315, QStringLiteral(">|"));

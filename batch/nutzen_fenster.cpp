@@ -30,6 +30,7 @@ QScrollBar* schieber(QWidget* eltern, const QString& name, int oben, int min, in
     s->setSingleStep(1);
     s->setPageStep(5);
     s->setFocusPolicy(Qt::StrongFocus);
+    s->setInvertedControls(false);  // Right and Page Up raise the value
     return s;
 }
 
@@ -143,6 +144,13 @@ void nutzen::mitteUeber(QWidget* ueber)
     const QSize rand = frameGeometry().size() - geometry().size();
     const QSize eigen = size() + rand;
     move(aussen.left() + (aussen.width() - eigen.width()) / 2, aussen.top() + (aussen.height() - eigen.height()) / 2);
+}
+
+// Once shown, the frame is known and the window centres itself again with it.
+void nutzen::showEvent(QShowEvent* ereignis)
+{
+    QDialog::showEvent(ereignis);
+    mitteUeber(parentWidget());
 }
 
 void nutzen::startwerte(int energieumsatzPosition, int kleidungPosition, float Icl)

@@ -61,6 +61,7 @@ public:
     void laengenZeigen(const std::array<QString, kBereiche>& laengen);
 
 protected:
+    void showEvent(QShowEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
