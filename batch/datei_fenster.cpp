@@ -23,8 +23,9 @@ namespace stapel {
 
 namespace {
 
-constexpr int kBreite = 9240, kHoehe = 7200;  // the window with caption and border
-constexpr int kSpalteLinks = 1560, kSpalteAbstand = 1440, kSpalteBreite = 1320;
+constexpr int kBreite = 10620, kHoehe = 7200;  // the window with caption and border
+constexpr int kSpalteLinks = 1560, kSpalteAbstand = 1740, kSpalteBreite = 1620;
+constexpr int kRahmenHoehe = 1560;
 constexpr int kErsteSpalteMax = kSpalten - 4;  // 16: columns 16 to 20
 
 QLabel* beschriftung(QWidget* eltern, const QString& name, int links, int oben, int breite, const QString& text)
@@ -76,7 +77,7 @@ DATEI::~DATEI()
 
 void DATEI::baueTabelle()
 {
-    ui.tabelle = erzeuge<QFrame>(this, QStringLiteral("tabelle"), 120, 120, kBreite - 360, 3960);
+    ui.tabelle = erzeuge<QFrame>(this, QStringLiteral("tabelle"), 120, 120, kBreite - 360, 3600);
     ui.tabelle->setFrameStyle(QFrame::Box | QFrame::Sunken);
     QWidget* t = ui.tabelle;
     beschriftung(t, QStringLiteral("Label_Spalte"), 120, 120, 1320, QStringLiteral("Spalte"));
@@ -107,15 +108,15 @@ void DATEI::baueTabelle()
     }
     ui.links_max = knopf(t, QStringLiteral("links_max"), 1560, 3120, 480, 315, QStringLiteral("|<"));
     ui.links = knopf(t, QStringLiteral("links"), 2070, 3120, 480, 315, QStringLiteral("<"));
-    ui.sp_scroll = erzeuge<QScrollBar>(t, QStringLiteral("sp_scroll"), 2580, 3135, 5010, 285);
+    ui.sp_scroll = erzeuge<QScrollBar>(t, QStringLiteral("sp_scroll"), 2580, 3135, 6510, 285);
     ui.sp_scroll->setOrientation(Qt::Horizontal);
     ui.sp_scroll->setRange(1, kErsteSpalteMax);
     ui.sp_scroll->setPageStep(3);
     ui.sp_scroll->setInvertedControls(false);
     ui.sp_scroll->setFocusPolicy(Qt::StrongFocus);
     ui.sp_scroll->setValue(1);
-    ui.rechts = knopf(t, QStringLiteral("rechts"), 7650, 3120, 480, 315, QStringLiteral(">"));
-    ui.rechts_max = knopf(t, QStringLiteral("rechts_max"), 8160, 3120, 480, 315, QStringLiteral(">|"));
+    ui.rechts = knopf(t, QStringLiteral("rechts"), 9150, 3120, 480, 315, QStringLiteral(">"));
+    ui.rechts_max = knopf(t, QStringLiteral("rechts_max"), 9660, 3120, 480, 315, QStringLiteral(">|"));
     connect(ui.sp_scroll, &QScrollBar::valueChanged, this, [this](int erste) { spaltenZeigen(erste, true); });
     connect(ui.links_max, &QPushButton::clicked, this, [this] { ui.sp_scroll->setValue(1); });
     connect(ui.rechts_max, &QPushButton::clicked, this, [this] { ui.sp_scroll->setValue(kErsteSpalteMax); });
@@ -125,7 +126,7 @@ void DATEI::baueTabelle()
 
 void DATEI::baueLegende()
 {
-    ui.Auswahl_Legende = erzeuge<QFrame>(this, QStringLiteral("Auswahl_Legende"), 120, kRahmenSichtbar, kBreite - 360, 1800);
+    ui.Auswahl_Legende = erzeuge<QFrame>(this, QStringLiteral("Auswahl_Legende"), 120, kRahmenSichtbar, kBreite - 360, kRahmenHoehe);
     ui.Auswahl_Legende->setFrameStyle(QFrame::Box | QFrame::Sunken);
     const std::pair<const char16_t*, const char16_t*> paare[] = {
         {u"Ti:", u"Raumlufttemperatur"},         {u"Ts:", u"Strahlungstemperatur"},
@@ -133,7 +134,7 @@ void DATEI::baueLegende()
         {u"Jahresstunde:", u"Nummer der Stunde im Jahr"}, {u"PMV:", u"Mittlere Beurteilung"},
         {u"PPD:", u"Prozentsatz der Unzufriedenen"}};
     for (int j = 0; j < 7; ++j) {
-        const int links = j < 4 ? 240 : 4560, oben = 240 + (j % 4) * 360;
+        const int links = j < 4 ? 240 : 5280, oben = 180 + (j % 4) * 330;
         beschriftung(ui.Auswahl_Legende, feldname("Legende_kurz", j), links, oben, 1440, QString::fromUtf16(paare[j].first));
         beschriftung(ui.Auswahl_Legende, feldname("Legende_lang", j), links + 1440, oben, 2760, QString::fromUtf16(paare[j].second));
     }
@@ -141,14 +142,14 @@ void DATEI::baueLegende()
 
 void DATEI::baueKonstanten()
 {
-    ui.konst_para = erzeuge<QGroupBox>(this, QStringLiteral("konst_para"), 120, kRahmenSichtbar, kBreite - 360, 1800);
+    ui.konst_para = erzeuge<QGroupBox>(this, QStringLiteral("konst_para"), 120, kRahmenSichtbar, kBreite - 360, kRahmenHoehe);
     ui.konst_para->setTitle(QStringLiteral("Konstante Parameter einstellen"));
-    beschriftung(ui.konst_para, QStringLiteral("eingabe_label5"), 240, 480, 2400, QStringLiteral("Luftgeschwindigkeit"));
-    ui.V_Scroll = schieber(ui.konst_para, QStringLiteral("V_Scroll"), 480, 10);
-    ui.eingabe_txt3 = erzeuge<QLabel>(ui.konst_para, QStringLiteral("eingabe_txt3"), 6600, 465, 1560, 315);
-    beschriftung(ui.konst_para, QStringLiteral("eingabe_label6"), 240, 1080, 2400, QStringLiteral("relative Luftfeuchtigkeit"));
-    ui.PHI_Scroll = schieber(ui.konst_para, QStringLiteral("PHI_Scroll"), 1080, 5);
-    ui.eingabe_txt4 = erzeuge<QLabel>(ui.konst_para, QStringLiteral("eingabe_txt4"), 6600, 1065, 1560, 315);
+    beschriftung(ui.konst_para, QStringLiteral("eingabe_label5"), 240, 420, 2400, QStringLiteral("Luftgeschwindigkeit"));
+    ui.V_Scroll = schieber(ui.konst_para, QStringLiteral("V_Scroll"), 420, 10);
+    ui.eingabe_txt3 = erzeuge<QLabel>(ui.konst_para, QStringLiteral("eingabe_txt3"), 6600, 405, 1560, 315);
+    beschriftung(ui.konst_para, QStringLiteral("eingabe_label6"), 240, 960, 2400, QStringLiteral("relative Luftfeuchtigkeit"));
+    ui.PHI_Scroll = schieber(ui.konst_para, QStringLiteral("PHI_Scroll"), 960, 5);
+    ui.eingabe_txt4 = erzeuge<QLabel>(ui.konst_para, QStringLiteral("eingabe_txt4"), 6600, 945, 1560, 315);
     for (QLabel* wert : {ui.eingabe_txt3, ui.eingabe_txt4}) {
         wert->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         wert->setAlignment(Qt::AlignCenter);
@@ -159,25 +160,25 @@ void DATEI::baueKonstanten()
 
 void DATEI::baueBenutzerverhalten()
 {
-    ui.benutzerverhalten = erzeuge<QGroupBox>(this, QStringLiteral("benutzerverhalten"), 120, kRahmenSichtbar, kBreite - 360, 1800);
+    ui.benutzerverhalten = erzeuge<QGroupBox>(this, QStringLiteral("benutzerverhalten"), 120, kRahmenSichtbar, kBreite - 360, kRahmenHoehe);
     ui.benutzerverhalten->setTitle(QStringLiteral("Benutzerverhalten einstellen"));
-    ui.benutzer[0] = erzeuge<QRadioButton>(ui.benutzerverhalten, feldname("benutzer", 0), 480, 480, 3600, 345);
+    ui.benutzer[0] = erzeuge<QRadioButton>(ui.benutzerverhalten, feldname("benutzer", 0), 480, 420, 3600, 345);
     ui.benutzer[0]->setText(QStringLiteral("Jahreszeitunabhängig"));
-    ui.benutzer[1] = erzeuge<QRadioButton>(ui.benutzerverhalten, feldname("benutzer", 1), 480, 960, 3600, 345);
+    ui.benutzer[1] = erzeuge<QRadioButton>(ui.benutzerverhalten, feldname("benutzer", 1), 480, 900, 3600, 345);
     ui.benutzer[1]->setText(QStringLiteral("Jahreszeitabhängig"));
     for (int k = 0; k < 2; ++k)
         connect(ui.benutzer[std::size_t(k)], &QRadioButton::clicked, this, [this, k] { m_nutzungsart = Nutzungsart(k); });
-    ui.benutzer_einstellen = knopf(ui.benutzerverhalten, QStringLiteral("benutzer_einstellen"), 5280, 600, 1800, 420,
+    ui.benutzer_einstellen = knopf(ui.benutzerverhalten, QStringLiteral("benutzer_einstellen"), 5280, 540, 1800, 420,
                                    QStringLiteral("Einstellen"));
     connect(ui.benutzer_einstellen, &QPushButton::clicked, this, &DATEI::einstellenKlick);
 }
 
 void DATEI::baueKnoepfe()
 {
-    const int oben = 6300 - kRahmenHoeheTwips + 120;
-    ui.Zurueck = knopf(this, QStringLiteral("Zurück"), 3840, oben, 1560, 375, QStringLiteral("&Zurück"));
-    ui.rechnen = knopf(this, QStringLiteral("rechnen"), 5520, oben, 1560, 375, QStringLiteral("&Weiter"));
-    ui.abbrechen = knopf(this, QStringLiteral("abbrechen"), 7200, oben, 1560, 375, QStringLiteral("&Abbrechen"));
+    const int oben = kRahmenSichtbar + kRahmenHoehe + 120;
+    ui.Zurueck = knopf(this, QStringLiteral("Zurück"), 5220, oben, 1560, 375, QStringLiteral("&Zurück"));
+    ui.rechnen = knopf(this, QStringLiteral("rechnen"), 6900, oben, 1560, 375, QStringLiteral("&Weiter"));
+    ui.abbrechen = knopf(this, QStringLiteral("abbrechen"), 8580, oben, 1560, 375, QStringLiteral("&Abbrechen"));
     connect(ui.rechnen, &QPushButton::clicked, this, &DATEI::weiterKlick);
     connect(ui.Zurueck, &QPushButton::clicked, this, &DATEI::zurueckKlick);
     connect(ui.abbrechen, &QPushButton::clicked, this, &DATEI::reject);

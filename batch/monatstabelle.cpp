@@ -17,7 +17,7 @@ void Monatstabelle::paintEvent(QPaintEvent*)
     QPainter maler(this);
     const int zeilen = int(kMonate.size()) + 1;
     const int hoehe = height() / zeilen;
-    const int spalte1 = width() * 40 / 100, spalte2 = width() * 66 / 100;
+    const int spalte1 = width() * 36 / 100, spalte2 = width() * 54 / 100;
     auto zeile = [&](int z, const QString& a, const QString& b, const QString& c) {
         const int oben = z * hoehe;
         maler.drawText(QRect(6, oben, spalte1 - 6, hoehe), Qt::AlignVCenter | Qt::AlignLeft, a);
