@@ -69,10 +69,12 @@ DATEI::DATEI(hpt& haupt, const QString& datendatei, std::unique_ptr<QFile> datei
     laden(std::move(datei));
 }
 
+// Destroyed without being closed (only when the main window itself goes): the file closes,
+// and the main window, already half gone, is left alone.
 DATEI::~DATEI()
 {
-    if (!m_geschlossen)
-        done(QDialog::Rejected);
+    if (m_datei)
+        m_datei->close();
 }
 
 void DATEI::baueTabelle()

@@ -266,9 +266,15 @@ private Q_SLOTS:
         Stapeleinstellungen e = jahreszeitabhaengig({});
         for (int k = 0; k < kBereiche; ++k)
             e.bereiche[std::size_t(k)].laenge = laengen[k];
-        const Stapelergebnis ergebnis = Stapellauf(PlanMitAusgabe(pfad(QStringLiteral("jahr.txt")), pfad(QStringLiteral("jahr.TPR"))), e);
+        QList<QPair<qint64, qint64>> fortschritt;
+        const Stapelergebnis ergebnis = Stapellauf(PlanMitAusgabe(pfad(QStringLiteral("jahr.txt")), pfad(QStringLiteral("jahr.TPR"))), e,
+                                                   [&](int64_t erledigt, int64_t gesamt) { fortschritt.append({erledigt, gesamt}); });
         QVERIFY(ergebnis.erfolgreich);
         QCOMPARE(QStringList(ergebnis.laengen.begin(), ergebnis.laengen.end()), angepasst);
+        QList<QPair<qint64, qint64>> sollFortschritt;
+        for (qint64 n = 16384; n <= ergebnis.auswertung.datenzeilen; n += 16384)
+            sollFortschritt.append({n, zeilen});
+        QCOMPARE(fortschritt, sollFortschritt);
         const QByteArray text = lies(pfad(QStringLiteral("jahr.TPR")));
         const qsizetype geschrieben = datenzeilen(text).size();
         QCOMPARE(ergebnis.auswertung.datenzeilen, geschrieben);
