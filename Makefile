@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test bench sanitize fuzz screenshot clean
+.PHONY: all deps build run test bench sanitize fuzz screenshot install package check-install check-package clean
 
 all: build
 
@@ -45,6 +45,27 @@ fuzz:
 screenshot: build
 	@scripts/abhaengigkeiten.sh bild
 	scripts/bildschirmfoto.sh $(BUILD) doc/hauptfenster.png
+
+# Installs under PREFIX (default /usr/local); DESTDIR stages it elsewhere.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, its dependencies worked out from the binaries.
+package: build
+	@scripts/abhaengigkeiten.sh paket
+	cd $(BUILD) && cpack -G DEB
+	@ls $(BUILD)/tempara_*.deb
+
+# Installs into a staging folder and checks what landed there.
+check-install: build
+	@scripts/abhaengigkeiten.sh paket
+	scripts/pruefe-installation.sh $(BUILD)
+
+# Installs the package with apt, starts it from its menu entry, removes it (changes the system).
+check-package: package
+	@scripts/abhaengigkeiten.sh bild
+	scripts/pruefe-paket.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz

@@ -113,6 +113,28 @@ QScrollBar* schieber(QWidget* eltern, const QString& name, int oben, int min, in
     return s;
 }
 
+// One input: its caption, the scroll bar 270 twips below the caption's top, the value label
+// at its right. The scroll bar starts at its design position.
+struct Eingabezeile {
+    const char* beschriftungName;  // none for the clothing scroll bar
+    const char* beschriftung;
+    int beschriftungBreite;
+    int oben;
+    const char* schieberName;
+    int min, max, gross, start;
+    const char* wertName;
+    QColor farbe;
+};
+
+void eingabezeile(QWidget* panel, const Eingabezeile& z, QScrollBar*& schieberZiel, QLabel*& wertZiel)
+{
+    if (z.beschriftungName)
+        beschriftung(panel, QString::fromUtf8(z.beschriftungName), twipsRect(kInnen, z.oben, z.beschriftungBreite, 240),
+                     QString::fromUtf8(z.beschriftung));
+    schieberZiel = schieber(panel, QString::fromUtf8(z.schieberName), z.oben + 270, z.min, z.max, z.gross, z.start);
+    wertZiel = wertfeld(panel, QString::fromUtf8(z.wertName), z.oben + 240, z.farbe);
+}
+
 QPushButton* knopf(QWidget* eltern, const QString& name, QRect twips, const QString& text)
 {
     auto* k = erzeuge<QPushButton>(eltern, name, twips);
@@ -165,29 +187,25 @@ void hpt::baueEingabefeld()
 {
     QWidget* f = centralWidget();
     QFrame* temperatur = panel(f, QStringLiteral("Frame_Temperatur"), kLinks, kZeile1, kZeile1Hoehe, kGrau);
-    beschriftung(temperatur, QStringLiteral("Label_Ti"), twipsRect(kInnen, 150, 3540, 240), QStringLiteral("Raumlufttemperatur  Ti"));
-    ui.TLI_Scroll = schieber(temperatur, QStringLiteral("TLI_Scroll"), 420, -100, 250, 25, 100);
-    ui.eingabe_txt1 = wertfeld(temperatur, QStringLiteral("eingabe_txt1"), 390, kTemperaturfarbe);
-    beschriftung(temperatur, QStringLiteral("Label_Ts"), twipsRect(kInnen, 930, 2460, 240), QStringLiteral("Strahlungstemperatur  Ts"));
+    eingabezeile(temperatur, {"Label_Ti", "Raumlufttemperatur  Ti", 3540, 150, "TLI_Scroll", -100, 250, 25, 100, "eingabe_txt1", kTemperaturfarbe},
+                 ui.TLI_Scroll, ui.eingabe_txt1);
+    eingabezeile(temperatur, {"Label_Ts", "Strahlungstemperatur  Ts", 2460, 930, "TU_Scroll", -100, 250, 25, 100, "eingabe_txt2", kTemperaturfarbe},
+                 ui.TU_Scroll, ui.eingabe_txt2);
+    ui.TU_Scroll->setEnabled(false);
     ui.TU_Check = erzeuge<QCheckBox>(temperatur, QStringLiteral("TU_Check"), twipsRect(2640, 900, 2460, 285));
     ui.TU_Check->setText(QStringLiteral(" Ts = Ti"));
     ui.TU_Check->setChecked(true);
-    ui.TU_Scroll = schieber(temperatur, QStringLiteral("TU_Scroll"), 1200, -100, 250, 25, 100);
-    ui.TU_Scroll->setEnabled(false);
-    ui.eingabe_txt2 = wertfeld(temperatur, QStringLiteral("eingabe_txt2"), 1170, kTemperaturfarbe);
 
     QFrame* luft = panel(f, QStringLiteral("Frame_Luft"), kRechts, kZeile1, kZeile1Hoehe, kGrau);
-    beschriftung(luft, QStringLiteral("Label_v"), twipsRect(kInnen, 150, 3540, 240), QStringLiteral("Luftgeschwindigkeit"));
-    ui.V_Scroll = schieber(luft, QStringLiteral("V_Scroll"), 420, 0, 200, 10, 0);
-    ui.eingabe_txt3 = wertfeld(luft, QStringLiteral("eingabe_txt3"), 390, kLuftfarbe);
-    beschriftung(luft, QStringLiteral("Label_phi"), twipsRect(kInnen, 930, 3540, 240), QStringLiteral("relative Luftfeuchtigkeit"));
-    ui.PHI_Scroll = schieber(luft, QStringLiteral("PHI_Scroll"), 1200, 0, 100, 5, 60);
-    ui.eingabe_txt4 = wertfeld(luft, QStringLiteral("eingabe_txt4"), 1170, kFeuchtefarbe);
+    eingabezeile(luft, {"Label_v", "Luftgeschwindigkeit", 3540, 150, "V_Scroll", 0, 200, 10, 0, "eingabe_txt3", kLuftfarbe},
+                 ui.V_Scroll, ui.eingabe_txt3);
+    eingabezeile(luft, {"Label_phi", "relative Luftfeuchtigkeit", 3540, 930, "PHI_Scroll", 0, 100, 5, 60, "eingabe_txt4", kFeuchtefarbe},
+                 ui.PHI_Scroll, ui.eingabe_txt4);
 
     QFrame* kleidung = panel(f, QStringLiteral("Frame_Bekleidung"), kLinks, kZeile2, kZeile2Hoehe, kGrau);
     beschriftung(kleidung, QStringLiteral("Label_Bekleidung"), twipsRect(kInnen, 120, 3540, 285), QStringLiteral("Bekleidung"), true);
-    ui.Kleidung_Scroll = schieber(kleidung, QStringLiteral("Kleidung_Scroll"), 510, 0, 80, 5, 20);
-    ui.eingabe_txt5 = wertfeld(kleidung, QStringLiteral("eingabe_txt5"), 480, kKleidungsfarbe);
+    eingabezeile(kleidung, {nullptr, nullptr, 0, 240, "Kleidung_Scroll", 0, 80, 5, 20, "eingabe_txt5", kKleidungsfarbe},
+                 ui.Kleidung_Scroll, ui.eingabe_txt5);
     ui.Kleidung_Liste = erzeuge<QLabel>(kleidung, QStringLiteral("Kleidung_Liste"), twipsRect(kInnen, 930, 4980, 960));
     ui.Kleidung_Liste->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     ui.Kleidung_Liste->setWordWrap(true);
@@ -200,15 +218,12 @@ void hpt::baueEingabefeld()
 
     QFrame* aktivitaet = panel(f, QStringLiteral("Frame_Aktivitaet"), kRechts, kZeile2, kZeile2Hoehe, kGrau);
     beschriftung(aktivitaet, QStringLiteral("Label_Aktivitaet"), twipsRect(kInnen, 120, 3540, 285), QStringLiteral("Aktivität"), true);
-    beschriftung(aktivitaet, QStringLiteral("Label_M"), twipsRect(kInnen, 450, 4980, 240), QStringLiteral("Energieumsatz"));
-    ui.Energieumsatz_Scroll = schieber(aktivitaet, QStringLiteral("Energieumsatz_Scroll"), 720, 8, 80, 5, 14);
-    ui.eingabe_txt6 = wertfeld(aktivitaet, QStringLiteral("eingabe_txt6"), 690, kAktivitaetsfarbe);
-    beschriftung(aktivitaet, QStringLiteral("Label_W"), twipsRect(kInnen, 1080, 4980, 240), QStringLiteral("Wirksame mechanische Leistung"));
-    ui.mech_Leistung_Scroll = schieber(aktivitaet, QStringLiteral("mech_Leistung_Scroll"), 1350, 0, 100, 5, 0);
-    ui.eingabe_txt7 = wertfeld(aktivitaet, QStringLiteral("eingabe_txt7"), 1320, kAktivitaetsfarbe);
-    beschriftung(aktivitaet, QStringLiteral("Label_vrel"), twipsRect(kInnen, 1710, 4980, 240), QStringLiteral("Relative Geschwindigkeit in ruhender Luft"));
-    ui.rel_Geschwindigkeit_Scroll = schieber(aktivitaet, QStringLiteral("rel_Geschwindigkeit_Scroll"), 1980, 0, 200, 5, 0);
-    ui.eingabe_txt8 = wertfeld(aktivitaet, QStringLiteral("eingabe_txt8"), 1950, kAktivitaetsfarbe);
+    eingabezeile(aktivitaet, {"Label_M", "Energieumsatz", 4980, 450, "Energieumsatz_Scroll", 8, 80, 5, 14, "eingabe_txt6", kAktivitaetsfarbe},
+                 ui.Energieumsatz_Scroll, ui.eingabe_txt6);
+    eingabezeile(aktivitaet, {"Label_W", "Wirksame mechanische Leistung", 4980, 1080, "mech_Leistung_Scroll", 0, 100, 5, 0, "eingabe_txt7", kAktivitaetsfarbe},
+                 ui.mech_Leistung_Scroll, ui.eingabe_txt7);
+    eingabezeile(aktivitaet, {"Label_vrel", "Relative Geschwindigkeit in ruhender Luft", 4980, 1710, "rel_Geschwindigkeit_Scroll", 0, 200, 5, 0, "eingabe_txt8", kAktivitaetsfarbe},
+                 ui.rel_Geschwindigkeit_Scroll, ui.eingabe_txt8);
     ui.Command3 = knopf(aktivitaet, QStringLiteral("Command3"), twipsRect(kInnen, 2400, 4980, 360), QStringLiteral("Beispiele für Aktivitäten"));
 }
 

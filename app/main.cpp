@@ -5,6 +5,7 @@
 #include "verbund.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <memory>
 
@@ -13,6 +14,8 @@ int main(int argc, char** argv)
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tempara"));
     QApplication::setApplicationVersion(QStringLiteral("1.3"));
+    QApplication::setDesktopFileName(QStringLiteral("de.tempara.Tempara"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/de.tempara.Tempara.svg")));
     // The main window ends the program itself; the hand-over closes the start-up window first.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -8,7 +8,7 @@ declare -A gruppe=(
   [bench]="libbenchmark-dev"
   [fuzz]="clang-14 libclang-rt-14-dev"
   [bild]="xvfb xauth x11-utils imagemagick"
-  [paket]="dpkg-dev file lintian desktop-file-utils appstream"
+  [paket]="dpkg-dev file lintian desktop-file-utils appstream man-db"
 )
 
 gruppen=("$@")

@@ -1,0 +1,38 @@
+# bash completion for tempara-cli
+_tempara_cli()
+{
+    local cur prev befehl
+    cur=${COMP_WORDS[COMP_CWORD]}
+    prev=${COMP_WORDS[COMP_CWORD-1]}
+    befehl=${COMP_WORDS[1]}
+
+    if [ "$COMP_CWORD" -eq 1 ]; then
+        COMPREPLY=($(compgen -W "pmv stapel diagramm --help" -- "$cur"))
+        return
+    fi
+    case "$befehl" in
+        pmv)
+            COMPREPLY=($(compgen -W "--ts-gleich-ti --help" -- "$cur"))
+            ;;
+        stapel)
+            case "$prev" in
+                --ausgabe) COMPREPLY=($(compgen -f -- "$cur")); return ;;
+                --spalten|--ti|--v-luft|--phi|--aktivitaet|--bekleidung|--bereiche) return ;;
+            esac
+            if [[ "$cur" == -* ]]; then
+                COMPREPLY=($(compgen -W "--spalten --ti --v-luft --phi --aktivitaet --bekleidung --bereiche --ausgabe --ueberschreiben --help" -- "$cur"))
+            else
+                COMPREPLY=($(compgen -f -- "$cur"))
+            fi
+            ;;
+        diagramm)
+            case "$prev" in
+                --x|--y) COMPREPLY=($(compgen -W "ti ts v_luft phi m icl" -- "$cur")); return ;;
+                --bmp) COMPREPLY=($(compgen -f -X '!*.@(bmp|BMP)' -- "$cur") $(compgen -d -- "$cur")); return ;;
+                --xmin|--xmax|--ymin|--ymax|--ti|--ts|--v-luft|--phi|--m|--w|--v-rel|--icl) return ;;
+            esac
+            COMPREPLY=($(compgen -W "--x --y --xmin --xmax --ymin --ymax --ti --ts --ts-gleich-ti --ts-getrennt --v-luft --phi --m --w --v-rel --icl --bmp --help" -- "$cur"))
+            ;;
+    esac
+}
+complete -F _tempara_cli tempara-cli

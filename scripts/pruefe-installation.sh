@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the build into a staging folder and checks it as a distribution would:
+# the expected files, the desktop entry, the AppStream metadata, and tempara-cli running.
+set -euo pipefail
+build=${1:-build}
+stufe=$(mktemp -d)
+trap 'rm -rf "$stufe"' EXIT
+DESTDIR="$stufe" cmake --install "$build" --prefix /usr > /dev/null
+
+fehler=0
+for datei in \
+  usr/bin/tempara usr/bin/tempara-cli \
+  usr/share/applications/de.tempara.Tempara.desktop \
+  usr/share/metainfo/de.tempara.Tempara.metainfo.xml \
+  usr/share/icons/hicolor/scalable/apps/de.tempara.Tempara.svg \
+  usr/share/icons/hicolor/48x48/apps/de.tempara.Tempara.png \
+  usr/share/icons/hicolor/256x256/apps/de.tempara.Tempara.png \
+  usr/share/man/man1/tempara-cli.1.gz usr/share/man/man1/tempara.1.gz \
+  usr/share/bash-completion/completions/tempara-cli \
+  usr/share/doc/tempara/copyright usr/share/doc/tempara/changelog.gz \
+  usr/share/doc/tempara/hilfe; do
+  if [ ! -e "$stufe/$datei" ]; then
+    echo "fehlt: /$datei"
+    fehler=1
+  fi
+done
+desktop-file-validate "$stufe/usr/share/applications/de.tempara.Tempara.desktop"
+appstreamcli validate --no-net --pedantic "$stufe/usr/share/metainfo/de.tempara.Tempara.metainfo.xml" \
+  || appstreamcli validate --no-net "$stufe/usr/share/metainfo/de.tempara.Tempara.metainfo.xml"
+"$stufe/usr/bin/tempara-cli" --help > /dev/null
+"$stufe/usr/bin/tempara-cli" pmv 20 20 0 60 70 0 0 1 > /dev/null
+man -l "$stufe/usr/share/man/man1/tempara-cli.1.gz" > /dev/null 2>&1 || { echo "Handbuchseite nicht lesbar"; fehler=1; }
+[ $fehler -eq 0 ] && echo "Installation vollständig: $(find "$stufe" -type f | wc -l) Dateien"
+exit $fehler
