@@ -19,6 +19,8 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace stapel {
 
 namespace {

@@ -245,7 +245,7 @@ void zusammenfassung(const Dateiplan& plan, const Stapeleinstellungen& e, const 
         for (int k = 0; k < kBereiche; ++k)
             if (ergebnis.laengen[std::size_t(k)] != e.bereiche[std::size_t(k)].laenge
                 && Zahlwert(QStringView(e.bereiche[std::size_t(k)].laenge)) > 0)
-                text += QStringLiteral("Bereich %1 auf %2 Datenzeilen gekürzt (angegeben: %3)\n")
+                text += QStringLiteral("Bereich %1 gekürzt auf %2 von %3 angegebenen Datenzeilen\n")
                             .arg(QChar(u'A' + k))
                             .arg(ergebnis.laengen[std::size_t(k)].trimmed(), e.bereiche[std::size_t(k)].laenge);
     static const char16_t* const grenzen[kBaender] = {u"-3 < PMV < -2", u"-2 ≤ PMV < -1", u"-1 ≤ PMV < -0,5",
