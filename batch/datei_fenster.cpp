@@ -188,7 +188,8 @@ void DATEI::baueKnoepfe()
     connect(ui.abbrechen, &QPushButton::clicked, this, &DATEI::reject);
 }
 
-// Opening, in the order the window has always done it.
+// Opening: frames parked, the main window's open commands off, lists filled, then the
+// preview, whose assignment line sets the codes the lists show.
 void DATEI::laden(std::unique_ptr<QFile> datei)
 {
     for (int i = 0; i < 5; ++i)
