@@ -1,5 +1,6 @@
 #include "verbund.h"
 
+#include "dateioeffner.h"
 #include "grafik.h"
 #include "hpt.h"
 
@@ -12,6 +13,6 @@ void verbindeFenster(hpt& hauptfenster)
     // oeffner.bekleidungsliste = …;  catalogues/
     // oeffner.bekleidung = …;        catalogues/
     oeffner.grafik = &Grafik::zeigen;
-    // oeffner.datei = …;             batch/
+    oeffner.datei = stapel::DateiFensterZeigen;
     hauptfenster.setzeFensteroeffner(std::move(oeffner));
 }
