@@ -1,5 +1,6 @@
 #include "verbund.h"
 
+#include "dateioeffner.h"
 #include "grafik.h"
 #include "hpt.h"
 #include "kataloge.h"
@@ -13,6 +14,6 @@ void verbindeFenster(hpt& hauptfenster)
     oeffner.bekleidungsliste = zeigeBekleidungsliste;
     oeffner.bekleidung = zeigeBekleidung;
     oeffner.grafik = &Grafik::zeigen;
-    // oeffner.datei = …;             batch/
+    oeffner.datei = stapel::DateiFensterZeigen;
     hauptfenster.setzeFensteroeffner(std::move(oeffner));
 }

@@ -5,7 +5,7 @@ build=${1:-build-fuzz}
 sekunden=${2:-20}
 status=0
 for ziel in "$build"/fuzz/fuzz_*; do
-  [ -x "$ziel" ] || continue
+  [ -f "$ziel" ] && [ -x "$ziel" ] || continue  # skip the build's *_autogen folders
   name=$(basename "$ziel")
   korpus="$build/korpus-$name"
   mkdir -p "$korpus"

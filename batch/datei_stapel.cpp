@@ -1,0 +1,148 @@
+// The batch run as the window DATEI drives it: the questions before a file is replaced, the
+// run itself, and the result file shown afterwards.
+#include "datei_fenster.h"
+
+#include "ausgabeplan.h"
+#include "ergebnisdatei.h"
+#include "stapellauf.h"
+#include "vorschau.h"
+
+#include "dienste.h"
+#include "hpt.h"
+#include "programm.h"
+#include "zahlen.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include <cmath>
+
+namespace stapel {
+
+namespace {
+
+// The window's answers: a question before a file is replaced, and the save dialog that
+// moves the existing file to another name.
+class Fensterrueckfragen : public Rueckfragen {
+public:
+    Fensterrueckfragen(Dienste& dienste, QWidget* eltern) : m_dienste(dienste), m_eltern(eltern) {}
+
+    bool ueberschreiben(const QString& pfad) override
+    {
+        return m_dienste.frage(m_eltern, Symbol::Warnung, UeberschreibenTitel(),
+                               UeberschreibenFrage(QDir::toNativeSeparators(pfad)), false);
+    }
+    std::optional<QString> sicherungsname() override
+    {
+        Dateidialog dialog;
+        dialog.titel = QStringLiteral("Vorhandene Datei sichern unter");
+        dialog.filter = QStringLiteral("All files (*.*)|*.*|Text Files (*.txt)|*.txt");
+        dialog.filterIndex = 1;
+        dialog.dateiname = QStringLiteral("*.bak");
+        std::optional<QString> name = m_dienste.dateiSpeichern(m_eltern, dialog);
+        if (name && name->isEmpty())
+            return std::nullopt;
+        return name;
+    }
+    void existiertBereits(const QString&) override
+    {
+        m_dienste.meldung(m_eltern, Symbol::Warnung, QStringLiteral("Warnung"), ExistiertBereitsMeldung());
+    }
+    void istDatendatei(const QString& pfad) override
+    {
+        m_dienste.meldung(m_eltern, Symbol::Warnung, QStringLiteral("Warnung"),
+                          QStringLiteral("%1\nist die Datendatei, die gerade ausgewertet wird.\n"
+                                         "Bitte einen anderen Dateinamen eingeben.")
+                              .arg(QDir::toNativeSeparators(pfad)));
+    }
+
+private:
+    Dienste& m_dienste;
+    QWidget* m_eltern;
+};
+
+}  // namespace
+
+Stapeleinstellungen DATEI::einstellungen(const nutzen& fenster) const
+{
+    const Raumklima& k = programm::Raumklima;
+    Stapeleinstellungen e;
+    e.zuordnung = m_zuordnung;
+    e.Ti = k.Ti;
+    e.Ts = k.Ts;
+    e.v_Luft = k.v_Luft;
+    e.phi = k.phi;
+    e.nutzungsart = fenster.art();
+    e.bereiche = fenster.bereiche();
+    e.dezimaltrenner = dezimaltrenner();
+    e.gehaltenPMV = programm::PmvErgebnis.PMV;
+    e.gehaltenPPD = programm::PmvErgebnis.PPD;
+    return e;
+}
+
+nutzen::Ausgang DATEI::stapelStarten(nutzen& fenster)
+{
+    m_schritt = 5;
+    if (m_datei)
+        m_datei->close();
+    Fensterrueckfragen rueckfragen(m_dienste, &fenster);
+    const std::optional<Dateiplan> plan = AusgabePlanen(m_datendatei, rueckfragen);
+    if (!plan) {
+        m_schritt = 4;
+        return nutzen::Ausgang::Abgebrochen;
+    }
+    const Stapelergebnis ergebnis = Stapellauf(*plan, einstellungen(fenster));
+    if (!ergebnis.erfolgreich) {
+        fenster.unsetCursor();
+        m_dienste.meldung(&fenster, Symbol::Warnung, QStringLiteral("Warnung"), ergebnis.fehlermeldung);
+        m_schritt = 4;
+        return nutzen::Ausgang::Offen;
+    }
+    fenster.laengenZeigen(ergebnis.laengen);
+    m_ausgabe = plan->ausgabe;
+    return nutzen::Ausgang::Fertig;
+}
+
+// After a run the window shows the result file: its caption, its first data lines and, from
+// its assignment line, the codes of its columns. A further run evaluates this file.
+void DATEI::ergebnisZeigen()
+{
+    m_schritt = 1;
+    const QString meldung = FertigMeldung(QDir::toNativeSeparators(m_ausgabe));
+    m_datendatei = m_ausgabe;
+    setWindowTitle(QDir::toNativeSeparators(m_datendatei));
+    m_zuordnung.fill(kUnbenutzt);
+    QFile ergebnis(m_ausgabe);
+    m_vorschau.fill(0.0f);
+    if (ergebnis.open(QIODevice::ReadOnly))
+        VorschauLesen(ergebnis, m_vorschau, m_zuordnung);
+    ergebnis.close();
+    m_dienste.meldung(this, Symbol::Information, anwendungsTitel(), meldung);
+    spaltenseite();
+    {
+        const QSignalBlocker still(ui.sp_scroll);
+        ui.sp_scroll->setValue(1);
+    }
+    spaltenZeigen(1, true);
+}
+
+// The constants page writes v_Luft and phi; the main window's bars and labels follow them.
+void DATEI::hauptfensterAngleichen()
+{
+    const Raumklima& k = programm::Raumklima;
+    if (k.v_Luft == m_vLuftAnfang && k.phi == m_phiAnfang)
+        return;
+    {
+        const QSignalBlocker v(m_haupt.ui.V_Scroll), phi(m_haupt.ui.PHI_Scroll);
+        m_haupt.ui.V_Scroll->setValue(int(RundeGerade(20.0 * double(k.v_Luft))));
+        m_haupt.ui.PHI_Scroll->setValue(k.phi);
+    }
+    m_haupt.ui.eingabe_txt3->setText(formatiereZahl(k.v_Luft, 2) + QStringLiteral(" m/s"));
+    m_haupt.ui.eingabe_txt4->setText(formatiereZahl(k.phi, 0) + QStringLiteral(" %"));
+    m_haupt.Neuberechnung();
+}
+
+}  // namespace stapel

@@ -1,0 +1,33 @@
+#include "dateifehler.h"
+
+#include <cerrno>
+
+namespace stapel {
+
+QString FehlerGrund(int fehlernummer, const QString& systemtext)
+{
+    switch (fehlernummer) {
+    case ENOSPC: return QStringLiteral("Der Datenträger ist voll.");
+#ifdef EDQUOT
+    case EDQUOT: return QStringLiteral("Der zugeteilte Speicherplatz ist aufgebraucht.");
+#endif
+    case EFBIG: return QStringLiteral("Die Datei wird größer, als der Datenträger oder das System erlaubt.");
+    case EACCES:
+    case EPERM: return QStringLiteral("Es fehlt die Berechtigung dafür (schreibgeschützter Ordner oder Datei?).");
+    case EROFS: return QStringLiteral("Der Datenträger ist schreibgeschützt.");
+    case ENOENT: return QStringLiteral("Die Datei oder ihr Ordner existiert nicht (mehr).");
+    case ENOTDIR: return QStringLiteral("Ein Teil des Pfades ist kein Ordner.");
+    case EISDIR: return QStringLiteral("Unter diesem Namen steht ein Ordner.");
+    case EXDEV: return QStringLiteral("Die Datei kann nicht auf einen anderen Datenträger verschoben werden.");
+    case EIO: return QStringLiteral("Der Datenträger meldet einen Ein-/Ausgabefehler.");
+    case EBUSY:
+    case ETXTBSY: return QStringLiteral("Die Datei wird gerade benutzt.");
+    case ENAMETOOLONG: return QStringLiteral("Der Dateiname ist zu lang.");
+    default: break;
+    }
+    if (!systemtext.isEmpty())
+        return QStringLiteral("Das System meldet: ") + systemtext;
+    return QStringLiteral("Die Ursache ist nicht bekannt.");
+}
+
+}  // namespace stapel

@@ -1,0 +1,18 @@
+#include "dateioeffner.h"
+
+#include "datei_fenster.h"
+
+#include <QFile>
+
+namespace stapel {
+
+void DateiFensterZeigen(hpt& haupt, const QString& pfad)
+{
+    auto datei = std::make_unique<QFile>(pfad);
+    if (!datei->open(QIODevice::ReadOnly))
+        return;
+    DATEI fenster(haupt, pfad, std::move(datei));
+    fenster.exec();
+}
+
+}  // namespace stapel

@@ -1,0 +1,135 @@
+#include "ergebnisdatei.h"
+
+#include "zahlen.h"
+
+namespace stapel {
+
+namespace {
+
+const QString kZeilenende = QStringLiteral("\r\n");
+
+// The title of a column in the title line, six characters wide.
+QString Spaltentitel(int code)
+{
+    switch (code) {
+    case kJahresstunde: return QStringLiteral("Stunde");
+    case kTi: return QStringLiteral("TLI   ");
+    case kTs: return QStringLiteral("TU    ");
+    case kVLuft: return QStringLiteral("VGES  ");
+    case kFeuchte: return QStringLiteral("PHI   ");
+    default: return {};
+    }
+}
+
+bool istEingabespalte(int code) { return code >= kJahresstunde && code <= kFeuchte; }
+
+// Blanks up to `spalte` characters; a line that already reaches it stays as it is.
+void fuelleBis(QString& zeile, qsizetype spalte)
+{
+    if (zeile.size() < spalte)
+        zeile.append(QString(spalte - zeile.size(), u' '));
+}
+
+void konstanten(QString& kopf, const Stapeleinstellungen& e)
+{
+    const QChar t = e.dezimaltrenner;
+    if (!e.hatSpalte(kTi))
+        kopf += QStringLiteral("C  Raumlufttemperatur   = ") + formatiereZahl(e.Ti, 1, t) + QStringLiteral(" °C") + kZeilenende;
+    if (!e.hatSpalte(kTs))
+        kopf += QStringLiteral("C  Strahlungstemperatur = Raumlufttemperatur") + kZeilenende;
+    if (!e.hatSpalte(kVLuft))
+        kopf += QStringLiteral("C  Luftgeschwindigkeit  = ") + formatiereZahl(e.v_Luft, 1, t) + QStringLiteral(" m/s") + kZeilenende;
+    if (!e.hatSpalte(kFeuchte))
+        kopf += QStringLiteral("C  relative Luftfeuchte = ") + formatiereZahl(e.phi, 1, t) + QStringLiteral(" %") + kZeilenende;
+}
+
+void nutzung(QString& kopf, const Stapeleinstellungen& e)
+{
+    if (e.nutzungsart == Nutzungsart::Jahreszeitabhaengig) {
+        kopf += QStringLiteral("C") + kZeilenende;
+        kopf += QStringLiteral("C  Datenzeilen       Aktivität           Bekleidung") + kZeilenende;
+        for (const Bereich& b : e.bereiche) {
+            if (!(Zahlwert(QStringView(b.laenge)) > 0))
+                continue;
+            QString zeile = QStringLiteral("C  ") + b.laenge;
+            fuelleBis(zeile, 21);
+            zeile += b.aktivitaetText;
+            fuelleBis(zeile, 41);
+            kopf += zeile + b.bekleidungText + kZeilenende;
+        }
+        return;
+    }
+    const Bereich& b = e.bereiche[0];
+    kopf += QStringLiteral("C  Aktivität            = ") + formatiereZahl(b.aktivitaet, 0, e.dezimaltrenner) + QStringLiteral(" W/m²") + kZeilenende;
+    kopf += QStringLiteral("C  Bekleidung           = ") + formatiereZahl(b.bekleidung, 2, e.dezimaltrenner) + QStringLiteral(" clo") + kZeilenende;
+}
+
+void spalten(QString& kopf, const Stapeleinstellungen& e)
+{
+    QString zuordnung = QStringLiteral("S ");
+    QString titel = QStringLiteral("C\t");
+    for (const int16_t code : e.zuordnung) {
+        if (!istEingabespalte(code))
+            continue;
+        zuordnung += QString::number(code) + u' ';
+        titel += Spaltentitel(code) + u'\t';
+    }
+    kopf += zuordnung + QStringLiteral("6 7") + kZeilenende;
+    kopf += QStringLiteral("C ") + kZeilenende;
+    kopf += titel + QStringLiteral("PMV\tPPD") + kZeilenende;
+}
+
+}  // namespace
+
+bool ErgebnisAlsEingabe(const QString& datendatei)
+{
+    return datendatei.right(3).toUpper() == QStringLiteral("TPR");
+}
+
+QString Ergebnisdateiname(const QString& datendatei, bool alsEingabe)
+{
+    const qsizetype ende = datendatei.size() >= 4 ? datendatei.size() - 4 : 0;
+    const qsizetype punkt = datendatei.indexOf(u'.', ende);
+    if (punkt < 0)
+        return datendatei + QStringLiteral(".TPR");
+    return datendatei.left(punkt + 1) + (alsEingabe ? QStringLiteral("BAK") : QStringLiteral("TPR"));
+}
+
+QByteArray Kopfzeilen(const Stapeleinstellungen& e)
+{
+    QString kopf;
+    kopf += QStringLiteral("C") + kZeilenende;
+    kopf += QStringLiteral("C  Tempara 1.3") + kZeilenende;
+    kopf += QStringLiteral("C  ") + kZeilenende;
+    kopf += QStringLiteral("C  Bei der Berechnung von PMV und PPD wurden folgende") + kZeilenende;
+    kopf += QStringLiteral("C  konstante Parameter verwendet:") + kZeilenende;
+    kopf += QStringLiteral("C  ") + kZeilenende;
+    konstanten(kopf, e);
+    nutzung(kopf, e);
+    kopf += QStringLiteral("C  ") + kZeilenende;
+    spalten(kopf, e);
+    return kopf.toUtf8();
+}
+
+QString UeberschreibenTitel()
+{
+    return QStringLiteral("Datei speichern unter");
+}
+
+QString UeberschreibenFrage(const QString& pfad)
+{
+    return pfad + QStringLiteral("\nbesteht bereits.\n\nMöchten Sie, daß diese Datei überschrieben wird?");
+}
+
+QString ExistiertBereitsMeldung()
+{
+    return QStringLiteral("Datei existiert bereits!\nBitte neuen Dateinamen eingeben.");
+}
+
+QString FertigMeldung(const QString& ausgabe)
+{
+    return QStringLiteral("Berechnung erfolgreich durchgeführt.\n\nErgebnisse in der Datei\n") + ausgabe
+           + QStringLiteral("\ngespeichert.");
+}
+
+}  // namespace stapel

@@ -1,0 +1,268 @@
+#include "nutzen_fenster.h"
+
+#include "fensterbau.h"
+#include "monatstabelle.h"
+
+#include "zahlen.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace stapel {
+
+namespace {
+
+const QColor kHellrot(255, 0, 0);  // colour 12 of the 16-colour palette
+constexpr int kKnopfBreite = 1455, kKnopfHoehe = 420;
+
+QString aktivitaetText(int position) { return formatiereZahl(5 * position, 0) + QStringLiteral(" W/m²"); }
+QString bekleidungText(double clo) { return formatiereZahl(clo, 2) + QStringLiteral(" clo"); }
+
+QScrollBar* schieber(QWidget* eltern, const QString& name, int oben, int min, int max)
+{
+    auto* s = erzeuge<QScrollBar>(eltern, name, 1740, oben, 2880, 285);
+    s->setOrientation(Qt::Horizontal);
+    s->setRange(min, max);
+    s->setSingleStep(1);
+    s->setPageStep(5);
+    s->setFocusPolicy(Qt::StrongFocus);
+    s->setInvertedControls(false);  // Right and Page Up raise the value
+    return s;
+}
+
+QLabel* wertfeld(QWidget* eltern, const QString& name, int oben)
+{
+    auto* l = erzeuge<QLabel>(eltern, name, 4740, oben, 1140, 315);
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+
+}  // namespace
+
+nutzen::nutzen(Nutzungsart art, int energieumsatzPosition, int kleidungPosition, float Icl, QWidget* ueber)
+    : QDialog(ueber), m_art(art)
+{
+    setObjectName(QStringLiteral("nutzen"));
+    setWindowTitle(QStringLiteral("Benutzerverhalten einstellen"));
+    setModal(true);
+    baueEinstellen();
+    baueBereiche();
+    ui.Zurueck = erzeuge<QPushButton>(this, QStringLiteral("Zurück"), 0, 0, kKnopfBreite, kKnopfHoehe);
+    ui.Zurueck->setText(QStringLiteral("&Zurück"));
+    ui.weiter = erzeuge<QPushButton>(this, QStringLiteral("weiter"), 0, 0, kKnopfBreite, kKnopfHoehe);
+    ui.weiter->setText(QStringLiteral("&Weiter"));
+    for (QPushButton* k : {ui.Zurueck, ui.weiter})
+        k->setAutoDefault(false);
+    connect(ui.weiter, &QPushButton::clicked, this, &nutzen::weiterKlick);
+    connect(ui.Zurueck, &QPushButton::clicked, this, &nutzen::zurueckKlick);
+
+    formWaehlen();
+    mitteUeber(ueber);
+    startwerte(energieumsatzPosition, kleidungPosition, Icl);
+}
+
+void nutzen::baueEinstellen()
+{
+    ui.einstellen = erzeuge<QGroupBox>(this, QStringLiteral("Frame2"), 120, 120, 6000, 1560);
+    ui.einstellen->setTitle(QStringLiteral("Einstellen"));
+    erzeuge<QLabel>(ui.einstellen, QStringLiteral("Label1"), 240, 360, 1440, 285)->setText(QStringLiteral("Energieumsatz"));
+    ui.Energieumsatz_Scroll = schieber(ui.einstellen, QStringLiteral("Energieumsatz_Scroll"), 360, 8, 80);
+    ui.eingabe_txt6 = wertfeld(ui.einstellen, QStringLiteral("eingabe_txt6"), 345);
+    erzeuge<QLabel>(ui.einstellen, QStringLiteral("Label2"), 240, 960, 1440, 285)->setText(QStringLiteral("Bekleidung"));
+    ui.Kleidung_Scroll = schieber(ui.einstellen, QStringLiteral("Kleidung_Scroll"), 960, 0, 80);
+    ui.eingabe_txt5 = wertfeld(ui.einstellen, QStringLiteral("eingabe_txt5"), 945);
+    connect(ui.Energieumsatz_Scroll, &QScrollBar::valueChanged, this, &nutzen::energieumsatzGeaendert);
+    connect(ui.Kleidung_Scroll, &QScrollBar::valueChanged, this, &nutzen::kleidungGeaendert);
+}
+
+void nutzen::baueBereiche()
+{
+    ui.Frame1 = erzeuge<QFrame>(this, QStringLiteral("Frame1"), 120, 1800, 6120, 2760);
+    ui.Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    const struct {
+        const char* name;
+        const char16_t* text;
+        int links;
+    } kopf[] = {{"Label3", u"Datenzeilen", 840}, {"Label4", u"Energieumsatz", 2520}, {"Label5", u"Bekleidung", 4320}};
+    for (const auto& k : kopf)
+        erzeuge<QLabel>(ui.Frame1, QLatin1String(k.name), k.links, 120, 1680, 285)->setText(QString::fromUtf16(k.text));
+    for (int k = 0; k < kBereiche; ++k) {
+        const int oben = 480 + k * 540;
+        QLabel* titel = erzeuge<QLabel>(ui.Frame1, feldname("zeilen_titel", k), 240, oben, 480, 345);
+        titel->setText(QString(QChar(u'A' + k)));
+        titel->setAlignment(Qt::AlignCenter);
+        QFont fett = titel->font();
+        fett.setBold(true);
+        titel->setFont(fett);
+        titel->installEventFilter(this);
+        ui.zeilen_titel[std::size_t(k)] = titel;
+        QLineEdit* laenge = erzeuge<QLineEdit>(ui.Frame1, feldname("bereich", k), 840, oben, 1560, 345);
+        connect(laenge, &QLineEdit::textChanged, this, [this, k] { bereichGeaendert(k); });
+        ui.bereich[std::size_t(k)] = laenge;
+        for (auto [feld, name, links] : {std::tuple{&ui.a, "a", 2520}, std::tuple{&ui.b, "b", 4320}}) {
+            QLineEdit* text = erzeuge<QLineEdit>(ui.Frame1, feldname(name, k), links, oben, 1680, 345);
+            text->setReadOnly(true);
+            text->setFocusPolicy(Qt::ClickFocus);
+            text->installEventFilter(this);
+            (*feld)[std::size_t(k)] = text;
+        }
+    }
+    ui.tabelle = erzeuge<Monatstabelle>(this, QStringLiteral("tabelle"), 6480, 120, 3075, 4560);
+}
+
+void nutzen::formWaehlen()
+{
+    const bool abhaengig = m_art == Nutzungsart::Jahreszeitabhaengig;
+    ui.Frame1->setVisible(abhaengig);
+    ui.tabelle->setVisible(abhaengig);
+    if (abhaengig) {
+        setWindowTitle(QStringLiteral("Jahreszeitabhängiges Benutzerverhalten einstellen"));
+        setFixedSize(innenGroesse(9795, 6000));
+        ui.einstellen->resize(twipsGroesse(6120, 1560));
+        ui.Zurueck->move(twipsPunkt(6480, 4800));
+        ui.weiter->move(twipsPunkt(8160, 4800));
+        textfarbe(ui.zeilen_titel[0], kHellrot);
+    } else {
+        setFixedSize(innenGroesse(6360, 3750));
+        ui.Zurueck->move(twipsPunkt(1680, 2760));
+        ui.weiter->move(twipsPunkt(3360, 2760));
+    }
+    for (QLineEdit* laenge : ui.bereich)
+        laenge->setFocusPolicy(abhaengig ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void nutzen::mitteUeber(QWidget* ueber)
+{
+    if (!ueber)
+        return;
+    const QRect aussen = ueber->frameGeometry();
+    const QSize rand = frameGeometry().size() - geometry().size();
+    const QSize eigen = size() + rand;
+    move(aussen.left() + (aussen.width() - eigen.width()) / 2, aussen.top() + (aussen.height() - eigen.height()) / 2);
+}
+
+// Once shown, the frame is known and the window centres itself again with it.
+void nutzen::showEvent(QShowEvent* ereignis)
+{
+    QDialog::showEvent(ereignis);
+    mitteUeber(parentWidget());
+}
+
+void nutzen::startwerte(int energieumsatzPosition, int kleidungPosition, float Icl)
+{
+    ui.Energieumsatz_Scroll->setValue(energieumsatzPosition);
+    ui.Kleidung_Scroll->setValue(kleidungPosition);
+    const int e = ui.Energieumsatz_Scroll->value(), k = ui.Kleidung_Scroll->value();
+    ui.eingabe_txt6->setText(aktivitaetText(e));
+    ui.eingabe_txt5->setText(bekleidungText(Icl));
+    for (int z = 0; z < kBereiche; ++z) {
+        const std::size_t i = std::size_t(z);
+        ui.bereich[i]->setText(QStringLiteral("0"));
+        ui.a[i]->setText(ui.eingabe_txt6->text());
+        m_aktivitaet[i] = int16_t(5 * e);
+        ui.b[i]->setText(bekleidungText(0.05 * k));
+        m_bekleidung[i] = float(0.05 * k);
+    }
+}
+
+void nutzen::energieumsatzGeaendert(int position)
+{
+    ui.eingabe_txt6->setText(aktivitaetText(position));
+    const std::size_t z = m_art == Nutzungsart::Jahreszeitabhaengig ? std::size_t(m_zeile) : 0;
+    m_aktivitaet[z] = int16_t(5 * position);
+    if (m_art == Nutzungsart::Jahreszeitabhaengig)
+        ui.a[z]->setText(ui.eingabe_txt6->text());
+}
+
+void nutzen::kleidungGeaendert(int position)
+{
+    ui.eingabe_txt5->setText(bekleidungText(0.05 * position));
+    const std::size_t z = m_art == Nutzungsart::Jahreszeitabhaengig ? std::size_t(m_zeile) : 0;
+    m_bekleidung[z] = float(0.05 * position);
+    if (m_art == Nutzungsart::Jahreszeitabhaengig)
+        ui.b[z]->setText(ui.eingabe_txt5->text());
+}
+
+// A row title loads its range into the scroll bars; a click into a(k) or b(k) only makes k
+// the row the next scroll change writes into.
+void nutzen::zeileWaehlen(int k, bool werteLaden)
+{
+    m_zeile = k;
+    for (int z = 0; z < kBereiche; ++z)
+        textfarbe(ui.zeilen_titel[std::size_t(z)], z == k ? kHellrot : QColor(Qt::black));
+    if (!werteLaden)
+        return;
+    const std::size_t i = std::size_t(k);
+    ui.Kleidung_Scroll->setValue(int(RundeGerade(double(m_bekleidung[i]) / 0.05)));
+    ui.Energieumsatz_Scroll->setValue(int(RundeGerade(m_aktivitaet[i] / 5.0)));
+    ui.eingabe_txt5->setText(bekleidungText(0.05 * ui.Kleidung_Scroll->value()));
+    ui.eingabe_txt6->setText(aktivitaetText(ui.Energieumsatz_Scroll->value()));
+}
+
+void nutzen::bereichGeaendert(int k)
+{
+    QLineEdit* feld = ui.bereich[std::size_t(k)];
+    if (Zahlwert(QStringView(feld->text())) < 0)
+        feld->setText(QStringLiteral("0"));
+}
+
+bool nutzen::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (ereignis->type() == QEvent::MouseButtonPress || ereignis->type() == QEvent::FocusIn) {
+        for (int k = 0; k < kBereiche; ++k) {
+            const std::size_t i = std::size_t(k);
+            if (objekt == ui.zeilen_titel[i] && ereignis->type() == QEvent::MouseButtonPress)
+                zeileWaehlen(k, true);
+            else if (objekt == ui.a[i] || objekt == ui.b[i])
+                zeileWaehlen(k, false);
+        }
+    }
+    return QDialog::eventFilter(objekt, ereignis);
+}
+
+std::array<Bereich, kBereiche> nutzen::bereiche() const
+{
+    std::array<Bereich, kBereiche> ergebnis;
+    for (int k = 0; k < kBereiche; ++k) {
+        const std::size_t i = std::size_t(k);
+        Bereich& b = ergebnis[i];
+        b.laenge = ui.bereich[i]->text();
+        b.aktivitaet = m_aktivitaet[i];
+        b.bekleidung = m_bekleidung[i];
+        b.aktivitaetText = ui.a[i]->text();
+        b.bekleidungText = ui.b[i]->text();
+    }
+    return ergebnis;
+}
+
+void nutzen::laengenZeigen(const std::array<QString, kBereiche>& laengen)
+{
+    for (int k = 0; k < kBereiche; ++k)
+        ui.bereich[std::size_t(k)]->setText(laengen[std::size_t(k)]);
+}
+
+void nutzen::weiterKlick()
+{
+    if (!m_lauf)
+        return;
+    setCursor(Qt::WaitCursor);
+    const Ausgang ausgang = m_lauf(*this);
+    unsetCursor();
+    if (ausgang == Ausgang::Offen)
+        return;
+    m_ausgang = ausgang;
+    accept();
+}
+
+void nutzen::zurueckKlick()
+{
+    m_ausgang = Ausgang::Zurueck;
+    accept();
+}
+
+}  // namespace stapel

@@ -1,0 +1,410 @@
+#include "stapellauf.h"
+
+#include "dateifehler.h"
+#include "ergebnisdatei.h"
+#include "zeilenleser.h"
+
+#include "pmv.h"
+#include "zahlen.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <string>
+
+namespace stapel {
+
+namespace {
+
+constexpr int64_t kFortschrittAlle = 16384;  // data lines between two progress reports
+constexpr std::size_t kSchreibpuffer = 64 * 1024;
+
+QString nativ(const QString& pfad) { return QDir::toNativeSeparators(pfad); }
+
+const QString kNichtsVeraendert = QStringLiteral("\n\nIhre Dateien sind unverändert geblieben.");
+
+// Collects the result text and hands it to the file in large pieces; remembers the first
+// failure with its error number.
+class Ausgabe {
+public:
+    explicit Ausgabe(QSaveFile& datei) : m_datei(datei) { m_text.reserve(kSchreibpuffer + 1024); }
+
+    std::string& text() { return m_text; }
+    void vielleichtLeeren()
+    {
+        if (m_text.size() >= kSchreibpuffer)
+            leeren();
+    }
+    bool leeren()
+    {
+        if (m_fehlernummer == 0 && !m_text.empty()) {
+            errno = 0;
+            if (m_datei.write(m_text.data(), qint64(m_text.size())) != qint64(m_text.size()))
+                m_fehlernummer = errno != 0 ? errno : EIO;
+        }
+        m_text.clear();
+        return m_fehlernummer == 0;
+    }
+    int fehlernummer() const { return m_fehlernummer; }
+
+private:
+    QSaveFile& m_datei;
+    std::string m_text;
+    int m_fehlernummer = 0;
+};
+
+// Evaluates data lines into result lines and keeps the figures of the summary.
+class Auswerter {
+public:
+    explicit Auswerter(const Stapeleinstellungen& e) : m_e(e)
+    {
+        const QByteArray trenner = QString(e.dezimaltrenner).toUtf8();
+        m_trenner.assign(trenner.constData(), std::size_t(trenner.size()));
+        m_hatTs = e.hatSpalte(kTs);
+        // The constants for the quantities without a column; W and v_rel play no part here.
+        m_eingabe.ta = e.Ti;
+        m_eingabe.tr = m_hatTs ? e.Ts : e.Ti;
+        m_eingabe.phi = float(e.phi);
+        m_eingabe.var = e.v_Luft;
+        m_eingabe.eta = 0.0f;
+        setzeBereich(e.bereiche[0]);
+        m_pmv = e.gehaltenPMV;
+        m_ppd = e.gehaltenPPD;
+    }
+
+    void setzeBereich(const Bereich& b)
+    {
+        m_eingabe.M = float(b.aktivitaet);
+        m_eingabe.Icl = b.bekleidung;
+        m_eingabe.fcl = Kleidungsflaechenfaktor(b.bekleidung);
+    }
+
+    void zeile(const Zeilenwerte& werte, std::string& aus)
+    {
+        aus += '\t';
+        for (int c = 0; c < kSpalten; ++c) {
+            const float wert = werte[std::size_t(c)];
+            switch (m_e.zuordnung[std::size_t(c)]) {
+            case kJahresstunde: zahl(aus, wert, 0); break;
+            case kTi:
+                m_eingabe.ta = wert;
+                if (!m_hatTs)
+                    m_eingabe.tr = wert;
+                zahl(aus, m_eingabe.ta, 1);
+                break;
+            case kTs: m_eingabe.tr = wert; zahl(aus, m_eingabe.tr, 1); break;
+            case kVLuft: m_eingabe.var = std::fabs(wert); zahl(aus, m_eingabe.var, 1); break;
+            case kFeuchte: m_eingabe.phi = wert; zahl(aus, m_eingabe.phi, 1); break;
+            default: continue;
+            }
+            aus += '\t';
+        }
+        PmvErgebnis ergebnis;
+        const bool gerechnet = PmvBerechnen(m_eingabe, ergebnis);
+        if (gerechnet) {
+            m_pmv = ergebnis.PMV;
+            m_ppd = ergebnis.PPD;
+        }
+        zahl(aus, m_pmv, 1);
+        aus += '\t';
+        zahl(aus, m_ppd, 1);
+        aus += "\r\n";
+        zaehle(gerechnet);
+    }
+
+    const Auswertung& auswertung() const { return m_auswertung; }
+
+private:
+    void zahl(std::string& aus, double wert, int stellen)
+    {
+        char puffer[kZahlPuffer];
+        if (m_trenner.size() == 1) {
+            aus.append(puffer, formatiereZahl(puffer, wert, stellen, m_trenner[0]));
+            return;
+        }
+        // A separator of more than one UTF-8 byte replaces the point afterwards.
+        const std::string_view text(puffer, formatiereZahl(puffer, wert, stellen, '.'));
+        const std::size_t punkt = text.find('.');
+        if (punkt == std::string_view::npos) {
+            aus += text;
+            return;
+        }
+        aus += text.substr(0, punkt);
+        aus += m_trenner;
+        aus += text.substr(punkt + 1);
+    }
+
+    void zaehle(bool gerechnet)
+    {
+        ++m_auswertung.datenzeilen;
+        if (!gerechnet) {
+            ++m_auswertung.rechenfehler;
+            return;
+        }
+        const int band = BandVon(m_pmv);
+        if (band < 0)
+            ++m_auswertung.ausserhalb;
+        else
+            ++m_auswertung.baender[std::size_t(band)];
+        const float betrag = std::fabs(m_pmv);
+        m_auswertung.kategorieA += betrag < 0.2f;
+        m_auswertung.kategorieB += betrag < 0.5f;
+        m_auswertung.kategorieC += betrag < 0.7f;
+    }
+
+    const Stapeleinstellungen& m_e;
+    std::string m_trenner;
+    bool m_hatTs = false;
+    PmvEingabe m_eingabe;
+    float m_pmv = 0.0f;
+    float m_ppd = 0.0f;
+    Auswertung m_auswertung;
+};
+
+struct Lauf {
+    const Dateiplan& plan;
+    const Stapeleinstellungen& e;
+    const Fortschritt& fortschritt;
+    Stapelergebnis ergebnis;
+
+    bool fehler(const QString& text)
+    {
+        ergebnis.erfolgreich = false;
+        ergebnis.fehlermeldung = text;
+        return false;
+    }
+
+    bool eingabeOeffnen(QFile& datei)
+    {
+        datei.setFileName(plan.eingabe);
+        if (datei.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            return true;
+        const int nummer = QFileInfo::exists(plan.eingabe) ? EACCES : ENOENT;
+        return fehler(QStringLiteral("Die Datendatei\n%1\nkann nicht gelesen werden.\n%2")
+                          .arg(nativ(plan.eingabe), FehlerGrund(nummer, datei.errorString()))
+                      + kNichtsVeraendert);
+    }
+
+    bool lesefehler()
+    {
+        return fehler(QStringLiteral("Beim Lesen der Datendatei\n%1\nist ein Fehler aufgetreten.\n"
+                                     "Die Ergebnisdatei wurde nicht geschrieben.")
+                          .arg(nativ(plan.eingabe))
+                      + kNichtsVeraendert);
+    }
+
+    // Pass 1 of the season-dependent run: the data lines of the input.
+    bool zaehlen(int64_t& anzahl)
+    {
+        QFile datei;
+        if (!eingabeOeffnen(datei))
+            return false;
+        Zeilenleser leser(datei);
+        std::string_view zeile;
+        anzahl = 0;
+        while (leser.naechste(zeile))
+            anzahl += ZeilenartVon(zeile) == Zeilenart::Daten;
+        return leser.fehler() ? lesefehler() : true;
+    }
+
+    // Reads and evaluates until `anzahl` data lines are done or the input ends.
+    void abschnitt(Zeilenleser& leser, Auswerter& auswerter, Ausgabe& ausgabe, int64_t anzahl,
+                   int64_t gesamt)
+    {
+        Zeilenwerte werte{};
+        std::string_view zeile;
+        for (int64_t fertig = 0; fertig < anzahl && leser.naechste(zeile);) {
+            if (DatenzeileZerlegen(zeile, werte) != Zeilenart::Daten)
+                continue;
+            auswerter.zeile(werte, ausgabe.text());
+            ausgabe.vielleichtLeeren();
+            ++fertig;
+            const int64_t erledigt = auswerter.auswertung().datenzeilen;
+            if (fortschritt && erledigt % kFortschrittAlle == 0)
+                fortschritt(erledigt, gesamt);
+        }
+    }
+
+    bool schreibfehler(int nummer)
+    {
+        return fehler(QStringLiteral("Die Ergebnisdatei\n%1\nkonnte nicht vollständig geschrieben werden.\n%2")
+                          .arg(nativ(plan.ausgabe), FehlerGrund(nummer))
+                      + kNichtsVeraendert);
+    }
+
+    // Pass 2: the whole result into the temporary file beside its target.
+    bool schreiben(QSaveFile& ziel, const std::array<Bereich, kBereiche>& bereiche)
+    {
+        errno = 0;
+        if (!ziel.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            const int nummer = QFileInfo(plan.ausgabe).isDir() ? EISDIR : errno != 0 ? errno : EACCES;
+            return fehler(QStringLiteral("Die Ergebnisdatei\n%1\nkann nicht angelegt werden.\n%2")
+                              .arg(nativ(plan.ausgabe), FehlerGrund(nummer, ziel.errorString()))
+                          + kNichtsVeraendert);
+        }
+        QFile datei;
+        if (!eingabeOeffnen(datei))
+            return false;
+        Zeilenleser leser(datei);
+        Ausgabe ausgabe(ziel);
+        const QByteArray kopf = Kopfzeilen(e);
+        ausgabe.text().append(kopf.constData(), std::size_t(kopf.size()));
+
+        Auswerter auswerter(e);
+        const int64_t gesamt = ergebnis.datenzeilenImEingang;
+        if (e.nutzungsart == Nutzungsart::Jahreszeitunabhaengig) {
+            abschnitt(leser, auswerter, ausgabe, std::numeric_limits<int64_t>::max(), gesamt);
+        } else {
+            for (int k = 0; k < kBereiche; ++k) {
+                auswerter.setzeBereich(bereiche[std::size_t(k)]);
+                const double laenge = RundeGerade(Zahlwert(QStringView(ergebnis.laengen[std::size_t(k)])));
+                abschnitt(leser, auswerter, ausgabe, laenge > 0 ? int64_t(laenge) : 0, gesamt);
+            }
+        }
+        ergebnis.auswertung = auswerter.auswertung();
+        if (!ausgabe.leeren())
+            return schreibfehler(ausgabe.fehlernummer());
+        if (leser.fehler())
+            return lesefehler();
+        return true;
+    }
+
+    // Puts the written result in place: first an existing file aside, then the old result
+    // to its backup, then the new file to its name. Whatever fails, the steps before it are
+    // undone, so the user's files are where they were.
+    bool einsetzen(QSaveFile& ziel)
+    {
+        const bool beiseite = !plan.beiseiteVon.isEmpty();
+        if (beiseite) {
+            QFile von(plan.beiseiteVon);
+            if (!von.rename(plan.beiseiteNach)) {
+                const int nummer = !QFileInfo::exists(plan.beiseiteVon)                   ? ENOENT
+                                   : QFileInfo::exists(plan.beiseiteNach)                 ? EEXIST
+                                   : !QFileInfo(plan.beiseiteNach).absoluteDir().exists() ? ENOENT
+                                                                                          : EACCES;
+                return fehler(QStringLiteral("Die vorhandene Datei\n%1\nkann nicht in\n%2\numbenannt werden.\n%3")
+                                  .arg(nativ(plan.beiseiteVon), nativ(plan.beiseiteNach),
+                                       nummer == EEXIST ? QStringLiteral("Unter diesem Namen steht schon eine Datei.")
+                                                        : FehlerGrund(nummer, von.errorString()))
+                              + kNichtsVeraendert);
+            }
+        }
+        auto beiseiteZurueck = [&] {
+            if (beiseite)
+                QFile::rename(plan.beiseiteNach, plan.beiseiteVon);
+        };
+
+        const bool sichern = !plan.sicherung.isEmpty();
+        if (sichern) {
+            const int nummer = umbenennenErsetzend(plan.eingabe, plan.sicherung);
+            if (nummer != 0) {
+                beiseiteZurueck();
+                return fehler(QStringLiteral("Die bisherige Ergebnisdatei\n%1\nkann nicht als Sicherung\n%2\nabgelegt werden.\n%3")
+                                  .arg(nativ(plan.eingabe), nativ(plan.sicherung), FehlerGrund(nummer))
+                              + kNichtsVeraendert);
+            }
+        }
+
+        errno = 0;
+        if (!ziel.commit()) {
+            const int nummer = errno != 0 ? errno : EIO;
+            if (sichern)
+                umbenennenErsetzend(plan.sicherung, plan.eingabe);
+            beiseiteZurueck();
+            return fehler(QStringLiteral("Die Ergebnisdatei\n%1\nkann nicht an ihren Platz gebracht werden.\n%2")
+                              .arg(nativ(plan.ausgabe), FehlerGrund(nummer, ziel.errorString()))
+                          + kNichtsVeraendert);
+        }
+        return true;
+    }
+
+    // rename(2) replaces the target in one step; across file systems Qt copies instead.
+    static int umbenennenErsetzend(const QString& von, const QString& nach)
+    {
+        if (std::rename(QFile::encodeName(von).constData(), QFile::encodeName(nach).constData()) == 0)
+            return 0;
+        const int nummer = errno;
+        if (nummer != EXDEV)
+            return nummer;
+        if (QFileInfo(nach).isFile())
+            QFile::remove(nach);
+        return QFile::rename(von, nach) ? 0 : EXDEV;
+    }
+
+    bool ausfuehren()
+    {
+        std::array<Bereich, kBereiche> bereiche = e.bereiche;
+        if (e.nutzungsart == Nutzungsart::Jahreszeitabhaengig) {
+            int64_t anzahl = 0;
+            if (!zaehlen(anzahl))
+                return false;
+            ergebnis.datenzeilenImEingang = anzahl;
+            ergebnis.laengen = LaengenAnpassen(e.bereiche, anzahl);
+        } else {
+            for (int k = 0; k < kBereiche; ++k)
+                ergebnis.laengen[std::size_t(k)] = e.bereiche[std::size_t(k)].laenge;
+        }
+        QSaveFile ziel(plan.ausgabe);
+        if (!schreiben(ziel, bereiche) || !einsetzen(ziel)) {
+            ziel.cancelWriting();
+            return false;
+        }
+        ergebnis.erfolgreich = true;
+        return true;
+    }
+};
+
+}  // namespace
+
+QString Bandname(int band)
+{
+    static const char16_t* const namen[kBaender] = {u"kalt", u"kühl", u"etwas kühl", u"neutral",
+                                                   u"etwas warm", u"warm", u"heiß"};
+    return band >= 0 && band < kBaender ? QString::fromUtf16(namen[band]) : QString();
+}
+
+int BandVon(float pmv)
+{
+    if (!(pmv > -3.0f))
+        return -1;
+    static constexpr float grenzen[kBaender] = {-2.0f, -1.0f, -0.5f, 0.5f, 1.0f, 2.0f, 3.0f};
+    for (int band = 0; band < kBaender; ++band)
+        if (pmv < grenzen[band])
+            return band;
+    return -1;
+}
+
+std::array<QString, kBereiche> LaengenAnpassen(const std::array<Bereich, kBereiche>& bereiche,
+                                               int64_t datenzeilen)
+{
+    std::array<QString, kBereiche> laengen;
+    double rest = double(datenzeilen);
+    for (int k = 0; k < kBereiche; ++k) {
+        const QString& text = bereiche[std::size_t(k)].laenge;
+        const double n = Zahlwert(QStringView(text));
+        if (rest >= 1 && n <= rest) {
+            rest = RundeGerade(rest - n);
+            laengen[std::size_t(k)] = text;
+        } else {
+            laengen[std::size_t(k)] = u' ' + QString::number(int64_t(rest));
+            rest = 0;
+        }
+    }
+    return laengen;
+}
+
+Stapelergebnis Stapellauf(const Dateiplan& plan, const Stapeleinstellungen& einstellungen,
+                          const Fortschritt& fortschritt)
+{
+    Lauf lauf{plan, einstellungen, fortschritt, {}};
+    lauf.ausfuehren();
+    return lauf.ergebnis;
+}
+
+}  // namespace stapel

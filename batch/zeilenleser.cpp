@@ -1,0 +1,69 @@
+#include "zeilenleser.h"
+
+#include <cstring>
+
+namespace stapel {
+
+namespace {
+std::string_view ohneCr(std::string_view zeile)
+{
+    if (!zeile.empty() && zeile.back() == '\r')
+        zeile.remove_suffix(1);
+    return zeile;
+}
+}  // namespace
+
+Zeilenleser::Zeilenleser(QIODevice& geraet, std::size_t puffergroesse)
+    : m_geraet(geraet), m_puffer(puffergroesse < 16 ? 16 : puffergroesse)
+{
+}
+
+bool Zeilenleser::nachladen()
+{
+    if (m_amEnde)
+        return false;
+    const qint64 gelesen = m_geraet.read(m_puffer.data(), qint64(m_puffer.size()));
+    if (gelesen <= 0) {
+        m_fehler = gelesen < 0;
+        m_amEnde = true;
+        return false;
+    }
+    m_anfang = 0;
+    m_ende = std::size_t(gelesen);
+    return true;
+}
+
+bool Zeilenleser::naechste(std::string_view& zeile)
+{
+    bool langeZeile = false;
+    m_lang.clear();
+    for (;;) {
+        if (m_anfang < m_ende) {
+            const char* anfang = m_puffer.data() + m_anfang;
+            const std::size_t verfuegbar = m_ende - m_anfang;
+            const auto* lf = static_cast<const char*>(std::memchr(anfang, '\n', verfuegbar));
+            if (lf) {
+                const std::size_t laenge = std::size_t(lf - anfang);
+                m_anfang += laenge + 1;
+                if (!langeZeile) {
+                    zeile = ohneCr(std::string_view(anfang, laenge));
+                    return true;
+                }
+                m_lang.append(anfang, laenge);
+                zeile = ohneCr(m_lang);
+                return true;
+            }
+            m_lang.append(anfang, verfuegbar);
+            langeZeile = true;
+            m_anfang = m_ende;
+        }
+        if (!nachladen()) {
+            if (!langeZeile)
+                return false;
+            zeile = ohneCr(m_lang);  // the last line has no line end
+            return true;
+        }
+    }
+}
+
+}  // namespace stapel

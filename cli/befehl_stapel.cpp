@@ -1,0 +1,344 @@
+// tempara-cli stapel: the batch evaluation of an hourly data file without windows. It builds
+// the same settings the windows DATEI and nutzen would and runs the same Stapellauf, so the
+// result file is byte for byte the window's.
+#include "befehle.h"
+
+#include "ausgabeplan.h"
+#include "ergebnisdatei.h"
+#include "stapellauf.h"
+#include "vorschau.h"
+
+#include "zahlen.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <cmath>
+#include <cstdio>
+#include <optional>
+
+using namespace stapel;
+
+namespace {
+
+constexpr int kErfolg = 0;
+constexpr int kDateifehler = 1;
+constexpr int kFalscherAufruf = 2;
+
+const char* const kHilfe =
+    "Aufruf: tempara-cli stapel DATENDATEI [--spalten CODES] [--ti X] [--v-luft X] [--phi X]\n"
+    "            [--aktivitaet M --bekleidung CLO | --bereiche \"L:M:CLO ...\"]\n"
+    "            [--ausgabe PFAD] [--ueberschreiben]\n"
+    "\n"
+    "Berechnet PMV und PPD für jede Datenzeile einer Stundenwerte-Datei und schreibt die\n"
+    "Ergebnisdatei, genau wie \"Datei öffnen\" im Programmfenster.\n"
+    "\n"
+    "  --spalten CODES   Variablen der Spalten 1, 2, ... (\"1 2 3\" oder \"1,2,3\"):\n"
+    "                    0 unbenutzt, 1 Jahresstunde, 2 Ti, 3 Ts, 4 v_Luft, 5 rel. Feuchte,\n"
+    "                    6 PMV, 7 PPD. Ohne diese Angabe gilt die S-Zeile der Datei.\n"
+    "  --ti X            Raumlufttemperatur ohne Spalte, -20,0 bis 50,0 °C in Schritten von 0,2\n"
+    "                    (Vorgabe 20,0)\n"
+    "  --v-luft X        Luftgeschwindigkeit ohne Spalte, 0,00 bis 5,00 m/s in Schritten von 0,05\n"
+    "                    (Vorgabe 0,00)\n"
+    "  --phi X           relative Luftfeuchte ohne Spalte, 0 bis 100 % (Vorgabe 60)\n"
+    "  --aktivitaet M    Energieumsatz für alle Zeilen, 40 bis 400 W/m² in Schritten von 5\n"
+    "                    (Vorgabe 70)\n"
+    "  --bekleidung CLO  Bekleidung für alle Zeilen, 0,00 bis 4,00 clo in Schritten von 0,05\n"
+    "                    (Vorgabe 1,00)\n"
+    "  --bereiche \"...\"  jahreszeitabhängig: ein bis vier Bereiche A bis D nacheinander, je\n"
+    "                    Länge:Energieumsatz:Bekleidung, z. B. \"2160:70:1,0 4416:70:0,5 2184:70:1,0\"\n"
+    "  --ausgabe PFAD    Ergebnisdatei statt DATENDATEI mit der Endung .TPR\n"
+    "  --ueberschreiben  eine vorhandene Ergebnisdatei ersetzen (beim erneuten Auswerten einer\n"
+    "                    .TPR-Datei: eine vorhandene .BAK-Datei)\n"
+    "\n"
+    "Zahlen dürfen Komma oder Punkt haben. Die Ergebnisdatei schreibt Zahlen mit dem\n"
+    "Dezimaltrennzeichen der Spracheinstellung.\n"
+    "Rückgabe: 0 gelungen, 1 Datei nicht lesbar oder nicht schreibbar, 2 falscher Aufruf.\n";
+
+void ausgeben(std::FILE* ziel, const QString& text)
+{
+    std::fputs(text.toUtf8().constData(), ziel);
+}
+
+struct Aufruffehler {
+    QString text;
+};
+
+// A value of a scroll bar: x·faktor must be a whole position in [von, bis].
+int position(const QString& option, const QString& text, double faktor, int von, int bis, const QString& bereich)
+{
+    const std::optional<double> wert = leseZahl(text);
+    if (wert) {
+        const double p = *wert * faktor;
+        const double ganz = std::round(p);
+        if (std::fabs(p - ganz) < 1e-6 && ganz >= von && ganz <= bis)
+            return int(ganz);
+    }
+    throw Aufruffehler{QStringLiteral("%1 %2: erlaubt ist %3.").arg(option, text, bereich)};
+}
+
+const QString kBereichTi = QStringLiteral("-20,0 bis 50,0 °C in Schritten von 0,2 °C");
+const QString kBereichV = QStringLiteral("0,00 bis 5,00 m/s in Schritten von 0,05 m/s");
+const QString kBereichPhi = QStringLiteral("eine ganze Zahl von 0 bis 100 %");
+const QString kBereichM = QStringLiteral("40 bis 400 W/m² in Schritten von 5 W/m²");
+const QString kBereichClo = QStringLiteral("0,00 bis 4,00 clo in Schritten von 0,05 clo");
+
+int aktivitaetAus(const QString& option, const QString& text)
+{
+    return 5 * position(option, text, 1.0 / 5.0, 8, 80, kBereichM);
+}
+
+float bekleidungAus(const QString& option, const QString& text)
+{
+    return float(0.05 * position(option, text, 20.0, 0, 80, kBereichClo));
+}
+
+Spaltenzuordnung spaltenAus(const QString& text)
+{
+    const QStringList teile = text.split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
+    if (teile.isEmpty() || teile.size() > kSpalten)
+        throw Aufruffehler{QStringLiteral("--spalten \"%1\": erwartet werden 1 bis 20 Codes.").arg(text)};
+    Spaltenzuordnung zuordnung{};
+    for (qsizetype i = 0; i < teile.size(); ++i) {
+        bool ok = false;
+        const int code = teile[i].toInt(&ok);
+        if (!ok || code < 0 || code > kHoechsterCode)
+            throw Aufruffehler{QStringLiteral("--spalten: \"%1\" ist kein Code von 0 bis 7.").arg(teile[i])};
+        zuordnung[std::size_t(i)] = int16_t(code);
+    }
+    return zuordnung;
+}
+
+// Codes 1 to 5 may stand in one column only, as the column window checks.
+void doppelteVerbieten(const Spaltenzuordnung& zuordnung)
+{
+    for (int a = 0; a < kSpalten; ++a)
+        for (int b = a + 1; b < kSpalten; ++b)
+            if (zuordnung[std::size_t(a)] == zuordnung[std::size_t(b)] && zuordnung[std::size_t(a)] >= kJahresstunde
+                && zuordnung[std::size_t(a)] <= kHoechsterWaehlbarerCode)
+                throw Aufruffehler{QStringLiteral("Variable mehrfach vergeben! \"%1\" steht in Spalte %2 und %3.")
+                                       .arg(Variablenname(zuordnung[std::size_t(a)]))
+                                       .arg(a + 1)
+                                       .arg(b + 1)};
+}
+
+std::array<Bereich, kBereiche> bereicheAus(const QString& text, QChar trenner)
+{
+    const QStringList teile = text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    if (teile.isEmpty() || teile.size() > kBereiche)
+        throw Aufruffehler{QStringLiteral("--bereiche \"%1\": erwartet werden ein bis vier Bereiche Länge:Energieumsatz:Bekleidung.").arg(text)};
+    std::array<Bereich, kBereiche> bereiche;
+    for (Bereich& b : bereiche)
+        b = BereichAus(QStringLiteral("0"), 70, 1.0f, trenner);
+    for (qsizetype k = 0; k < teile.size(); ++k) {
+        const QStringList feld = teile[k].split(u':');
+        static const QRegularExpression ganzeZahl(QStringLiteral("^\\d+$"));
+        if (feld.size() != 3 || !ganzeZahl.match(feld[0]).hasMatch())
+            throw Aufruffehler{QStringLiteral("--bereiche: \"%1\" hat nicht die Form Länge:Energieumsatz:Bekleidung "
+                                              "mit einer ganzen Zahl von Datenzeilen.").arg(teile[k])};
+        bereiche[std::size_t(k)] = BereichAus(feld[0], aktivitaetAus(QStringLiteral("--bereiche"), feld[1]),
+                                              bekleidungAus(QStringLiteral("--bereiche"), feld[2]), trenner);
+    }
+    return bereiche;
+}
+
+struct Aufruf {
+    QString datendatei;
+    std::optional<QString> spalten;
+    QString ti = QStringLiteral("20"), vLuft = QStringLiteral("0"), phi = QStringLiteral("60");
+    std::optional<QString> aktivitaet, bekleidung, bereiche, ausgabe;
+    bool ueberschreiben = false;
+};
+
+Aufruf aufrufLesen(int argc, char** argv)
+{
+    Aufruf a;
+    for (int i = 1; i < argc; ++i) {
+        QString name = QString::fromLocal8Bit(argv[i]);
+        std::optional<QString> wert;
+        if (const qsizetype gleich = name.indexOf(u'='); name.startsWith(u"--") && gleich > 0) {
+            wert = name.mid(gleich + 1);
+            name.truncate(gleich);
+        }
+        auto naechster = [&]() -> QString {
+            if (wert)
+                return *wert;
+            if (i + 1 >= argc)
+                throw Aufruffehler{QStringLiteral("%1 verlangt einen Wert.").arg(name)};
+            return QString::fromLocal8Bit(argv[++i]);
+        };
+        if (name == u"--spalten") a.spalten = naechster();
+        else if (name == u"--ti") a.ti = naechster();
+        else if (name == u"--v-luft") a.vLuft = naechster();
+        else if (name == u"--phi") a.phi = naechster();
+        else if (name == u"--aktivitaet") a.aktivitaet = naechster();
+        else if (name == u"--bekleidung") a.bekleidung = naechster();
+        else if (name == u"--bereiche") a.bereiche = naechster();
+        else if (name == u"--ausgabe") a.ausgabe = QFile::decodeName(naechster().toLocal8Bit());
+        else if (name == u"--ueberschreiben" && !wert) a.ueberschreiben = true;
+        else if (name.startsWith(u'-') && name.size() > 1) throw Aufruffehler{QStringLiteral("Unbekannte Angabe %1.").arg(name)};
+        else if (a.datendatei.isEmpty()) a.datendatei = QFile::decodeName(argv[i]);
+        else throw Aufruffehler{QStringLiteral("Nur eine Datendatei ist möglich: %1").arg(name)};
+    }
+    if (a.datendatei.isEmpty())
+        throw Aufruffehler{QStringLiteral("Die Datendatei fehlt.")};
+    if (a.bereiche && (a.aktivitaet || a.bekleidung))
+        throw Aufruffehler{QStringLiteral("--bereiche schließt --aktivitaet und --bekleidung aus.")};
+    return a;
+}
+
+Stapeleinstellungen einstellungenAus(const Aufruf& a)
+{
+    Stapeleinstellungen e;
+    e.dezimaltrenner = dezimaltrenner();
+    e.Ti = float(position(QStringLiteral("--ti"), a.ti, 5.0, -100, 250, kBereichTi) / 5.0);
+    e.Ts = e.Ti;
+    e.v_Luft = float(position(QStringLiteral("--v-luft"), a.vLuft, 20.0, 0, 100, kBereichV) / 20.0);
+    e.phi = int16_t(position(QStringLiteral("--phi"), a.phi, 1.0, 0, 100, kBereichPhi));
+    if (a.bereiche) {
+        e.nutzungsart = Nutzungsart::Jahreszeitabhaengig;
+        e.bereiche = bereicheAus(*a.bereiche, e.dezimaltrenner);
+    } else {
+        const int m = aktivitaetAus(QStringLiteral("--aktivitaet"), a.aktivitaet.value_or(QStringLiteral("70")));
+        const float clo = bekleidungAus(QStringLiteral("--bekleidung"), a.bekleidung.value_or(QStringLiteral("1")));
+        for (Bereich& b : e.bereiche)
+            b = BereichAus(QStringLiteral("0"), m, clo, e.dezimaltrenner);
+    }
+    return e;
+}
+
+// The command line answers the window's questions from its options: replace only with
+// --ueberschreiben, never ask for another name.
+class Optionsantworten : public Rueckfragen {
+public:
+    explicit Optionsantworten(bool ueberschreiben) : m_ueberschreiben(ueberschreiben) {}
+    bool ueberschreiben(const QString& pfad) override
+    {
+        verweigert = pfad;
+        return m_ueberschreiben;
+    }
+    std::optional<QString> sicherungsname() override { return std::nullopt; }
+    void existiertBereits(const QString&) override {}
+    void istDatendatei(const QString&) override {}
+    QString verweigert;
+
+private:
+    bool m_ueberschreiben;
+};
+
+QString prozent(int64_t anteil, int64_t ganzes)
+{
+    return formatiereZahl(ganzes > 0 ? 100.0 * double(anteil) / double(ganzes) : 0.0, 1) + QStringLiteral(" %");
+}
+
+void zusammenfassung(const Dateiplan& plan, const Stapeleinstellungen& e, const Stapelergebnis& ergebnis)
+{
+    const Auswertung& a = ergebnis.auswertung;
+    const QChar t = dezimaltrenner();
+    QString text = QStringLiteral("Ergebnisdatei: %1\n").arg(plan.ausgabe);
+    if (!plan.sicherung.isEmpty())
+        text += QStringLiteral("Bisheriges Ergebnis gesichert als: %1\n").arg(plan.sicherung);
+    text += QStringLiteral("Ausgewertete Datenzeilen: %1\n").arg(a.datenzeilen);
+    if (e.nutzungsart == Nutzungsart::Jahreszeitabhaengig)
+        for (int k = 0; k < kBereiche; ++k)
+            if (ergebnis.laengen[std::size_t(k)] != e.bereiche[std::size_t(k)].laenge
+                && Zahlwert(QStringView(e.bereiche[std::size_t(k)].laenge)) > 0)
+                text += QStringLiteral("Bereich %1 gekürzt auf %2 von %3 angegebenen Datenzeilen\n")
+                            .arg(QChar(u'A' + k))
+                            .arg(ergebnis.laengen[std::size_t(k)].trimmed(), e.bereiche[std::size_t(k)].laenge);
+    static const char16_t* const grenzen[kBaender] = {u"-3 < PMV < -2", u"-2 ≤ PMV < -1", u"-1 ≤ PMV < -0,5",
+                                                     u"-0,5 ≤ PMV < 0,5", u"0,5 ≤ PMV < 1", u"1 ≤ PMV < 2", u"2 ≤ PMV < 3"};
+    text += QStringLiteral("PMV-Bänder:\n");
+    for (int band = kBaender - 1; band >= 0; --band)
+        text += QStringLiteral("  %1 %2 %3  %4\n")
+                    .arg(Bandname(band), -11)
+                    .arg(QString::fromUtf16(grenzen[band]).replace(u',', t), -18)
+                    .arg(a.baender[std::size_t(band)], 8)
+                    .arg(prozent(a.baender[std::size_t(band)], a.datenzeilen), 7);
+    text += QStringLiteral("  %1 %2 %3  %4\n").arg(QStringLiteral("begrenzt"), -11).arg(QStringLiteral("PMV = ±3"), -18)
+                .arg(a.ausserhalb, 8).arg(prozent(a.ausserhalb, a.datenzeilen), 7);
+    text += QStringLiteral("Kategorien nach ISO 7730:\n");
+    const std::array<std::pair<const char16_t*, int64_t>, 3> kategorien{
+        {{u"A  |PMV| < 0,2", a.kategorieA}, {u"B  |PMV| < 0,5", a.kategorieB}, {u"C  |PMV| < 0,7", a.kategorieC}}};
+    for (const auto& [name, anzahl] : kategorien)
+        text += QStringLiteral("  %1 %2  %3\n").arg(QString::fromUtf16(name).replace(u',', t), -30).arg(anzahl, 8)
+                    .arg(prozent(anzahl, a.datenzeilen), 7);
+    if (a.rechenfehler > 0)
+        text += QStringLiteral("Zeilen mit Rechenfehler (mit den Werten der Zeile davor geschrieben): %1\n").arg(a.rechenfehler);
+    ausgeben(stdout, text);
+}
+
+int befehlStapel(int argc, char** argv)
+{
+    if (argc >= 2 && (!qstrcmp(argv[1], "--help") || !qstrcmp(argv[1], "-h"))) {
+        std::fputs(kHilfe, stdout);
+        return kErfolg;
+    }
+    Aufruf aufruf;
+    Stapeleinstellungen e;
+    try {
+        aufruf = aufrufLesen(argc, argv);
+        e = einstellungenAus(aufruf);
+        if (aufruf.spalten)
+            e.zuordnung = spaltenAus(*aufruf.spalten);
+    } catch (const Aufruffehler& fehler) {
+        ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1\n\"tempara-cli stapel --help\" zeigt alle Angaben.\n").arg(fehler.text));
+        return kFalscherAufruf;
+    }
+
+    if (!aufruf.spalten) {
+        QFile datei(aufruf.datendatei);
+        if (!datei.open(QIODevice::ReadOnly)) {
+            ausgeben(stderr, QStringLiteral("tempara-cli stapel: Die Datendatei %1 kann nicht gelesen werden.\n").arg(aufruf.datendatei));
+            return kDateifehler;
+        }
+        Vorschautabelle vorschau{};
+        if (!VorschauLesen(datei, vorschau, e.zuordnung)) {
+            ausgeben(stderr, QStringLiteral("tempara-cli stapel: Die Datei %1 hat vor ihrer fünften Datenzeile keine "
+                                            "Zuordnungszeile (S ...).\nBitte die Spalten mit --spalten angeben, z. B. --spalten \"1 2 3\".\n")
+                                 .arg(aufruf.datendatei));
+            return kFalscherAufruf;
+        }
+    }
+    try {
+        doppelteVerbieten(e.zuordnung);
+    } catch (const Aufruffehler& fehler) {
+        ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1\n").arg(fehler.text));
+        return kFalscherAufruf;
+    }
+
+    Dateiplan plan;
+    if (aufruf.ausgabe) {
+        if (dieselbeDatei(*aufruf.ausgabe, aufruf.datendatei)) {
+            ausgeben(stderr, QStringLiteral("tempara-cli stapel: Die Ergebnisdatei darf nicht die Datendatei selbst sein.\n"));
+            return kFalscherAufruf;
+        }
+        if (QFileInfo::exists(*aufruf.ausgabe) && !aufruf.ueberschreiben) {
+            ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1 besteht bereits; mit --ueberschreiben wird sie ersetzt.\n").arg(*aufruf.ausgabe));
+            return kDateifehler;
+        }
+        plan = PlanMitAusgabe(aufruf.datendatei, *aufruf.ausgabe);
+    } else {
+        Optionsantworten antworten(aufruf.ueberschreiben);
+        const std::optional<Dateiplan> geplant = AusgabePlanen(aufruf.datendatei, antworten);
+        if (!geplant) {
+            ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1 besteht bereits; mit --ueberschreiben wird sie ersetzt.\n").arg(antworten.verweigert));
+            return kDateifehler;
+        }
+        plan = *geplant;
+    }
+
+    const Stapelergebnis ergebnis = Stapellauf(plan, e);
+    if (!ergebnis.erfolgreich) {
+        ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1\n").arg(ergebnis.fehlermeldung));
+        return kDateifehler;
+    }
+    zusammenfassung(plan, e, ergebnis);
+    return kErfolg;
+}
+
+}  // namespace
+
+TEMPARA_BEFEHL("stapel", "PMV und PPD für jede Zeile einer Stundenwerte-Datei (Ergebnisdatei .TPR)", befehlStapel);
