@@ -96,6 +96,10 @@ Hilfefenster::Hilfefenster(QWidget* eltern)
     m_text->setObjectName(QStringLiteral("Hilfe_Text"));
     m_text->setOpenExternalLinks(true);
     m_text->setSearchPaths({QStringLiteral(":/hilfe")});
+    // One look for every page: headings, tables and examples.
+    QFile stil(QStringLiteral(":/hilfe/hilfe.css"));
+    if (stil.open(QIODevice::ReadOnly))
+        m_text->document()->setDefaultStyleSheet(QString::fromUtf8(stil.readAll()));
     for (const Seite& seite : m_seiten)
         m_inhalt->addItem(seite.titel);
 

@@ -441,6 +441,8 @@ void hpt::Neuberechnung()
     programm::PmvEingabeAufbereiten();
     m_ergebnisGueltig = programm::PmvBerechnen();
     ergebnisAnzeigen();
+    // A long garment list from the estimator may not fit the label: the tooltip shows it whole.
+    ui.Kleidung_Liste->setToolTip(ui.Kleidung_Liste->text());
     Q_EMIT neuberechnet();
 }
 
