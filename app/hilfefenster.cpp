@@ -116,11 +116,11 @@ Hilfefenster::Hilfefenster(QWidget* eltern)
     teiler->addWidget(m_inhalt);
     teiler->addWidget(m_text);
     teiler->setStretchFactor(1, 3);
-    teiler->setSizes({200, 560});
+    teiler->setSizes({260, 600});
     auto* spalte = new QVBoxLayout(this);
     spalte->addLayout(knoepfe);
     spalte->addWidget(teiler);
-    resize(800, 600);
+    resize(880, 640);
 
     connect(m_inhalt, &QListWidget::currentRowChanged, this, [this](int zeile) {
         if (zeile >= 0 && zeile < m_seiten.size() && aktuelleSeite() != m_seiten.at(zeile).pfad)
