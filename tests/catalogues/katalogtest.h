@@ -52,8 +52,7 @@ void oeffneUeber(QAbstractButton* knopf, hpt& hauptfenster, std::function<void(F
     bool gelaufen = false;
     QTimer::singleShot(0, &hauptfenster, [&] {
         auto* fenster = hauptfenster.findChild<Fenster*>();
-        QVERIFY(fenster);
-        QVERIFY(fenster->isVisible());
+        QVERIFY(fenster && fenster->isVisible());
         gelaufen = true;
         waehrend(*fenster);
         if (fenster->isVisible())
