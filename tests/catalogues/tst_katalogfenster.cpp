@@ -11,6 +11,25 @@
 
 using namespace Qt::StringLiterals;
 
+// An activity taken over: its row, and what the main window's record, scroll bars and
+// labels then hold (M, its position, W, v_rel, its position and label).
+struct Aktivitaetsfall {
+    int zeile, M, mPosition, W;
+    float vRel;
+    int vPosition;
+    QString vText;
+};
+// An ensemble taken over: its table and row, and Icl, the scroll position and the label.
+struct Ensemblefall {
+    bool taeglich;
+    int zeile;
+    float clo;
+    int position;
+    QString text;
+};
+Q_DECLARE_METATYPE(Aktivitaetsfall)
+Q_DECLARE_METATYPE(Ensemblefall)
+
 class TestKatalogfenster : public QObject {
     Q_OBJECT
 
@@ -38,6 +57,30 @@ class TestKatalogfenster : public QObject {
         QCOMPARE(haupt->ui.Kleidung_Liste->text(), u"Slip, Hemd, Hose, Jacke, Socken, Schuhe"_s);
     }
 
+    template <typename Fenster>
+    void versteckenUndSchliessen(QPushButton* knopf, const QString& feld, int zeile)
+    {
+        oeffneUeber<Fenster>(knopf, *haupt, [&](Fenster& f) {
+            klicke(box(f, feld, zeile));
+            klicke(f.ui.Command3);
+            QVERIFY(f.isHidden());
+        });
+        oeffneUeber<Fenster>(knopf, *haupt, [&](Fenster& f) {
+            QCOMPARE(angekreuzt(f, feld), QList<int>{zeile});
+            QVERIFY(f.ui.Command1->isEnabled());
+            QTest::keyClick(&f, Qt::Key_Escape);
+            QVERIFY(f.isHidden() && !f.verworfen());
+        });
+        QCOMPARE(haupt->findChildren<Fenster*>().size(), 1);
+        oeffneUeber<Fenster>(knopf, *haupt, [&](Fenster& f) { QVERIFY(f.close()); });
+        QVERIFY(!haupt->findChild<Fenster*>());
+        oeffneUeber<Fenster>(knopf, *haupt, [&](Fenster& f) {
+            QVERIFY(angekreuzt(f, feld).isEmpty());
+            QVERIFY(!f.ui.Command1->isEnabled());
+            klicke(f.ui.Command3);
+        });
+    }
+
 private Q_SLOTS:
     void init()
     {
@@ -53,7 +96,7 @@ private Q_SLOTS:
         haupt.reset();
     }
 
-    void aktivitaetErsteOeffnung()
+    void aktivitaetOeffnenUndAnkreuzen()
     {
         Aktivitaet fenster(*haupt);
         fenster.show();
@@ -68,12 +111,7 @@ private Q_SLOTS:
         QCOMPARE(zelle(fenster, u"met_Energieumsatz(17)"_s), u"3,5"_s);
         QCOMPARE(zelle(fenster, u"P_mech_Leistung(8)"_s), u"20"_s);
         QCOMPARE(zelle(fenster, u"m_rel_Geschwindigkeit(4)"_s), u"1,10"_s);
-    }
-
-    void aktivitaetEinHaken()
-    {
-        Aktivitaet fenster(*haupt);
-        fenster.show();
+        // One tick at a time; "Wert übernehmen" only with a tick.
         klicke(box(fenster, kAktivitaet, 3));
         klicke(box(fenster, kAktivitaet, 5));
         QCOMPARE(angekreuzt(fenster, kAktivitaet), QList<int>{5});
@@ -86,28 +124,17 @@ private Q_SLOTS:
     // M keeps the tabled value even where its scroll bar cannot stand (41 at position 8).
     void aktivitaetUebernehmen_data()
     {
-        QTest::addColumn<int>("zeile");
-        QTest::addColumn<int>("M");
-        QTest::addColumn<int>("mPosition");
-        QTest::addColumn<int>("W");
-        QTest::addColumn<float>("vRel");
-        QTest::addColumn<int>("vPosition");
-        QTest::addColumn<QString>("vText");
-        QTest::newRow("schlafen: 41 bleibt 41") << 0 << 41 << 8 << 0 << 0.0f << 0 << u"0,00 m/s"_s;
-        QTest::newRow("ruhig sitzen: aufgerundet") << 2 << 58 << 12 << 0 << 0.0f << 0 << u"0,00 m/s"_s;
-        QTest::newRow("Büro: Position wie vorher") << 9 << 70 << 14 << 0 << 0.0f << 0 << u"0,00 m/s"_s;
-        QTest::newRow("aufwärts laufen") << 8 << 355 << 71 << 20 << 2.8f << 56 << u"2,80 m/s"_s;
-        QTest::newRow("Tennis spielen") << 19 << 267 << 53 << 8 << 1.25f << 25 << u"1,25 m/s"_s;
+        QTest::addColumn<Aktivitaetsfall>("fall");
+        QTest::newRow("schlafen: 41 bleibt 41") << Aktivitaetsfall{0, 41, 8, 0, 0.0f, 0, u"0,00 m/s"_s};
+        QTest::newRow("ruhig sitzen: aufgerundet") << Aktivitaetsfall{2, 58, 12, 0, 0.0f, 0, u"0,00 m/s"_s};
+        QTest::newRow("Büro: Position wie vorher") << Aktivitaetsfall{9, 70, 14, 0, 0.0f, 0, u"0,00 m/s"_s};
+        QTest::newRow("aufwärts laufen") << Aktivitaetsfall{8, 355, 71, 20, 2.8f, 56, u"2,80 m/s"_s};
+        QTest::newRow("Tennis spielen") << Aktivitaetsfall{19, 267, 53, 8, 1.25f, 25, u"1,25 m/s"_s};
     }
     void aktivitaetUebernehmen()
     {
-        QFETCH(int, zeile);
-        QFETCH(int, M);
-        QFETCH(int, mPosition);
-        QFETCH(int, W);
-        QFETCH(float, vRel);
-        QFETCH(int, vPosition);
-        QFETCH(QString, vText);
+        QFETCH(Aktivitaetsfall, fall);
+        const auto [zeile, M, mPosition, W, vRel, vPosition, vText] = fall;
         Aktivitaet fenster(*haupt);
         fenster.show();
         klicke(box(fenster, kAktivitaet, zeile));
@@ -128,7 +155,7 @@ private Q_SLOTS:
         QVERIFY(fenster.isHidden() && !fenster.verworfen());
     }
 
-    void ensembleErsteOeffnung()
+    void ensembleOeffnenUndAnkreuzen()
     {
         Bekleidungsliste fenster(*haupt);
         fenster.show();
@@ -142,12 +169,7 @@ private Q_SLOTS:
         QLabel* lang = finde<QLabel>(&fenster, u"Arbeitsbekleidung(7)"_s);
         const int zeilen = lang->height() / lang->fontMetrics().lineSpacing();
         QVERIFY2(zeilen >= 3 && zeilen <= 5, qPrintable(QString::number(zeilen)));
-    }
-
-    void ensembleEinHakenUeberBeideTabellen()
-    {
-        Bekleidungsliste fenster(*haupt);
-        fenster.show();
+        // One tick across both tables.
         klicke(box(fenster, kArbeit, 2));
         klicke(box(fenster, kTaeglich, 5));
         QVERIFY(angekreuzt(fenster, kArbeit).isEmpty());
@@ -155,31 +177,25 @@ private Q_SLOTS:
         klicke(box(fenster, kArbeit, 5));
         QCOMPARE(angekreuzt(fenster, kArbeit), QList<int>{5});
         QVERIFY(angekreuzt(fenster, kTaeglich).isEmpty());
+        QVERIFY(fenster.ui.Command1->isEnabled());
         klicke(box(fenster, kArbeit, 5));
         QVERIFY(!fenster.ui.Command1->isEnabled());
     }
 
     void ensembleUebernehmen_data()
     {
-        QTest::addColumn<bool>("taeglich");
-        QTest::addColumn<int>("zeile");
-        QTest::addColumn<float>("clo");
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("Arbeit 0") << false << 0 << 0.7f << 14 << u"0,70 clo"_s;
-        QTest::newRow("Arbeit 7, aufgerundet") << false << 7 << 2.55f << 51 << u"2,55 clo"_s;
-        QTest::newRow("täglich 0") << true << 0 << 0.3f << 6 << u"0,30 clo"_s;
-        QTest::newRow("täglich 1") << true << 1 << 0.5f << 10 << u"0,50 clo"_s;
+        QTest::addColumn<Ensemblefall>("fall");
+        QTest::newRow("Arbeit 0") << Ensemblefall{false, 0, 0.7f, 14, u"0,70 clo"_s};
+        QTest::newRow("Arbeit 7, aufgerundet") << Ensemblefall{false, 7, 2.55f, 51, u"2,55 clo"_s};
+        QTest::newRow("täglich 0") << Ensemblefall{true, 0, 0.3f, 6, u"0,30 clo"_s};
+        QTest::newRow("täglich 1") << Ensemblefall{true, 1, 0.5f, 10, u"0,50 clo"_s};
         // 1,00 clo is where the scroll bar already stands: its handling does not run.
-        QTest::newRow("täglich 4, Position wie vorher") << true << 4 << 1.0f << 20 << u"1,00 clo"_s;
+        QTest::newRow("täglich 4, Position wie vorher") << Ensemblefall{true, 4, 1.0f, 20, u"1,00 clo"_s};
     }
     void ensembleUebernehmen()
     {
-        QFETCH(bool, taeglich);
-        QFETCH(int, zeile);
-        QFETCH(float, clo);
-        QFETCH(int, position);
-        QFETCH(QString, text);
+        QFETCH(Ensemblefall, fall);
+        const auto [taeglich, zeile, clo, position, text] = fall;
         haupt->ui.Kleidung_Liste->setText(u"vorher"_s);
         Bekleidungsliste fenster(*haupt);
         fenster.show();
@@ -198,61 +214,16 @@ private Q_SLOTS:
     }
 
     // Opened through the main window: "Abbruch" and Esc change nothing and hide the window,
-    // which keeps its tick for the next opening.
-    void abbruchBehaeltHaken()
+    // which keeps its tick for the next opening; closing it discards it, and the next
+    // opening starts afresh.
+    void versteckenUndSchliessen()
     {
-        oeffneUeber<Aktivitaet>(haupt->ui.Command3, *haupt, [&](Aktivitaet& f) {
-            klicke(box(f, kAktivitaet, 4));
-            klicke(f.ui.Command3);
-            QVERIFY(f.isHidden());
-        });
+        versteckenUndSchliessen<Aktivitaet>(haupt->ui.Command3, kAktivitaet, 4);
+        versteckenUndSchliessen<Bekleidungsliste>(haupt->ui.Command2, kArbeit, 7);
         QCOMPARE(int(programm::Raumklima.M), 70);
         QCOMPARE(haupt->ui.Energieumsatz_Scroll->value(), 14);
         QCOMPARE(haupt->ui.eingabe_txt6->text(), u"70 W/m²"_s);
-        oeffneUeber<Aktivitaet>(haupt->ui.Command3, *haupt, [&](Aktivitaet& f) {
-            QCOMPARE(angekreuzt(f, kAktivitaet), QList<int>{4});
-            QVERIFY(f.ui.Command1->isEnabled());
-            klicke(f.ui.Command1);
-        });
-        QCOMPARE(int(programm::Raumklima.M), 165);
-
-        oeffneUeber<Bekleidungsliste>(haupt->ui.Command2, *haupt, [&](Bekleidungsliste& f) {
-            klicke(box(f, kArbeit, 7));
-            klicke(f.ui.Command3);
-            QVERIFY(f.isHidden());
-        });
         kleidungUnveraendert();
-        oeffneUeber<Bekleidungsliste>(haupt->ui.Command2, *haupt, [&](Bekleidungsliste& f) {
-            QCOMPARE(angekreuzt(f, kArbeit), QList<int>{7});
-            QVERIFY(f.ui.Command1->isEnabled());
-            QTest::keyClick(&f, Qt::Key_Escape);
-            QVERIFY(f.isHidden() && !f.verworfen());
-        });
-        kleidungUnveraendert();
-        QCOMPARE(haupt->findChildren<Bekleidungsliste*>().size(), 1);
-    }
-
-    void schliessenBeginntNeu()
-    {
-        oeffneUeber<Aktivitaet>(haupt->ui.Command3, *haupt, [&](Aktivitaet& f) {
-            klicke(box(f, kAktivitaet, 4));
-            QVERIFY(f.close());
-        });
-        QVERIFY(!haupt->findChild<Aktivitaet*>());
-        QCOMPARE(int(programm::Raumklima.M), 70);
-        oeffneUeber<Aktivitaet>(haupt->ui.Command3, *haupt, [&](Aktivitaet& f) {
-            QVERIFY(angekreuzt(f, kAktivitaet).isEmpty());
-            QVERIFY(!f.ui.Command1->isEnabled());
-            klicke(f.ui.Command3);
-        });
-        oeffneUeber<Bekleidungsliste>(haupt->ui.Command2, *haupt, [&](Bekleidungsliste& f) {
-            klicke(box(f, kArbeit, 1));
-            QVERIFY(f.close());
-        });
-        oeffneUeber<Bekleidungsliste>(haupt->ui.Command2, *haupt, [&](Bekleidungsliste& f) {
-            QVERIFY(angekreuzt(f, kArbeit).isEmpty());
-            klicke(f.ui.Command3);
-        });
     }
 };
 

@@ -1,6 +1,5 @@
 // The catalogue tables and the estimator's logic, without windows: the tables hold no typing
-// slips, the totals reach the expedition remark exactly where they should, and each
-// plausibility rule asks what it should and undoes what "Nein" undoes.
+// slips, and each plausibility rule asks what it should and undoes what "Nein" undoes.
 #include "ankleiden.h"
 #include "katalogdaten.h"
 #include "uebernahme.h"
@@ -8,17 +7,17 @@
 #include <QTest>
 
 #include <algorithm>
-#include <deque>
 #include <set>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// Records what the click handling shows and asks, and answers questions from a script.
+// Records what the click handling shows and asks, and answers questions from a script of
+// 'J' and 'N'.
 class Protokoll : public Ankleidehilfe {
 public:
-    std::deque<bool> antworten;
+    QString antworten;
     QStringList fragen, bemerkungen;
     std::vector<int> abgewaehlt_;
     int anzeigen_ = 0;
@@ -30,27 +29,32 @@ public:
     bool frage(const QString& text) override
     {
         fragen.append(text);
-        if (antworten.empty()) {
+        if (antworten.isEmpty()) {
             QTest::qFail("unerwartete Frage", __FILE__, __LINE__);
             return true;
         }
-        const bool antwort = antworten.front();
-        antworten.pop_front();
-        return antwort;
+        const bool ja = antworten.front() == u'J';
+        antworten.remove(0, 1);
+        return ja;
     }
 };
 
 const Haelfte& haelfte(bool frau) { return frau ? HaelfteFrau() : HaelfteMann(); }
 
-Auswahl alleAusser(const Haelfte& h, int fehlend)
-{
-    Auswahl auswahl(h.tabelle.size(), true);
-    if (fehlend >= 0)
-        auswahl[std::size_t(fehlend)] = false;
-    return auswahl;
-}
+// A click on `aktuell` with the rows `vorher` selected; the answers, and what is asked,
+// remarked and finally selected.
+struct Regelfall {
+    bool frau;
+    QList<int> vorher;
+    int aktuell;
+    QString antworten;
+    QStringList fragen, bemerkungen;
+    QList<int> danach;
+};
 
 }  // namespace
+
+Q_DECLARE_METATYPE(Regelfall)
 
 class TestKatalogkern : public QObject {
     Q_OBJECT
@@ -82,47 +86,10 @@ private Q_SLOTS:
         }
     }
 
-    // The expedition remark comes strictly above 5,00 clo for the man and 4,65 for the woman.
-    void summen_data()
-    {
-        QTest::addColumn<bool>("frau");
-        QTest::addColumn<int>("fehlend");
-        QTest::addColumn<QString>("summe");
-        QTest::addColumn<bool>("expedition");
-        QTest::newRow("Mann komplett") << false << -1 << u"5,03"_s << true;
-        QTest::newRow("Mann ohne kurze Socken") << false << 5 << u"5,01"_s << true;
-        QTest::newRow("Mann ohne Slip") << false << 0 << u"5,00"_s << false;
-        QTest::newRow("Frau komplett") << true << -1 << u"4,66"_s << true;
-        QTest::newRow("Frau ohne Socken") << true << 5 << u"4,64"_s << false;
-    }
-    void summen()
-    {
-        QFETCH(bool, frau);
-        QFETCH(int, fehlend);
-        QFETCH(QString, summe);
-        QFETCH(bool, expedition);
-        Auswahl auswahl = alleAusser(haelfte(frau), fehlend);
-        QCOMPARE(tabellenzahl(isolationssumme(haelfte(frau).tabelle, auswahl), 2), summe);
-        Protokoll protokoll;  // no current item: only the total counts
-        Klickbehandlung(haelfte(frau), auswahl, -1, false, protokoll);
-        QCOMPARE(protokoll.bemerkungen, expedition ? QStringList{expeditionsText()} : QStringList{});
-    }
-
-    // Clicked item, selection before the rule, answers (J/N), and what is asked, remarked
-    // and finally selected.
     void regeln_data()
     {
-        QTest::addColumn<bool>("frau");
-        QTest::addColumn<QList<int>>("gewaehlt");
-        QTest::addColumn<int>("aktuell");
-        QTest::addColumn<QString>("antworten");
-        QTest::addColumn<QStringList>("fragen");
-        QTest::addColumn<QStringList>("bemerkungen");
-        QTest::addColumn<QList<int>>("danach");
-        const auto zeile = [](const char* tag, bool frau, QList<int> vorher, int aktuell, const QString& antworten,
-                              QStringList fragen, QStringList bemerkungen, QList<int> danach) {
-            QTest::newRow(tag) << frau << vorher << aktuell << antworten << fragen << bemerkungen << danach;
-        };
+        QTest::addColumn<Regelfall>("fall");
+        const auto zeile = [](const char* tag, const Regelfall& fall) { QTest::newRow(tag) << fall; };
         const bool M = false, F = true;
         const QString pyj = u"Zwei Pyjamas übereinander? Sind Sie sicher?"_s;
         const QString shorts = u"Shorts und ein langer Mantel - Ist das ein neuer Modetrend?"_s;
@@ -137,109 +104,71 @@ private Q_SLOTS:
         const QString roecke = u"Erlauben Sie einen kleinen Hinweis: Sie tragen zwei Röcke übereinander!"_s;
         const QString kleid = u"Handschuhe und ein Sommerkleid - Ist das ein neuer Modetrend?"_s;
 
-        zeile("Mann Pyjamas Ja", M, {2, 3}, 3, u"J"_s, {pyj}, {}, {2, 3});
-        zeile("Mann Pyjamas Nein", M, {2, 3}, 3, u"N"_s, {pyj}, {}, {2});
-        zeile("Mann Pyjamas Nein, erster geklickt", M, {2, 3}, 2, u"N"_s, {pyj}, {}, {3});
-        zeile("Mann abgewählter Pyjama still", M, {2}, 3, {}, {}, {}, {2});
-        zeile("Mann Shorts Ja", M, {10, 21}, 10, u"J"_s, {shorts}, {}, {10, 21});
-        zeile("Mann Shorts Nein behält", M, {10, 21}, 10, u"N"_s, {shorts}, {}, {10, 21});
-        zeile("Mann Shorts mit Hose still", M, {10, 14, 21}, 10, {}, {}, {}, {10, 14, 21});
-        zeile("Mann Mantel geklickt still", M, {10, 21}, 21, {}, {}, {}, {10, 21});
-        zeile("Mann Hosen Ja", M, {13, 14}, 14, u"J"_s, {hose}, {}, {13, 14});
-        zeile("Mann Hosen Nein", M, {13, 14}, 14, u"N"_s, {hose}, {}, {13});
-        zeile("Mann Schuhe zu Stiefeln", M, {15, 16}, 15, {}, {}, {schuhe}, {15, 16});
-        zeile("Mann Stiefel Ja", M, {15, 16}, 16, u"J"_s, {stiefel}, {}, {15, 16});
-        zeile("Mann Stiefel Nein", M, {15, 16}, 16, u"N"_s, {stiefel}, {}, {15});
-        zeile("Mann Jackett Ja", M, {3, 19}, 19, u"J"_s, {aus}, {}, {3, 19});
-        zeile("Mann Jackett Nein", M, {2, 19}, 19, u"N"_s, {aus}, {}, {2});
-        zeile("Mann Jacke und Mantel", M, {20, 21}, 20, {}, {}, {mantel}, {20, 21});
-        zeile("Frau Hosen Ja", F, {10, 11}, 10, u"J"_s, {hose}, {}, {10, 11});
-        zeile("Frau Hosen Nein", F, {10, 11}, 10, u"N"_s, {hose}, {}, {11});
-        zeile("Frau Rock über Hose Ja", F, {11, 12}, 12, u"J"_s, {rock}, {}, {11, 12});
-        zeile("Frau Rock über Hose Nein", F, {11, 12}, 12, u"N"_s, {rock}, {}, {11});
-        zeile("Frau zwei Röcke", F, {12, 13}, 13, {}, {}, {roecke}, {12, 13});
-        zeile("Frau zwei Röcke über Hose Ja", F, {10, 12, 13}, 13, u"J"_s, {rock}, {roecke}, {10, 12, 13});
+        zeile("Mann Pyjamas Ja", {M, {2, 3}, 3, u"J"_s, {pyj}, {}, {2, 3}});
+        zeile("Mann Pyjamas Nein", {M, {2, 3}, 3, u"N"_s, {pyj}, {}, {2}});
+        zeile("Mann Pyjamas Nein, erster geklickt", {M, {2, 3}, 2, u"N"_s, {pyj}, {}, {3}});
+        zeile("Mann abgewählter Pyjama still", {M, {2}, 3, {}, {}, {}, {2}});
+        zeile("Mann Shorts Ja", {M, {10, 21}, 10, u"J"_s, {shorts}, {}, {10, 21}});
+        zeile("Mann Shorts Nein behält", {M, {10, 21}, 10, u"N"_s, {shorts}, {}, {10, 21}});
+        zeile("Mann Shorts mit Hose still", {M, {10, 14, 21}, 10, {}, {}, {}, {10, 14, 21}});
+        zeile("Mann Mantel geklickt still", {M, {10, 21}, 21, {}, {}, {}, {10, 21}});
+        zeile("Mann Hosen Ja", {M, {13, 14}, 14, u"J"_s, {hose}, {}, {13, 14}});
+        zeile("Mann Hosen Nein", {M, {13, 14}, 14, u"N"_s, {hose}, {}, {13}});
+        zeile("Mann Schuhe zu Stiefeln", {M, {15, 16}, 15, {}, {}, {schuhe}, {15, 16}});
+        zeile("Mann Stiefel Ja", {M, {15, 16}, 16, u"J"_s, {stiefel}, {}, {15, 16}});
+        zeile("Mann Stiefel Nein", {M, {15, 16}, 16, u"N"_s, {stiefel}, {}, {15}});
+        zeile("Mann Jackett Ja", {M, {3, 19}, 19, u"J"_s, {aus}, {}, {3, 19}});
+        zeile("Mann Jackett Nein", {M, {2, 19}, 19, u"N"_s, {aus}, {}, {2}});
+        zeile("Mann Jacke und Mantel", {M, {20, 21}, 20, {}, {}, {mantel}, {20, 21}});
+        zeile("Frau Hosen Ja", {F, {10, 11}, 10, u"J"_s, {hose}, {}, {10, 11}});
+        zeile("Frau Hosen Nein", {F, {10, 11}, 10, u"N"_s, {hose}, {}, {11}});
+        zeile("Frau Rock über Hose Ja", {F, {11, 12}, 12, u"J"_s, {rock}, {}, {11, 12}});
+        zeile("Frau Rock über Hose Nein", {F, {11, 12}, 12, u"N"_s, {rock}, {}, {11}});
+        zeile("Frau zwei Röcke", {F, {12, 13}, 13, {}, {}, {roecke}, {12, 13}});
+        zeile("Frau zwei Röcke über Hose Ja", {F, {10, 12, 13}, 13, u"J"_s, {rock}, {roecke}, {10, 12, 13}});
         // "Nein" takes the second skirt off; the re-run still sees the first one over the
         // trousers and asks once more, and the two-skirts remark no longer applies.
-        zeile("Frau zwei Röcke über Hose Nein", F, {10, 12, 13}, 13, u"NN"_s, {rock, rock}, {}, {10, 12});
-        zeile("Frau Sommerkleid Ja", F, {14, 20}, 14, u"J"_s, {kleid}, {}, {14, 20});
-        zeile("Frau Sommerkleid Nein behält", F, {14, 20}, 14, u"N"_s, {kleid}, {}, {14, 20});
-        zeile("Frau Sommerkleid mit Winterkleid still", F, {14, 15, 20}, 14, {}, {}, {}, {14, 15, 20});
-        zeile("Frau Schuhe zu Stiefeln", F, {18, 19}, 18, {}, {}, {schuhe}, {18, 19});
-        zeile("Frau Stiefel Ja", F, {18, 19}, 19, u"J"_s, {stiefel}, {}, {18, 19});
-        zeile("Frau Stiefel Nein", F, {18, 19}, 19, u"N"_s, {stiefel}, {}, {18});
-        zeile("Frau Jacke und Mantel", F, {21, 22}, 22, {}, {}, {mantel}, {21, 22});
+        zeile("Frau zwei Röcke über Hose Nein", {F, {10, 12, 13}, 13, u"NN"_s, {rock, rock}, {}, {10, 12}});
+        zeile("Frau Sommerkleid Ja", {F, {14, 20}, 14, u"J"_s, {kleid}, {}, {14, 20}});
+        zeile("Frau Sommerkleid Nein behält", {F, {14, 20}, 14, u"N"_s, {kleid}, {}, {14, 20}});
+        zeile("Frau Sommerkleid mit Winterkleid still", {F, {14, 15, 20}, 14, {}, {}, {}, {14, 15, 20}});
+        zeile("Frau Schuhe zu Stiefeln", {F, {18, 19}, 18, {}, {}, {schuhe}, {18, 19}});
+        zeile("Frau Stiefel Ja", {F, {18, 19}, 19, u"J"_s, {stiefel}, {}, {18, 19}});
+        zeile("Frau Stiefel Nein", {F, {18, 19}, 19, u"N"_s, {stiefel}, {}, {18}});
+        zeile("Frau Jacke und Mantel", {F, {21, 22}, 22, {}, {}, {mantel}, {21, 22}});
     }
     void regeln()
     {
-        QFETCH(bool, frau);
-        QFETCH(QList<int>, gewaehlt);
-        QFETCH(int, aktuell);
-        QFETCH(QString, antworten);
-        QFETCH(QStringList, fragen);
-        QFETCH(QStringList, bemerkungen);
-        QFETCH(QList<int>, danach);
-        Auswahl auswahl(haelfte(frau).tabelle.size(), false);
-        for (int i : gewaehlt)
+        QFETCH(Regelfall, fall);
+        Auswahl auswahl(haelfte(fall.frau).tabelle.size(), false);
+        for (int i : fall.vorher)
             auswahl[std::size_t(i)] = true;
         Protokoll protokoll;
-        for (QChar antwort : antworten)
-            protokoll.antworten.push_back(antwort == u'J');
-        Klickbehandlung(haelfte(frau), auswahl, aktuell, false, protokoll);
+        protokoll.antworten = fall.antworten;
+        Klickbehandlung(haelfte(fall.frau), auswahl, fall.aktuell, false, protokoll);
 
-        QCOMPARE(protokoll.fragen, fragen);
-        QCOMPARE(protokoll.bemerkungen, bemerkungen);
-        QVERIFY(protokoll.antworten.empty());
-        QList<int> ist;
+        QCOMPARE(protokoll.fragen, fall.fragen);
+        QCOMPARE(protokoll.bemerkungen, fall.bemerkungen);
+        QVERIFY(protokoll.antworten.isEmpty());
+        QList<int> danach;
         for (std::size_t i = 0; i < auswahl.size(); ++i)
             if (auswahl[i])
-                ist.append(int(i));
-        QCOMPARE(ist, danach);
+                danach.append(int(i));
+        QCOMPARE(danach, fall.danach);
     }
 
     void neinLaesstErneutLaufen()
     {
         // All garments on, the second pyjama refused: the nested run shows the lower total
         // without a remark, the interrupted run still remarks on its own 5,03.
-        Auswahl auswahl = alleAusser(HaelfteMann(), -1);
+        Auswahl auswahl(kKleidungMann, true);
         Protokoll protokoll;
-        protokoll.antworten = {false};
+        protokoll.antworten = u"N"_s;
         Klickbehandlung(HaelfteMann(), auswahl, 3, false, protokoll);
         QCOMPARE(protokoll.abgewaehlt_, std::vector<int>{3});
         QCOMPARE(protokoll.anzeigen_, 2);
         QCOMPARE(tabellenzahl(protokoll.letzteSumme, 2), u"4,46"_s);
         QCOMPARE(protokoll.bemerkungen, QStringList{expeditionsText()});
-    }
-
-    void zuruecksetzenOhnePruefung()
-    {
-        // Two pyjamas and all else, the second pyjama current: reset asks nothing, ends at 0,00.
-        Auswahl auswahl = alleAusser(HaelfteMann(), -1);
-        Protokoll protokoll;
-        Zuruecksetzen(HaelfteMann(), auswahl, 3, protokoll);
-        QVERIFY(protokoll.fragen.isEmpty() && protokoll.bemerkungen.isEmpty());
-        QCOMPARE(protokoll.abgewaehlt_.size(), auswahl.size());
-        QCOMPARE(protokoll.letzteSumme, 0.0f);
-        QVERIFY(std::ranges::none_of(auswahl, [](bool b) { return b; }));
-    }
-
-    // The row under the pointer: rows 16 pixels high, rounded down; nothing outside the list.
-    void zeiger_data()
-    {
-        QTest::addColumn<int>("y");
-        QTest::addColumn<int>("zeile");
-        QTest::newRow("erste Zeile") << 0 << 0;
-        QTest::newRow("Rand zur zweiten") << 16 << 1;
-        QTest::newRow("abgerundet") << 31 << 1;
-        QTest::newRow("letzte") << 21 * 16 + 15 << 21;
-        QTest::newRow("hinter der letzten") << 22 * 16 << -1;
-        QTest::newRow("darüber") << -3 << -1;
-    }
-    void zeiger()
-    {
-        QFETCH(int, y);
-        QFETCH(int, zeile);
-        QCOMPARE(zeigerZeile(y, 16, kKleidungMann), zeile);
     }
 };
 
