@@ -35,6 +35,17 @@ T* finde(QObject* eltern, const QString& name)
     return gefunden;
 }
 
+// The indices 0 … n-1 for which `gilt` holds, e.g. the ticked rows of a catalogue.
+template <typename Bedingung>
+QList<int> indizes(int n, Bedingung gilt)
+{
+    QList<int> liste;
+    for (int i = 0; i < n; ++i)
+        if (gilt(i))
+            liste << i;
+    return liste;
+}
+
 // PMV as the model computes it for the present Raumklima, independently of the window.
 inline float erwartetesPmv()
 {

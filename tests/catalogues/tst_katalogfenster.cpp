@@ -42,11 +42,10 @@ class TestKatalogfenster : public QObject {
     QString zelle(QWidget& f, const QString& name) { return finde<QLabel>(&f, name)->text(); }
     QList<int> angekreuzt(QWidget& f, const QString& feld)
     {
-        QList<int> zeilen;
-        for (int i = 0; i < kAktivitaeten; ++i)
-            if (auto* b = f.findChild<QCheckBox*>(u"%1(%2)"_s.arg(feld).arg(i)); b && b->isChecked())
-                zeilen << i;
-        return zeilen;
+        return indizes(kAktivitaeten, [&](int i) {
+            auto* b = f.findChild<QCheckBox*>(u"%1(%2)"_s.arg(feld).arg(i));
+            return b && b->isChecked();
+        });
     }
     // What the main window shows for the clothing as it starts.
     void kleidungUnveraendert()
