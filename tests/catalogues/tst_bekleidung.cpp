@@ -23,8 +23,7 @@ namespace {
 struct Anziehfall {
     bool frau;
     QList<int> zeilen;
-    QString antworten;
-    QString summe;
+    QString antworten, summe;
     bool expedition;
     int position;
     QString liste;

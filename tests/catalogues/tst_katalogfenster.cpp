@@ -13,20 +13,9 @@ using namespace Qt::StringLiterals;
 
 // An activity taken over: its row, and what the main window's record, scroll bars and
 // labels then hold (M, its position, W, v_rel, its position and label).
-struct Aktivitaetsfall {
-    int zeile, M, mPosition, W;
-    float vRel;
-    int vPosition;
-    QString vText;
-};
+struct Aktivitaetsfall { int zeile, M, mPosition, W; float vRel; int vPosition; QString vText; };
 // An ensemble taken over: its table and row, and Icl, the scroll position and the label.
-struct Ensemblefall {
-    bool taeglich;
-    int zeile;
-    float clo;
-    int position;
-    QString text;
-};
+struct Ensemblefall { bool taeglich; int zeile; float clo; int position; QString text; };
 Q_DECLARE_METATYPE(Aktivitaetsfall)
 Q_DECLARE_METATYPE(Ensemblefall)
 
