@@ -25,6 +25,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <set>
@@ -140,15 +141,6 @@ class TestKatalogfenster : public QObject {
             return b && b->isChecked();
         });
     }
-    // What the main window shows for the clothing as it starts.
-    void kleidungUnveraendert()
-    {
-        QCOMPARE(programm::Raumklima.Icl, 1.0f);
-        QCOMPARE(haupt->ui.Kleidung_Scroll->value(), 20);
-        QCOMPARE(haupt->ui.eingabe_txt5->text(), u"1,00 clo"_s);
-        QCOMPARE(haupt->ui.Kleidung_Liste->text(), u"Slip, Hemd, Hose, Jacke, Socken, Schuhe"_s);
-    }
-
     // Opens a catalogue through the main window's button; `waehrend` runs inside the modal
     // loop with the shown window and must hide or close it.
     template <typename Fenster>
@@ -182,7 +174,6 @@ class TestKatalogfenster : public QObject {
             QTest::keyClick(&f, Qt::Key_Escape);
             QVERIFY(f.isHidden() && !f.verworfen());
         });
-        QCOMPARE(haupt->findChildren<Fenster*>().size(), 1);
         oeffne<Fenster>(knopf, [&](Fenster& f) { QVERIFY(f.close()); });
         QVERIFY(!haupt->findChild<Fenster*>());
         oeffne<Fenster>(knopf, [&](Fenster& f) {
@@ -229,8 +220,6 @@ private Q_SLOTS:
         fenster.show();
         QCOMPARE(fenster.objectName(), u"Aktivität"_s);
         QCOMPARE(fenster.windowTitle(), u"Energieumsätze verschiedener körperlicher Tätigkeiten"_s);
-        QVERIFY(angekreuzt(fenster, kAktivitaet).isEmpty());
-        QVERIFY(!fenster.ui.Command1->isEnabled());
         // The cells read as tabled, with decimal commas; met is shown only.
         QCOMPARE(zelle(fenster, u"Tätigkeit(7)"_s), u"aufwärts gehen (4 km/h)"_s);
         QCOMPARE(zelle(fenster, u"W_Energieumsatz(0)"_s), u"41"_s);
@@ -277,7 +266,7 @@ private Q_SLOTS:
         QCOMPARE(haupt->ui.eingabe_txt6->text(), u"%1 W/m²"_s.arg(M));
         QCOMPARE(haupt->ui.eingabe_txt7->text(), u"%1 %"_s.arg(W));
         QCOMPARE(haupt->ui.eingabe_txt8->text(), vText);
-        kleidungUnveraendert();
+        QCOMPARE(k.Icl, 1.0f);  // the clothing stays
         TEMPARA_NAHE(programm::PmvErgebnis.PMV, erwartetesPmv(), 1e-6);  // recomputed from the exact values
         QVERIFY(fenster.isHidden() && !fenster.verworfen());
     }
@@ -287,8 +276,6 @@ private Q_SLOTS:
         Bekleidungsliste fenster(*haupt);
         fenster.show();
         QCOMPARE(fenster.windowTitle(), u"Thermische Isolationswerte für typische Bekleidungskombinationen"_s);
-        QVERIFY(angekreuzt(fenster, kArbeit).isEmpty() && angekreuzt(fenster, kTaeglich).isEmpty());
-        QVERIFY(!fenster.ui.Command1->isEnabled());
         QCOMPARE(zelle(fenster, u"Clo_Arbeitsbekleidung(7)"_s), u"2,55"_s);
         QCOMPARE(zelle(fenster, u"W_Täglichebekleidung(2)"_s), u"0,105"_s);
         QCOMPARE(zelle(fenster, u"W_Täglichebekleidung(3)"_s), u"0,110"_s);
@@ -314,7 +301,6 @@ private Q_SLOTS:
         QTest::addColumn<Ensemblefall>("fall");
         QTest::newRow("Arbeit 0") << Ensemblefall{false, 0, 0.7f, 14, u"0,70 clo"_s};
         QTest::newRow("Arbeit 7, aufgerundet") << Ensemblefall{false, 7, 2.55f, 51, u"2,55 clo"_s};
-        QTest::newRow("täglich 0") << Ensemblefall{true, 0, 0.3f, 6, u"0,30 clo"_s};
         QTest::newRow("täglich 1") << Ensemblefall{true, 1, 0.5f, 10, u"0,50 clo"_s};
         // 1,00 clo is where the scroll bar already stands: its handling does not run.
         QTest::newRow("täglich 4, Position wie vorher") << Ensemblefall{true, 4, 1.0f, 20, u"1,00 clo"_s};
@@ -350,10 +336,12 @@ private Q_SLOTS:
         QCOMPARE(int(programm::Raumklima.M), 70);
         QCOMPARE(haupt->ui.Energieumsatz_Scroll->value(), 14);
         QCOMPARE(haupt->ui.eingabe_txt6->text(), u"70 W/m²"_s);
-        kleidungUnveraendert();
+        QCOMPARE(programm::Raumklima.Icl, 1.0f);
+        QCOMPARE(haupt->ui.Kleidung_Scroll->value(), 20);
+        QCOMPARE(haupt->ui.Kleidung_Liste->text(), u"Slip, Hemd, Hose, Jacke, Socken, Schuhe"_s);
     }
 
-    void ersteOeffnung()
+    void schaetzerOeffnen()
     {
         QCOMPARE(schaetzer().windowTitle(), u"Abschätzung des Isolationswerts von Bekleidungskombinationen"_s);
         auto* list1 = finde<QListWidget>(&schaetzer(), u"List1"_s);
@@ -373,7 +361,7 @@ private Q_SLOTS:
 
     // The base figures are opaque; every garment has a picture of its own that loads in the
     // figure's size, transparent around the garment, and the window shows it as its layer.
-    void bilder()
+    void schaetzerBilder()
     {
         for (bool frau : {false, true}) {
             const Figur figur = frau ? Figur::Frau : Figur::Mann;
@@ -401,7 +389,7 @@ private Q_SLOTS:
     // The expedition remark comes strictly above 5,00 clo for the man and 4,65 for the
     // woman; dressing in list order asks four questions on the way. The total goes over in
     // full, also beyond the scroll bar's 4,00 clo; the other half's selection does not count.
-    void anziehenUndUebernehmen_data()
+    void schaetzerAnziehenUndUebernehmen_data()
     {
         QTest::addColumn<Anziehfall>("fall");
         const auto alleAusser = [](bool frau, int fehlend) {
@@ -424,7 +412,7 @@ private Q_SLOTS:
         zeile("Frau alles 4,66", {F, alleAusser(F, -1), u"JJJJ"_s, u"4,66"_s, true, 80, {}});
         zeile("Frau ohne Socken 4,64", {F, alleAusser(F, 5), u"JJJJ"_s, u"4,64"_s, false, 80, {}});
     }
-    void anziehenUndUebernehmen()
+    void schaetzerAnziehenUndUebernehmen()
     {
         QFETCH(Anziehfall, fall);
         const QString expedition = u"Jetzt sind Sie gut gerüstet für eine Nordpolexpedition!"_s;
@@ -452,7 +440,7 @@ private Q_SLOTS:
         QVERIFY(schaetzer().isHidden());
     }
 
-    void resetEinerHaelfte()
+    void schaetzerResetEinerHaelfte()
     {
         // The second pair of trousers is current: a rule run while the garments come off
         // one by one would ask again.
@@ -466,7 +454,7 @@ private Q_SLOTS:
         pruefeHaelfte(schaetzer().frau(), {0, 14}, u"0,23"_s);
     }
 
-    void zeigerpanel()
+    void schaetzerZeigerpanel()
     {
         Bekleidungshaelfte& mann = schaetzer().mann();
         Bekleidungshaelfte& frau = schaetzer().frau();
@@ -492,7 +480,7 @@ private Q_SLOTS:
 
     // Through the main window's button: the hourglass while open, "Abbruch" changes nothing
     // and keeps the selection, closing starts afresh.
-    void oeffnenUeberHauptfenster()
+    void schaetzerUeberHauptfenster()
     {
         QPushButton* knopf = haupt->ui.Command1;
         oeffne<Bekleidung>(knopf, [&](Bekleidung& b) {
