@@ -103,6 +103,31 @@ private:
     QStringList m_antworten;
 };
 
+// One data line through the run: input, expected result line, column codes, constants.
+struct Datenfall {
+    QByteArray eingabe, soll;
+    QList<int16_t> codes;
+    float vLuft = 0;
+    int16_t phi = 60;
+    QChar trenner = u',';
+};
+
+// A failing run: its plan (names in the scratch folder), a folder made first, the limits.
+struct Verlustfall {
+    Dateiplan plan;
+    QString ordner;
+    bool ohneRechte = false;
+    rlim_t dateigroesse = RLIM_INFINITY;
+    QString meldung;
+};
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Datenfall)
+Q_DECLARE_METATYPE(Verlustfall)
+
+namespace {
+
 Stapeleinstellungen jahreszeitabhaengig(const QStringList& laengen)
 {
     Stapeleinstellungen e = einstellungenStundeTiTs();
@@ -188,39 +213,26 @@ private Q_SLOTS:
 
     void datenzeilenUndKonstanten_data()
     {
-        for (const char* spalte : {"eingabe", "soll"})
-            QTest::addColumn<QByteArray>(spalte);
-        QTest::addColumn<QList<int>>("codes");
-        QTest::addColumn<float>("vLuft");
-        QTest::addColumn<int>("phi");
-        QTest::addColumn<char>("trenner");
-        const auto zeile = [](const char* tag, const char* eingabe, const char* soll, QList<int> codes, float v = 0, int phi = 60, char t = ',') {
-            QTest::newRow(tag) << QByteArray(eingabe) << QByteArray(soll) << codes << v << phi << t;
-        };
-        zeile("Grundwerte, Spalten Stunde Ti Ts", "\t8017\t20\t20,0\r\n", "\t8017\t20,0\t20,0\t-0,3\t6,7\r", {1, 2, 3});
-        zeile("ISO-Fall mit Konstanten", "1 22,0 22\r\n", "\t1\t22,0\t22,0\t-0,1\t5,1\r", {1, 2, 3}, 0.2f, 50);
-        zeile("Gebietsschema mit Punkt", "\t1\t22,0\t22.0\n", "\t1\t22.0\t22.0\t-0.1\t5.1\r", {1, 2, 3}, 0.2f, 50, '.');
-        zeile("ohne Ti und Ts: Konstante 20 °C", "5 77\n", "\t5\t-0,3\t6,7\r", {1});
-        zeile("negative Luftgeschwindigkeit als Betrag", "22 22 -0,2 50\n", "\t22,0\t22,0\t0,2\t50,0\t-0,1\t5,1\r", {2, 3, 4, 5}, 0, 0);
-        zeile("PMV und PPD einer alten Auswertung fallen weg", "\t3\t20,0\t20,0\t1,0\t9,9\r\n", "\t3\t20,0\t20,0\t-0,3\t6,7\r", {1, 2, 3, 6, 7});
-        zeile("unbenutzte Spalte dazwischen", "9 1000 20 20\n", "\t9\t20,0\t20,0\t-0,3\t6,7\r", {1, 0, 2, 3});
+        QTest::addColumn<Datenfall>("fall");
+        QTest::newRow("Grundwerte, Spalten Stunde Ti Ts") << Datenfall{"\t8017\t20\t20,0\r\n", "\t8017\t20,0\t20,0\t-0,3\t6,7\r", {1, 2, 3}};
+        QTest::newRow("ISO-Fall mit Konstanten") << Datenfall{"1 22,0 22\r\n", "\t1\t22,0\t22,0\t-0,1\t5,1\r", {1, 2, 3}, 0.2f, 50};
+        QTest::newRow("Gebietsschema mit Punkt") << Datenfall{"\t1\t22,0\t22.0\n", "\t1\t22.0\t22.0\t-0.1\t5.1\r", {1, 2, 3}, 0.2f, 50, u'.'};
+        QTest::newRow("ohne Ti und Ts: Konstante 20 °C") << Datenfall{"5 77\n", "\t5\t-0,3\t6,7\r", {1}};
+        QTest::newRow("negative Luftgeschwindigkeit als Betrag") << Datenfall{"22 22 -0,2 50\n", "\t22,0\t22,0\t0,2\t50,0\t-0,1\t5,1\r", {2, 3, 4, 5}, 0, 0};
+        QTest::newRow("PMV und PPD einer alten Auswertung fallen weg") << Datenfall{"\t3\t20,0\t20,0\t1,0\t9,9\r\n", "\t3\t20,0\t20,0\t-0,3\t6,7\r", {1, 2, 3, 6, 7}};
+        QTest::newRow("unbenutzte Spalte dazwischen") << Datenfall{"9 1000 20 20\n", "\t9\t20,0\t20,0\t-0,3\t6,7\r", {1, 0, 2, 3}};
     }
     void datenzeilenUndKonstanten()
     {
-        QFETCH(QByteArray, eingabe);
-        QFETCH(QByteArray, soll);
-        QFETCH(QList<int>, codes);
-        QFETCH(float, vLuft);
-        QFETCH(int, phi);
-        QFETCH(char, trenner);
-        Stapeleinstellungen e = einstellungenStundeTiTs(QChar::fromLatin1(trenner));
+        QFETCH(Datenfall, fall);
+        Stapeleinstellungen e = einstellungenStundeTiTs(fall.trenner);
         e.zuordnung = {};
-        std::copy(codes.begin(), codes.end(), e.zuordnung.begin());
-        e.v_Luft = vLuft;
-        e.phi = int16_t(phi);
-        const Stapelergebnis ergebnis = lauf(u"m.txt"_s, eingabe, u"m.TPR"_s, e);
+        std::copy(fall.codes.begin(), fall.codes.end(), e.zuordnung.begin());
+        e.v_Luft = fall.vLuft;
+        e.phi = fall.phi;
+        const Stapelergebnis ergebnis = lauf(u"m.txt"_s, fall.eingabe, u"m.TPR"_s, e);
         QVERIFY2(ergebnis.erfolgreich, qPrintable(ergebnis.fehlermeldung));
-        QCOMPARE(datenzeilen(lies(u"m.TPR"_s)), QList<QByteArray>{soll});
+        QCOMPARE(datenzeilen(lies(u"m.TPR"_s)), QList<QByteArray>{fall.soll});
         QCOMPARE(ergebnis.auswertung.datenzeilen, 1);
     }
 
@@ -322,8 +334,9 @@ private Q_SLOTS:
         QCOMPARE(Bandname(6), u"heiß"_s);
     }
 
-    // The output plan: questions, the save dialog loop, and a result read again. Answers
-    // as in SkriptRueckfragen; the plan as ausgabe|sicherung|beiseiteVon|beiseiteNach.
+    // The output plan: questions, the save dialog loop, a result read again, and the plan
+    // carried out by the run. Answers as in SkriptRueckfragen; the plan as
+    // ausgabe|sicherung|beiseiteVon|beiseiteNach.
     void ausgabeplan_data()
     {
         for (const char* spalte : {"vorhanden", "datendatei", "antworten", "protokoll", "plan"})
@@ -349,7 +362,7 @@ private Q_SLOTS:
         QFETCH(QString, protokoll);
         QFETCH(QString, plan);
         for (const QString& name : vorhanden.split(u' '))
-            schreibe(pfad(name), name.toLatin1());
+            schreibe(pfad(name), "C " + name.toLatin1() + "\r\n" + stundenwerte(2));
         SkriptRueckfragen rueckfragen(m_ordner->path(), antworten);
         const auto vorher = abbild(m_ordner->path());
         const std::optional<Dateiplan> ergebnis = AusgabePlanen(pfad(datendatei), rueckfragen);
@@ -360,77 +373,56 @@ private Q_SLOTS:
                                                          name(ergebnis->beiseiteVon), name(ergebnis->beiseiteNach)}
                                            : QStringList{u"abgebrochen"_s};
         QCOMPARE(namen.join(u'|'), plan);
-        QVERIFY(!ergebnis || ergebnis->eingabe == pfad(datendatei));
-    }
-
-    // A result evaluated again: the old one becomes the backup, the new one takes its name,
-    // and the earlier backup is moved to the name the user chose.
-    void ergebnisErneutAuswerten()
-    {
-        const Stapeleinstellungen e = einstellungenStundeTiTs();
-        QVERIFY(lauf(u"m.txt"_s, stundenwerte(4), u"m.TPR"_s, e).erfolgreich);
-        const QByteArray erstes = lies(u"m.TPR"_s);
-        schreibe(pfad(u"m.BAK"_s), "ganz alt");
-        SkriptRueckfragen rueckfragen(m_ordner->path(), u"n sehr_alt.bak"_s);
-        const std::optional<Dateiplan> plan = AusgabePlanen(pfad(u"m.TPR"_s), rueckfragen);
-        QVERIFY(plan);
-        Stapeleinstellungen wieder = e;
-        wieder.zuordnung = {kJahresstunde, kTi, kTs, kPMV, kPPD};
-        wieder.v_Luft = 0.5f;
-        const Stapelergebnis ergebnis = Stapellauf(*plan, wieder);
-        QVERIFY2(ergebnis.erfolgreich, qPrintable(ergebnis.fehlermeldung));
-        QCOMPARE(lies(u"m.BAK"_s), erstes);
-        QCOMPARE(lies(u"sehr_alt.bak"_s), QByteArray("ganz alt"));
-        const QByteArray neu = lies(u"m.TPR"_s);
-        QVERIFY(neu.contains("C  Luftgeschwindigkeit  = 0,5 m/s\r\nC  relative"));
-        QVERIFY(neu.contains("\r\nS 1 2 3 6 7\r\n"));
-        QCOMPARE(datenzeilen(neu).size(), 4);
-        QCOMPARE(datenzeilen(neu).first().count('\t'), 5);  // the old PMV and PPD are not copied
-        QCOMPARE(abbild(m_ordner->path()).size(), 4);  // m.txt, m.TPR, m.BAK, sehr_alt.bak: no leftovers
+        if (!ergebnis)
+            return;
+        QCOMPARE(ergebnis->eingabe, pfad(datendatei));
+        // The run: the file in the way moved aside, the old result kept as backup, no leftovers.
+        const Stapelergebnis lauf = Stapellauf(*ergebnis, einstellungenStundeTiTs());
+        QVERIFY2(lauf.erfolgreich, qPrintable(lauf.fehlermeldung));
+        auto soll = vorher;
+        if (!namen[2].isEmpty())
+            soll.insert(namen[3], soll.take(namen[2]));
+        if (!namen[1].isEmpty())
+            soll.insert(namen[1], vorher.value(datendatei));
+        soll.insert(namen[0], lies(namen[0]));
+        QVERIFY(soll.value(namen[0]).startsWith(kKopfMesswerte));
+        QCOMPARE(datenzeilen(soll.value(namen[0])).size(), 2);
+        QCOMPARE(abbild(m_ordner->path()), soll);
     }
 
     // Nothing is lost: each failure leaves every file as it was and says why in German.
     void nichtsGehtVerloren_data()
     {
-        QTest::addColumn<QString>("fall");
-        QTest::addColumn<QString>("meldung");
-        QTest::newRow("Ordner ohne Schreibrecht") << u"schreibgeschuetzt"_s << u"kann nicht angelegt werden"_s;
-        QTest::newRow("Datenträger voll") << u"voll"_s << u"nicht vollständig geschrieben werden.\nDie Datei wird größer, als der Datenträger"_s;
-        QTest::newRow("Sicherung scheitert am Umbenennen") << u"sicherung"_s << u"kann nicht als Sicherung"_s;
-        QTest::newRow("Beiseiteschieben scheitert") << u"beiseite"_s << u"existiert nicht (mehr)"_s;
-        QTest::newRow("Datendatei verschwunden") << u"verschwunden"_s << u"kann nicht gelesen werden"_s;
-        QTest::newRow("Ergebnisname ist ein Ordner") << u"ordner"_s << u"Unter diesem Namen steht ein Ordner"_s;
+        QTest::addColumn<Verlustfall>("fall");
+        const Dateiplan wieder{u"jahr.TPR"_s, u"jahr.TPR"_s, u"jahr.BAK"_s, {}, {}};  // a result evaluated again
+        QTest::newRow("Ordner ohne Schreibrecht") << Verlustfall{wieder, {}, true, RLIM_INFINITY, u"kann nicht angelegt werden"_s};
+        QTest::newRow("Datenträger voll") << Verlustfall{wieder, {}, false, 20000, u"nicht vollständig geschrieben werden.\nDie Datei wird größer, als der Datenträger"_s};
+        QTest::newRow("Sicherung scheitert am Umbenennen")  // a folder with content cannot be replaced
+            << Verlustfall{{u"jahr.TPR"_s, u"jahr.TPR"_s, u"ordner.BAK"_s, {}, {}}, u"ordner.BAK/voll"_s, false, RLIM_INFINITY, u"kann nicht als Sicherung"_s};
+        QTest::newRow("Beiseiteschieben scheitert")
+            << Verlustfall{{u"jahr.TPR"_s, u"jahr.TPR"_s, u"jahr.BAK"_s, u"jahr.BAK"_s, u"fehlt/jahr.bak"_s}, {}, false, RLIM_INFINITY, u"existiert nicht (mehr)"_s};
+        QTest::newRow("Datendatei verschwunden") << Verlustfall{PlanMitAusgabe(u"weg.txt"_s, u"weg.TPR"_s), {}, false, RLIM_INFINITY, u"kann nicht gelesen werden"_s};
+        QTest::newRow("Ergebnisname ist ein Ordner")
+            << Verlustfall{PlanMitAusgabe(u"jahr.TPR"_s, u"ziel.TPR"_s), u"ziel.TPR"_s, false, RLIM_INFINITY, u"Unter diesem Namen steht ein Ordner"_s};
     }
     void nichtsGehtVerloren()
     {
-        QFETCH(QString, fall);
-        QFETCH(QString, meldung);
-        const QString daten = pfad(u"jahr.TPR"_s);
-        schreibe(daten, "C alte Auswertung\r\nS 1 2 3 6 7\r\n" + stundenwerte(3000));
+        QFETCH(Verlustfall, fall);
+        schreibe(pfad(u"jahr.TPR"_s), "C alte Auswertung\r\nS 1 2 3 6 7\r\n" + stundenwerte(3000));
         schreibe(pfad(u"jahr.BAK"_s), "noch aeltere Auswertung");
-        Dateiplan plan{daten, daten, pfad(u"jahr.BAK"_s), {}, {}};
-        if (fall == u"sicherung") {
-            QVERIFY(QDir(m_ordner->path()).mkpath(u"ordner.BAK/voll"_s));
-            plan.sicherung = pfad(u"ordner.BAK"_s);  // a folder with content cannot be replaced
-        } else if (fall == u"beiseite") {
-            plan.beiseiteVon = pfad(u"jahr.BAK"_s);
-            plan.beiseiteNach = pfad(u"fehlt/jahr.bak"_s);
-        } else if (fall == u"verschwunden") {
-            plan = PlanMitAusgabe(pfad(u"weg.txt"_s), pfad(u"weg.TPR"_s));
-        } else if (fall == u"ordner") {
-            QVERIFY(QDir(m_ordner->path()).mkdir(u"ziel.TPR"_s));
-            plan = PlanMitAusgabe(daten, pfad(u"ziel.TPR"_s));
-        }
+        QVERIFY(fall.ordner.isEmpty() || QDir(m_ordner->path()).mkpath(fall.ordner));
+        for (QString* name : {&fall.plan.eingabe, &fall.plan.ausgabe, &fall.plan.sicherung, &fall.plan.beiseiteVon, &fall.plan.beiseiteNach})
+            *name = name->isEmpty() ? QString() : pfad(*name);
         const auto vorher = abbild(m_ordner->path());
         Stapeleinstellungen e = einstellungenStundeTiTs();
         e.zuordnung = {kJahresstunde, kTi, kTs, kPMV, kPPD};
         Stapelergebnis ergebnis;
         {
-            const Einschraenkung einschraenkung(m_ordner->path(), fall == u"schreibgeschuetzt", fall == u"voll" ? 20000 : RLIM_INFINITY);
-            ergebnis = Stapellauf(plan, e);
+            const Einschraenkung einschraenkung(m_ordner->path(), fall.ohneRechte, fall.dateigroesse);
+            ergebnis = Stapellauf(fall.plan, e);
         }
         QVERIFY(!ergebnis.erfolgreich);
-        QVERIFY2(ergebnis.fehlermeldung.contains(meldung), qPrintable(ergebnis.fehlermeldung));
+        QVERIFY2(ergebnis.fehlermeldung.contains(fall.meldung), qPrintable(ergebnis.fehlermeldung));
         QVERIFY2(ergebnis.fehlermeldung.endsWith(u"\n\nIhre Dateien sind unverändert geblieben."_s), qPrintable(ergebnis.fehlermeldung));
         QCOMPARE(abbild(m_ordner->path()), vorher);  // no leftovers either
     }
