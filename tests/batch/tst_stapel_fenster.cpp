@@ -126,6 +126,13 @@ class TestStapelFenster : public QObject {
         QVERIFY(gelaufen);
     }
     void weiter() { zuNutzen([](nutzen* n) { klick(n, u"weiter"_s); }); }
+    static void tippe(QWidget* fenster, const QString& name, const QString& text)
+    {
+        auto* feld = finde<QLineEdit>(fenster, name);
+        feld->setFocus();
+        feld->selectAll();
+        QTest::keyClicks(feld, text);
+    }
 
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
@@ -365,15 +372,15 @@ private Q_SLOTS:
         QCOMPARE(kMonate[11].ersterTag + 31 - 1, 365);
     }
 
-    void nutzenBereicheBearbeiten()
+    // Editing the ranges, and the run with them: the lengths fitted to the file's six lines.
+    void nutzenBereicheBearbeitenUndAuswerten()
     {
         oeffne(kMesswerte);
         zuNutzen([&](nutzen* n) {
-            auto* laengeB = finde<QLineEdit>(n, u"bereich(1)"_s);
-            laengeB->setFocus();
-            laengeB->selectAll();
-            QTest::keyClicks(laengeB, u"-5"_s);
-            QCOMPARE(laengeB->text(), u"0"_s);
+            tippe(n, u"bereich(0)"_s, u"4"_s);
+            tippe(n, u"bereich(1)"_s, u"-5"_s);
+            QCOMPARE(feld(n, u"bereich(1)"_s), u"0"_s);
+            tippe(n, u"bereich(2)"_s, u"9"_s);
             auto farbe = [&](int k) { return finde(n, u"zeilen_titel(%1)"_s.arg(k))->palette().color(QPalette::WindowText); };
             auto* energie = finde<QScrollBar>(n, u"Energieumsatz_Scroll"_s);
             QCOMPARE(farbe(0), QColor(255, 0, 0));
@@ -381,8 +388,7 @@ private Q_SLOTS:
             QCOMPARE(farbe(2), QColor(255, 0, 0));
             QCOMPARE(farbe(0), QColor(Qt::black));
             tasten(n, u"Energieumsatz_Scroll"_s, Qt::Key_PageUp);
-            QCOMPARE(feld(n, u"a(2)"_s), u"95 W/m²"_s);
-            QCOMPARE(feld(n, u"a(0)"_s), u"70 W/m²"_s);
+            QCOMPARE((QStringList{feld(n, u"a(2)"_s), feld(n, u"a(0)"_s)}), (QStringList{u"95 W/m²"_s, u"70 W/m²"_s}));
             QCOMPARE(n->bereiche()[2].aktivitaet, int16_t(95));
             QTest::mouseClick(finde(n, u"zeilen_titel(0)"_s), Qt::LeftButton);  // "A" loads its values into the bars
             QCOMPARE(energie->value(), 14);
@@ -393,10 +399,16 @@ private Q_SLOTS:
             QCOMPARE(n->aktuelleZeile(), 3);
             QCOMPARE(energie->value(), 19);
             tasten(n, u"Kleidung_Scroll"_s, Qt::Key_Right);
-            QCOMPARE(feld(n, u"b(3)"_s), u"1,05 clo"_s);
-            QCOMPARE(feld(n, u"b(2)"_s), u"1,00 clo"_s);
+            QCOMPARE((QStringList{feld(n, u"b(3)"_s), feld(n, u"b(2)"_s)}), (QStringList{u"1,05 clo"_s, u"1,00 clo"_s}));
             QCOMPARE(n->bereiche()[3].bekleidung, 1.05f);
+            klick(n, u"weiter"_s);
+            QCOMPARE(feld(n, u"bereich(2)"_s), u" 2"_s);
         }, 1);
+        const QByteArray text = lies(pfad(u"messwerte.TPR"_s));
+        QVERIFY(text.contains("C  Datenzeilen       Aktivit\xc3\xa4t           Bekleidung\r\n"
+                              "C  4                 70 W/m\xc2\xb2             1,00 clo\r\n"
+                              "C  9                 95 W/m\xc2\xb2             1,00 clo\r\nC  \r\n"));
+        QCOMPARE(datenzeilenIn(text), 6);
     }
 
     // The whole road: columns, constants (which the main window follows), nutzen's "&Weiter",
@@ -442,25 +454,23 @@ private Q_SLOTS:
         QCOMPARE(haupt->ui.eingabe_txt4->text(), u"50 %"_s);
     }
 
+    // The question before a result is replaced, the save dialog, and "Datei existiert bereits!".
     void ueberschreibenFragen_data()
     {
-        QTest::addColumn<QString>("antworten");  // j yes, n no, neu/vorhanden: a name in the dialog, - cancel
-        QTest::addColumn<QString>("ziel");       // where the new result went; "" none
-        QTest::newRow("Ja") << u"j"_s << u"messwerte.TPR"_s;
-        QTest::newRow("Nein, Abbrechen") << u"n -"_s << QString();
-        QTest::newRow("Nein, alte Datei umbenennen") << u"n neu"_s << u"messwerte.TPR"_s;
-        QTest::newRow("Nein, Name vorhanden, Ja") << u"n vorhanden j"_s << u"vorhanden.bak"_s;
+        QTest::addColumn<bool>("abbrechen");
+        QTest::newRow("Nein, Name vorhanden, Ja") << false;
+        QTest::newRow("Nein, Abbrechen") << true;
     }
     void ueberschreibenFragen()
     {
-        QFETCH(QString, antworten);
-        QFETCH(QString, ziel);
+        QFETCH(bool, abbrechen);
         schreibe(pfad(u"messwerte.TPR"_s), "alt");
         schreibe(pfad(u"vorhanden.bak"_s), "vorhanden");
-        for (const QString& a : antworten.split(u' '))
-            a == u"j" ? dienste.ja() : a == u"n" ? dienste.nein() : a == u"-" ? dienste.abbrechen() : dienste.datei(pfad(a + u".bak"_s));
+        dienste.nein();
+        abbrechen ? dienste.abbrechen() : (dienste.datei(pfad(u"vorhanden.bak"_s)), dienste.ja());
         oeffne(kMesswerte);
         weiter();
+        QCOMPARE(dienste.aufrufe.size(), abbrechen ? 2 : 5);  // then the message, a second question, the final message
         const SkriptDienste::Aufruf& frage = dienste.aufrufe[0];
         QCOMPARE(frage.art, u"frage"_s);
         QCOMPARE(frage.titel, u"Datei speichern unter"_s);
@@ -468,23 +478,18 @@ private Q_SLOTS:
         QVERIFY(!frage.vorgabeJa);
         QCOMPARE(frage.text, u"%1\nbesteht bereits.\n\nMöchten Sie, daß diese Datei überschrieben wird?"_s
                                  .arg(QDir::toNativeSeparators(pfad(u"messwerte.TPR"_s))));
-        if (antworten.startsWith(u'n')) {
-            QCOMPARE(dienste.aufrufe[1].dialog.filter, u"All files (*.*)|*.*|Text Files (*.txt)|*.txt"_s);
-            QCOMPARE(dienste.aufrufe[1].dialog.filterIndex, 1);
-            QCOMPARE(dienste.aufrufe[1].dialog.dateiname, u"*.bak"_s);
-        }
-        QCOMPARE(dienste.meldungen().contains(u"Datei existiert bereits!\nBitte neuen Dateinamen eingeben."_s),
-                 antworten.contains(u"vorhanden"));
-        QCOMPARE(datei->Assistentenschritt(), int16_t(ziel.isEmpty() ? 4 : 1));
-        if (ziel.isEmpty()) {
-            QCOMPARE(lies(pfad(u"messwerte.TPR"_s)), QByteArray("alt"));
+        QCOMPARE(dienste.aufrufe[1].dialog.filter, u"All files (*.*)|*.*|Text Files (*.txt)|*.txt"_s);
+        QCOMPARE(dienste.aufrufe[1].dialog.filterIndex, 1);
+        QCOMPARE(dienste.aufrufe[1].dialog.dateiname, u"*.bak"_s);
+        QCOMPARE(lies(pfad(u"messwerte.TPR"_s)), QByteArray("alt"));
+        QCOMPARE(datei->Assistentenschritt(), int16_t(abbrechen ? 4 : 1));
+        if (abbrechen) {
             QCOMPARE(oben(u"benutzerverhalten"_s), px(4320));
             return;
         }
-        QVERIFY(lies(pfad(ziel)).startsWith("C\r\nC  Tempara 1.3"));
-        QCOMPARE(lies(pfad(u"neu.bak"_s)), antworten.contains(u"neu") ? QByteArray("alt") : QByteArray("<fehlt>"));
-        if (antworten.contains(u"vorhanden"))
-            QCOMPARE(lies(pfad(u"messwerte.TPR"_s)), QByteArray("alt"));
+        QCOMPARE(dienste.aufrufe[2].text, u"Datei existiert bereits!\nBitte neuen Dateinamen eingeben."_s);
+        QCOMPARE(dienste.aufrufe[3].art, u"frage"_s);  // now about the chosen name
+        QVERIFY(lies(pfad(u"vorhanden.bak"_s)).startsWith("C\r\nC  Tempara 1.3"));
     }
 
     void fehlschlagZeigtMeldungUndLaesstNutzenOffen()
@@ -504,24 +509,6 @@ private Q_SLOTS:
         QVERIFY(dienste.aufrufe.last().text.contains(u"Unter diesem Namen steht ein Ordner"_s));
         QCOMPARE(datei->Assistentenschritt(), int16_t(1));  // "&Zurück" of nutzen: column page
         QCOMPARE(lies(pfad(u"messwerte.txt"_s)), kMesswerte);
-    }
-
-    void jahreszeitabhaengigUeberDieFenster()
-    {
-        oeffne("S 1 2 3\r\n" + stundenwerte(8760));
-        zuNutzen([&](nutzen* n) {
-            for (int k = 0; k < 2; ++k) {
-                auto* laenge = finde<QLineEdit>(n, u"bereich(%1)"_s.arg(k));
-                laenge->setFocus();
-                laenge->selectAll();
-                QTest::keyClicks(laenge, u"5000"_s);
-            }
-            klick(n, u"weiter"_s);
-            QCOMPARE(feld(n, u"bereich(1)"_s), u" 3760"_s);
-        }, 1);
-        const QByteArray text = lies(pfad(u"messwerte.TPR"_s));
-        QCOMPARE(text.count("\r\nC  5000              70 W/m\xc2\xb2             1,00 clo\r\n"), 2);
-        QCOMPARE(datenzeilenIn(text), 8760);
     }
 };
 
