@@ -95,15 +95,6 @@ class TestStapelFenster : public QObject {
     QComboBox* liste(int i) { return finde<QComboBox>(datei.get(), u"Auswahl(%1)"_s.arg(i)); }
     QString text(const QString& name) { return beschriftung(datei.get(), name); }
     int oben(const QString& rahmen) { return finde(datei.get(), rahmen)->y(); }
-    void waehle(int i, int eintrag)  // as the keyboard chooses in a closed list
-    {
-        QComboBox* l = liste(i);
-        l->setFocus();
-        if (l->currentIndex() < 0)
-            QTest::keyClick(l, Qt::Key_Home);
-        while (l->currentIndex() != eintrag && l->currentIndex() >= 0)
-            QTest::keyClick(l, l->currentIndex() < eintrag ? Qt::Key_Down : Qt::Key_Up);
-    }
     // From the column page to nutzen in the given form; `inNutzen` runs while nutzen is open.
     void zuNutzen(std::function<void(nutzen*)> inNutzen, int art = 0)
     {
@@ -242,7 +233,8 @@ private Q_SLOTS:
         QCOMPARE(liste(4)->currentIndex(), -1);
         QCOMPARE(datei->spaltenzuordnung()[4], int16_t(kPPD));
         klick(datei.get(), u"rechts"_s);  // columns 2 to 6: list 3 is column 5
-        waehle(3, 4);  // choosing an entry replaces PPD
+        tasten(datei.get(), u"Auswahl(3)"_s, Qt::Key_Home);  // choosing an entry replaces PPD
+        tasten(datei.get(), u"Auswahl(3)"_s, Qt::Key_Down, 4);
         QCOMPARE(datei->spaltenzuordnung()[4], int16_t(kVLuft));
         QCOMPARE(text(u"spalten_titel(3)"_s), u"v_Luft"_s);
         QTest::keyClicks(liste(3), u"Ti"_s);

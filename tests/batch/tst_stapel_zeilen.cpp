@@ -115,6 +115,8 @@ private Q_SLOTS:
         for (int i = 1; i <= kSpalten; ++i)
             zwanzig.append(float(i));
         gleich("25 Felder", lang, zwanzig);
+        const QByteArray riesig = "1 " + QByteArray(4 << 20, '7') + "\t,,,," + QByteArray(1 << 20, '\t') + "3";
+        gleich("sehr lange Zeile", riesig, spalten({1, std::numeric_limits<float>::infinity()}));
         QTest::newRow("Tabs, dann Blank am Ende") << QByteArray("1\t2\t3 ") << spalten({1, 2, 3}) << spalten({123});
         QTest::newRow("Tab vor Blank") << QByteArray("1\t2 3") << spalten({1, 2, 3}) << spalten({12, 3});
         QTest::newRow("Blank vor Tab") << QByteArray("1 2\t3") << spalten({1, 2, 3}) << spalten({1, 2, 3});
@@ -126,23 +128,6 @@ private Q_SLOTS:
         QFETCH(QList<float>, lauf);
         QCOMPARE(vorschauzeile(zeile.toStdString()), vorschau);
         QCOMPARE(datenzeile(zeile.toStdString()), lauf);
-    }
-
-    void datenzeileLeerKommentarZuordnung()
-    {
-        Zeilenwerte werte;
-        werte.fill(9.0f);
-        QCOMPARE(DatenzeileZerlegen("", werte), Zeilenart::Leer);
-        QCOMPARE(werte[0], 9.0f);  // an empty line changes nothing
-        QCOMPARE(DatenzeileZerlegen("C 1 2", werte), Zeilenart::Kommentar);
-        QCOMPARE(werte[0], 0.0f);
-        QCOMPARE(DatenzeileZerlegen("S 1 2", werte), Zeilenart::Zuordnung);
-        QCOMPARE(datenzeile("S 1 2"), spalten({0, 1, 2}));  // "S" itself reads 0
-        // A very long line: the number is too large, the rest is still split.
-        const std::string riesig = "1 " + std::string(4 << 20, '7') + "\t,,,," + std::string(1 << 20, '\t') + "3";
-        QCOMPARE(DatenzeileZerlegen(riesig, werte), Zeilenart::Daten);
-        QCOMPARE(werte[0], 1.0f);
-        QCOMPARE(werte[1], std::numeric_limits<float>::infinity());
     }
 
     void zuordnungszeile_data()
