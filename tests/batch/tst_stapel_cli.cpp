@@ -11,6 +11,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using namespace stapel;
@@ -23,19 +24,23 @@ struct Ausgang {
     QString aus, fehler;
 };
 
-// tempara-cli stapel in `ordner` with the given locale, each file limited to `dateigroesse` bytes.
-Ausgang cli(const QStringList& argumente, const QString& ordner, const QString& sprache = u"de_DE.UTF-8"_s, long dateigroesse = -1)
+// tempara-cli stapel in `ordner` with the given locale, each file limited to `dateigroesse`
+// bytes; `ohneRechte` runs it as user nobody (for whom a folder of root's is read-only).
+Ausgang cli(const QStringList& argumente, const QString& ordner, const QString& sprache = u"de_DE.UTF-8"_s,
+            long dateigroesse = -1, bool ohneRechte = false)
 {
     QProcess prozess;
     prozess.setWorkingDirectory(ordner);
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
     umgebung.insert(u"LC_ALL"_s, sprache);
     prozess.setProcessEnvironment(umgebung);
-    prozess.setChildProcessModifier([dateigroesse] {
+    prozess.setChildProcessModifier([dateigroesse, ohneRechte] {
         std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
         const rlimit grenze{rlim_t(dateigroesse), rlim_t(dateigroesse)};
         if (dateigroesse >= 0)
             setrlimit(RLIMIT_FSIZE, &grenze);
+        if (ohneRechte && getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(99);
     });
     prozess.start(QStringLiteral(TEMPARA_CLI), QStringList{u"stapel"_s} + argumente);
     if (!prozess.waitForFinished(60000))
@@ -144,14 +149,29 @@ private Q_SLOTS:
         QCOMPARE(cli({u"m.TPR"_s, u"--ueberschreiben"_s}, ordner->path()).status, 0);
     }
 
-    void vollerDatentraeger()
+    // A full disk and a folder without write permission while a result is replaced: exit 1,
+    // a German reason, and every file as it was.
+    void nichtsGehtVerloren_data()
     {
+        QTest::addColumn<bool>("ohneRechte");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("Datenträger voll") << false << u"nicht vollständig geschrieben werden.\nDie Datei wird größer, als der Datenträger"_s;
+        QTest::newRow("Ordner ohne Schreibrecht") << true << u"kann nicht angelegt werden.\nEs fehlt die Berechtigung"_s;
+    }
+    void nichtsGehtVerloren()
+    {
+        QFETCH(bool, ohneRechte);
+        QFETCH(QString, meldung);
         schreibe(pfad(u"gross.txt"_s), "S 1 2 3\r\n" + stundenwerte(5000));
         schreibe(pfad(u"gross.TPR"_s), "altes Ergebnis");
+        QFile::setPermissions(ordner->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther | QFileDevice::ExeOther
+                                                  | (ohneRechte ? QFileDevice::Permissions() : QFileDevice::WriteOwner));
         const auto vorher = abbild(ordner->path());
-        const Ausgang a = cli({u"gross.txt"_s, u"--ueberschreiben"_s}, ordner->path(), u"de_DE.UTF-8"_s, 30000);
+        const Ausgang a = cli({u"gross.txt"_s, u"--ueberschreiben"_s}, ordner->path(), u"de_DE.UTF-8"_s, ohneRechte ? -1 : 30000, ohneRechte);
+        QFile::setPermissions(ordner->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QCOMPARE(a.status, 1);
-        QVERIFY2(a.fehler.contains(u"nicht vollständig geschrieben"_s), qPrintable(a.fehler));
+        QVERIFY2(a.fehler.contains(meldung), qPrintable(a.fehler));
+        QVERIFY2(a.fehler.contains(u"Ihre Dateien sind unverändert geblieben."_s), qPrintable(a.fehler));
         QCOMPARE(abbild(ordner->path()), vorher);
     }
 };
