@@ -88,20 +88,6 @@ struct Verlustfall {
 Q_DECLARE_METATYPE(Datenfall)
 Q_DECLARE_METATYPE(Verlustfall)
 
-namespace {
-
-Stapeleinstellungen jahreszeitabhaengig(const QStringList& laengen)
-{
-    Stapeleinstellungen e = einstellungenStundeTiTs();
-    e.zuordnung = {kJahresstunde};
-    e.nutzungsart = Nutzungsart::Jahreszeitabhaengig;
-    for (qsizetype k = 0; k < laengen.size(); ++k)
-        e.bereiche[std::size_t(k)].laenge = laengen[k];
-    return e;
-}
-
-}  // namespace
-
 class TestStapellauf : public QObject {
     Q_OBJECT
 
@@ -162,9 +148,12 @@ private Q_SLOTS:
 
     void kopfJahreszeitabhaengig()
     {
-        Stapeleinstellungen e = jahreszeitabhaengig({u"744"_s, u"0"_s, u"7344"_s, u"123456789012345678"_s});
+        Stapeleinstellungen e = einstellungenStundeTiTs();
+        e.nutzungsart = Nutzungsart::Jahreszeitabhaengig;
         e.zuordnung = {kTi, kTs, kVLuft, kFeuchte};
         e.bereiche[0] = BereichAus(u"744"_s, 70, 0.5f, u',');
+        e.bereiche[2].laenge = u"7344"_s;
+        e.bereiche[3].laenge = u"123456789012345678"_s;
         e.bereiche[2].aktivitaetText = u"sehr lange Aktivit\u00e4t 20 Zeichen"_s;
         QCOMPARE(Kopfzeilen(e), kKopfAnfang + "C\r\nC  Datenzeilen       Aktivit\xc3\xa4t           Bekleidung\r\n"
                                               "C  744               70 W/m\xc2\xb2             0,50 clo\r\n"
@@ -238,7 +227,9 @@ private Q_SLOTS:
         QFETCH(QString, angepasst);
         QFETCH(QByteArray, pmvFolge);
         const QStringList l = laengen.split(u'|');
-        Stapeleinstellungen e = jahreszeitabhaengig({});
+        Stapeleinstellungen e = einstellungenStundeTiTs();
+        e.nutzungsart = Nutzungsart::Jahreszeitabhaengig;
+        e.zuordnung = {kJahresstunde};
         e.bereiche[0] = BereichAus(l[0], 70, 1.0f, u',');   // about neutral at 20 °C
         e.bereiche[1] = BereichAus(l[1], 70, 0.0f, u',');   // naked: cold
         e.bereiche[2] = BereichAus(l[2], 400, 4.0f, u',');  // hard work in heavy clothing: hot
