@@ -128,63 +128,54 @@ private Q_SLOTS:
         QCOMPARE(datenzeile(zeile.toStdString()), lauf);
     }
 
-    void zuordnungszeile_data()
-    {
-        QTest::addColumn<QByteArray>("zeile");
-        QTest::addColumn<QList<int>>("codes");
-        QTest::newRow("Ergebnisdatei") << QByteArray("S 1 2 3 6 7") << QList<int>{1, 2, 3, 6, 7, 0};
-        QTest::newRow("halbe zur geraden Zahl") << QByteArray("S 2.5 3.5 0.5 1.4") << QList<int>{2, 4, 0, 1, 0};
-        QTest::newRow("Codes außerhalb 0 bis 7 werden 0") << QByteArray("S 9 -1 8 1E9 3") << QList<int>{0, 0, 0, 0, 3, 0};
-        QTest::newRow("zwei Blanks nach S") << QByteArray("S  1 2") << QList<int>{0, 1, 2, 0};
-        QTest::newRow("Blank-Folgen") << QByteArray("S 1    2") << QList<int>{1, 2, 0};
-        QTest::newRow("Tab trennt nicht") << QByteArray("S 1\t2 3") << QList<int>{0, 3, 0};
-        QTest::newRow("nur S") << QByteArray("S") << QList<int>{0, 0};
-        QTest::newRow("eingerückt") << QByteArray("  \tS 5 4") << QList<int>{5, 4, 0};
-        QTest::newRow("25 Codes") << QByteArray("S") + QByteArray(" 1").repeated(25) << QList<int>(kSpalten, 1);
-    }
-    void zuordnungszeile()
-    {
-        QFETCH(QByteArray, zeile);
-        QFETCH(QList<int>, codes);
-        Vorschautabelle tabelle{};
-        Spaltenzuordnung zuordnung{};
-        QCOMPARE(VorschauzeileZerlegen(zeile.toStdString(), 1, tabelle, zuordnung), Zeilenart::Zuordnung);
-        QCOMPARE(QList<int>(zuordnung.begin(), zuordnung.begin() + codes.size()), codes);
-        QCOMPARE(tabelle, Vorschautabelle{});  // an assignment line is no preview line
-    }
-
+    // The preview: five data lines, and the assignment line if one comes before the fifth.
     void vorschauLesen_data()
     {
         QTest::addColumn<QByteArray>("inhalt");
         QTest::addColumn<QList<float>>("ersteSpalte");  // column 1 of preview lines 1 to 5
-        QTest::addColumn<QList<int>>("codes");  // taken over when not all 0
+        QTest::addColumn<bool>("uebernommen");
+        QTest::addColumn<QList<int>>("codes");  // the rest 0
+        const QList<float> leer(kVorschauzeilen, 0.0f);
+        const auto zuordnung = [&](const char* tag, const QByteArray& zeile, const QList<int>& codes) {
+            QTest::newRow(tag) << zeile << leer << true << codes;
+        };
+        zuordnung("Zuordnung einer Ergebnisdatei", "S 1 2 3 6 7", {1, 2, 3, 6, 7});
+        zuordnung("halbe Codes zur geraden Zahl", "S 2.5 3.5 0.5 1.4", {2, 4, 0, 1});
+        zuordnung("Codes außerhalb 0 bis 7 werden 0", "S 9 -1 8 1E9 3", {0, 0, 0, 0, 3});
+        zuordnung("zwei Blanks nach S", "S  1 2", {0, 1, 2});
+        zuordnung("Blank-Folgen nach S", "S 1    2", {1, 2});
+        zuordnung("Tab trennt Codes nicht", "S 1\t2 3", {0, 3});
+        zuordnung("nur S", "S", {});
+        zuordnung("eingerückte Zuordnung", "  \tS 5 4", {5, 4});
+        zuordnung("25 Codes", "S" + QByteArray(" 1").repeated(25), QList<int>(kSpalten, 1));
         QTest::newRow("Kopf einer Ergebnisdatei")
             << QByteArray("C\r\nS 1 2 3 6 7\r\nC \r\n\t1\t20\r\n\t2\t21\r\n\t3\t22\r\n\t4\t23\r\n\t5\t24\r\n\t6\t25\r\n")
-            << QList<float>{1, 2, 3, 4, 5} << QList<int>{1, 2, 3, 6, 7};
-        QTest::newRow("nur zwei Datenzeilen") << QByteArray("7\n8\n") << QList<float>{7, 8, 0, 0, 0} << QList<int>{0};
+            << QList<float>{1, 2, 3, 4, 5} << true << QList<int>{1, 2, 3, 6, 7};
+        QTest::newRow("nur zwei Datenzeilen") << QByteArray("7\n8\n") << QList<float>{7, 8, 0, 0, 0} << false << QList<int>{};
         QTest::newRow("Zuordnung nach der fünften Datenzeile zählt nicht")
-            << QByteArray("1\n2\n3\n4\n5\nS 2 2\n") << QList<float>{1, 2, 3, 4, 5} << QList<int>{0, 0};
+            << QByteArray("1\n2\n3\n4\n5\nS 2 2\n") << QList<float>{1, 2, 3, 4, 5} << false << QList<int>{};
         QTest::newRow("Zuordnung vor der fünften Datenzeile zählt")
-            << QByteArray("1\n2\n3\n4\nS 4 5\n5\n") << QList<float>{1, 2, 3, 4, 5} << QList<int>{4, 5};
-        QTest::newRow("Leerzeilen werden übergangen") << QByteArray("1\n\n   \n2\r\n\r\n3") << QList<float>{1, 2, 3, 0, 0}
-                                                     << QList<int>{0};
-        QTest::newRow("nur Kommentare") << QByteArray("C eins\nC zwei\n") << QList<float>{0, 0, 0, 0, 0} << QList<int>{0};
-        QTest::newRow("leere Datei") << QByteArray() << QList<float>{0, 0, 0, 0, 0} << QList<int>{0};
-        QTest::newRow("ohne letztes Zeilenende") << QByteArray("1 5\r\n2 6") << QList<float>{1, 2, 0, 0, 0} << QList<int>{0};
+            << QByteArray("1\n2\n3\n4\nS 4 5\n5\n") << QList<float>{1, 2, 3, 4, 5} << true << QList<int>{4, 5};
+        QTest::newRow("Leerzeilen werden übergangen") << QByteArray("1\n\n   \n2\r\n\r\n3") << QList<float>{1, 2, 3, 0, 0} << false << QList<int>{};
+        QTest::newRow("nur Kommentare") << QByteArray("C eins\nC zwei\n") << leer << false << QList<int>{};
+        QTest::newRow("leere Datei") << QByteArray() << leer << false << QList<int>{};
+        QTest::newRow("ohne letztes Zeilenende") << QByteArray("1 5\r\n2 6") << QList<float>{1, 2, 0, 0, 0} << false << QList<int>{};
     }
     void vorschauLesen()
     {
         QFETCH(QByteArray, inhalt);
         QFETCH(QList<float>, ersteSpalte);
+        QFETCH(bool, uebernommen);
         QFETCH(QList<int>, codes);
         Vorschautabelle tabelle;
         tabelle.fill(-1.0f);  // must be cleared
         Spaltenzuordnung zuordnung{};
-        QCOMPARE(VorschauLesen(*puffer(inhalt, this), tabelle, zuordnung), codes.count(0) < codes.size());
+        QCOMPARE(VorschauLesen(*puffer(inhalt, this), tabelle, zuordnung), uebernommen);
         for (int r = 0; r < kVorschauzeilen; ++r)
             QCOMPARE(tabelle[std::size_t(kSpalten * r)], ersteSpalte[r]);
-        QCOMPARE(QList<int>(zuordnung.begin(), zuordnung.begin() + codes.size()), codes);
         QCOMPARE(tabelle[19], 0.0f);
+        codes.resize(kSpalten, 0);
+        QCOMPARE(QList<int>(zuordnung.begin(), zuordnung.end()), codes);
     }
 
     // Lines across the buffer's end, CR LF and LF, a long line and a last line without end.
