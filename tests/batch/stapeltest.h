@@ -4,22 +4,58 @@
 
 #include "einstellungen.h"
 
-#include <QByteArray>
+#include <QDirIterator>
+#include <QFile>
 #include <QMap>
-#include <QString>
 
 namespace stapeltest {
 
-void schreibe(const QString& pfad, const QByteArray& inhalt);
-QByteArray lies(const QString& pfad);
+inline void schreibe(const QString& pfad, const QByteArray& inhalt)
+{
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly) || datei.write(inhalt) != inhalt.size())
+        qFatal("Testdatei %s kann nicht geschrieben werden", qPrintable(pfad));
+}
+
+inline QByteArray lies(const QString& pfad)
+{
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray("<fehlt>");
+}
 
 // Every file below `ordner` with its content (folders as "<Ordner>").
-QMap<QString, QByteArray> abbild(const QString& ordner);
+inline QMap<QString, QByteArray> abbild(const QString& ordner)
+{
+    QMap<QString, QByteArray> dateien;
+    QDirIterator it(ordner, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString pfad = it.next();
+        dateien.insert(pfad.mid(ordner.size() + 1), it.fileInfo().isDir() ? QByteArray("<Ordner>") : lies(pfad));
+    }
+    return dateien;
+}
 
 // Hourly lines "\t<Stunde>\t<Ti>\t<Ts>" with a decimal comma, CR LF.
-QByteArray stundenwerte(int anzahl, int ersteStunde = 1);
+inline QByteArray stundenwerte(int anzahl, int ersteStunde = 1)
+{
+    QByteArray text;
+    for (int stunde = ersteStunde; stunde < ersteStunde + anzahl; ++stunde)
+        text += '\t' + QByteArray::number(stunde) + '\t' + QByteArray::number(20 + (stunde % 5)) + ",5\t"
+                + QByteArray::number(19 + (stunde % 7)) + ",0\r\n";
+    return text;
+}
 
 // Settings for columns hour, Ti, Ts with the given separator, v_Luft 0.1 m/s and 50 %.
-stapel::Stapeleinstellungen einstellungenStundeTiTs(QChar trenner = u',');
+inline stapel::Stapeleinstellungen einstellungenStundeTiTs(QChar trenner = u',')
+{
+    stapel::Stapeleinstellungen e;
+    e.zuordnung = {stapel::kJahresstunde, stapel::kTi, stapel::kTs};
+    e.v_Luft = 0.1f;
+    e.phi = 50;
+    e.dezimaltrenner = trenner;
+    for (auto& b : e.bereiche)
+        b = stapel::BereichAus(QStringLiteral("0"), 70, 1.0f, trenner);
+    return e;
+}
 
 }  // namespace stapeltest
