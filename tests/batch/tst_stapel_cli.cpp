@@ -1,5 +1,6 @@
 // tempara-cli stapel as a script uses it: exit status, messages, the result file (the same
-// bytes the window's run writes), the summary, and no lost file when the disk is full.
+// bytes the window's run writes), the summary, and no lost file on a full disk or in a
+// folder without write permission.
 #include "stapeltest.h"
 
 #include "stapellauf.h"
