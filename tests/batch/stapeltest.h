@@ -1,56 +1,61 @@
 // Helpers of the batch tests: files in a scratch folder, a snapshot of a folder to prove that
-// nothing was lost, scripted answers for the output plan, and a child process that runs with
-// less rights or a file-size limit.
+// nothing was lost, and hourly data with fitting settings.
 #pragma once
 
-#include "ausgabeplan.h"
 #include "einstellungen.h"
 
-#include <QByteArray>
+#include <QDirIterator>
+#include <QFile>
 #include <QMap>
-#include <QString>
-#include <QStringList>
-
-#include <functional>
-#include <optional>
 
 namespace stapeltest {
 
-void schreibe(const QString& pfad, const QByteArray& inhalt);
-QByteArray lies(const QString& pfad);
+inline void schreibe(const QString& pfad, const QByteArray& inhalt)
+{
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly) || datei.write(inhalt) != inhalt.size())
+        qFatal("Testdatei %s kann nicht geschrieben werden", qPrintable(pfad));
+}
+
+inline QByteArray lies(const QString& pfad)
+{
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray("<fehlt>");
+}
 
 // Every file below `ordner` with its content (folders as "<Ordner>").
-QMap<QString, QByteArray> abbild(const QString& ordner);
+inline QMap<QString, QByteArray> abbild(const QString& ordner)
+{
+    QMap<QString, QByteArray> dateien;
+    QDirIterator it(ordner, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString pfad = it.next();
+        dateien.insert(pfad.mid(ordner.size() + 1), it.fileInfo().isDir() ? QByteArray("<Ordner>") : lies(pfad));
+    }
+    return dateien;
+}
 
 // Hourly lines "\t<Stunde>\t<Ti>\t<Ts>" with a decimal comma, CR LF.
-QByteArray stundenwerte(int anzahl, int ersteStunde = 1);
+inline QByteArray stundenwerte(int anzahl, int ersteStunde = 1)
+{
+    QByteArray text;
+    for (int stunde = ersteStunde; stunde < ersteStunde + anzahl; ++stunde)
+        text += '\t' + QByteArray::number(stunde) + '\t' + QByteArray::number(20 + (stunde % 5)) + ",5\t"
+                + QByteArray::number(19 + (stunde % 7)) + ",0\r\n";
+    return text;
+}
 
-// Settings for columns hour, Ti, Ts with the given separator.
-stapel::Stapeleinstellungen einstellungenStundeTiTs(QChar trenner = u',');
-
-// What a child process may do: run as an unprivileged user (so that a folder without write
-// permission holds even for root), and write at most `dateigroesse` bytes per file.
-struct Einschraenkung {
-    bool ohneRechte = false;
-    long dateigroesse = -1;
-};
-// Runs `arbeit` in a child process and returns the text it produced. Empty optional when
-// the child could not be started or died.
-std::optional<QString> imKindprozess(const Einschraenkung& einschraenkung, const std::function<QString()>& arbeit);
-// Makes a scratch folder readable (and optionally writable) for the unprivileged user.
-void freigeben(const QString& ordner, bool schreibbar);
-
-// Answers for AusgabePlanen, taken in order; records every call.
-class SkriptRueckfragen : public stapel::Rueckfragen {
-public:
-    QList<bool> jaNein;
-    QList<std::optional<QString>> namen;
-    QStringList protokoll;
-
-    bool ueberschreiben(const QString& pfad) override;
-    std::optional<QString> sicherungsname() override;
-    void existiertBereits(const QString& pfad) override;
-    void istDatendatei(const QString& pfad) override;
-};
+// Settings for columns hour, Ti, Ts with the given separator, v_Luft 0.1 m/s and 50 %.
+inline stapel::Stapeleinstellungen einstellungenStundeTiTs(QChar trenner = u',')
+{
+    stapel::Stapeleinstellungen e;
+    e.zuordnung = {stapel::kJahresstunde, stapel::kTi, stapel::kTs};
+    e.v_Luft = 0.1f;
+    e.phi = 50;
+    e.dezimaltrenner = trenner;
+    for (auto& b : e.bereiche)
+        b = stapel::BereichAus(QStringLiteral("0"), 70, 1.0f, trenner);
+    return e;
+}
 
 }  // namespace stapeltest
