@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,14 +30,12 @@ QColor textfarbe(const QWidget* w) { return w->palette().color(QPalette::WindowT
 
 const QColor kRot(255, 0, 0), kSchwarz(Qt::black), kWeiss(Qt::white), kGruen(0, 255, 0);
 
-struct Auswahlfall {
-    int klick;            // option clicked after typing "-10" into Text1; -1: none
-    QString titel;        // x_achse|y_achse
-    QString felder;       // Text1..Text4, all reset by a choice
-    QString skalen;       // x_achsenskal(0)|(12)|y_achsenskal(0)|(12)
-    QStringList zeilen;   // "Wertname(k) Wertergebnis(k)"
-    QList<int> gesperrt;  // disabled options
-};
+// Option clicked after typing "-10" into Text1 (-1: none); then, joined by "|", x_achse and
+// y_achse, Text1 to Text4, x_achsenskal(0), (12), y_achsenskal(0), (12); the six rows
+// "Wertname(k) Wertergebnis(k)"; the disabled options.
+struct Auswahlfall { int klick; QString titel, felder, skalen; QStringList zeilen; QList<int> gesperrt; };
+// Option clicked first (-1: none), the field typed into and left, the messages, the field after.
+struct Feldfall { int wahl, feld; QString eingabe; QStringList meldungen; QString danach; };
 
 }  // namespace
 
@@ -57,32 +56,24 @@ class TestGrafik : public QObject {
     QRadioButton* option(int i) const { return finde<QRadioButton>(u"Option3D1(%1)"_s.arg(i)); }
     QLineEdit* text(int i) const { return finde<QLineEdit>(u"Text%1"_s.arg(i)); }
     QString label(const QString& name) const { return finde<QLabel>(name)->text(); }
-    // The texts of several controls (labels or fields), joined by "|".
-    QString texte(const QStringList& namen) const
+    QString texte(const QStringList& namen) const  // of labels or fields, joined by "|"
     {
         QStringList t;
         for (const QString& n : namen)
             t << finde(n)->property("text").toString();
         return t.join(u'|');
     }
-
-    // Clicks into a field, replaces its text by typing and leaves it with Tab.
-    void tippen(int feld, const QString& eingabe)
+    // Clicks into a field, replaces its text by typing and leaves it with Tab (or presses Return).
+    void tippen(int feld, const QString& eingabe, Qt::Key taste = Qt::Key_Tab)
     {
-        QLineEdit* f = text(feld);
-        QTest::mouseClick(f, Qt::LeftButton);
-        QVERIFY(f->hasFocus());
-        QTest::keyClick(f, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(f, eingabe);
-        QTest::keyClick(f, Qt::Key_Tab);
-        QVERIFY(!f->hasFocus());
+        QTest::mouseClick(text(feld), Qt::LeftButton);
+        QTest::keyClick(text(feld), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(text(feld), eingabe);
+        QTest::keyClick(text(feld), taste);
     }
     void start() { QTest::mouseClick(finde<QPushButton>(u"grafik_start"_s), Qt::LeftButton); }
     void menue(const char16_t* name) { finde<QAction>(QString::fromUtf16(name))->trigger(); }
-    QColor pixelBei(double xTwips, double yTwips) const
-    {
-        return fenster->bild().bild().pixelColor(px(xTwips), px(yTwips));
-    }
+    QColor pixelBei(double x, double y) const { return fenster->bild().bild().pixelColor(px(x), px(y)); }
 
 private Q_SLOTS:
     void init()
@@ -153,32 +144,24 @@ private Q_SLOTS:
 
     void verlassenPrueft_data()
     {
-        QTest::addColumn<int>("wahl");  // option clicked first, -1 none
-        QTest::addColumn<int>("feld");
-        QTest::addColumn<QString>("eingabe");
-        QTest::addColumn<QStringList>("meldungen");
-        QTest::addColumn<QString>("danach");
-        QTest::newRow("v_Luft: Xmin -2") << 2 << 1 << u"-2"_s
-            << QStringList{u"X-Wert ist zu klein!\r\nXmin wird auf X = 0 gesetzt"_s} << u"0"_s;
-        QTest::newRow("Ymin 55") << -1 << 3 << u"55"_s << QStringList{u"Ymin ist größer als Ymax"_s} << u"40"_s;
-        QTest::newRow("Aktivität: Ymax 700") << 10 << 4 << u"700"_s
-            << QStringList{u"Y-Wert ist zu groß!\r\nYmax wird auf Y = 500 gesetzt"_s} << u"500"_s;
-        QTest::newRow("0,5 mit Komma") << 2 << 2 << u"0,5"_s << QStringList{} << u"0,5"_s;
+        QTest::addColumn<Feldfall>("fall");
+        QTest::newRow("v_Luft: Xmin -2")
+            << Feldfall{2, 1, u"-2"_s, {u"X-Wert ist zu klein!\r\nXmin wird auf X = 0 gesetzt"_s}, u"0"_s};
+        QTest::newRow("Ymin 55") << Feldfall{-1, 3, u"55"_s, {u"Ymin ist größer als Ymax"_s}, u"40"_s};
+        QTest::newRow("Aktivität: Ymax 700")
+            << Feldfall{10, 4, u"700"_s, {u"Y-Wert ist zu groß!\r\nYmax wird auf Y = 500 gesetzt"_s}, u"500"_s};
+        QTest::newRow("0,5 mit Komma") << Feldfall{2, 2, u"0,5"_s, {}, u"0,5"_s};
     }
     void verlassenPrueft()
     {
-        QFETCH(int, wahl);
-        QFETCH(int, feld);
-        QFETCH(QString, eingabe);
-        QFETCH(QStringList, meldungen);
-        QFETCH(QString, danach);
-        if (wahl >= 0)
-            QTest::mouseClick(option(wahl), Qt::LeftButton);
-        tippen(feld, eingabe);
-        QCOMPARE(dienste.meldungen(), meldungen);
+        QFETCH(Feldfall, fall);
+        if (fall.wahl >= 0)
+            QTest::mouseClick(option(fall.wahl), Qt::LeftButton);
+        tippen(fall.feld, fall.eingabe);
+        QCOMPARE(dienste.meldungen(), fall.meldungen);
         for (const SkriptDienste::Aufruf& a : dienste.aufrufe)
             QVERIFY(a.symbol == Symbol::Warnung && a.titel == anwendungsTitel());
-        QCOMPARE(text(feld)->text(), danach);
+        QCOMPARE(text(fall.feld)->text(), fall.danach);
     }
 
     void startZeichnetDieBaender()
@@ -225,10 +208,7 @@ private Q_SLOTS:
     void eingabetasteZeichnetHoechstwertNullNicht()
     {
         // Return in a field starts the run; a maximum of 0 leaves the grid empty with a hint
-        QTest::mouseClick(text(2), Qt::LeftButton);
-        QTest::keyClick(text(2), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(text(2), u"0"_s);
-        QTest::keyClick(text(2), Qt::Key_Return);
+        tippen(2, u"0"_s, Qt::Key_Return);
         QCOMPARE(dienste.meldungen(), QStringList{u"Xmax muss größer als 0 sein:\r\nDer Maßstab einer Achse reicht immer "
                                                   u"von 0 bis zu ihrem Höchstwert.\r\nDas Diagramm bleibt leer."_s});
         QVERIFY(!finde(u"x_achsenskal(0)"_s)->isVisible());
@@ -240,38 +220,29 @@ private Q_SLOTS:
         // before any run: the empty axes for -15 to 50 and the legend; after "&Start" two saves
         // in a row give the very picture that tempara-cli draws for the same state
         QTemporaryDir ordner;
-        const QString leer = ordner.filePath(u"leer.bmp"_s), a = ordner.filePath(u"bild1.bmp"_s),
-                      b = ordner.filePath(u"bild2.bmp"_s);
-        dienste.datei(leer);
-        menue(u"menu_diagramm_speichern");
+        auto speichere = [&](const QString& name) {
+            dienste.datei(ordner.filePath(name));
+            menue(u"menu_diagramm_speichern");
+            return QImage(ordner.filePath(name));
+        };
+        const QImage vorher = speichere(u"leer.bmp"_s);
         start();
-        dienste.datei(a);
-        menue(u"menu_diagramm_speichern");
-        dienste.datei(b);
-        menue(u"menu_diagramm_speichern");
+        const QImage eins = speichere(u"bild1.bmp"_s), zwei = speichere(u"bild2.bmp"_s);
         QVERIFY(dienste.meldungen().isEmpty());
         const Dateidialog& d = dienste.aufrufe.first().dialog;
-        QCOMPARE(d.titel, u"Diagramm speichern"_s);
-        QCOMPARE(d.filter, u"Bitmap(*.bmp)|*.bmp"_s);
-        QCOMPARE(d.vorgabeEndung, u"bmp"_s);
+        QCOMPARE(d.titel + u' ' + d.filter + u' ' + d.vorgabeEndung, u"Diagramm speichern Bitmap(*.bmp)|*.bmp bmp"_s);
         QVERIFY(d.dateiname.isEmpty());
-        QFile datei(a);
-        QVERIFY(datei.open(QIODevice::ReadOnly));
-        QCOMPARE(datei.read(2), QByteArray("BM"));  // a Windows bitmap
-        const QImage vorher(leer), eins(a), zwei(b);
+        QCOMPARE(QImageReader::imageFormat(ordner.filePath(u"bild1.bmp"_s)), QByteArray("bmp"));
         QCOMPARE(vorher.size(), QSize(440, 400));
         QCOMPARE(vorher.pixelColor(px(3000), px(3300)), kSchwarz);
         QCOMPARE(vorher.pixelColor(px(3055), px(2070)), kWeiss);
         QCOMPARE(vorher.pixel(px(5820), px(200)), band(0).farbe);
         QCOMPARE(eins, zwei);
         Diagrammbild erwartet;
-        diagrammZeichnen(erwartet, PmvEingabeAus(programm::Raumklima, true), 0, Lufttemperatur, Strahlungstemperatur,
-                         Bereich{});
+        diagrammZeichnen(erwartet, PmvEingabeAus(programm::Raumklima, true), 0, Lufttemperatur, Strahlungstemperatur, {});
         const Festwerte zeilen = festwerte(Lufttemperatur, Strahlungstemperatur, werttexteAus(programm::Raumklima, true));
-        QCOMPARE(eins, erwartet.speicherbild(achsenAuslegen(Bereich{}, Lufttemperatur, Strahlungstemperatur), zeilen)
+        QCOMPARE(eins, erwartet.speicherbild(achsenAuslegen({}, Lufttemperatur, Strahlungstemperatur), zeilen)
                            .convertToFormat(eins.format()));
-        QCOMPARE(fenster->bild().bild().size(), QSize(380, 300));
-        QVERIFY(!QApplication::overrideCursor());
     }
 
     void dateiname_data()
@@ -311,20 +282,24 @@ private Q_SLOTS:
 
     void drucken_data()
     {
+        QTest::addColumn<QString>("menuepunkt");
         QTest::addColumn<bool>("drucker");
-        QTest::newRow("mit Drucker") << true;
-        QTest::newRow("ohne Drucker") << false;
+        QTest::addColumn<QString>("aufruf");  // of the platform, with its arguments
+        QTest::newRow("mit Drucker") << u"menu_diagramm_form_drucken"_s << true << u"drucken 10,10 -1x-1"_s;
+        QTest::newRow("ohne Drucker") << u"menu_diagramm_form_drucken"_s << false << u"drucken 10,10 -1x-1"_s;
+        QTest::newRow("Drucker einrichten") << u"menu_diagramm_Drucker"_s << true << u"drucker "_s;
     }
     void drucken()
     {
+        QFETCH(QString, menuepunkt);
         QFETCH(bool, drucker);
+        QFETCH(QString, aufruf);
         dienste.drucker(drucker);
-        menue(u"menu_diagramm_form_drucken");
-        QVERIFY(dienste.meldungen().isEmpty());
-        QCOMPARE(dienste.aufrufe.last().art, u"drucken"_s);
-        QCOMPARE(dienste.aufrufe.last().text, u"10,10 -1x-1"_s);
-        QCOMPARE(dienste.gedruckt.size(), drucker ? 1 : 0);
-        if (drucker) {
+        finde<QAction>(menuepunkt)->trigger();
+        QCOMPARE(dienste.aufrufe.size(), 1);  // and no message
+        QCOMPARE(dienste.aufrufe.first().art + u' ' + dienste.aufrufe.first().text, aufruf);
+        QCOMPARE(dienste.gedruckt.size(), drucker && aufruf.startsWith(u"drucken"_s) ? 1 : 0);
+        if (!dienste.gedruckt.isEmpty()) {
             // the whole client area on white, the print frame in place of the buttons
             const QImage& bild = dienste.gedruckt.first();
             QCOMPARE(bild.size(), twipsGroesse(10185, 7335));
@@ -334,14 +309,6 @@ private Q_SLOTS:
         QVERIFY(finde(u"grafik_start"_s)->isVisible() && finde(u"grafik_ende"_s)->isVisible());
         QVERIFY(!finde(u"Frame_Druckinfo"_s)->isVisible());
         QCOMPARE(fenster->grab().toImage().pixelColor(px(3360), px(4000)), QColor(192, 192, 192));
-    }
-
-    void druckerEinrichten()
-    {
-        dienste.drucker(true);
-        menue(u"menu_diagramm_Drucker");
-        QCOMPARE(dienste.aufrufe.size(), 1);
-        QCOMPARE(dienste.aufrufe.first().art, u"drucker"_s);
     }
 
     void ausDemHauptfenster()
