@@ -14,10 +14,7 @@ using namespace diagramm;
 
 namespace {
 
-struct Lauf {
-    int status = -1;
-    QString ausgabe;  // standard output and standard error
-};
+struct Lauf { int status = -1; QString ausgabe; };  // exit status; standard output and error
 
 // Runs "tempara-cli diagramm" with the blank-separated options, "%1" standing for `ordner`.
 Lauf cli(const QString& optionen, const QString& ordner)

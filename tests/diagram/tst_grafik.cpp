@@ -34,8 +34,14 @@ const QColor kRot(255, 0, 0), kSchwarz(Qt::black), kWeiss(Qt::white), kGruen(0, 
 // y_achse, Text1 to Text4, x_achsenskal(0), (12), y_achsenskal(0), (12); the six rows
 // "Wertname(k) Wertergebnis(k)"; the disabled options.
 struct Auswahlfall { int klick; QString titel, felder, skalen; QStringList zeilen; QList<int> gesperrt; };
-// Option clicked first (-1: none), the field typed into and left, the messages, the field after.
-struct Feldfall { int wahl, feld; QString eingabe; QStringList meldungen; QString danach; };
+// Option clicked first (-1: none); fields typed into and left, in order; the messages; then the
+// four fields, joined by "|".
+struct Feldfall { int wahl; QList<QPair<int, QString>> getippt; QStringList meldungen; QString felder; };
+// The name typed into the save dialog (empty: cancelled), the file written, the message (%1:
+// the path chosen) with its icon.
+struct Namensfall { QString name, datei, meldung; Symbol symbol = Symbol::Keins; };
+// The menu item, whether a printer answers, the platform call with its arguments, the pages printed.
+struct Druckfall { QString menuepunkt; bool drucker; QString aufruf; int seiten; };
 
 }  // namespace
 
@@ -146,22 +152,39 @@ private Q_SLOTS:
     {
         QTest::addColumn<Feldfall>("fall");
         QTest::newRow("v_Luft: Xmin -2")
-            << Feldfall{2, 1, u"-2"_s, {u"X-Wert ist zu klein!\r\nXmin wird auf X = 0 gesetzt"_s}, u"0"_s};
-        QTest::newRow("Ymin 55") << Feldfall{-1, 3, u"55"_s, {u"Ymin ist größer als Ymax"_s}, u"40"_s};
+            << Feldfall{2, {{1, u"-2"_s}}, {u"X-Wert ist zu klein!\r\nXmin wird auf X = 0 gesetzt"_s}, u"0|10|-15|50"_s};
+        QTest::newRow("Xmin 60: nur eine Meldung")
+            << Feldfall{-1, {{1, u"60"_s}}, {u"Xmin ist größer als Xmax"_s}, u"40|50|-15|50"_s};
+        QTest::newRow("Xmax gleich Xmin")
+            << Feldfall{-1, {{2, u"-15"_s}}, {u"Xmax ist kleiner als Xmin"_s}, u"-15|-5|-15|50"_s};
+        QTest::newRow("Xmax 60") << Feldfall{-1, {{2, u"60"_s}},
+                                             {u"X-Wert ist zu groß!\r\nXmax wird auf X = 50 gesetzt"_s}, u"-15|50|-15|50"_s};
+        QTest::newRow("Ymin -99") << Feldfall{-1, {{3, u"-99"_s}},
+                                              {u"Y-Wert ist zu klein!\r\nYmin wird auf Y = -15 gesetzt"_s}, u"-15|50|-15|50"_s};
+        QTest::newRow("Feuchte: Ymin über Ymax, dann zu klein")
+            << Feldfall{9, {{4, u"5"_s}, {3, u"8"_s}},
+                        {u"Ymin ist größer als Ymax"_s, u"Y-Wert ist zu klein!\r\nYmin wird auf Y = 0 gesetzt"_s}, u"-15|50|0|5"_s};
+        QTest::newRow("Feuchte: Ymax unter Ymin, dann zu groß")
+            << Feldfall{9, {{3, u"95"_s}, {4, u"3"_s}},
+                        {u"Ymax ist kleiner als Ymin"_s, u"Y-Wert ist zu groß!\r\nYmax wird auf Y = 100 gesetzt"_s},
+                        u"-15|50|95|100"_s};
         QTest::newRow("Aktivität: Ymax 700")
-            << Feldfall{10, 4, u"700"_s, {u"Y-Wert ist zu groß!\r\nYmax wird auf Y = 500 gesetzt"_s}, u"500"_s};
-        QTest::newRow("0,5 mit Komma") << Feldfall{2, 2, u"0,5"_s, {}, u"0,5"_s};
+            << Feldfall{10, {{4, u"700"_s}}, {u"Y-Wert ist zu groß!\r\nYmax wird auf Y = 500 gesetzt"_s}, u"-15|50|0|500"_s};
+        QTest::newRow("abc liest 0") << Feldfall{-1, {{2, u"abc"_s}}, {}, u"-15|0|-15|50"_s};
+        QTest::newRow("v_Luft: Komma, Punkt, führende Zahl")
+            << Feldfall{2, {{1, u"0,5"_s}, {2, u"  7.5 m/s"_s}}, {}, u"0,5|7,5|-15|50"_s};
     }
     void verlassenPrueft()
     {
         QFETCH(Feldfall, fall);
         if (fall.wahl >= 0)
             QTest::mouseClick(option(fall.wahl), Qt::LeftButton);
-        tippen(fall.feld, fall.eingabe);
+        for (const auto& [feld, eingabe] : fall.getippt)
+            tippen(feld, eingabe);
         QCOMPARE(dienste.meldungen(), fall.meldungen);
         for (const SkriptDienste::Aufruf& a : dienste.aufrufe)
             QVERIFY(a.symbol == Symbol::Warnung && a.titel == anwendungsTitel());
-        QCOMPARE(text(fall.feld)->text(), fall.danach);
+        QCOMPARE(texte({u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Text4"_s}), fall.felder);
     }
 
     void startZeichnetDieBaender()
@@ -247,59 +270,50 @@ private Q_SLOTS:
 
     void dateiname_data()
     {
-        QTest::addColumn<QString>("name");     // typed into the dialog; empty: cancelled
-        QTest::addColumn<QString>("datei");    // the file written, if any
-        QTest::addColumn<QString>("meldung");  // %1: the path chosen
-        QTest::addColumn<Symbol>("symbol");
+        QTest::addColumn<Namensfall>("fall");
         const QString fehlerhaft = u"Fehlerhafter Dateiname"_s;
-        QTest::newRow("13 Zeichen") << u"neunbuchs.bmp"_s << QString() << fehlerhaft << Symbol::Keins;
-        QTest::newRow("12 Zeichen") << u"achtbuch.bmp"_s << u"achtbuch.bmp"_s << QString() << Symbol::Keins;
-        QTest::newRow("Stern") << u"a*.bmp"_s << QString() << fehlerhaft << Symbol::Keins;
-        QTest::newRow("ohne Endung") << u"bild"_s << u"bild.bmp"_s << QString() << Symbol::Keins;
-        QTest::newRow("abgebrochen") << QString() << QString() << QString() << Symbol::Keins;
-        QTest::newRow("Ordner fehlt") << u"fehlt/bild.bmp"_s << QString()
-            << u"Das Diagramm konnte nicht gespeichert werden:\r\n%1\r\n\r\nDie Datei ließ sich nicht anlegen (gibt es "
-               u"den Ordner, und darf dort geschrieben werden?)."_s << Symbol::Warnung;
+        QTest::newRow("13 Zeichen") << Namensfall{u"neunbuchs.bmp"_s, {}, fehlerhaft};
+        QTest::newRow("12 Zeichen") << Namensfall{u"achtbuch.bmp"_s, u"achtbuch.bmp"_s, {}};
+        QTest::newRow("Stern") << Namensfall{u"a*.bmp"_s, {}, fehlerhaft};
+        QTest::newRow("ohne Endung") << Namensfall{u"bild"_s, u"bild.bmp"_s, {}};
+        QTest::newRow("abgebrochen") << Namensfall{};
+        QTest::newRow("Ordner fehlt") << Namensfall{u"fehlt/bild.bmp"_s, {},
+            u"Das Diagramm konnte nicht gespeichert werden:\r\n%1\r\n\r\nDie Datei ließ sich nicht anlegen (gibt es "
+            u"den Ordner, und darf dort geschrieben werden?)."_s, Symbol::Warnung};
     }
     void dateiname()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, datei);
-        QFETCH(QString, meldung);
-        QFETCH(Symbol, symbol);
+        QFETCH(Namensfall, fall);
         QTemporaryDir ordner;
-        if (name.isEmpty())
+        if (fall.name.isEmpty())
             dienste.abbrechen();
         else
-            dienste.datei(ordner.filePath(name));
+            dienste.datei(ordner.filePath(fall.name));
         menue(u"menu_diagramm_speichern");
-        QCOMPARE(dienste.meldungen().join(QString()), meldung.isEmpty() ? meldung : meldung.arg(ordner.filePath(name)));
-        QCOMPARE(dienste.aufrufe.last().symbol, symbol);
-        QCOMPARE(QDir(ordner.path()).entryList(QDir::Files), datei.isEmpty() ? QStringList() : QStringList{datei});
+        QCOMPARE(dienste.meldungen().join(QString()), QString(fall.meldung).replace(u"%1"_s, ordner.filePath(fall.name)));
+        QCOMPARE(dienste.aufrufe.last().symbol, fall.symbol);
+        QCOMPARE(QDir(ordner.path()).entryList(QDir::Files), fall.datei.isEmpty() ? QStringList() : QStringList{fall.datei});
         QCOMPARE(fenster->bild().bild().size(), QSize(380, 300));  // the drawing back at its size
         QVERIFY(!QApplication::overrideCursor());
     }
 
     void drucken_data()
     {
-        QTest::addColumn<QString>("menuepunkt");
-        QTest::addColumn<bool>("drucker");
-        QTest::addColumn<QString>("aufruf");  // of the platform, with its arguments
-        QTest::newRow("mit Drucker") << u"menu_diagramm_form_drucken"_s << true << u"drucken 10,10 -1x-1"_s;
-        QTest::newRow("ohne Drucker") << u"menu_diagramm_form_drucken"_s << false << u"drucken 10,10 -1x-1"_s;
-        QTest::newRow("Drucker einrichten") << u"menu_diagramm_Drucker"_s << true << u"drucker "_s;
+        QTest::addColumn<Druckfall>("fall");
+        const QString drucken = u"menu_diagramm_form_drucken"_s;
+        QTest::newRow("mit Drucker") << Druckfall{drucken, true, u"drucken 10,10 -1x-1"_s, 1};
+        QTest::newRow("ohne Drucker") << Druckfall{drucken, false, u"drucken 10,10 -1x-1"_s, 0};
+        QTest::newRow("Drucker einrichten") << Druckfall{u"menu_diagramm_Drucker"_s, true, u"drucker "_s, 0};
     }
     void drucken()
     {
-        QFETCH(QString, menuepunkt);
-        QFETCH(bool, drucker);
-        QFETCH(QString, aufruf);
-        dienste.drucker(drucker);
-        finde<QAction>(menuepunkt)->trigger();
+        QFETCH(Druckfall, fall);
+        dienste.drucker(fall.drucker);
+        finde<QAction>(fall.menuepunkt)->trigger();
         QCOMPARE(dienste.aufrufe.size(), 1);  // and no message
-        QCOMPARE(dienste.aufrufe.first().art + u' ' + dienste.aufrufe.first().text, aufruf);
-        QCOMPARE(dienste.gedruckt.size(), drucker && aufruf.startsWith(u"drucken"_s) ? 1 : 0);
-        if (!dienste.gedruckt.isEmpty()) {
+        QCOMPARE(dienste.aufrufe.first().art + u' ' + dienste.aufrufe.first().text, fall.aufruf);
+        QCOMPARE(dienste.gedruckt.size(), fall.seiten);
+        if (fall.seiten) {
             // the whole client area on white, the print frame in place of the buttons
             const QImage& bild = dienste.gedruckt.first();
             QCOMPARE(bild.size(), twipsGroesse(10185, 7335));
