@@ -154,7 +154,8 @@ private Q_SLOTS:
         const QString x = u"5 10 15 20 25 30 35 40 45 50 -5 -10 -15"_s, y = u"5 10 15 20 25 30 35 40 45  -5 -10 -15"_s;
         QTest::newRow("Vorgabe -15 bis 50") << Skalenfall{ti, ts, {}, x, y};
         QTest::newRow("Kleidung bis 4 mit Komma")
-            << Skalenfall{Kleidung, Luftgeschwindigkeit, {0, 4, 0, 0.5f}, u"0,4 0,8 1,2 1,6 2 2,4 2,8 3,2 3,6 4 -0,4 -0,8 -1,2"_s,
+            << Skalenfall{Kleidung, Luftgeschwindigkeit, {0, 4, 0, 0.5f},
+                          u"0,4 0,8 1,2 1,6 2 2,4 2,8 3,2 3,6 4 -0,4 -0,8 -1,2"_s,
                           u"0,05 0,1 0,15 0,2 0,25 0,3 0,35 0,4 0,45  -0,05 -0,1 -0,15"_s};
         QTest::newRow("negativer Höchstwert spiegelt, leeres Raster")
             << Skalenfall{ti, ts, {-15, -5, -15, 50}, u"-0,5 -1 -1,5 -2 -2,5 -3 -3,5 -4 -4,5 -5 0,5 1 1,5"_s, y, u"Xmax"_s};

@@ -163,7 +163,8 @@ private Q_SLOTS:
                                               {u"Y-Wert ist zu klein!\r\nYmin wird auf Y = -15 gesetzt"_s}, u"-15|50|-15|50"_s};
         QTest::newRow("Feuchte: Ymin über Ymax, dann zu klein")
             << Feldfall{9, {{4, u"5"_s}, {3, u"8"_s}},
-                        {u"Ymin ist größer als Ymax"_s, u"Y-Wert ist zu klein!\r\nYmin wird auf Y = 0 gesetzt"_s}, u"-15|50|0|5"_s};
+                        {u"Ymin ist größer als Ymax"_s, u"Y-Wert ist zu klein!\r\nYmin wird auf Y = 0 gesetzt"_s},
+                        u"-15|50|0|5"_s};
         QTest::newRow("Feuchte: Ymax unter Ymin, dann zu groß")
             << Feldfall{9, {{3, u"95"_s}, {4, u"3"_s}},
                         {u"Ymax ist kleiner als Ymin"_s, u"Y-Wert ist zu groß!\r\nYmax wird auf Y = 100 gesetzt"_s},
@@ -189,11 +190,8 @@ private Q_SLOTS:
 
     void startZeichnetDieBaender()
     {
-        // before any run: the empty axes, neither the progress nor the print frame
         QCOMPARE(fenster->windowTitle(), u"Darstellung des Behaglichkeitsbereichs"_s);
         QVERIFY(!finde(u"Frame_Druckinfo"_s)->isVisible());
-        QCOMPARE(pixelBei(3000, 3300), kSchwarz);
-        QCOMPARE(pixelBei(3055, 2070), kWeiss);
         start();
         QVERIFY(dienste.meldungen().isEmpty());
         QCOMPARE(pixelBei(3055, 2070), kGruen);  // 20 °C / 20 °C: neutral
