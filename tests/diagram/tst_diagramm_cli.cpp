@@ -3,6 +3,7 @@
 #include "diagrammbild.h"
 #include "pmv.h"
 
+#include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -13,19 +14,19 @@ using namespace diagramm;
 
 namespace {
 
-struct Lauf {
-    int status = -1;
-    QString fehler;
-    QString ausgabe;
-};
+struct Lauf { int status = -1; QString ausgabe; };  // exit status; standard output and error
 
-Lauf cli(const QStringList& argumente)
+// Runs "tempara-cli diagramm" with the blank-separated options, "%1" standing for `ordner`.
+Lauf cli(const QString& optionen, const QString& ordner)
 {
+    QStringList argumente{u"diagramm"_s};
+    for (const QString& a : optionen.split(u' ', Qt::SkipEmptyParts))
+        argumente << QString(a).replace(u"%1"_s, ordner);
     QProcess p;
-    p.start(QStringLiteral(TEMPARA_CLI), QStringList{u"diagramm"_s} + argumente);
+    p.start(QStringLiteral(TEMPARA_CLI), argumente);
     if (!p.waitForFinished(60000))
         return {};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError()), QString::fromUtf8(p.readAllStandardOutput())};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
 }
 
 }  // namespace
@@ -38,86 +39,62 @@ class TestDiagrammCli : public QObject {
 private Q_SLOTS:
     void vorgabeWieImFenster()
     {
-        const QString pfad = ordner.filePath(u"vorgabe.bmp"_s);
-        const Lauf l = cli({u"--x"_s, u"ti"_s, u"--y"_s, u"ts"_s, u"--bmp"_s, pfad});
+        const Lauf l = cli(u"--x ti --y ts --bmp %1/vorgabe.bmp"_s, ordner.path());
         QCOMPARE(l.status, 0);
-        QCOMPARE(l.fehler, QString());
-        const QImage bild(pfad);
-        QCOMPARE(bild.size(), QSize(440, 400));
+        QCOMPARE(l.ausgabe, QString());
         Diagrammbild erwartet;
-        diagrammZeichnen(erwartet, PmvEingabeAus(standardRaumklima(), true), 0, Lufttemperatur, Strahlungstemperatur,
-                         Bereich{});
-        const QImage soll = erwartet.speicherbild(achsenAuslegen(Bereich{}, Lufttemperatur, Strahlungstemperatur),
-                                                  festwerte(Lufttemperatur, Strahlungstemperatur,
-                                                            werttexteAus(standardRaumklima(), true)));
-        QCOMPARE(bild.convertToFormat(QImage::Format_RGB32), soll);
+        diagrammZeichnen(erwartet, PmvEingabeAus(standardRaumklima(), true), 0, Lufttemperatur, Strahlungstemperatur, {});
+        const Festwerte zeilen = festwerte(Lufttemperatur, Strahlungstemperatur, werttexteAus(standardRaumklima(), true));
+        QCOMPARE(QImage(ordner.filePath(u"vorgabe.bmp"_s)).convertToFormat(QImage::Format_RGB32),
+                 erwartet.speicherbild(achsenAuslegen({}, Lufttemperatur, Strahlungstemperatur), zeilen));
     }
 
     void eingabenWirken()
     {
         // "--icl 0" makes 20 °C / 20 °C cold beyond the scale: the cell stays white
-        const QString pfad = ordner.filePath(u"nackt.bmp"_s);
-        const Lauf l = cli({u"--x=ti"_s, u"--y=ts"_s, u"--icl"_s, u"0"_s, u"--m"_s, u"70"_s, u"--bmp"_s, pfad});
-        QCOMPARE(l.status, 0);
-        QCOMPARE(QImage(pfad).pixelColor(px(3055), px(2070)), QColor(Qt::white));
+        QCOMPARE(cli(u"--x=ti --y=ts --icl 0 --m 70 --bmp %1/nackt.bmp"_s, ordner.path()).status, 0);
+        QCOMPARE(QImage(ordner.filePath(u"nackt.bmp"_s)).pixelColor(px(3055), px(2070)), QColor(Qt::white));
     }
 
-    void meldungenAufStandardfehler()
+    void aufruf_data()
     {
-        const QString pfad = ordner.filePath(u"v.bmp"_s);
-        const Lauf l = cli({u"--x"_s, u"v_luft"_s, u"--y"_s, u"m"_s, u"--xmin"_s, u"-2"_s, u"--ymax"_s, u"700"_s,
-                            u"--bmp"_s, pfad});
-        QCOMPARE(l.status, 0);
-        QVERIFY2(l.fehler.contains(u"X-Wert ist zu klein!\nXmin wird auf X = 0 gesetzt"_s), qPrintable(l.fehler));
-        QVERIFY(l.fehler.indexOf(u"Ymax wird auf Y = 500 gesetzt"_s) > l.fehler.indexOf(u"Xmin wird"_s));
-        QVERIFY(QFile::exists(pfad));
+        QTest::addColumn<QString>("optionen");  // %1: a fresh folder
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("meldung");  // part of what it prints
+        QTest::addColumn<QString>("datei");    // the file written, if any
+        QTest::newRow("Hilfe") << u"--help"_s << 0 << u"Aufruf: tempara-cli diagramm"_s << QString();
+        QTest::newRow("Meldungen des Fensters, der Reihe nach")
+            << u"--x v_luft --y m --xmin -2 --ymax 700 --bmp %1/v.bmp"_s << 0
+            << u"X-Wert ist zu klein!\nXmin wird auf X = 0 gesetzt\ntempara-cli diagramm: Y-Wert ist zu groß!\n"
+               u"Ymax wird auf Y = 500 gesetzt"_s << u"v.bmp"_s;
+        QTest::newRow("Höchstwert 0") << u"--x=ti --y=ts --xmax=0 --bmp=%1/null.bmp"_s << 0
+                                      << u"Xmax muss größer als 0 sein"_s << u"null.bmp"_s;
+        QTest::newRow("nicht schreibbar") << u"--x=ti --y=ts --bmp=%1/fehlt/bild.bmp"_s << 1
+                                          << u"konnte nicht geschrieben werden"_s << QString();
+        const QString bmp = u" --bmp=%1/x.bmp"_s;
+        QTest::newRow("unbekannte Größe") << u"--x=tu --y=ts"_s + bmp << 2 << u"--x \"tu\""_s << QString();
+        QTest::newRow("zweimal dieselbe") << u"--x=ti --y=ti"_s + bmp << 2 << u"verschiedene"_s << QString();
+        QTest::newRow("ohne --bmp") << u"--x=ti --y=ts"_s << 2 << u"--bmp"_s << QString();
+        QTest::newRow("ohne --y") << u"--x=ti"_s + bmp << 2 << u"--y"_s << QString();
+        QTest::newRow("ti über 50") << u"--x=ti --y=ts --ti=50,2"_s + bmp << 2 << u"Schieberegler"_s << QString();
+        QTest::newRow("m unter 40") << u"--x=ti --y=ts --m=35"_s + bmp << 2 << u"Schieberegler"_s << QString();
+        QTest::newRow("phi nicht ganz") << u"--x=ti --y=ts --phi=50.5"_s + bmp << 2 << u"ganze Zahl"_s << QString();
+        QTest::newRow("icl über 4") << u"--x=ti --y=ts --icl=4.5"_s + bmp << 2 << u"Schieberegler"_s << QString();
+        QTest::newRow("keine Zahl") << u"--x=ti --y=ts --v-luft=schnell"_s + bmp << 2 << u"keine Zahl"_s << QString();
+        QTest::newRow("unbekannte Option") << u"--x=ti --y=ts --farbe=rot"_s + bmp << 2 << u"unbekannte"_s << QString();
+        QTest::newRow("Wert fehlt") << u"--x=ti --y=ts"_s + bmp + u" --ti"_s << 2 << u"braucht einen Wert"_s << QString();
     }
-
-    void falscherAufruf_data()
+    void aufruf()
     {
-        QTest::addColumn<QStringList>("argumente");
-        QTest::addColumn<QString>("meldung");
-        const QString bmp = u"--bmp=x.bmp"_s;
-        QTest::newRow("unbekannte Größe") << QStringList{u"--x=tu"_s, u"--y=ts"_s, bmp} << u"--x \"tu\""_s;
-        QTest::newRow("zweimal dieselbe") << QStringList{u"--x=ti"_s, u"--y=ti"_s, bmp} << u"verschiedene"_s;
-        QTest::newRow("ohne --bmp") << QStringList{u"--x=ti"_s, u"--y=ts"_s} << u"--bmp"_s;
-        QTest::newRow("ohne --y") << QStringList{u"--x=ti"_s, bmp} << u"--y"_s;
-        QTest::newRow("ti über 50") << QStringList{u"--x=ti"_s, u"--y=ts"_s, u"--ti=50,2"_s, bmp} << u"Schieberegler"_s;
-        QTest::newRow("m unter 40") << QStringList{u"--x=ti"_s, u"--y=ts"_s, u"--m=35"_s, bmp} << u"Schieberegler"_s;
-        QTest::newRow("phi nicht ganz") << QStringList{u"--x=ti"_s, u"--y=ts"_s, u"--phi=50.5"_s, bmp} << u"ganze Zahl"_s;
-        QTest::newRow("icl über 4") << QStringList{u"--x=ti"_s, u"--y=ts"_s, u"--icl=4.5"_s, bmp} << u"Schieberegler"_s;
-        QTest::newRow("keine Zahl") << QStringList{u"--x=ti"_s, u"--y=ts"_s, u"--v-luft=schnell"_s, bmp} << u"keine Zahl"_s;
-        QTest::newRow("unbekannte Option") << QStringList{u"--x=ti"_s, u"--y=ts"_s, u"--farbe=rot"_s, bmp} << u"unbekannte"_s;
-        QTest::newRow("Wert fehlt") << QStringList{u"--x=ti"_s, u"--y=ts"_s, bmp, u"--ti"_s} << u"braucht einen Wert"_s;
-    }
-    void falscherAufruf()
-    {
-        QFETCH(QStringList, argumente);
+        QFETCH(QString, optionen);
+        QFETCH(int, status);
         QFETCH(QString, meldung);
-        const Lauf l = cli(argumente);
-        QCOMPARE(l.status, 2);
-        QVERIFY2(l.fehler.contains(meldung), qPrintable(l.fehler));
-    }
-
-    void hilfe()
-    {
-        const Lauf l = cli({u"--help"_s});
-        QCOMPARE(l.status, 0);
-        QVERIFY(l.ausgabe.contains(u"Aufruf: tempara-cli diagramm"_s));
-    }
-
-    void nichtSchreibbar()
-    {
-        const Lauf l = cli({u"--x=ti"_s, u"--y=ts"_s, u"--bmp"_s, ordner.filePath(u"fehlt/bild.bmp"_s)});
-        QCOMPARE(l.status, 1);
-        QVERIFY(l.fehler.contains(u"konnte nicht geschrieben werden"_s));
-    }
-
-    void hoechstwertNull()
-    {
-        const Lauf l = cli({u"--x=ti"_s, u"--y=ts"_s, u"--xmax=0"_s, u"--bmp"_s, ordner.filePath(u"null.bmp"_s)});
-        QCOMPARE(l.status, 0);
-        QVERIFY(l.fehler.contains(u"Xmax muss größer als 0 sein"_s));
+        QFETCH(QString, datei);
+        QTemporaryDir leer;
+        const Lauf l = cli(optionen, leer.path());
+        QCOMPARE(l.status, status);
+        QVERIFY2(l.ausgabe.contains(meldung), qPrintable(l.ausgabe));
+        QCOMPARE(QDir(leer.path()).entryList(QDir::Files), datei.isEmpty() ? QStringList() : QStringList{datei});
     }
 };
 
