@@ -54,7 +54,7 @@ int dunklePunkte(const QImage& bild, QRectF twips)
 
 // Scale texts blank-separated (x_achsenskal(0..12), y_achsenskal(0..12) without (9)); the
 // axis that a maximum not above 0 leaves without a scale.
-struct Skalenfall { int x, y; Bereich bereich; QString xTexte, yTexte, hinweis; };
+struct Skalenfall { int x, y; Bereich bereich; QString xTexte, yTexte, hinweis = {}; };
 
 }  // namespace
 
