@@ -6,7 +6,7 @@
 #include "pmv.h"
 #include "raster.h"
 
-#include <QGuiApplication>
+#include "stille_dienste.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,17 +14,8 @@ using namespace diagramm;
 
 namespace {
 
-// Label sizes need the font system; one application object for the whole benchmark run.
-void anwendungSicherstellen()
-{
-    if (QCoreApplication::instance())
-        return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "tempara-bench";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication anwendung(argc, argv);
-}
+// Label sizes need the font system: the one application object of the benchmark program.
+void anwendungSicherstellen() { benchAnwendung(); }
 
 const PmvEingabe kVorgabe = PmvEingabeAus(standardRaumklima(), true);
 

@@ -16,7 +16,8 @@ public:
     void hilfeZeigen(QWidget*, const QString&, int, const QString&) override {}
 };
 
-// One offscreen application for every window benchmark of the program.
+// One offscreen application for every benchmark that needs fonts or windows; whichever
+// benchmark runs first creates it.
 inline QApplication& benchAnwendung()
 {
     static int argc = 1;
