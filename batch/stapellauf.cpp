@@ -147,11 +147,10 @@ private:
             ++m_auswertung.rechenfehler;
             return;
         }
-        const int band = BandVon(m_pmv);
-        if (band < 0)
-            ++m_auswertung.ausserhalb;
+        if (const std::optional<int> band = Empfindungsband(m_pmv))
+            ++m_auswertung.baender[std::size_t(*band)];
         else
-            ++m_auswertung.baender[std::size_t(band)];
+            ++m_auswertung.ausserhalb;
         const float betrag = std::fabs(m_pmv);
         m_auswertung.kategorieA += betrag < 0.2f;
         m_auswertung.kategorieB += betrag < 0.5f;
@@ -361,24 +360,6 @@ struct Lauf {
 };
 
 }  // namespace
-
-QString Bandname(int band)
-{
-    static const char16_t* const namen[kBaender] = {u"kalt", u"kühl", u"etwas kühl", u"neutral",
-                                                   u"etwas warm", u"warm", u"heiß"};
-    return band >= 0 && band < kBaender ? QString::fromUtf16(namen[band]) : QString();
-}
-
-int BandVon(float pmv)
-{
-    if (!(pmv > -3.0f))
-        return -1;
-    static constexpr float grenzen[kBaender] = {-2.0f, -1.0f, -0.5f, 0.5f, 1.0f, 2.0f, 3.0f};
-    for (int band = 0; band < kBaender; ++band)
-        if (pmv < grenzen[band])
-            return band;
-    return -1;
-}
 
 std::array<QString, kBereiche> LaengenAnpassen(const std::array<Bereich, kBereiche>& bereiche,
                                                int64_t datenzeilen)

@@ -7,6 +7,7 @@
 
 #include "ausgabeplan.h"
 #include "einstellungen.h"
+#include "empfindung.h"
 
 #include <QString>
 
@@ -16,16 +17,11 @@
 
 namespace stapel {
 
-// The seven bands of the diagram, from "kalt" (index 0) to "heiß" (index 6).
-inline constexpr int kBaender = 7;
-QString Bandname(int band);
-// The band of a PMV value (closed below, open above), −1 for exactly ±3 and beyond.
-int BandVon(float pmv);
 
 struct Auswertung {
     int64_t datenzeilen = 0;   // data lines written to the result
     int64_t rechenfehler = 0;  // of them: computation failed, values held
-    std::array<int64_t, kBaender> baender{};
+    std::array<int64_t, kEmpfindungsbaender> baender{};  // by Empfindungsband, "kalt" first
     int64_t ausserhalb = 0;    // PMV at ±3, beyond the bands
     int64_t kategorieA = 0;    // |PMV| < 0.2
     int64_t kategorieB = 0;    // |PMV| < 0.5

@@ -1,5 +1,7 @@
 #include "groessen.h"
 
+#include "empfindung.h"
+
 #include "pmv.h"
 #include "zahlen.h"
 
@@ -120,22 +122,9 @@ const Band& band(int i) { return kBaender[std::size_t(i)]; }
 
 std::optional<int> bandVon(float pmv)
 {
-    if (!(pmv > -3.0f))
-        return std::nullopt;  // also NaN
-    if (pmv < -2.0f)
-        return 6;
-    if (pmv < -1.0f)
-        return 5;
-    if (pmv < -0.5f)
-        return 4;
-    if (pmv < 0.5f)
-        return 3;
-    if (pmv < 1.0f)
-        return 2;
-    if (pmv < 2.0f)
-        return 1;
-    if (pmv < 3.0f)
-        return 0;
+    // The legend runs from hot at the top to cold at the bottom.
+    if (const std::optional<int> b = Empfindungsband(pmv))
+        return kAnzahlBaender - 1 - *b;
     return std::nullopt;
 }
 
