@@ -3,6 +3,7 @@
 #include "twips.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -161,11 +162,21 @@ void Start::uebergeben()
 {
     if (m_uebergeben)
         return;
-    m_uebergeben = true;
     setCursor(Qt::WaitCursor);
+    close();  // the hand-over itself runs in closeEvent
+    unsetCursor();
+}
+
+void Start::reject() { close(); }
+
+void Start::closeEvent(QCloseEvent* ereignis)
+{
+    ereignis->accept();
+    if (m_uebergeben)
+        return;
+    m_uebergeben = true;
     ui.Timer1->stop();
-    close();
+    hide();
     if (m_uebergabe)
         m_uebergabe();
-    unsetCursor();
 }

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QCloseEvent;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -32,6 +33,13 @@ public:
 
     // Timer1 and "OK" both end up here.
     void uebergeben();
+
+    // Esc and the close box hand over as "OK" does: at program start the main window must
+    // still come, or the program would run on without any window.
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* ereignis) override;
 
 private:
     std::function<void()> m_uebergabe;

@@ -34,16 +34,22 @@ private Q_SLOTS:
     void uebergabe_data()
     {
         QTest::addColumn<bool>("perZeitgeber");
-        QTest::newRow("OK") << false;
-        QTest::newRow("nach zehn Sekunden") << true;
+        QTest::addColumn<bool>("perSchliessfeld");
+        QTest::newRow("OK") << false << false;
+        QTest::newRow("nach zehn Sekunden") << true << false;
+        // Closing the window by its close box must not leave a program without any window.
+        QTest::newRow("Schließfeld") << false << true;
     }
     void uebergabe()
     {
         QFETCH(bool, perZeitgeber);
+        QFETCH(bool, perSchliessfeld);
         int uebergaben = 0;
         QPointer<Start> start = new Start(nullptr, [&] { ++uebergaben; });
         start->show();
-        if (perZeitgeber)
+        if (perSchliessfeld)
+            start->close();
+        else if (perZeitgeber)
             QMetaObject::invokeMethod(start->findChild<QTimer*>(u"Timer1"_s), "timeout", Qt::DirectConnection);
         else
             QTest::mouseClick(start->findChild<QPushButton*>(u"Command1"_s), Qt::LeftButton);
