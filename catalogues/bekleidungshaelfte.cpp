@@ -58,6 +58,8 @@ QPushButton* erzeugeKnopf(QWidget& eltern, const QString& name, const QString& t
 {
     auto* knopf = new QPushButton(text, &eltern);
     knopf->setObjectName(name);
+    // Two halves, two "Wert übernehmen": Return must not press the man's in the woman's list.
+    knopf->setAutoDefault(false);
     setzeTwips(knopf, twips);
     return knopf;
 }

@@ -496,9 +496,14 @@ private Q_SLOTS:
         QVERIFY(!haupt->findChild<Bekleidung*>());
         oeffne<Bekleidung>(knopf, [&](Bekleidung& b) {
             pruefeHaelfte(b.mann(), {}, u"0,00"_s);
+            // Return in the woman's list takes nothing over, least of all the man's empty half
+            klickeZeile(b.frau().liste, 0);
+            QTest::keyClick(b.frau().liste, Qt::Key_Return);
+            QVERIFY(b.isVisible());
             klicke(b.frau().abbruch);
             QVERIFY(b.isHidden());
         });
+        QCOMPARE(programm::Raumklima.Icl, 1.0f);
     }
 };
 
