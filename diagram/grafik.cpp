@@ -177,7 +177,7 @@ void Grafik::bereich_pruefen()
     Bereichsfelder f = felder();
     diagramm::bereichPruefen(m_bereich, f, m_xVariable, m_yVariable - 6, [&](const QString& meldung) {
         felderSchreiben(f);
-        m_dienste.meldung(this, Symbol::Warnung, anwendungsTitel(), meldung);
+        melden(Symbol::Warnung, meldung);
     });
     felderSchreiben(f);
     m_pruefend = false;
@@ -209,6 +209,16 @@ void Grafik::titelfarbe(const QColor& farbe)
     textfarbe(m_yAchse, farbe);
 }
 
+void Grafik::melden(Symbol symbol, const QString& text)
+{
+    const bool sanduhr = QApplication::overrideCursor() != nullptr;
+    if (sanduhr)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    m_dienste.meldung(this, symbol, anwendungsTitel(), text);
+    if (sanduhr)
+        QApplication::restoreOverrideCursor();
+}
+
 void Grafik::diagramm_berechnen()
 {
     programm::PmvEingabeAufbereiten();
@@ -217,7 +227,7 @@ void Grafik::diagramm_berechnen()
     achsen_zeichnen();
     const QString hinweis = hinweisNichtPositiv(m_bereich);
     if (!hinweis.isEmpty())
-        m_dienste.meldung(this, Symbol::Warnung, anwendungsTitel(), hinweis);
+        melden(Symbol::Warnung, hinweis);
     m_flaeche->repaint();
 
     titelfarbe(kRot);

@@ -12,6 +12,7 @@
 #include <array>
 
 class Dienste;
+enum class Symbol;
 class DiagrammFlaeche;
 class QAction;
 class QFrame;
@@ -75,6 +76,9 @@ private:
     void festwerteSchreiben();
     void beschriftungenSetzen();
     void titelfarbe(const QColor& farbe);
+    // A message box under the application's title, with the normal pointer over it even
+    // while the hourglass stands over the window.
+    void melden(Symbol symbol, const QString& text);
     diagramm::Bereichsfelder felder() const;
     void felderSchreiben(const diagramm::Bereichsfelder& felder);
 

@@ -43,9 +43,8 @@ void Grafik::speichern()
     m_diagramm->update();
     QString grund;
     if (!bmpSchreiben(bitmap, pfad, &grund))
-        m_dienste.meldung(this, Symbol::Warnung, anwendungsTitel(),
-                          u"Das Diagramm konnte nicht gespeichert werden:\r\n"_s + QDir::toNativeSeparators(pfad)
-                              + u"\r\n\r\n"_s + grund);
+        melden(Symbol::Warnung, u"Das Diagramm konnte nicht gespeichert werden:\r\n"_s
+                                    + QDir::toNativeSeparators(pfad) + u"\r\n\r\n"_s + grund);
 }
 
 void Grafik::druckansicht(bool drucken)

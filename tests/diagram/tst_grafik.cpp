@@ -43,12 +43,24 @@ struct Namensfall { QString name, datei, meldung; Symbol symbol = Symbol::Keins;
 // The menu item, whether a printer answers, the platform call with its arguments, the pages printed.
 struct Druckfall { QString menuepunkt; bool drucker; QString aufruf; int seiten; };
 
+// Notes whether the hourglass stood over each message box: the user must be able to see
+// that the program waits for an answer.
+struct ZeigerDienste : SkriptDienste {
+    int unterSanduhr = 0;
+    void meldung(QWidget* w, Symbol symbol, const QString& titel, const QString& text) override
+    {
+        const QCursor* zeiger = QApplication::overrideCursor();
+        unterSanduhr += zeiger && zeiger->shape() == Qt::WaitCursor;
+        SkriptDienste::meldung(w, symbol, titel, text);
+    }
+};
+
 }  // namespace
 
 class TestGrafik : public QObject {
     Q_OBJECT
 
-    SkriptDienste dienste;
+    ZeigerDienste dienste;
     std::unique_ptr<Grafik> fenster;
 
     template <typename T = QWidget>
@@ -87,6 +99,7 @@ private Q_SLOTS:
         programm::Raumklima = standardRaumklima();
         programm::TsGleichTi = true;
         dienste.zuruecksetzen();
+        dienste.unterSanduhr = 0;
         fenster = std::make_unique<Grafik>(dienste, werttexteAus(programm::Raumklima, true));
         fenster->show();
         QApplication::setActiveWindow(fenster.get());
@@ -234,6 +247,7 @@ private Q_SLOTS:
                                                   u"von 0 bis zu ihrem Höchstwert.\r\nDas Diagramm bleibt leer."_s});
         QVERIFY(!finde(u"x_achsenskal(0)"_s)->isVisible());
         QCOMPARE(pixelBei(1200, 2070), kWeiss);
+        QCOMPARE(dienste.unterSanduhr, 0);
     }
 
     void speichern()
@@ -293,6 +307,7 @@ private Q_SLOTS:
         QCOMPARE(QDir(ordner.path()).entryList(QDir::Files), fall.datei.isEmpty() ? QStringList() : QStringList{fall.datei});
         QCOMPARE(fenster->bild().bild().size(), QSize(380, 300));  // the drawing back at its size
         QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(dienste.unterSanduhr, 0);
     }
 
     void drucken_data()
