@@ -559,6 +559,13 @@ void hpt::hilfe()
 void hpt::info()
 {
     // The start-up window again, as About: modeless, it closes itself after 10 s or on "OK".
+    // There is one About window: asked again while it is open, it comes to the front.
+    for (Start* offen : findChildren<Start*>(QString(), Qt::FindDirectChildrenOnly))
+        if (offen->isVisible()) {
+            offen->raise();
+            offen->activateWindow();
+            return;
+        }
     auto* about = new Start(this, nullptr);
     about->show();
 }

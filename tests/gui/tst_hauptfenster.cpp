@@ -386,6 +386,8 @@ private Q_SLOTS:
         fenster->show();
         schieber("TLI_Scroll")->setValue(130);
         fenster->ui.menu_hilfe_info->trigger();
+        fenster->ui.menu_hilfe_info->trigger();  // a second time: still the one window
+        QCOMPARE(fenster->findChildren<QWidget*>(u"Start"_s).size(), 1);
         QWidget* about = fenster->findChild<QWidget*>(u"Start"_s);
         QVERIFY(about && about->isVisible());
         QVERIFY(!about->isModal());
