@@ -278,6 +278,9 @@ void hpt::baueBefehle()
     QWidget* f = centralWidget();
     ui.oeffnen = knopf(f, QStringLiteral("oeffnen"), twipsRect(kLinks, kKnopfzeile, kKnopfBreite, kKnopfHoehe), QStringLiteral("Datei ö&ffnen"));
     ui.zeichne = knopf(f, QStringLiteral("zeichne"), twipsRect(kLinks + kKnopfBreite + 120, kKnopfzeile, kKnopfBreite, kKnopfHoehe), QStringLiteral("&Darstellung"));
+    // "&Datei" and "&Darstellung" share Alt+D; as on Windows the menu wins, so the button keeps
+    // its underlined letter but takes no shortcut of its own.
+    ui.zeichne->setShortcut(QKeySequence());
     ui.ende = knopf(f, QStringLiteral("ende"), twipsRect(kFensterBreite - kRand - kKnopfBreite, kKnopfzeile, kKnopfBreite, kKnopfHoehe), QStringLiteral("&Ende"));
 
     auto aktion = [this](QMenu* menu, const QString& name, const QString& text) {

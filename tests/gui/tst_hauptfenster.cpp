@@ -361,6 +361,21 @@ private Q_SLOTS:
         QCOMPARE(fenster->cursor().shape(), Qt::ArrowCursor);
     }
 
+    void altDOeffnetDasDateimenue()
+    {
+        // "&Datei" and "&Darstellung" share the letter: the menu wins, the diagram stays shut.
+        int grafiken = 0;
+        hpt::Fensteroeffner oeffner;
+        oeffner.grafik = [&](hpt&) { ++grafiken; };
+        fenster->setzeFensteroeffner(oeffner);
+        fenster->show();
+        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        QTest::keyClick(fenster.get(), Qt::Key_D, Qt::AltModifier);
+        QTRY_VERIFY(fenster->ui.menu_datei->isVisible());
+        fenster->ui.menu_datei->close();
+        QCOMPARE(grafiken, 0);
+    }
+
     void hilfeBeimStichwortEinfuehrung()
     {
         fenster->ui.Menu_hilfe_index->trigger();
