@@ -156,9 +156,14 @@ long pmvStrom(std::FILE* ein, std::FILE* aus, std::FILE* meldungen, bool tsGleic
     };
 
     std::size_t gelesen;
+    bool ersterBlock = true;
     while ((gelesen = std::fread(puffer.data(), 1, puffer.size(), ein)) > 0) {
         std::string_view block(puffer.data(), gelesen);
         std::size_t anfang = 0;
+        // A UTF-8 byte-order mark before the first case is no part of it.
+        if (ersterBlock && block.substr(0, 3) == "\xEF\xBB\xBF")
+            anfang = 3;
+        ersterBlock = false;
         while (true) {
             const std::size_t ende = block.find('\n', anfang);
             if (ende == std::string_view::npos) {

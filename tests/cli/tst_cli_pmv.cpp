@@ -76,7 +76,8 @@ private Q_SLOTS:
 
     void zeilenDerStandardeingabe()
     {
-        const QByteArray eingabe = "20 20 0 60 70 0 0 1\r\n"
+        const QByteArray eingabe = "\xEF\xBB\xBF"  // UTF-8 mark of some editors
+                                   "20 20 0 60 70 0 0 1\r\n"
                                    "\n"
                                    "22\t22\t0,2\t50\t70\t0\t0\t1\n"
                                    "zwanzig 20 0 60 70 0 0 1\n"
