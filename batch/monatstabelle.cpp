@@ -1,5 +1,6 @@
 #include "monatstabelle.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 namespace stapel {
@@ -12,24 +13,41 @@ Monatstabelle::Monatstabelle(QWidget* eltern) : QWidget(eltern)
     setPalette(palette);
 }
 
+QFont Monatstabelle::kopfschrift() const
+{
+    QFont fett = font();
+    fett.setBold(true);
+    return fett;
+}
+
+std::array<QRect, 3> Monatstabelle::zellen(int zeile) const
+{
+    constexpr int rand = 6, abstand = 8;
+    const int hoehe = height() / (int(kMonate.size()) + 1);
+    const int oben = zeile * hoehe;
+    const QFontMetrics fett(kopfschrift());
+    const int breiteStunde = fett.horizontalAdvance(QStringLiteral("1. Stunde"));
+    const int breiteTag = fett.horizontalAdvance(QStringLiteral("1. Tag"));
+    const int spalte2 = width() - rand - breiteStunde;
+    const int spalte1 = spalte2 - abstand - breiteTag;
+    return {QRect(rand, oben, spalte1 - abstand - rand, hoehe), QRect(spalte1, oben, breiteTag, hoehe),
+            QRect(spalte2, oben, breiteStunde, hoehe)};
+}
+
 void Monatstabelle::paintEvent(QPaintEvent*)
 {
     QPainter maler(this);
-    const int zeilen = int(kMonate.size()) + 1;
-    const int hoehe = height() / zeilen;
-    const int spalte1 = width() * 36 / 100, spalte2 = width() * 54 / 100;
     auto zeile = [&](int z, const QString& a, const QString& b, const QString& c) {
-        const int oben = z * hoehe;
-        maler.drawText(QRect(6, oben, spalte1 - 6, hoehe), Qt::AlignVCenter | Qt::AlignLeft, a);
-        maler.drawText(QRect(spalte1, oben, spalte2 - spalte1 - 8, hoehe), Qt::AlignVCenter | Qt::AlignRight, b);
-        maler.drawText(QRect(spalte2, oben, width() - spalte2 - 8, hoehe), Qt::AlignVCenter | Qt::AlignRight, c);
+        const std::array<QRect, 3> zelle = zellen(z);
+        maler.drawText(zelle[0], Qt::AlignVCenter | Qt::AlignLeft, a);
+        maler.drawText(zelle[1], Qt::AlignVCenter | Qt::AlignRight, b);
+        maler.drawText(zelle[2], Qt::AlignVCenter | Qt::AlignRight, c);
     };
-    QFont fett = font();
-    fett.setBold(true);
-    maler.setFont(fett);
+    maler.setFont(kopfschrift());
     zeile(0, QStringLiteral("Monat"), QStringLiteral("1. Tag"), QStringLiteral("1. Stunde"));
     maler.setFont(font());
-    maler.drawLine(0, hoehe, width(), hoehe);
+    const int unterKopf = zellen(0)[0].bottom() + 1;
+    maler.drawLine(0, unterKopf, width(), unterKopf);
     for (int m = 0; m < int(kMonate.size()); ++m)
         zeile(m + 1, QString::fromUtf16(kMonate[std::size_t(m)].name), QString::number(kMonate[std::size_t(m)].ersterTag),
               QString::number(kMonate[std::size_t(m)].ersteStunde));

@@ -2,6 +2,8 @@
 // without leap day, to count the data lines of hourly files.
 #pragma once
 
+#include <QFont>
+#include <QRect>
 #include <QWidget>
 
 #include <array>
@@ -25,6 +27,11 @@ class Monatstabelle : public QWidget {
     Q_OBJECT
 public:
     explicit Monatstabelle(QWidget* eltern = nullptr);
+
+    // The three text cells of line `zeile` (0 is the heading): month, first day, first hour.
+    // The number columns are as wide as their bold headings, the month names get the rest.
+    std::array<QRect, 3> zellen(int zeile) const;
+    QFont kopfschrift() const;
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;

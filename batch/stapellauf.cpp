@@ -184,7 +184,8 @@ struct Lauf {
         datei.setFileName(plan.eingabe);
         if (datei.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
             return true;
-        const int nummer = QFileInfo::exists(plan.eingabe) ? EACCES : ENOENT;
+        const QFileInfo info(plan.eingabe);
+        const int nummer = info.isDir() ? EISDIR : info.exists() ? EACCES : ENOENT;
         return fehler(QStringLiteral("Die Datendatei\n%1\nkann nicht gelesen werden.\n%2")
                           .arg(nativ(plan.eingabe), FehlerGrund(nummer, datei.errorString()))
                       + kNichtsVeraendert);

@@ -30,6 +30,11 @@ bool Zeilenleser::nachladen()
     }
     m_anfang = 0;
     m_ende = std::size_t(gelesen);
+    // Editors that save UTF-8 may put its byte-order mark before the first line; it is no
+    // character of the line and must not turn a comment or assignment line into data.
+    if (m_ersterBlock && m_ende >= 3 && std::memcmp(m_puffer.data(), "\xEF\xBB\xBF", 3) == 0)
+        m_anfang = 3;
+    m_ersterBlock = false;
     return true;
 }
 

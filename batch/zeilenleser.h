@@ -1,6 +1,6 @@
 // Reads a text file line by line through a fixed buffer, so that memory stays the same
 // however long the file is. Lines end at LF; a CR before it is dropped, and a last line
-// without an ending is read as well.
+// without an ending is read as well; a UTF-8 byte-order mark at the start is skipped.
 #pragma once
 
 #include <QIODevice>
@@ -29,6 +29,7 @@ private:
     std::size_t m_ende = 0;
     std::string m_lang;  // a line that reaches over the end of the buffer
     bool m_amEnde = false;
+    bool m_ersterBlock = true;
     bool m_fehler = false;
 };
 

@@ -3,6 +3,7 @@
 #include "pmv.h"
 #include "zahlen.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -41,10 +42,24 @@ bool leseWert(std::string_view feld, float& wert, double& genau)
     const auto [r1, f1] = std::from_chars(anfang, ende, genau);
     if (r1 != ende || (f1 != std::errc() && f1 != std::errc::result_out_of_range))
         return false;
+    if (f1 == std::errc::result_out_of_range) {
+        // from_chars leaves the value alone; with at most 127 characters only an exponent
+        // leaves the double range: a negative one is zero, a positive one infinite.
+        const bool negativ = *anfang == '-';
+        const char* e = std::find_if(anfang, ende, [](char c) { return c == 'e' || c == 'E'; });
+        const bool klein = e + 1 < ende && e[1] == '-';
+        genau = klein ? 0.0 : std::numeric_limits<double>::infinity();
+        if (negativ)
+            genau = -genau;
+    }
     const auto [r2, f2] = std::from_chars(anfang, ende, wert);
-    if (f2 == std::errc::result_out_of_range)
-        wert = genau > 0 ? std::numeric_limits<float>::infinity() : (genau < 0 ? -std::numeric_limits<float>::infinity() : 0.0f);
     (void)r2;
+    if (f2 == std::errc::result_out_of_range) {
+        if (std::fabs(genau) > double(std::numeric_limits<float>::max()))
+            wert = float(std::copysign(double(std::numeric_limits<float>::infinity()), genau));
+        else
+            wert = float(genau);  // below the float range: zero or the nearest tiny value
+    }
     return true;
 }
 
@@ -141,9 +156,14 @@ long pmvStrom(std::FILE* ein, std::FILE* aus, std::FILE* meldungen, bool tsGleic
     };
 
     std::size_t gelesen;
+    bool ersterBlock = true;
     while ((gelesen = std::fread(puffer.data(), 1, puffer.size(), ein)) > 0) {
         std::string_view block(puffer.data(), gelesen);
         std::size_t anfang = 0;
+        // A UTF-8 byte-order mark before the first case is no part of it.
+        if (ersterBlock && block.substr(0, 3) == "\xEF\xBB\xBF")
+            anfang = 3;
+        ersterBlock = false;
         while (true) {
             const std::size_t ende = block.find('\n', anfang);
             if (ende == std::string_view::npos) {

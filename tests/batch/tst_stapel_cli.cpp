@@ -80,6 +80,7 @@ private Q_SLOTS:
         QTest::newRow("Hilfe") << QStringList{u"--help"_s} << 0 << u"Aufruf: tempara-cli stapel DATENDATEI"_s;
         QTest::newRow("Hilfe nennt --ueberschreiben") << QStringList{u"--help"_s} << 0 << u"--ueberschreiben"_s;
         QTest::newRow("nicht lesbar") << QStringList{u"fehlt.txt"_s, u"--spalten"_s, u"1 2 3"_s} << 1 << u"kann nicht gelesen werden"_s;
+        QTest::newRow("Ordner statt Datei") << QStringList{u"."_s, u"--spalten"_s, u"1 2 3"_s} << 1 << u"steht ein Ordner"_s;
         QTest::newRow("ohne Datei") << QStringList{} << 2 << u"Die Datendatei fehlt"_s;
         QTest::newRow("ohne Zuordnung") << QStringList{u"ohne_s.txt"_s} << 2 << u"--spalten"_s;
         falsch("unbekannte Angabe", {u"--schnell"_s}, u"Unbekannte Angabe --schnell"_s);

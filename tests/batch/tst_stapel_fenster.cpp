@@ -347,6 +347,12 @@ private Q_SLOTS:
             QCOMPARE(beschriftung(n, u"eingabe_txt6"_s), u"70 W/m²"_s);
             QCOMPARE(beschriftung(n, u"eingabe_txt5"_s), u"1,00 clo"_s);
             QCOMPARE(finde(n, u"bereich(0)"_s)->focusPolicy(), art == 1 ? Qt::StrongFocus : Qt::NoFocus);
+            // the headings and the longest month name fit their cells (none is cut)
+            const auto* tabelle = finde<Monatstabelle>(n, u"tabelle"_s);
+            const QFontMetrics fett(tabelle->kopfschrift()), normal(tabelle->font());
+            QVERIFY(fett.horizontalAdvance(u"1. Tag"_s) <= tabelle->zellen(0)[1].width());
+            QVERIFY(fett.horizontalAdvance(u"1. Stunde"_s) <= tabelle->zellen(0)[2].width());
+            QVERIFY(normal.horizontalAdvance(u"Septemb."_s) <= tabelle->zellen(9)[0].width());
         }, art);
         for (const Monat& m : kMonate)  // the month table counts hours of a year without leap day
             QCOMPARE(m.ersteStunde, (m.ersterTag - 1) * 24 + 1);

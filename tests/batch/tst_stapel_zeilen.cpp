@@ -147,6 +147,7 @@ private Q_SLOTS:
         zuordnung("Tab trennt Codes nicht", "S 1\t2 3", {0, 3});
         zuordnung("nur S", "S", {});
         zuordnung("eingerückte Zuordnung", "  \tS 5 4", {5, 4});
+        zuordnung("UTF-8-Kennung vor der ersten Zeile", "\xEF\xBB\xBFS 1 2", {1, 2});
         zuordnung("25 Codes", "S" + QByteArray(" 1").repeated(25), QList<int>(kSpalten, 1));
         QTest::newRow("Kopf einer Ergebnisdatei")
             << QByteArray("C\r\nS 1 2 3 6 7\r\nC \r\n\t1\t20\r\n\t2\t21\r\n\t3\t22\r\n\t4\t23\r\n\t5\t24\r\n\t6\t25\r\n")

@@ -45,6 +45,9 @@ private Q_SLOTS:
             << QStringList{u"-5"_s, u"-5"_s, u"0"_s, u"60"_s, u"70"_s, u"0"_s, u"0"_s, u"1"_s} << u"-3\t98.10194\n"_s;
         QTest::newRow("Komma als Dezimaltrenner")
             << QStringList{u"22"_s, u"22"_s, u"0,2"_s, u"50"_s, u"70"_s, u"0"_s, u"0"_s, u"1"_s} << u"-0.07523588\t5.132524\n"_s;
+        QTest::newRow("winzige Werte sind null")
+            << QStringList{u"20"_s, u"20"_s, u"1e-50"_s, u"60"_s, u"70"_s, u"0"_s, u"1e-999"_s, u"1"_s}
+            << u"-0.2649802\t6.677566\n"_s;
         QTest::newRow("Ts folgt Ti")
             << QStringList{u"--ts-gleich-ti"_s, u"20"_s, u"99"_s, u"0"_s, u"60"_s, u"70"_s, u"0"_s, u"0"_s, u"1"_s}
             << u"-0.2649802\t6.677566\n"_s;
@@ -73,7 +76,8 @@ private Q_SLOTS:
 
     void zeilenDerStandardeingabe()
     {
-        const QByteArray eingabe = "20 20 0 60 70 0 0 1\r\n"
+        const QByteArray eingabe = "\xEF\xBB\xBF"  // UTF-8 mark of some editors
+                                   "20 20 0 60 70 0 0 1\r\n"
                                    "\n"
                                    "22\t22\t0,2\t50\t70\t0\t0\t1\n"
                                    "zwanzig 20 0 60 70 0 0 1\n"
