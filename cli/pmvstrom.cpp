@@ -33,10 +33,10 @@ bool leseWert(std::string_view feld, float& wert, double& genau)
         return false;
     const char* anfang = puffer;
     const char* ende = puffer + n;
+    // One sign at most; from_chars takes no '+' and would also take "inf" and "nan".
+    const char* ziffer = anfang < ende && (*anfang == '-' || *anfang == '+') ? anfang + 1 : anfang;
     if (*anfang == '+')
         ++anfang;
-    // from_chars would also take "inf" and "nan"; a case is made of numbers.
-    const char* ziffer = anfang < ende && *anfang == '-' ? anfang + 1 : anfang;
     if (ziffer >= ende || !(*ziffer == '.' || (*ziffer >= '0' && *ziffer <= '9')))
         return false;
     const auto [r1, f1] = std::from_chars(anfang, ende, genau);

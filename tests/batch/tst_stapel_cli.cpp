@@ -10,9 +10,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
+#endif
 
 using namespace Qt::StringLiterals;
 using namespace stapel;
@@ -35,6 +37,7 @@ Ausgang cli(const QStringList& argumente, const QString& ordner, const QString& 
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
     umgebung.insert(u"LC_ALL"_s, sprache);
     prozess.setProcessEnvironment(umgebung);
+#ifdef Q_OS_UNIX
     prozess.setChildProcessModifier([dateigroesse, ohneRechte] {
         std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
         const rlimit grenze{rlim_t(dateigroesse), rlim_t(dateigroesse)};
@@ -43,6 +46,10 @@ Ausgang cli(const QStringList& argumente, const QString& ordner, const QString& 
         if (ohneRechte && getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
             _exit(99);
     });
+#else
+    Q_UNUSED(dateigroesse);
+    Q_UNUSED(ohneRechte);
+#endif
     prozess.start(QStringLiteral(TEMPARA_CLI), QStringList{u"stapel"_s} + argumente);
     if (!prozess.waitForFinished(60000))
         return {};
@@ -162,6 +169,9 @@ private Q_SLOTS:
     }
     void nichtsGehtVerloren()
     {
+#ifndef Q_OS_UNIX
+        QSKIP("a full disk and another user are staged with POSIX resource limits");
+#endif
         QFETCH(bool, ohneRechte);
         QFETCH(QString, meldung);
         schreibe(pfad(u"gross.txt"_s), "S 1 2 3\r\n" + stundenwerte(5000));

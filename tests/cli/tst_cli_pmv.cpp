@@ -110,6 +110,7 @@ private Q_SLOTS:
         QTest::newRow("unbekannte Option") << QStringList{u"pmv"_s, u"--schnell"_s} << 2;
         QTest::newRow("unbekannter Befehl") << QStringList{u"rechne"_s} << 2;
         QTest::newRow("ohne Befehl") << QStringList{} << 2;
+        QTest::newRow("zwei Vorzeichen") << QStringList{u"pmv"_s, u"+-5"_s, u"20"_s, u"0"_s, u"60"_s, u"70"_s, u"0"_s, u"0"_s, u"1"_s} << 1;
         QTest::newRow("keine Zahl") << QStringList{u"pmv"_s, u"a"_s, u"20"_s, u"0"_s, u"60"_s, u"70"_s, u"0"_s, u"0"_s, u"1"_s} << 1;
     }
     void falscherAufruf()
