@@ -48,6 +48,14 @@ QFrame* Grafik::rahmen(const char16_t* name, QWidget* eltern, double l, double o
     return r;
 }
 
+// Titles of the frames are bold in the window's own font.
+static void fett(QWidget* w)
+{
+    QFont f = w->font();
+    f.setBold(true);
+    w->setFont(f);
+}
+
 QLabel* Grafik::beschriftung(const QString& name, const QString& text, QWidget* eltern, double l, double o, double b,
                              double h)
 {
@@ -71,7 +79,7 @@ void Grafik::baueAuswahl()
     QFrame* r = rahmen(u"Frame1", m_flaeche, 60, 0, 3270, 3000);
     m_balken[0] = balken(u"Shape8", r);
     QLabel* titel = beschriftung(u"Label14"_s, u"Variablen wählen"_s, r, 120, 180, 2200, 285);
-    titel->setFont([&] { QFont f = font(); f.setBold(true); return f; }());
+    fett(titel);
     m_ueber[0] = beschriftung(u"x_über(0)"_s, u"X"_s, r, 2430, 420, 375, 240);
     m_ueber[1] = beschriftung(u"y_über(1)"_s, u"Y"_s, r, 2850, 420, 375, 240);
     for (QLabel* u : m_ueber)
@@ -99,7 +107,7 @@ void Grafik::baueBereich()
     QFrame* r = rahmen(u"Frame4", m_flaeche, 60, 3000, 3270, 1590);
     m_balken[1] = balken(u"Shape9", r);
     QLabel* titel = beschriftung(u"Label15"_s, u"Berechnungsbereich"_s, r, 120, 180, 2200, 285);
-    titel->setFont([&] { QFont f = font(); f.setBold(true); return f; }());
+    fett(titel);
     const char16_t* texte[4] = {u"Xmin =", u"Xmax =", u"Ymin =", u"Ymax ="};
     const char16_t* namen[4] = {u"Text1", u"Text2", u"Text3", u"Text4"};
     for (int i = 0; i < 4; ++i) {
@@ -122,7 +130,7 @@ void Grafik::baueFestwerte()
     QFrame* r = rahmen(u"Frame6", m_flaeche, 60, 4590, 6660, 2655);
     m_balken[2] = balken(u"Shape10", r);
     QLabel* titel = beschriftung(u"Label16"_s, u"Fest vorgegebene Parameter:"_s, r, 360, 300, 4000, 285);
-    titel->setFont([&] { QFont f = font(); f.setBold(true); return f; }());
+    fett(titel);
     for (int k = 0; k < 6; ++k) {
         m_wertname[std::size_t(k)] = beschriftung(arrayName(u"Wertname", k), {}, r, 360, 720 + 300 * k, 4700, 255);
         m_wertergebnis[std::size_t(k)] = beschriftung(arrayName(u"Wertergebnis", k), {}, r, 5160, 720 + 300 * k, 1400, 255);
@@ -195,7 +203,7 @@ void Grafik::baueFortschritt()
     auto* bildchen = beschriftung(u"Picture1"_s, {}, m_arbeitet, 180, 360, 540, 540);
     bildchen->setPixmap(style()->standardIcon(QStyle::SP_BrowserReload).pixmap(px(480), px(480)));
     m_arbeitetText = beschriftung(u"Label_arbeitet"_s, {}, m_arbeitet, 840, 360, 2775, 855);
-    m_arbeitetText->setFont([&] { QFont f = font(); f.setBold(true); return f; }());
+    fett(m_arbeitetText);
     m_arbeitet->hide();
 }
 
