@@ -96,9 +96,7 @@ void nutzen::baueBereiche()
         QLabel* titel = erzeuge<QLabel>(ui.Frame1, feldname("zeilen_titel", k), 240, oben, 480, 345);
         titel->setText(QString(QChar(u'A' + k)));
         titel->setAlignment(Qt::AlignCenter);
-        QFont fett = titel->font();
-        fett.setBold(true);
-        titel->setFont(fett);
+        fett(titel);
         titel->installEventFilter(this);
         ui.zeilen_titel[std::size_t(k)] = titel;
         QLineEdit* laenge = erzeuge<QLineEdit>(ui.Frame1, feldname("bereich", k), 840, oben, 1560, 345);
