@@ -1,9 +1,9 @@
 #include "kataloge.h"
 
 #include "aktivitaet.h"
+#include "bauhilfen.h"
 #include "bekleidung.h"
 #include "bekleidungsliste.h"
-#include "bauhilfen.h"
 #include "hauptfenster.h"
 
 #include <QCloseEvent>
