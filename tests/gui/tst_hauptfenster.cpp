@@ -202,6 +202,19 @@ private Q_SLOTS:
         schalter->click();
         QCOMPARE(text("eingabe_txt2"), u"20,0 °C"_s);
         QCOMPARE(schieber("TU_Scroll")->value(), 150);
+        // another window's take-over moves only the bars of what it changes, and computes once;
+        // a new Icl without a garment text empties the list as the clothing bar would
+        Raumklima klima = fenster->raumklima();
+        klima.M = 100;
+        klima.Icl = 0.5f;
+        QSignalSpy neu(fenster.get(), &hpt::neuberechnet);
+        fenster->uebernehmen(klima);
+        QCOMPARE(neu.count(), 1);
+        QCOMPARE((QList<int>{schieber("TU_Scroll")->value(), schieber("Energieumsatz_Scroll")->value(),
+                             schieber("Kleidung_Scroll")->value()}),
+                 (QList<int>{150, 20, 10}));
+        QCOMPARE((QStringList{text("eingabe_txt2"), text("eingabe_txt6"), text("eingabe_txt5"), text("Kleidung_Liste")}),
+                 (QStringList{u"20,0 °C"_s, u"100 W/m²"_s, u"0,50 clo"_s, QString()}));
     }
 
     void neuStelltAllesZurueck()
