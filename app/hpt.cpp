@@ -58,9 +58,9 @@ struct Extra {
     const char* text;
     hpt::Fensteroeffner::Oeffner hpt::Fensteroeffner::*oeffner;
 };
-const std::array<Extra, 1> kExtras{{
+constexpr Extra kExtras[] = {
     {"menu_extras_zeichne", "&Darstellung...", &hpt::Fensteroeffner::grafik},
-}};
+};
 
 const QString kKleidungStart = QStringLiteral("Slip, Hemd, Hose, Jacke, Socken, Schuhe");
 const QString kCrLf = QStringLiteral("\r\n");
@@ -302,7 +302,7 @@ void hpt::baueBefehle()
     });
     connect(ui.menu_datei_open, &QAction::triggered, this, &hpt::dateiOeffnen);
     connect(ui.oeffnen, &QPushButton::clicked, this, &hpt::dateiOeffnen);
-    for (std::size_t i = 0; i < kExtras.size(); ++i)
+    for (std::size_t i = 0; i < std::size(kExtras); ++i)
         connect(m_extras[i], &QAction::triggered, this, [this, i] { zeigeModal(m_oeffner.*kExtras[i].oeffner); });
     connect(ui.zeichne, &QPushButton::clicked, this, [this] { darstellung(true); });
     connect(ui.menu_datei_ende, &QAction::triggered, this, &hpt::Beenden);
@@ -510,7 +510,7 @@ void hpt::aktualisiereBefehle()
     ui.oeffnen->setEnabled(datei);
     ui.menu_datei_open->setEnabled(datei);
     ui.zeichne->setEnabled(bool(m_oeffner.grafik));
-    for (std::size_t i = 0; i < kExtras.size(); ++i)
+    for (std::size_t i = 0; i < std::size(kExtras); ++i)
         m_extras[i]->setEnabled(bool(m_oeffner.*kExtras[i].oeffner));
     ui.Command1->setEnabled(bool(m_oeffner.bekleidung));
     ui.Command2->setEnabled(bool(m_oeffner.bekleidungsliste));
