@@ -1,10 +1,13 @@
 #include "hpt.h"
 
+#include "bauhilfen.h"
 #include "dienste.h"
+#include "eingaben.h"
 #include "programm.h"
 #include "skalenbilder.h"
 #include "start.h"
 #include "twips.h"
+#include "version.h"
 #include "zahlen.h"
 
 #include <QAction>
@@ -18,6 +21,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -48,62 +52,53 @@ const QColor kErgebnisgelb(255, 255, 187);
 const QColor kTemperaturfarbe(255, 160, 160), kLuftfarbe(192, 255, 192), kFeuchtefarbe(192, 255, 255);
 const QColor kKleidungsfarbe(255, 255, 128), kAktivitaetsfarbe(208, 208, 255);
 
+// The windows of the menu "E&xtras", in menu order.
+struct Extra {
+    const char* name;
+    const char* text;
+    hpt::Fensteroeffner::Oeffner hpt::Fensteroeffner::*oeffner;
+};
+constexpr Extra kExtras[] = {
+    {"menu_extras_zeichne", "&Darstellung...", &hpt::Fensteroeffner::grafik},
+};
+
 const QString kKleidungStart = QStringLiteral("Slip, Hemd, Hose, Jacke, Socken, Schuhe");
 const QString kCrLf = QStringLiteral("\r\n");
 
-void faerbe(QWidget* w, const QColor& hintergrund)
-{
-    QPalette palette = w->palette();
-    palette.setColor(QPalette::Window, hintergrund);
-    w->setPalette(palette);
-    w->setAutoFillBackground(true);
-}
-
-template <typename T>
-T* erzeuge(QWidget* eltern, const QString& name, QRect twips)
-{
-    auto* w = new T(eltern);
-    w->setObjectName(name);
-    w->setGeometry(twips);
-    return w;
-}
-
 QFrame* panel(QWidget* eltern, const QString& name, int links, int oben, int hoehe, const QColor& farbe)
 {
-    auto* f = erzeuge<QFrame>(eltern, name, twipsRect(links, oben, kPanelBreite, hoehe));
+    auto* f = erzeuge<QFrame>(eltern, name, QRect(links, oben, kPanelBreite, hoehe));
     f->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    faerbe(f, farbe);
+    hintergrund(f, farbe);
     return f;
 }
 
-QLabel* beschriftung(QWidget* eltern, const QString& name, QRect twips, const QString& text, bool fett = false)
+QLabel* beschriftung(QWidget* eltern, const QString& name, QRect twips, const QString& text, bool titel = false)
 {
     auto* l = erzeuge<QLabel>(eltern, name, twips);
     l->setText(text);
-    if (fett) {
-        QFont font = l->font();
-        font.setBold(true);
-        l->setFont(font);
-    }
+    if (titel)
+        fett(l);
     return l;
 }
 
 QLabel* wertfeld(QWidget* eltern, const QString& name, int oben, const QColor& farbe)
 {
-    auto* l = erzeuge<QLabel>(eltern, name, twipsRect(kWertLinks, oben, kWertBreite, kWertHoehe));
+    auto* l = erzeuge<QLabel>(eltern, name, QRect(kWertLinks, oben, kWertBreite, kWertHoehe));
     l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     l->setAlignment(Qt::AlignCenter);
-    faerbe(l, farbe);
+    hintergrund(l, farbe);
     return l;
 }
 
-QScrollBar* schieber(QWidget* eltern, const QString& name, int oben, int min, int max, int gross, int start)
+QScrollBar* schieber(QWidget* eltern, const Eingabeart& art, int oben, int start)
 {
-    auto* s = erzeuge<QScrollBar>(eltern, name, twipsRect(kInnen, oben, kScrollBreite, kScrollHoehe));
+    auto* s = erzeuge<QScrollBar>(eltern, QString::fromUtf8(art.schieber),
+                                  QRect(kInnen, oben, kScrollBreite, kScrollHoehe));
     s->setOrientation(Qt::Horizontal);
-    s->setRange(min, max);
-    s->setSingleStep(1);
-    s->setPageStep(gross);
+    s->setRange(art.min, art.max);
+    s->setSingleStep(art.kleinerSchritt);
+    s->setPageStep(art.grosserSchritt);
     s->setValue(start);
     // A change is any new position, a drag counting once at its end.
     s->setTracking(false);
@@ -114,25 +109,25 @@ QScrollBar* schieber(QWidget* eltern, const QString& name, int oben, int min, in
 }
 
 // One input: its caption, the scroll bar 270 twips below the caption's top, the value label
-// at its right. The scroll bar starts at its design position.
+// at its right. The scroll bar starts at the default's position.
 struct Eingabezeile {
+    Eingabe eingabe;
     const char* beschriftungName;  // none for the clothing scroll bar
     const char* beschriftung;
     int beschriftungBreite;
     int oben;
-    const char* schieberName;
-    int min, max, gross, start;
-    const char* wertName;
     QColor farbe;
 };
 
 void eingabezeile(QWidget* panel, const Eingabezeile& z, QScrollBar*& schieberZiel, QLabel*& wertZiel)
 {
+    const Eingabeart& art = eingabeart(z.eingabe);
     if (z.beschriftungName)
-        beschriftung(panel, QString::fromUtf8(z.beschriftungName), twipsRect(kInnen, z.oben, z.beschriftungBreite, 240),
+        beschriftung(panel, QString::fromUtf8(z.beschriftungName), QRect(kInnen, z.oben, z.beschriftungBreite, 240),
                      QString::fromUtf8(z.beschriftung));
-    schieberZiel = schieber(panel, QString::fromUtf8(z.schieberName), z.oben + 270, z.min, z.max, z.gross, z.start);
-    wertZiel = wertfeld(panel, QString::fromUtf8(z.wertName), z.oben + 240, z.farbe);
+    const int start = stellungFuer(z.eingabe, wert(standardRaumklima(), z.eingabe));
+    schieberZiel = schieber(panel, art, z.oben + 270, start);
+    wertZiel = wertfeld(panel, QString::fromUtf8(art.wertfeld), z.oben + 240, z.farbe);
 }
 
 QPushButton* knopf(QWidget* eltern, const QString& name, QRect twips, const QString& text)
@@ -143,12 +138,7 @@ QPushButton* knopf(QWidget* eltern, const QString& name, QRect twips, const QStr
     return k;
 }
 
-QString mitEinheit(double wert, int stellen, const char* einheit)
-{
-    return formatiereZahl(wert, stellen) + QString::fromUtf8(einheit);
-}
-
-QString temperaturText(float t) { return mitEinheit(t, 1, " °C"); }
+QString temperaturText(float t) { return werttext(Eingabe::Ti, t); }
 
 }  // namespace
 
@@ -157,10 +147,10 @@ hpt::hpt(Dienste& dienste, QWidget* eltern)
     , m_dienste(dienste)
 {
     setObjectName(QStringLiteral("hpt"));
-    setWindowTitle(QStringLiteral("TEMPARA 1.3"));
+    setWindowTitle(QStringLiteral("TEMPARA ") + kTemparaVersion);
     auto* flaeche = new QWidget(this);
     flaeche->setObjectName(QStringLiteral("hpt_flaeche"));
-    faerbe(flaeche, kGrau);
+    hintergrund(flaeche, kGrau);
     flaeche->setFixedSize(twipsGroesse(kFensterBreite, kFensterHoehe));
     setCentralWidget(flaeche);
 
@@ -187,44 +177,44 @@ void hpt::baueEingabefeld()
 {
     QWidget* f = centralWidget();
     QFrame* temperatur = panel(f, QStringLiteral("Frame_Temperatur"), kLinks, kZeile1, kZeile1Hoehe, kGrau);
-    eingabezeile(temperatur, {"Label_Ti", "Raumlufttemperatur  Ti", 3540, 150, "TLI_Scroll", -100, 250, 25, 100, "eingabe_txt1", kTemperaturfarbe},
-                 ui.TLI_Scroll, ui.eingabe_txt1);
-    eingabezeile(temperatur, {"Label_Ts", "Strahlungstemperatur  Ts", 2460, 930, "TU_Scroll", -100, 250, 25, 100, "eingabe_txt2", kTemperaturfarbe},
-                 ui.TU_Scroll, ui.eingabe_txt2);
-    ui.TU_Scroll->setEnabled(false);
-    ui.TU_Check = erzeuge<QCheckBox>(temperatur, QStringLiteral("TU_Check"), twipsRect(2640, 900, 2460, 285));
+    eingabezeile(temperatur, {Eingabe::Ti, "Label_Ti", "Raumlufttemperatur  Ti", 3540, 150, kTemperaturfarbe},
+                 m_schieber[std::size_t(Eingabe::Ti)], m_wertfelder[std::size_t(Eingabe::Ti)]);
+    eingabezeile(temperatur, {Eingabe::Ts, "Label_Ts", "Strahlungstemperatur  Ts", 2460, 930, kTemperaturfarbe},
+                 m_schieber[std::size_t(Eingabe::Ts)], m_wertfelder[std::size_t(Eingabe::Ts)]);
+    schieber(Eingabe::Ts)->setEnabled(false);
+    ui.TU_Check = erzeuge<QCheckBox>(temperatur, QStringLiteral("TU_Check"), QRect(2640, 900, 2460, 285));
     ui.TU_Check->setText(QStringLiteral(" Ts = Ti"));
     ui.TU_Check->setChecked(true);
 
     QFrame* luft = panel(f, QStringLiteral("Frame_Luft"), kRechts, kZeile1, kZeile1Hoehe, kGrau);
-    eingabezeile(luft, {"Label_v", "Luftgeschwindigkeit", 3540, 150, "V_Scroll", 0, 200, 10, 0, "eingabe_txt3", kLuftfarbe},
-                 ui.V_Scroll, ui.eingabe_txt3);
-    eingabezeile(luft, {"Label_phi", "relative Luftfeuchtigkeit", 3540, 930, "PHI_Scroll", 0, 100, 5, 60, "eingabe_txt4", kFeuchtefarbe},
-                 ui.PHI_Scroll, ui.eingabe_txt4);
+    eingabezeile(luft, {Eingabe::v_Luft, "Label_v", "Luftgeschwindigkeit", 3540, 150, kLuftfarbe},
+                 m_schieber[std::size_t(Eingabe::v_Luft)], m_wertfelder[std::size_t(Eingabe::v_Luft)]);
+    eingabezeile(luft, {Eingabe::phi, "Label_phi", "relative Luftfeuchtigkeit", 3540, 930, kFeuchtefarbe},
+                 m_schieber[std::size_t(Eingabe::phi)], m_wertfelder[std::size_t(Eingabe::phi)]);
 
     QFrame* kleidung = panel(f, QStringLiteral("Frame_Bekleidung"), kLinks, kZeile2, kZeile2Hoehe, kGrau);
-    beschriftung(kleidung, QStringLiteral("Label_Bekleidung"), twipsRect(kInnen, 120, 3540, 285), QStringLiteral("Bekleidung"), true);
-    eingabezeile(kleidung, {nullptr, nullptr, 0, 240, "Kleidung_Scroll", 0, 80, 5, 20, "eingabe_txt5", kKleidungsfarbe},
-                 ui.Kleidung_Scroll, ui.eingabe_txt5);
-    ui.Kleidung_Liste = erzeuge<QLabel>(kleidung, QStringLiteral("Kleidung_Liste"), twipsRect(kInnen, 930, 4980, 960));
+    beschriftung(kleidung, QStringLiteral("Label_Bekleidung"), QRect(kInnen, 120, 3540, 285), QStringLiteral("Bekleidung"), true);
+    eingabezeile(kleidung, {Eingabe::Icl, nullptr, nullptr, 0, 240, kKleidungsfarbe},
+                 m_schieber[std::size_t(Eingabe::Icl)], m_wertfelder[std::size_t(Eingabe::Icl)]);
+    ui.Kleidung_Liste = erzeuge<QLabel>(kleidung, QStringLiteral("Kleidung_Liste"), QRect(kInnen, 930, 4980, 960));
     ui.Kleidung_Liste->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     ui.Kleidung_Liste->setWordWrap(true);
     ui.Kleidung_Liste->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ui.Kleidung_Liste->setMargin(3);
-    faerbe(ui.Kleidung_Liste, Qt::white);
+    hintergrund(ui.Kleidung_Liste, Qt::white);
     ui.Kleidung_Liste->setText(kKleidungStart);
-    ui.Command1 = knopf(kleidung, QStringLiteral("Command1"), twipsRect(kInnen, 1980, 4980, 360), QStringLiteral("Benutzerdefinierte Bekleidung"));
-    ui.Command2 = knopf(kleidung, QStringLiteral("Command2"), twipsRect(kInnen, 2400, 4980, 360), QStringLiteral("Typische Bekleidungskombinationen"));
+    ui.Command1 = knopf(kleidung, QStringLiteral("Command1"), QRect(kInnen, 1980, 4980, 360), QStringLiteral("Benutzerdefinierte Bekleidung"));
+    ui.Command2 = knopf(kleidung, QStringLiteral("Command2"), QRect(kInnen, 2400, 4980, 360), QStringLiteral("Typische Bekleidungskombinationen"));
 
     QFrame* aktivitaet = panel(f, QStringLiteral("Frame_Aktivitaet"), kRechts, kZeile2, kZeile2Hoehe, kGrau);
-    beschriftung(aktivitaet, QStringLiteral("Label_Aktivitaet"), twipsRect(kInnen, 120, 3540, 285), QStringLiteral("Aktivität"), true);
-    eingabezeile(aktivitaet, {"Label_M", "Energieumsatz", 4980, 450, "Energieumsatz_Scroll", 8, 80, 5, 14, "eingabe_txt6", kAktivitaetsfarbe},
-                 ui.Energieumsatz_Scroll, ui.eingabe_txt6);
-    eingabezeile(aktivitaet, {"Label_W", "Wirksame mechanische Leistung", 4980, 1080, "mech_Leistung_Scroll", 0, 100, 5, 0, "eingabe_txt7", kAktivitaetsfarbe},
-                 ui.mech_Leistung_Scroll, ui.eingabe_txt7);
-    eingabezeile(aktivitaet, {"Label_vrel", "Relative Geschwindigkeit in ruhender Luft", 4980, 1710, "rel_Geschwindigkeit_Scroll", 0, 200, 5, 0, "eingabe_txt8", kAktivitaetsfarbe},
-                 ui.rel_Geschwindigkeit_Scroll, ui.eingabe_txt8);
-    ui.Command3 = knopf(aktivitaet, QStringLiteral("Command3"), twipsRect(kInnen, 2400, 4980, 360), QStringLiteral("Beispiele für Aktivitäten"));
+    beschriftung(aktivitaet, QStringLiteral("Label_Aktivitaet"), QRect(kInnen, 120, 3540, 285), QStringLiteral("Aktivität"), true);
+    eingabezeile(aktivitaet, {Eingabe::M, "Label_M", "Energieumsatz", 4980, 450, kAktivitaetsfarbe},
+                 m_schieber[std::size_t(Eingabe::M)], m_wertfelder[std::size_t(Eingabe::M)]);
+    eingabezeile(aktivitaet, {Eingabe::W, "Label_W", "Wirksame mechanische Leistung", 4980, 1080, kAktivitaetsfarbe},
+                 m_schieber[std::size_t(Eingabe::W)], m_wertfelder[std::size_t(Eingabe::W)]);
+    eingabezeile(aktivitaet, {Eingabe::v_rel, "Label_vrel", "Relative Geschwindigkeit in ruhender Luft", 4980, 1710, kAktivitaetsfarbe},
+                 m_schieber[std::size_t(Eingabe::v_rel)], m_wertfelder[std::size_t(Eingabe::v_rel)]);
+    ui.Command3 = knopf(aktivitaet, QStringLiteral("Command3"), QRect(kInnen, 2400, 4980, 360), QStringLiteral("Beispiele für Aktivitäten"));
 }
 
 void hpt::baueErgebnisfeld()
@@ -236,16 +226,16 @@ void hpt::baueErgebnisfeld()
                              QFrame*& marke, QLabel*& zahl) {
         rahmen = panel(f, name, links, kZeile3, kZeile3Hoehe, kErgebnisgelb);
         rahmen->installEventFilter(this);
-        titelLabel = beschriftung(rahmen, titelName, twipsRect(kInnen, 90, 4980, 255), titel, true);
+        titelLabel = beschriftung(rahmen, titelName, QRect(kInnen, 90, 4980, 255), titel, true);
         titelLabel->setAlignment(Qt::AlignCenter);
-        skalaLabel = erzeuge<QLabel>(rahmen, skalaName, twipsRect(kSkalaLinks, kSkalaOben, kSkalaBreite, kSkalaHoehe));
+        skalaLabel = erzeuge<QLabel>(rahmen, skalaName, QRect(kSkalaLinks, kSkalaOben, kSkalaBreite, kSkalaHoehe));
         skalaLabel->setPixmap(QPixmap::fromImage(skala));
-        marke = erzeuge<QFrame>(rahmen, markeName, twipsRect(kSkalaLinks, kMarkeOben, kMarkeBreite, kMarkeHoehe));
-        faerbe(marke, QColor(64, 64, 64));
-        zahl = erzeuge<QLabel>(rahmen, zahlName, twipsRect(kSkalaLinks, kZahlOben, kZahlBreite, kZahlHoehe));
+        marke = erzeuge<QFrame>(rahmen, markeName, QRect(kSkalaLinks, kMarkeOben, kMarkeBreite, kMarkeHoehe));
+        hintergrund(marke, QColor(64, 64, 64));
+        zahl = erzeuge<QLabel>(rahmen, zahlName, QRect(kSkalaLinks, kZahlOben, kZahlBreite, kZahlHoehe));
         zahl->setFrameStyle(QFrame::Box | QFrame::Plain);
         zahl->setAlignment(Qt::AlignCenter);
-        faerbe(zahl, Qt::white);
+        hintergrund(zahl, Qt::white);
         zahl->setText(QStringLiteral("0,0"));
     };
     ergebnispanel(QStringLiteral("pmv_frame"), kLinks, QStringLiteral("Label4"), QStringLiteral("mittlere Beurteilung (PMV)"),
@@ -258,15 +248,15 @@ void hpt::baueErgebnisfeld()
     QFont klein = font();
     klein.setPointSizeF(klein.pointSizeF() * 0.85);
     for (int i = 1; i <= 7; ++i) {
-        QLabel* l = erzeuge<QLabel>(ui.pmv_frame, QStringLiteral("Label_pmv(%1)").arg(i),
-                                    twipsRect(0, kSkalentextOben, kPmvTextBreite, 720));
+        QLabel* l = erzeuge<QLabel>(ui.pmv_frame, feldname("Label_pmv", i),
+                                    QRect(0, kSkalentextOben, kPmvTextBreite, 720));
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         l->setFont(klein);
         ui.Label_pmv[i] = l;
     }
     for (int i = 0; i <= 10; ++i) {
-        QLabel* l = erzeuge<QLabel>(ui.ppd_frame, QStringLiteral("Label_ppd(%1)").arg(i),
-                                    twipsRect(0, kSkalentextOben, kPpdTextBreite, 255));
+        QLabel* l = erzeuge<QLabel>(ui.ppd_frame, feldname("Label_ppd", i),
+                                    QRect(0, kSkalentextOben, kPpdTextBreite, 255));
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         l->setFont(klein);
         ui.Label_ppd[i] = l;
@@ -276,12 +266,12 @@ void hpt::baueErgebnisfeld()
 void hpt::baueBefehle()
 {
     QWidget* f = centralWidget();
-    ui.oeffnen = knopf(f, QStringLiteral("oeffnen"), twipsRect(kLinks, kKnopfzeile, kKnopfBreite, kKnopfHoehe), QStringLiteral("Datei ö&ffnen"));
-    ui.zeichne = knopf(f, QStringLiteral("zeichne"), twipsRect(kLinks + kKnopfBreite + 120, kKnopfzeile, kKnopfBreite, kKnopfHoehe), QStringLiteral("&Darstellung"));
+    ui.oeffnen = knopf(f, QStringLiteral("oeffnen"), QRect(kLinks, kKnopfzeile, kKnopfBreite, kKnopfHoehe), QStringLiteral("Datei ö&ffnen"));
+    ui.zeichne = knopf(f, QStringLiteral("zeichne"), QRect(kLinks + kKnopfBreite + 120, kKnopfzeile, kKnopfBreite, kKnopfHoehe), QStringLiteral("&Darstellung"));
     // "&Datei" and "&Darstellung" share Alt+D; as on Windows the menu wins, so the button keeps
     // its underlined letter but takes no shortcut of its own.
     ui.zeichne->setShortcut(QKeySequence());
-    ui.ende = knopf(f, QStringLiteral("ende"), twipsRect(kFensterBreite - kRand - kKnopfBreite, kKnopfzeile, kKnopfBreite, kKnopfHoehe), QStringLiteral("&Ende"));
+    ui.ende = knopf(f, QStringLiteral("ende"), QRect(kFensterBreite - kRand - kKnopfBreite, kKnopfzeile, kKnopfBreite, kKnopfHoehe), QStringLiteral("&Ende"));
 
     auto aktion = [this](QMenu* menu, const QString& name, const QString& text) {
         QAction* a = menu->addAction(text);
@@ -297,7 +287,9 @@ void hpt::baueBefehle()
     ui.menu_datei_ende = aktion(ui.menu_datei, QStringLiteral("menu_datei_ende"), QStringLiteral("&Ende"));
     ui.menu_extras = menuBar()->addMenu(QStringLiteral("E&xtras"));
     ui.menu_extras->setObjectName(QStringLiteral("menu_extras"));
-    ui.menu_extras_zeichne = aktion(ui.menu_extras, QStringLiteral("menu_extras_zeichne"), QStringLiteral("&Darstellung..."));
+    for (const Extra& extra : kExtras)
+        m_extras.push_back(aktion(ui.menu_extras, QString::fromUtf8(extra.name), QString::fromUtf8(extra.text)));
+    ui.menu_extras_zeichne = m_extras.front();
     ui.Menu_hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     ui.Menu_hilfe->setObjectName(QStringLiteral("Menu_hilfe"));
     ui.Menu_hilfe_index = aktion(ui.Menu_hilfe, QStringLiteral("Menu_hilfe_index"), QStringLiteral("&Hilfe"));
@@ -310,7 +302,8 @@ void hpt::baueBefehle()
     });
     connect(ui.menu_datei_open, &QAction::triggered, this, &hpt::dateiOeffnen);
     connect(ui.oeffnen, &QPushButton::clicked, this, &hpt::dateiOeffnen);
-    connect(ui.menu_extras_zeichne, &QAction::triggered, this, [this] { darstellung(false); });
+    for (std::size_t i = 0; i < std::size(kExtras); ++i)
+        connect(m_extras[i], &QAction::triggered, this, [this, i] { zeigeModal(m_oeffner.*kExtras[i].oeffner); });
     connect(ui.zeichne, &QPushButton::clicked, this, [this] { darstellung(true); });
     connect(ui.menu_datei_ende, &QAction::triggered, this, &hpt::Beenden);
     connect(ui.ende, &QPushButton::clicked, this, &hpt::Beenden);
@@ -323,50 +316,26 @@ void hpt::baueBefehle()
 
 void hpt::verbindeEingaben()
 {
-    Raumklima& k = programm::Raumklima;
-    auto beiAenderung = [this](QScrollBar* schieber, auto schritt) {
-        connect(schieber, &QScrollBar::valueChanged, this, [this, schritt](int p) {
-            schritt(p);
-            Neuberechnung();
-        });
-    };
-    beiAenderung(ui.TLI_Scroll, [this, &k](int p) {
-        k.Ti = float(p / 5.0);
-        ui.eingabe_txt1->setText(temperaturText(k.Ti));
-        if (ui.TU_Check->isChecked())
-            ui.eingabe_txt2->setText(temperaturText(k.Ti));
-    });
-    beiAenderung(ui.TU_Scroll, [this, &k](int p) {
-        k.Ts = float(p / 5.0);
-        ui.eingabe_txt2->setText(temperaturText(k.Ts));
-    });
-    beiAenderung(ui.V_Scroll, [this, &k](int p) {
-        k.v_Luft = float(p / 20.0);
-        ui.eingabe_txt3->setText(mitEinheit(k.v_Luft, 2, " m/s"));
-    });
-    beiAenderung(ui.PHI_Scroll, [this, &k](int p) {
-        k.phi = int16_t(p);
-        ui.eingabe_txt4->setText(mitEinheit(k.phi, 0, " %"));
-    });
-    beiAenderung(ui.Kleidung_Scroll, [this, &k](int p) {
-        ui.Kleidung_Liste->clear();
-        k.Icl = float(0.05 * p);
-        ui.eingabe_txt5->setText(mitEinheit(k.Icl, 2, " clo"));
-    });
-    beiAenderung(ui.Energieumsatz_Scroll, [this, &k](int p) {
-        k.M = int16_t(5 * p);
-        ui.eingabe_txt6->setText(mitEinheit(k.M, 0, " W/m²"));
-    });
-    beiAenderung(ui.mech_Leistung_Scroll, [this, &k](int p) {
-        k.W = int16_t(p);
-        ui.eingabe_txt7->setText(mitEinheit(k.W, 0, " %"));
-    });
-    beiAenderung(ui.rel_Geschwindigkeit_Scroll, [this, &k](int p) {
-        k.v_rel = float(0.05 * p);
-        ui.eingabe_txt8->setText(mitEinheit(k.v_rel, 2, " m/s"));
-    });
+    for (const Eingabeart& art : kEingabearten)
+        connect(schieber(art.eingabe), &QScrollBar::valueChanged, this,
+                [this, e = art.eingabe](int p) { schieberGeaendert(e, p); });
     connect(ui.TU_Check, &QCheckBox::toggled, this, &hpt::TU_Check_Click);
     programm::TsGleichTi = ui.TU_Check->isChecked();
+}
+
+// The one change handling of the eight scroll bars: the value into Raumklima, its label,
+// then the recomputation.
+void hpt::schieberGeaendert(Eingabe e, int p)
+{
+    Raumklima& k = programm::Raumklima;
+    if (e == Eingabe::Icl)
+        ui.Kleidung_Liste->clear();
+    setzeWert(k, e, wertBei(e, p));
+    setzeWert(m_gezeigt, e, wert(k, e));
+    wertfeld(e)->setText(::werttext(e, wert(k, e)));
+    if (e == Eingabe::Ti && ui.TU_Check->isChecked())
+        wertfeld(Eingabe::Ts)->setText(temperaturText(k.Ti));
+    Neuberechnung();
 }
 
 void hpt::TU_Check_Click()
@@ -374,14 +343,15 @@ void hpt::TU_Check_Click()
     Raumklima& k = programm::Raumklima;
     const bool gleich = ui.TU_Check->isChecked();
     programm::TsGleichTi = gleich;
-    ui.TU_Scroll->setEnabled(!gleich);
+    schieber(Eingabe::Ts)->setEnabled(!gleich);
     if (gleich) {
-        ui.eingabe_txt2->setText(temperaturText(k.Ti));
+        wertfeld(Eingabe::Ts)->setText(temperaturText(k.Ti));
         ui.TU_Check->setText(QStringLiteral(" Ts = Ti"));
     } else {
         // The thumb stays where it was; Ts starts again from 20 °C.
         k.Ts = 20.0f;
-        ui.eingabe_txt2->setText(temperaturText(k.Ts));
+        m_gezeigt.Ts = k.Ts;
+        wertfeld(Eingabe::Ts)->setText(temperaturText(k.Ts));
         ui.TU_Check->setText(QStringLiteral(" Ts eingeben:"));
     }
     Neuberechnung();
@@ -389,33 +359,55 @@ void hpt::TU_Check_Click()
 
 void hpt::Standardwerte()
 {
-    Raumklima& k = programm::Raumklima;
-    const Raumklima vorgabe = standardRaumklima();
-    k.Ti = vorgabe.Ti;
-    k.Ts = vorgabe.Ts;
-    ui.TLI_Scroll->setValue(100);
-    ui.TU_Scroll->setValue(100);
-    ui.V_Scroll->setValue(0);
-    ui.PHI_Scroll->setValue(60);
-    ui.Kleidung_Scroll->setValue(20);
-    ui.Energieumsatz_Scroll->setValue(14);
-    ui.mech_Leistung_Scroll->setValue(0);
-    ui.rel_Geschwindigkeit_Scroll->setValue(0);
-    k.phi = vorgabe.phi;
-    k.v_Luft = vorgabe.v_Luft;
-    k.Icl = vorgabe.Icl;
-    k.M = vorgabe.M;
-    k.W = vorgabe.W;
-    k.v_rel = vorgabe.v_rel;
-    ui.eingabe_txt1->setText(temperaturText(k.Ti));
-    ui.eingabe_txt2->setText(temperaturText(k.Ts));
-    ui.eingabe_txt3->setText(mitEinheit(k.v_Luft, 2, " m/s"));
-    ui.eingabe_txt4->setText(mitEinheit(k.phi, 0, " %"));
-    ui.eingabe_txt5->setText(mitEinheit(k.Icl, 2, " clo"));
-    ui.eingabe_txt6->setText(mitEinheit(k.M, 0, " W/m²"));
-    ui.eingabe_txt7->setText(mitEinheit(k.W, 0, " %"));
-    ui.eingabe_txt8->setText(mitEinheit(k.v_rel, 2, " m/s"));
+    programm::Raumklima = standardRaumklima();
+    for (const Eingabeart& art : kEingabearten) {
+        const QSignalBlocker still(schieber(art.eingabe));
+        schieber(art.eingabe)->setValue(stellungFuer(art.eingabe, wert(programm::Raumklima, art.eingabe)));
+    }
+    werteZeigen();
     ui.Kleidung_Liste->setText(kKleidungStart);
+}
+
+// The value labels from Raumklima; Ts shows Ti while "Ts = Ti" is ticked.
+void hpt::werteZeigen()
+{
+    const Raumklima& k = programm::Raumklima;
+    m_gezeigt = k;
+    for (const Eingabeart& art : kEingabearten)
+        wertfeld(art.eingabe)->setText(::werttext(art.eingabe, wert(k, art.eingabe)));
+    if (ui.TU_Check->isChecked())
+        wertfeld(Eingabe::Ts)->setText(temperaturText(k.Ti));
+}
+
+void hpt::uebernehmen(const Raumklima& klima, std::optional<QString> kleidungsText)
+{
+    const bool andereKleidung = klima.Icl != m_gezeigt.Icl;
+    programm::Raumklima = klima;
+    for (const Eingabeart& art : kEingabearten) {
+        if (wert(klima, art.eingabe) == wert(m_gezeigt, art.eingabe))
+            continue;
+        const QSignalBlocker still(schieber(art.eingabe));
+        schieber(art.eingabe)->setValue(stellungFuer(art.eingabe, wert(klima, art.eingabe)));
+    }
+    werteZeigen();
+    if (kleidungsText)
+        ui.Kleidung_Liste->setText(*kleidungsText);
+    else if (andereKleidung)
+        ui.Kleidung_Liste->clear();
+    Neuberechnung();
+}
+
+const Raumklima& hpt::raumklima() const { return programm::Raumklima; }
+
+bool hpt::tsGleichTi() const { return ui.TU_Check->isChecked(); }
+
+QString hpt::werttext(Eingabe e) const { return wertfeld(e)->text(); }
+
+int hpt::stellung(Eingabe e) const { return schieber(e)->value(); }
+
+void hpt::beiNeuberechnung(QObject* empfaenger, std::function<void()> folgen)
+{
+    connect(this, &hpt::neuberechnet, empfaenger, std::move(folgen));
 }
 
 void hpt::SkalenBeschriften()
@@ -518,13 +510,14 @@ void hpt::aktualisiereBefehle()
     ui.oeffnen->setEnabled(datei);
     ui.menu_datei_open->setEnabled(datei);
     ui.zeichne->setEnabled(bool(m_oeffner.grafik));
-    ui.menu_extras_zeichne->setEnabled(bool(m_oeffner.grafik));
+    for (std::size_t i = 0; i < std::size(kExtras); ++i)
+        m_extras[i]->setEnabled(bool(m_oeffner.*kExtras[i].oeffner));
     ui.Command1->setEnabled(bool(m_oeffner.bekleidung));
     ui.Command2->setEnabled(bool(m_oeffner.bekleidungsliste));
     ui.Command3->setEnabled(bool(m_oeffner.aktivitaet));
 }
 
-void hpt::zeigeModal(const std::function<void(hpt&)>& oeffner, QWidget* sanduhrUeber)
+void hpt::zeigeModal(const Fensteroeffner::Oeffner& oeffner, QWidget* sanduhrUeber)
 {
     if (!oeffner)
         return;

@@ -1,11 +1,15 @@
 // The main window "TEMPARA 1.3": eight scroll bars for the inputs, the live PMV and PPD
 // display with its two gauges, the menus and the buttons that open the other windows.
+// Other windows see it only as a Hauptfenster.
 #pragma once
+
+#include "hauptfenster.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <functional>
+#include <vector>
 
 class Dienste;
 class QAction;
@@ -16,29 +20,68 @@ class QMenu;
 class QPushButton;
 class QScrollBar;
 
-class hpt : public QMainWindow {
+class hpt : public QMainWindow, public Hauptfenster {
     Q_OBJECT
 
 public:
-    // The controls, named as their objectName. Other windows (catalogues, diagram, batch)
-    // read and set them directly, as the main window's own handlers do.
+    // How the main window opens the windows of the other subsystems. Each shows its window
+    // modally and returns when it is closed or hidden. A command without an opener stays disabled.
+    // A further window of the menu "E&xtras" is one more member here and one row in hpt.cpp's
+    // kExtras.
+    struct Fensteroeffner {
+        using Oeffner = std::function<void(Hauptfenster&)>;
+        Oeffner aktivitaet;        // Command3
+        Oeffner bekleidungsliste;  // Command2
+        Oeffner bekleidung;        // Command1
+        Oeffner grafik;            // "&Darstellung..."
+        // "Ö&ffnen...": gets the chosen path; opens the file and shows DATEI, or returns
+        // silently when the file cannot be opened.
+        std::function<void(Hauptfenster&, const QString& pfad)> datei;
+    };
+
+    explicit hpt(Dienste& dienste, QWidget* parent = nullptr);
+    ~hpt() override;
+
+    void setzeFensteroeffner(Fensteroeffner oeffner);
+
+    // Hauptfenster
+    QWidget& fenster() override { return *this; }
+    Dienste& dienste() const override { return m_dienste; }
+    void uebernehmen(const Raumklima& klima, std::optional<QString> kleidungsText = std::nullopt) override;
+    const Raumklima& raumklima() const override;
+    bool tsGleichTi() const override;
+    QString werttext(Eingabe e) const override;
+    int stellung(Eingabe e) const override;
+    bool ergebnisGueltig() const override { return m_ergebnisGueltig; }
+    void beiNeuberechnung(QObject* empfaenger, std::function<void()> folgen) override;
+    void setzeDateiOeffnenAktiv(bool aktiv) override;
+
+    // Prepare, compute and show PMV and PPD for the present Raumklima.
+    void Neuberechnung();
+    // The eight defaults and their scroll positions; does not recompute by itself.
+    void Standardwerte();
+    // Writes and places the gauge scale labels, then sets the defaults.
+    void SkalenBeschriften();
+    // Ends the program at once: all windows close, nothing is asked or saved.
+    void Beenden();
+
+    // The menu/button commands, also for tests.
+    void dateiOeffnen();
+    void darstellung(bool mitSanduhr);
+    void hilfe();
+    void info();
+
+Q_SIGNALS:
+    // After every Neuberechnung, when the display shows the new result.
+    void neuberechnet();
+
+protected:
+    void closeEvent(QCloseEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    // The controls, named as their objectName.
     struct Ui {
-        QScrollBar* TLI_Scroll = nullptr;
-        QScrollBar* TU_Scroll = nullptr;
-        QScrollBar* V_Scroll = nullptr;
-        QScrollBar* PHI_Scroll = nullptr;
-        QScrollBar* Kleidung_Scroll = nullptr;
-        QScrollBar* Energieumsatz_Scroll = nullptr;
-        QScrollBar* mech_Leistung_Scroll = nullptr;
-        QScrollBar* rel_Geschwindigkeit_Scroll = nullptr;
-        QLabel* eingabe_txt1 = nullptr;
-        QLabel* eingabe_txt2 = nullptr;
-        QLabel* eingabe_txt3 = nullptr;
-        QLabel* eingabe_txt4 = nullptr;
-        QLabel* eingabe_txt5 = nullptr;
-        QLabel* eingabe_txt6 = nullptr;
-        QLabel* eingabe_txt7 = nullptr;
-        QLabel* eingabe_txt8 = nullptr;
         QCheckBox* TU_Check = nullptr;
         QLabel* Kleidung_Liste = nullptr;
         QPushButton* Command1 = nullptr;  // garment estimator
@@ -72,68 +115,30 @@ public:
         QAction* Menu_hilfe_index = nullptr;
         QAction* menu_hilfe_info = nullptr;
     };
-    Ui ui;
 
-    // How the main window opens the windows of the other subsystems. Each shows its window
-    // modally and returns when it is closed or hidden. A command without an opener stays disabled.
-    struct Fensteroeffner {
-        std::function<void(hpt&)> aktivitaet;        // Command3
-        std::function<void(hpt&)> bekleidungsliste;  // Command2
-        std::function<void(hpt&)> bekleidung;        // Command1
-        std::function<void(hpt&)> grafik;            // "&Darstellung..."
-        // "Ö&ffnen...": gets the chosen path; opens the file and shows DATEI, or returns
-        // silently when the file cannot be opened.
-        std::function<void(hpt&, const QString& pfad)> datei;
-    };
-
-    explicit hpt(Dienste& dienste, QWidget* parent = nullptr);
-    ~hpt() override;
-
-    void setzeFensteroeffner(Fensteroeffner oeffner);
-    Dienste& dienste() const { return m_dienste; }
-
-    // Prepare, compute and show PMV and PPD for the present Raumklima.
-    void Neuberechnung();
-    // The eight defaults and their scroll positions; does not recompute by itself.
-    void Standardwerte();
-    // Writes and places the gauge scale labels, then sets the defaults.
-    void SkalenBeschriften();
-    // Ends the program at once: all windows close, nothing is asked or saved.
-    void Beenden();
-
-    // False after a computation that ended in a floating-point error.
-    bool ergebnisGueltig() const { return m_ergebnisGueltig; }
-
-    // While the data-file window is open, it disables the two open commands.
-    void setzeDateiOeffnenAktiv(bool aktiv);
-
-    // The two menu/button commands, also for tests and other windows.
-    void dateiOeffnen();
-    void darstellung(bool mitSanduhr);
-    void hilfe();
-    void info();
-
-Q_SIGNALS:
-    // After every Neuberechnung, when the display shows the new result.
-    void neuberechnet();
-
-protected:
-    void closeEvent(QCloseEvent* ereignis) override;
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
-
-private:
     void baueEingabefeld();
     void baueErgebnisfeld();
     void baueBefehle();
     void verbindeEingaben();
+    void schieberGeaendert(Eingabe e, int stellung);
+    void werteZeigen();
     void ergebnisAnzeigen();
     void aktualisiereBefehle();
-    void zeigeModal(const std::function<void(hpt&)>& oeffner, QWidget* sanduhrUeber = nullptr);
+    void zeigeModal(const Fensteroeffner::Oeffner& oeffner, QWidget* sanduhrUeber = nullptr);
 
     void TU_Check_Click();
 
+    QScrollBar* schieber(Eingabe e) const { return m_schieber[std::size_t(e)]; }
+    QLabel* wertfeld(Eingabe e) const { return m_wertfelder[std::size_t(e)]; }
+
+    Ui ui;
+    std::array<QScrollBar*, kEingaben> m_schieber{};
+    std::array<QLabel*, kEingaben> m_wertfelder{};
+    // The values the scroll bars and labels show; a take-over moves only the bars that differ.
+    Raumklima m_gezeigt{};
     Dienste& m_dienste;
     Fensteroeffner m_oeffner;
+    std::vector<QAction*> m_extras;  // the entries of "E&xtras", as kExtras lists them
     bool m_ergebnisGueltig = true;
     bool m_dateiOeffnenAktiv = true;
     bool m_beendet = false;

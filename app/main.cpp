@@ -1,19 +1,38 @@
 // Tempara: the start-up window, then the main window until it is closed.
+#include "dateioeffner.h"
+#include "grafik.h"
 #include "hpt.h"
+#include "kataloge.h"
 #include "qtdienste.h"
 #include "start.h"
-#include "verbund.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QIcon>
 
 #include <memory>
 
+namespace {
+
+// Each subsystem's window library shows its window modally over the main window.
+hpt::Fensteroeffner fensteroeffner()
+{
+    hpt::Fensteroeffner oeffner;
+    oeffner.aktivitaet = zeigeAktivitaet;
+    oeffner.bekleidungsliste = zeigeBekleidungsliste;
+    oeffner.bekleidung = zeigeBekleidung;
+    oeffner.grafik = &Grafik::zeigen;
+    oeffner.datei = stapel::DateiFensterZeigen;
+    return oeffner;
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tempara"));
-    QApplication::setApplicationVersion(QStringLiteral("1.3"));
+    QApplication::setApplicationVersion(kTemparaVersion);
     QApplication::setDesktopFileName(QStringLiteral("de.tempara.Tempara"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/de.tempara.Tempara.svg")));
     // The main window ends the program itself; the hand-over closes the start-up window first.
@@ -25,7 +44,7 @@ int main(int argc, char** argv)
         if (hauptfenster)
             return;
         hauptfenster = std::make_unique<hpt>(dienste);
-        verbindeFenster(*hauptfenster);
+        hauptfenster->setzeFensteroeffner(fensteroeffner());
         hauptfenster->show();
     });
     start->show();

@@ -1,6 +1,7 @@
 #include "start.h"
 
 #include "twips.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -155,7 +156,7 @@ Start::Start(QWidget* eltern, std::function<void()> uebergabe)
                        + QStringLiteral("und Auswertung stündlicher Klimadaten"));
     ui.Label3->setText(QStringLiteral("Tempara-Team") + kCrLf
                        + QStringLiteral("Bauphysik und Raumklima") + kCrLf
-                       + QStringLiteral("Version 1.3"));
+                       + QStringLiteral("Version ") + kTemparaVersion);
 }
 
 void Start::uebergeben()

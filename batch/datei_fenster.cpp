@@ -4,7 +4,8 @@
 #include "vorschau.h"
 
 #include "dienste.h"
-#include "hpt.h"
+#include "eingaben.h"
+#include "hauptfenster.h"
 #include "programm.h"
 #include "zahlen.h"
 
@@ -58,8 +59,8 @@ QScrollBar* schieber(QWidget* eltern, const QString& name, int oben, int gross)
 
 }  // namespace
 
-DATEI::DATEI(hpt& haupt, const QString& datendatei, std::unique_ptr<QFile> datei)
-    : QDialog(&haupt), m_haupt(haupt), m_dienste(haupt.dienste()), m_datendatei(datendatei)
+DATEI::DATEI(Hauptfenster& haupt, const QString& datendatei, std::unique_ptr<QFile> datei)
+    : QDialog(&haupt.fenster()), m_haupt(haupt), m_dienste(haupt.dienste()), m_datendatei(datendatei)
 {
     setObjectName(QStringLiteral("DATEI"));
     setModal(true);
@@ -197,7 +198,7 @@ void DATEI::laden(std::unique_ptr<QFile> datei)
     setWindowTitle(QDir::toNativeSeparators(m_datendatei));
     setFixedSize(innenGroesse(kBreite, kHoehe));
     rahmenNach(ui.konst_para, kRahmenVersteckt);
-    if (const QScreen* schirm = m_haupt.screen()) {
+    if (const QScreen* schirm = m_haupt.fenster().screen()) {
         const QRect flaeche = schirm->availableGeometry();
         move(flaeche.center() - rect().center());
     }
@@ -324,8 +325,7 @@ void DATEI::konstantenseite()
         ui.eingabe_txt3->setText(QStringLiteral("xxxx"));
     } else {
         // Above 5 m/s the bar stops at its end, and the constant becomes 5,00 m/s.
-        const double position = std::clamp(RundeGerade(20.0 * double(programm::Raumklima.v_Luft)), 0.0, 100.0);
-        ui.V_Scroll->setValue(int(position));
+        ui.V_Scroll->setValue(std::min(stellungFuer(Eingabe::v_Luft, programm::Raumklima.v_Luft), 100));
         vScrollGeaendert(ui.V_Scroll->value());  // snaps v_Luft even when the bar did not move
     }
     const bool phiSpalte = std::find(m_zuordnung.begin(), m_zuordnung.end(), kFeuchte) != m_zuordnung.end();
@@ -371,20 +371,20 @@ void DATEI::listenZeigen(bool sichtbar)
 
 void DATEI::vScrollGeaendert(int position)
 {
-    programm::Raumklima.v_Luft = float(position / 20.0);
-    ui.eingabe_txt3->setText(formatiereZahl(programm::Raumklima.v_Luft, 2) + QStringLiteral(" m/s"));
+    programm::Raumklima.v_Luft = float(wertBei(Eingabe::v_Luft, position));
+    ui.eingabe_txt3->setText(werttext(Eingabe::v_Luft, programm::Raumklima.v_Luft));
 }
 
 void DATEI::phiScrollGeaendert(int position)
 {
-    programm::Raumklima.phi = int16_t(position);
-    ui.eingabe_txt4->setText(formatiereZahl(programm::Raumklima.phi, 0) + QStringLiteral(" %"));
+    programm::Raumklima.phi = int16_t(wertBei(Eingabe::phi, position));
+    ui.eingabe_txt4->setText(werttext(Eingabe::phi, programm::Raumklima.phi));
 }
 
 void DATEI::einstellenKlick()
 {
-    nutzen fenster(m_nutzungsart, m_haupt.ui.Energieumsatz_Scroll->value(), m_haupt.ui.Kleidung_Scroll->value(),
-                   programm::Raumklima.Icl, this);
+    nutzen fenster(m_nutzungsart, m_haupt.stellung(Eingabe::M), m_haupt.stellung(Eingabe::Icl), programm::Raumklima.Icl,
+                   this);
     fenster.setzeLauf([this](nutzen& n) { return stapelStarten(n); });
     m_nutzen = &fenster;
     fenster.exec();

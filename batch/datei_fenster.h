@@ -14,7 +14,7 @@
 #include <array>
 #include <memory>
 
-class hpt;
+class Hauptfenster;
 class Dienste;
 class QComboBox;
 class QFile;
@@ -59,7 +59,7 @@ public:
 
     // `datei` is the data file, opened for reading at its start; it stays open while the
     // window is, and closes when the batch run starts or the window closes.
-    DATEI(hpt& haupt, const QString& datendatei, std::unique_ptr<QFile> datei);
+    DATEI(Hauptfenster& haupt, const QString& datendatei, std::unique_ptr<QFile> datei);
     ~DATEI() override;
 
     int16_t Assistentenschritt() const { return m_schritt; }
@@ -103,7 +103,7 @@ private:
     Stapeleinstellungen einstellungen(const nutzen& fenster) const;
     void hauptfensterAngleichen();
 
-    hpt& m_haupt;
+    Hauptfenster& m_haupt;
     Dienste& m_dienste;
     QString m_datendatei;
     std::unique_ptr<QFile> m_datei;

@@ -8,7 +8,7 @@
 #include "vorschau.h"
 
 #include "dienste.h"
-#include "hpt.h"
+#include "hauptfenster.h"
 #include "programm.h"
 #include "zahlen.h"
 
@@ -135,14 +135,7 @@ void DATEI::hauptfensterAngleichen()
     const Raumklima& k = programm::Raumklima;
     if (k.v_Luft == m_vLuftAnfang && k.phi == m_phiAnfang)
         return;
-    {
-        const QSignalBlocker v(m_haupt.ui.V_Scroll), phi(m_haupt.ui.PHI_Scroll);
-        m_haupt.ui.V_Scroll->setValue(int(RundeGerade(20.0 * double(k.v_Luft))));
-        m_haupt.ui.PHI_Scroll->setValue(k.phi);
-    }
-    m_haupt.ui.eingabe_txt3->setText(formatiereZahl(k.v_Luft, 2) + QStringLiteral(" m/s"));
-    m_haupt.ui.eingabe_txt4->setText(formatiereZahl(k.phi, 0) + QStringLiteral(" %"));
-    m_haupt.Neuberechnung();
+    m_haupt.uebernehmen(k);
 }
 
 }  // namespace stapel

@@ -6,7 +6,7 @@
 
 namespace stapel {
 
-void DateiFensterZeigen(hpt& haupt, const QString& pfad)
+void DateiFensterZeigen(Hauptfenster& haupt, const QString& pfad)
 {
     auto datei = std::make_unique<QFile>(pfad);
     if (!datei->open(QIODevice::ReadOnly))

@@ -3,11 +3,11 @@
 
 #include <QString>
 
-class hpt;
+class Hauptfenster;
 
 namespace stapel {
 
 // Returns silently when the file cannot be opened; otherwise returns when DATEI closes.
-void DateiFensterZeigen(hpt& haupt, const QString& pfad);
+void DateiFensterZeigen(Hauptfenster& haupt, const QString& pfad);
 
 }  // namespace stapel

@@ -1,8 +1,8 @@
-// Small helpers to build the batch windows from twips tables: every control gets its
-// objectName (arrays as "Name(i)") and its geometry in twips.
+// What the paged batch windows add to the window-building helpers: the client size from the
+// window size, and the frames parked below the visible area.
 #pragma once
 
-#include "twips.h"
+#include "bauhilfen.h"
 
 #include <QPalette>
 #include <QString>
@@ -17,27 +17,6 @@ inline constexpr int kRahmenHoeheTwips = 480;
 inline QSize innenGroesse(int breiteTwips, int hoeheTwips)
 {
     return twipsGroesse(breiteTwips - kRahmenBreiteTwips, hoeheTwips - kRahmenHoeheTwips);
-}
-
-inline QString feldname(const char* name, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
-template <typename T>
-T* erzeuge(QWidget* eltern, const QString& name, int links, int oben, int breite, int hoehe)
-{
-    auto* w = new T(eltern);
-    w->setObjectName(name);
-    w->setGeometry(twipsRect(links, oben, breite, hoehe));
-    return w;
-}
-
-inline void textfarbe(QWidget* w, const QColor& farbe)
-{
-    QPalette palette = w->palette();
-    palette.setColor(QPalette::WindowText, farbe);
-    w->setPalette(palette);
 }
 
 // The frame tops of the paged windows: the shown frame stands at 4320, the others at 7000,

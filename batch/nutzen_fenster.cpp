@@ -3,6 +3,7 @@
 #include "fensterbau.h"
 #include "monatstabelle.h"
 
+#include "eingaben.h"
 #include "zahlen.h"
 
 #include <QEvent>
@@ -19,8 +20,8 @@ namespace {
 const QColor kHellrot(255, 0, 0);  // colour 12 of the 16-colour palette
 constexpr int kKnopfBreite = 1455, kKnopfHoehe = 420;
 
-QString aktivitaetText(int position) { return formatiereZahl(5 * position, 0) + QStringLiteral(" W/m²"); }
-QString bekleidungText(double clo) { return formatiereZahl(clo, 2) + QStringLiteral(" clo"); }
+QString aktivitaetText(int position) { return werttext(Eingabe::M, wertBei(Eingabe::M, position)); }
+QString bekleidungText(double clo) { return werttext(Eingabe::Icl, clo); }
 
 QScrollBar* schieber(QWidget* eltern, const QString& name, int oben, int min, int max)
 {
@@ -71,10 +72,12 @@ void nutzen::baueEinstellen()
     ui.einstellen = erzeuge<QGroupBox>(this, QStringLiteral("Frame2"), 120, 120, 6000, 1560);
     ui.einstellen->setTitle(QStringLiteral("Einstellen"));
     erzeuge<QLabel>(ui.einstellen, QStringLiteral("Label1"), 240, 360, 1440, 285)->setText(QStringLiteral("Energieumsatz"));
-    ui.Energieumsatz_Scroll = schieber(ui.einstellen, QStringLiteral("Energieumsatz_Scroll"), 360, 8, 80);
+    ui.Energieumsatz_Scroll = schieber(ui.einstellen, QStringLiteral("Energieumsatz_Scroll"), 360, eingabeart(Eingabe::M).min,
+                                       eingabeart(Eingabe::M).max);
     ui.eingabe_txt6 = wertfeld(ui.einstellen, QStringLiteral("eingabe_txt6"), 345);
     erzeuge<QLabel>(ui.einstellen, QStringLiteral("Label2"), 240, 960, 1440, 285)->setText(QStringLiteral("Bekleidung"));
-    ui.Kleidung_Scroll = schieber(ui.einstellen, QStringLiteral("Kleidung_Scroll"), 960, 0, 80);
+    ui.Kleidung_Scroll = schieber(ui.einstellen, QStringLiteral("Kleidung_Scroll"), 960, eingabeart(Eingabe::Icl).min,
+                                   eingabeart(Eingabe::Icl).max);
     ui.eingabe_txt5 = wertfeld(ui.einstellen, QStringLiteral("eingabe_txt5"), 945);
     connect(ui.Energieumsatz_Scroll, &QScrollBar::valueChanged, this, &nutzen::energieumsatzGeaendert);
     connect(ui.Kleidung_Scroll, &QScrollBar::valueChanged, this, &nutzen::kleidungGeaendert);
@@ -96,9 +99,7 @@ void nutzen::baueBereiche()
         QLabel* titel = erzeuge<QLabel>(ui.Frame1, feldname("zeilen_titel", k), 240, oben, 480, 345);
         titel->setText(QString(QChar(u'A' + k)));
         titel->setAlignment(Qt::AlignCenter);
-        QFont fett = titel->font();
-        fett.setBold(true);
-        titel->setFont(fett);
+        fett(titel);
         titel->installEventFilter(this);
         ui.zeilen_titel[std::size_t(k)] = titel;
         QLineEdit* laenge = erzeuge<QLineEdit>(ui.Frame1, feldname("bereich", k), 840, oben, 1560, 345);
@@ -164,9 +165,9 @@ void nutzen::startwerte(int energieumsatzPosition, int kleidungPosition, float I
         const std::size_t i = std::size_t(z);
         ui.bereich[i]->setText(QStringLiteral("0"));
         ui.a[i]->setText(ui.eingabe_txt6->text());
-        m_aktivitaet[i] = int16_t(5 * e);
-        ui.b[i]->setText(bekleidungText(0.05 * k));
-        m_bekleidung[i] = float(0.05 * k);
+        m_aktivitaet[i] = int16_t(wertBei(Eingabe::M, e));
+        ui.b[i]->setText(bekleidungText(wertBei(Eingabe::Icl, k)));
+        m_bekleidung[i] = float(wertBei(Eingabe::Icl, k));
     }
 }
 
@@ -174,16 +175,16 @@ void nutzen::energieumsatzGeaendert(int position)
 {
     ui.eingabe_txt6->setText(aktivitaetText(position));
     const std::size_t z = m_art == Nutzungsart::Jahreszeitabhaengig ? std::size_t(m_zeile) : 0;
-    m_aktivitaet[z] = int16_t(5 * position);
+    m_aktivitaet[z] = int16_t(wertBei(Eingabe::M, position));
     if (m_art == Nutzungsart::Jahreszeitabhaengig)
         ui.a[z]->setText(ui.eingabe_txt6->text());
 }
 
 void nutzen::kleidungGeaendert(int position)
 {
-    ui.eingabe_txt5->setText(bekleidungText(0.05 * position));
+    ui.eingabe_txt5->setText(bekleidungText(wertBei(Eingabe::Icl, position)));
     const std::size_t z = m_art == Nutzungsart::Jahreszeitabhaengig ? std::size_t(m_zeile) : 0;
-    m_bekleidung[z] = float(0.05 * position);
+    m_bekleidung[z] = float(wertBei(Eingabe::Icl, position));
     if (m_art == Nutzungsart::Jahreszeitabhaengig)
         ui.b[z]->setText(ui.eingabe_txt5->text());
 }
@@ -198,9 +199,9 @@ void nutzen::zeileWaehlen(int k, bool werteLaden)
     if (!werteLaden)
         return;
     const std::size_t i = std::size_t(k);
-    ui.Kleidung_Scroll->setValue(int(RundeGerade(double(m_bekleidung[i]) / 0.05)));
-    ui.Energieumsatz_Scroll->setValue(int(RundeGerade(m_aktivitaet[i] / 5.0)));
-    ui.eingabe_txt5->setText(bekleidungText(0.05 * ui.Kleidung_Scroll->value()));
+    ui.Kleidung_Scroll->setValue(stellungFuer(Eingabe::Icl, m_bekleidung[i]));
+    ui.Energieumsatz_Scroll->setValue(stellungFuer(Eingabe::M, m_aktivitaet[i]));
+    ui.eingabe_txt5->setText(bekleidungText(wertBei(Eingabe::Icl, ui.Kleidung_Scroll->value())));
     ui.eingabe_txt6->setText(aktivitaetText(ui.Energieumsatz_Scroll->value()));
 }
 

@@ -26,10 +26,11 @@ void BM_Schieberschritt(benchmark::State& zustand)
     benchAnwendung();
     StilleDienste dienste;
     hpt fenster(dienste);
+    auto* ti = fenster.findChild<QScrollBar*>(QStringLiteral("TLI_Scroll"));
     int p = 100;
     for (auto _ : zustand) {
         p = p == 100 ? 101 : 100;
-        fenster.ui.TLI_Scroll->setValue(p);
+        ti->setValue(p);
     }
 }
 BENCHMARK(BM_Schieberschritt);

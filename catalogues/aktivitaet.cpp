@@ -1,15 +1,13 @@
 #include "aktivitaet.h"
 
-#include "hpt.h"
-#include "programm.h"
+#include "bauhilfen.h"
+#include "hauptfenster.h"
 #include "twips.h"
-#include "uebernahme.h"
 
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
 
 using namespace Qt::StringLiterals;
 
@@ -59,7 +57,7 @@ QStringList zellen(const Aktivitaetszeile& z)
 
 }  // namespace
 
-Aktivitaet::Aktivitaet(hpt& hauptfenster) : Katalogfenster(hauptfenster)
+Aktivitaet::Aktivitaet(Hauptfenster& hauptfenster) : Katalogfenster(hauptfenster)
 {
     setObjectName(u"Aktivität"_s);
     setWindowTitle(u"Energieumsätze verschiedener körperlicher Tätigkeiten"_s);
@@ -89,9 +87,7 @@ void Aktivitaet::baueKoepfe()
         QLabel* label = erzeugeLabel(ui.Frame1, QString(), QString::fromUtf16(kopf.text), kopf.twips,
                                      kopf.ausrichtung);
         label->setWordWrap(true);
-        QFont schrift = label->font();
-        schrift.setBold(true);
-        label->setFont(schrift);
+        fett(label);
     }
 }
 
@@ -150,18 +146,11 @@ void Aktivitaet::Command1_Click()
         if (ui.AW_Energieumsatz[std::size_t(i)]->isChecked())
             gewaehlt = i;
     const Aktivitaetszeile& zeile = Aktivitaetstabelle()[std::size_t(gewaehlt)];
-    hpt& h = hauptfenster();
-    ::Raumklima& klima = programm::Raumklima;
-
+    // M stays the table value (41 stays 41), off the scroll bar's grid of 5 W/m².
+    Raumklima klima = hauptfenster().raumklima();
     klima.M = zeile.W_m2;
-    h.ui.Energieumsatz_Scroll->setValue(energieumsatzPosition(klima.M));
-    // The scroll bar's own handling rounds M to its grid; the table value is exact (41 stays 41).
-    klima.M = zeile.W_m2;
-    h.ui.eingabe_txt6->setText(energieumsatzText(klima.M));
     klima.W = zeile.P_mech;
-    h.ui.mech_Leistung_Scroll->setValue(klima.W);
     klima.v_rel = zeile.v_rel;
-    h.ui.rel_Geschwindigkeit_Scroll->setValue(geschwindigkeitPosition(klima.v_rel));
-    h.Neuberechnung();
+    hauptfenster().uebernehmen(klima);
     hide();
 }

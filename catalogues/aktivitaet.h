@@ -15,7 +15,7 @@ class Aktivitaet : public Katalogfenster {
     Q_OBJECT
 
 public:
-    explicit Aktivitaet(hpt& hauptfenster);
+    explicit Aktivitaet(Hauptfenster& hauptfenster);
 
     struct Ui {
         QFrame* Frame1 = nullptr;

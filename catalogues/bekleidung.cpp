@@ -1,7 +1,8 @@
 #include "bekleidung.h"
 
 #include "bekleidungshaelfte.h"
-#include "hpt.h"
+#include "bauhilfen.h"
+#include "hauptfenster.h"
 #include "twips.h"
 
 #include <QEvent>
@@ -25,7 +26,7 @@ const QColor kFarbeLeiste(192, 192, 192);
 
 }  // namespace
 
-Bekleidung::Bekleidung(hpt& hauptfenster) : Katalogfenster(hauptfenster)
+Bekleidung::Bekleidung(Hauptfenster& hauptfenster) : Katalogfenster(hauptfenster)
 {
     setObjectName(u"Bekleidung"_s);
     setWindowTitle(u"Abschätzung des Isolationswerts von Bekleidungskombinationen"_s);

@@ -11,7 +11,7 @@ class Bekleidung : public Katalogfenster {
     Q_OBJECT
 
 public:
-    explicit Bekleidung(hpt& hauptfenster);
+    explicit Bekleidung(Hauptfenster& hauptfenster);
 
     Bekleidungshaelfte& mann() const { return *m_mann; }
     Bekleidungshaelfte& frau() const { return *m_frau; }

@@ -1,9 +1,9 @@
 #include "bekleidungshaelfte.h"
 
 #include "dienste.h"
+#include "eingaben.h"
+#include "bauhilfen.h"
 #include "kataloge.h"
-#include "twips.h"
-#include "uebernahme.h"
 #include "zahlen.h"
 
 #include <QFrame>
@@ -90,9 +90,7 @@ void Bekleidungshaelfte::baueKopf(QWidget& fenster, int links)
     symbol->setPixmap(svgBild(symbolPfad(m_figur), kSymbolGroesse, fenster.devicePixelRatioF()));
     symbol->setGeometry(QRect(QPoint(8, (px(kKopfHoehe) - kSymbolGroesse.height()) / 2), kSymbolGroesse));
     QLabel* titel = erzeugeLabel(kopf, QString(), namen(m_figur).kopf, QRect(480, 0, 3000, kKopfHoehe));
-    QFont schrift = titel->font();
-    schrift.setBold(true);
-    titel->setFont(schrift);
+    fett(titel);
 }
 
 void Bekleidungshaelfte::baueListe(QWidget& fenster, int links, int oben)
@@ -168,9 +166,7 @@ int Bekleidungshaelfte::baueUnterteil(QWidget& fenster, int links, int oben)
                  QRect(120, 0, 4080, kPanelHoehe));
     summe = erzeugeLabel(summenRahmen, n.summe, u"0,00"_s, QRect(4200, 0, 900, kPanelHoehe),
                          Qt::AlignRight | Qt::AlignVCenter);
-    QFont fett = summe->font();
-    fett.setBold(true);
-    summe->setFont(fett);
+    fett(summe);
     erzeugeLabel(summenRahmen, QString(), u"clo"_s, QRect(5160, 0, 480, kPanelHoehe));
 
     oben += kPanelHoehe + kRand;
@@ -210,7 +206,7 @@ void Bekleidungshaelfte::zeigerBewegt(int y)
     }
     const Kleidungsstueck& stueck = m_daten.tabelle[std::size_t(zeile)];
     zeigerName->setText(stueck.Name + u':');
-    zeigerClo->setText(kleidungText(stueck.Clo));
+    zeigerClo->setText(werttext(Eingabe::Icl, stueck.Clo));
     zeigerName->show();
     zeigerClo->show();
 }

@@ -1,9 +1,9 @@
 #include "bekleidungsliste.h"
 
-#include "hpt.h"
+#include "bauhilfen.h"
+#include "hauptfenster.h"
 #include "programm.h"
 #include "twips.h"
-#include "uebernahme.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -33,9 +33,7 @@ constexpr int kEinzeilig = 270;
 QLabel* fettesLabel(QWidget* eltern, const QString& text, const QRect& twips, Qt::Alignment ausrichtung)
 {
     QLabel* label = erzeugeLabel(eltern, QString(), text, twips, ausrichtung);
-    QFont schrift = label->font();
-    schrift.setBold(true);
-    label->setFont(schrift);
+    fett(label);
     return label;
 }
 
@@ -46,7 +44,7 @@ bool angekreuzt(const std::array<QCheckBox*, kEnsembles>& boxen)
 
 }  // namespace
 
-Bekleidungsliste::Bekleidungsliste(hpt& hauptfenster) : Katalogfenster(hauptfenster)
+Bekleidungsliste::Bekleidungsliste(Hauptfenster& hauptfenster) : Katalogfenster(hauptfenster)
 {
     setObjectName(u"Bekleidungsliste"_s);
     setWindowTitle(u"Thermische Isolationswerte für typische Bekleidungskombinationen"_s);

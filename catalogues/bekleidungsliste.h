@@ -15,7 +15,7 @@ class Bekleidungsliste : public Katalogfenster {
     Q_OBJECT
 
 public:
-    explicit Bekleidungsliste(hpt& hauptfenster);
+    explicit Bekleidungsliste(Hauptfenster& hauptfenster);
 
     struct Ui {
         QFrame* Frame1 = nullptr;  // work clothing

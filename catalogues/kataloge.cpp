@@ -1,23 +1,20 @@
 #include "kataloge.h"
 
 #include "aktivitaet.h"
+#include "bauhilfen.h"
 #include "bekleidung.h"
 #include "bekleidungsliste.h"
-#include "hpt.h"
-#include "programm.h"
-#include "uebernahme.h"
-#include "twips.h"
+#include "hauptfenster.h"
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QScrollBar>
 
 namespace {
 
 template <typename Fenster>
-void zeigeKatalog(hpt& hauptfenster)
+void zeigeKatalog(Hauptfenster& hauptfenster)
 {
-    auto* fenster = hauptfenster.findChild<Fenster*>(QString(), Qt::FindDirectChildrenOnly);
+    auto* fenster = hauptfenster.fenster().findChild<Fenster*>(QString(), Qt::FindDirectChildrenOnly);
     if (!fenster)
         fenster = new Fenster(hauptfenster);
     fenster->exec();
@@ -27,11 +24,12 @@ void zeigeKatalog(hpt& hauptfenster)
 
 }  // namespace
 
-void zeigeAktivitaet(hpt& hauptfenster) { zeigeKatalog<Aktivitaet>(hauptfenster); }
-void zeigeBekleidungsliste(hpt& hauptfenster) { zeigeKatalog<Bekleidungsliste>(hauptfenster); }
-void zeigeBekleidung(hpt& hauptfenster) { zeigeKatalog<Bekleidung>(hauptfenster); }
+void zeigeAktivitaet(Hauptfenster& hauptfenster) { zeigeKatalog<Aktivitaet>(hauptfenster); }
+void zeigeBekleidungsliste(Hauptfenster& hauptfenster) { zeigeKatalog<Bekleidungsliste>(hauptfenster); }
+void zeigeBekleidung(Hauptfenster& hauptfenster) { zeigeKatalog<Bekleidung>(hauptfenster); }
 
-Katalogfenster::Katalogfenster(hpt& hauptfenster) : QDialog(&hauptfenster), m_hpt(hauptfenster)
+Katalogfenster::Katalogfenster(Hauptfenster& hauptfenster)
+    : QDialog(&hauptfenster.fenster()), m_hauptfenster(hauptfenster)
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
@@ -53,31 +51,18 @@ void Katalogfenster::closeEvent(QCloseEvent* ereignis)
     QDialog::closeEvent(ereignis);
 }
 
-void kleidungUebernehmen(hpt& hauptfenster, float clo, const QString& text)
+void kleidungUebernehmen(Hauptfenster& hauptfenster, float clo, const QString& text)
 {
-    hauptfenster.ui.Kleidung_Scroll->setValue(kleidungPosition(clo));
-    hauptfenster.ui.eingabe_txt5->setText(kleidungText(clo));
-    hauptfenster.ui.Kleidung_Liste->setText(text);
-    programm::Raumklima.Icl = clo;  // not limited to the scroll bar's 4.00 clo
-    hauptfenster.Neuberechnung();
-}
-
-void setzeTwips(QWidget* steuerelement, const QRect& twips)
-{
-    steuerelement->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    Raumklima klima = hauptfenster.raumklima();
+    klima.Icl = clo;
+    hauptfenster.uebernehmen(klima, text);
 }
 
 QLabel* erzeugeLabel(QWidget* eltern, const QString& name, const QString& text, const QRect& twips,
                      Qt::Alignment ausrichtung)
 {
-    auto* label = new QLabel(text, eltern);
-    label->setObjectName(name);
+    auto* label = erzeuge<QLabel>(eltern, name, twips);
+    label->setText(text);
     label->setAlignment(ausrichtung);
-    setzeTwips(label, twips);
     return label;
-}
-
-QString feldname(const QString& name, int index)
-{
-    return name + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
 }

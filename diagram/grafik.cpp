@@ -2,7 +2,7 @@
 
 #include "dienste.h"
 #include "diagrammflaeche.h"
-#include "hpt.h"
+#include "hauptfenster.h"
 #include "programm.h"
 #include "twips.h"
 
@@ -116,12 +116,12 @@ Grafik::Grafik(Dienste& dienste, const Werttexte& werte, QWidget* parent)
 
 Grafik::~Grafik() = default;
 
-void Grafik::zeigen(hpt& h)
+void Grafik::zeigen(Hauptfenster& h)
 {
-    const Werttexte werte{h.ui.eingabe_txt1->text(), h.ui.eingabe_txt2->text(), h.ui.eingabe_txt3->text(),
-                          h.ui.eingabe_txt4->text(), h.ui.eingabe_txt5->text(), h.ui.eingabe_txt6->text(),
-                          h.ui.eingabe_txt7->text(), h.ui.eingabe_txt8->text()};
-    Grafik fenster(h.dienste(), werte, &h);
+    Werttexte werte;
+    for (const Eingabeart& art : kEingabearten)
+        werte[std::size_t(art.eingabe)] = h.werttext(art.eingabe);
+    Grafik fenster(h.dienste(), werte, &h.fenster());
     fenster.exec();
 }
 

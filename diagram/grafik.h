@@ -21,7 +21,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
-class hpt;
+class Hauptfenster;
 
 class Grafik : public QDialog {
     Q_OBJECT
@@ -32,7 +32,7 @@ public:
     ~Grafik() override;
 
     // Shows the window modally over the main window and returns when it is closed.
-    static void zeigen(hpt& hauptfenster);
+    static void zeigen(Hauptfenster& hauptfenster);
 
     // Reads, checks and writes back the four range fields; shows its messages.
     void bereich_pruefen();

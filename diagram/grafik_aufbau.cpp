@@ -2,7 +2,7 @@
 #include "grafik.h"
 
 #include "diagrammflaeche.h"
-#include "twips.h"
+#include "bauhilfen.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -20,16 +20,6 @@ namespace {
 
 const QColor kGrau(192, 192, 192);
 
-QString arrayName(const char16_t* name, int i) { return QString::fromUtf16(name) + u'(' + QString::number(i) + u')'; }
-
-void hintergrund(QWidget* w, const QColor& farbe)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, farbe);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
 // Row colours of the six quantities: temperatures red, air velocity green, humidity cyan,
 // activity violet, clothing yellow, as in the main window.
 const QColor kZeilenfarben[kAnzahlGroessen] = {{255, 128, 128}, {255, 128, 128}, {192, 255, 192},
@@ -46,14 +36,6 @@ QFrame* Grafik::rahmen(const char16_t* name, QWidget* eltern, double l, double o
     r->setFrameShadow(QFrame::Sunken);
     hintergrund(r, palette().color(QPalette::Base));
     return r;
-}
-
-// Titles of the frames are bold in the window's own font.
-static void fett(QWidget* w)
-{
-    QFont f = w->font();
-    f.setBold(true);
-    w->setFont(f);
 }
 
 QLabel* Grafik::beschriftung(const QString& name, const QString& text, QWidget* eltern, double l, double o, double b,
@@ -94,7 +76,7 @@ void Grafik::baueAuswahl()
         QFrame* gruppe = gruppen[i / 6];
         hintergrund(gruppe, Qt::white);
         auto* o = new QRadioButton(gruppe);
-        o->setObjectName(arrayName(u"Option3D1", i));
+        o->setObjectName(feldname(u"Option3D1", i));
         o->setGeometry(twipsRect(75, 180 + 360 * (i % 6), 255, 255));
         o->setAccessibleName(QStringLiteral("%1 %2").arg(i < 6 ? u"X:"_s : u"Y:"_s, QString::fromUtf16(info(i % 6).zeile).trimmed()));
         o->installEventFilter(this);
@@ -113,7 +95,7 @@ void Grafik::baueBereich()
     for (int i = 0; i < 4; ++i) {
         const double links = i < 2 ? 900 : 2340;
         const double oben = i % 2 == 0 ? 600 : 1050;
-        m_panel[std::size_t(i)] = beschriftung(arrayName(u"Panel3D2", i), QString::fromUtf16(texte[i]), r, links - 780,
+        m_panel[std::size_t(i)] = beschriftung(feldname(u"Panel3D2", i), QString::fromUtf16(texte[i]), r, links - 780,
                                                oben, 740, 285);
         m_panel[std::size_t(i)]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto* feld = new QLineEdit(r);
@@ -132,8 +114,8 @@ void Grafik::baueFestwerte()
     QLabel* titel = beschriftung(u"Label16"_s, u"Fest vorgegebene Parameter:"_s, r, 360, 300, 4000, 285);
     fett(titel);
     for (int k = 0; k < 6; ++k) {
-        m_wertname[std::size_t(k)] = beschriftung(arrayName(u"Wertname", k), {}, r, 360, 720 + 300 * k, 4700, 255);
-        m_wertergebnis[std::size_t(k)] = beschriftung(arrayName(u"Wertergebnis", k), {}, r, 5160, 720 + 300 * k, 1400, 255);
+        m_wertname[std::size_t(k)] = beschriftung(feldname(u"Wertname", k), {}, r, 360, 720 + 300 * k, 4700, 255);
+        m_wertergebnis[std::size_t(k)] = beschriftung(feldname(u"Wertergebnis", k), {}, r, 5160, 720 + 300 * k, 1400, 255);
     }
 }
 
@@ -151,14 +133,14 @@ void Grafik::baueDiagramm()
     }
     for (int i = 0; i < kSkalenAnzahl; ++i) {
         auto* x = new QLabel(m_diagramm);
-        x->setObjectName(arrayName(u"x_achsenskal", i));
+        x->setObjectName(feldname(u"x_achsenskal", i));
         x->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         x->setFont(skalenschrift());
         m_xSkala[std::size_t(i)] = x;
         if (i == kFehlenderYIndex)
             continue;
         auto* y = new QLabel(m_diagramm);
-        y->setObjectName(arrayName(u"y_achsenskal", i));
+        y->setObjectName(feldname(u"y_achsenskal", i));
         y->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         y->setFont(skalenschrift());
         m_ySkala[std::size_t(i)] = y;

@@ -1,5 +1,6 @@
 #include "groessen.h"
 
+#include "eingaben.h"
 #include "empfindung.h"
 
 #include "pmv.h"
@@ -54,11 +55,6 @@ constexpr Festzeile kFestzeilen[] = {
     {-1, u"Aktivität - Wirksame mechanische Leistung:", 6},
     {-1, u"Aktivität - Relative Geschwindigkeit in ruhender Luft:", 7},
 };
-
-QString mitEinheit(double wert, int stellen, const char16_t* einheit)
-{
-    return formatiereZahl(wert, stellen) + QString::fromUtf16(einheit);
-}
 
 }  // namespace
 
@@ -130,16 +126,12 @@ std::optional<int> bandVon(float pmv)
 
 Werttexte werttexteAus(const Raumklima& k, bool tsGleichTi)
 {
-    return {
-        mitEinheit(k.Ti, 1, u" °C"),
-        mitEinheit(tsGleichTi ? k.Ti : k.Ts, 1, u" °C"),
-        mitEinheit(k.v_Luft, 2, u" m/s"),
-        mitEinheit(k.phi, 0, u" %"),
-        mitEinheit(k.Icl, 2, u" clo"),
-        mitEinheit(k.M, 0, u" W/m²"),
-        mitEinheit(k.W, 0, u" %"),
-        mitEinheit(k.v_rel, 2, u" m/s"),
-    };
+    Werttexte texte;
+    for (const Eingabeart& art : kEingabearten)
+        texte[std::size_t(art.eingabe)] = werttext(art.eingabe, wert(k, art.eingabe));
+    if (tsGleichTi)
+        texte[std::size_t(Eingabe::Ts)] = werttext(Eingabe::Ts, k.Ti);
+    return texte;
 }
 
 Festwerte festwerte(int xGroesse, int yGroesse, const Werttexte& werte)

@@ -8,6 +8,7 @@ namespace programm {
 ::PmvEingabe PmvEingabe;
 ::PmvErgebnis PmvErgebnis;
 bool TsGleichTi = true;
+long anzahlBerechnungen = 0;
 
 void PmvEingabeAufbereiten()
 {
@@ -16,6 +17,7 @@ void PmvEingabeAufbereiten()
 
 bool PmvBerechnen()
 {
+    ++anzahlBerechnungen;
     return ::PmvBerechnen(PmvEingabe, PmvErgebnis);
 }
 

@@ -13,6 +13,9 @@ extern ::PmvErgebnis PmvErgebnis;
 // Mirrors the main window's switch "Ts = Ti": while set, tr follows ta.
 extern bool TsGleichTi;
 
+// How often PmvBerechnen ran in this process: tests count the evaluations one user action causes.
+extern long anzahlBerechnungen;
+
 // Raumklima (and the switch) -> PmvEingabe.
 void PmvEingabeAufbereiten();
 

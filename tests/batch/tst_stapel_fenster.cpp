@@ -8,9 +8,12 @@
 #include "stapeltest.h"
 
 #include "hpt.h"
+#include "pmv.h"
 #include "programm.h"
+#include "findekind.h"
 #include "skriptdienste.h"
 #include "twips.h"
+#include "zahlen.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -152,14 +156,14 @@ private Q_SLOTS:
         imNaechstenModalen([&](QWidget* w) {
             gezeigt = w->objectName() == u"DATEI";
             QCOMPARE(w->windowTitle(), QDir::toNativeSeparators(pfad(u"messwerte.txt"_s)));
-            QVERIFY(!haupt->ui.oeffnen->isEnabled() && !haupt->ui.menu_datei_open->isEnabled());
+            QVERIFY(!findeKind<QPushButton>(haupt.get(), u"oeffnen"_s)->isEnabled() && !findeKind<QAction>(haupt.get(), u"menu_datei_open"_s)->isEnabled());
             klick(w, u"abbrechen"_s);
         });
-        QTest::mouseClick(haupt->ui.oeffnen, Qt::LeftButton);
+        QTest::mouseClick(findeKind<QPushButton>(haupt.get(), u"oeffnen"_s), Qt::LeftButton);
         QVERIFY(gezeigt);
-        QVERIFY(haupt->ui.oeffnen->isEnabled() && haupt->ui.menu_datei_open->isEnabled());
+        QVERIFY(findeKind<QPushButton>(haupt.get(), u"oeffnen"_s)->isEnabled() && findeKind<QAction>(haupt.get(), u"menu_datei_open"_s)->isEnabled());
         dienste.datei(pfad(u"gibt_es_nicht.txt"_s));  // cannot be opened: silently nothing
-        haupt->ui.menu_datei_open->trigger();
+        findeKind<QAction>(haupt.get(), u"menu_datei_open"_s)->trigger();
         QVERIFY(!QApplication::activeModalWidget());
     }
 
@@ -309,7 +313,7 @@ private Q_SLOTS:
         QVERIFY(liste(0)->isVisible());
         klick(datei.get(), u"Zurück"_s);  // on the column page "&Zurück" closes
         QVERIFY(!datei->isVisible());
-        QVERIFY(haupt->ui.oeffnen->isEnabled());
+        QVERIFY(findeKind<QPushButton>(haupt.get(), u"oeffnen"_s)->isEnabled());
     }
 
     void nutzenFormen_data()
@@ -426,9 +430,17 @@ private Q_SLOTS:
         QCOMPARE(lies(pfad(u"messwerte.BAK"_s)), inhalt);
         QVERIFY(lies(ergebnis).contains("\r\nS 1 2 3 6 7\r\n"));
         QCOMPARE(datenzeilenIn(lies(ergebnis)), 6);
-        klick(datei.get(), u"abbrechen"_s);  // the main window follows the constants
-        QCOMPARE((QList<int>{haupt->ui.V_Scroll->value(), haupt->ui.PHI_Scroll->value()}), (QList<int>{2, 50}));
-        QCOMPARE((QStringList{haupt->ui.eingabe_txt3->text(), haupt->ui.eingabe_txt4->text()}), (QStringList{u"0,10 m/s"_s, u"50 %"_s}));
+        QSignalSpy neuberechnet(haupt.get(), &hpt::neuberechnet);
+        klick(datei.get(), u"abbrechen"_s);  // the main window follows the constants and recomputes once
+        QWidget* h = haupt->centralWidget();
+        QCOMPARE((QList<int>{findeKind<QScrollBar>(h, u"V_Scroll"_s)->value(), findeKind<QScrollBar>(h, u"PHI_Scroll"_s)->value()}),
+                 (QList<int>{2, 50}));
+        QCOMPARE((QStringList{findeKind<QLabel>(h, u"eingabe_txt3"_s)->text(), findeKind<QLabel>(h, u"eingabe_txt4"_s)->text()}),
+                 (QStringList{u"0,10 m/s"_s, u"50 %"_s}));
+        QCOMPARE(neuberechnet.count(), 1);
+        PmvErgebnis soll;
+        QVERIFY(PmvBerechnen(PmvEingabeAus(programm::Raumklima, true), soll));
+        QCOMPARE(findeKind<QLabel>(h, u"PMV_numerisch"_s)->text(), formatiereZahl(soll.PMV, 2));
     }
 
     // The question before a result is replaced, the save dialog, and "Datei existiert bereits!".

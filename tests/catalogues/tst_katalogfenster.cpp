@@ -12,8 +12,9 @@
 #include "pmv.h"
 #include "programm.h"
 #include "pruefen.h"
+#include "findekind.h"
 #include "skriptdienste.h"
-#include "verbund.h"
+#include "kataloge.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -203,7 +204,11 @@ private Q_SLOTS:
     {
         dienste = std::make_unique<SkriptDienste>();
         haupt = std::make_unique<hpt>(*dienste);
-        verbindeFenster(*haupt);
+        hpt::Fensteroeffner oeffner;
+        oeffner.aktivitaet = zeigeAktivitaet;
+        oeffner.bekleidungsliste = zeigeBekleidungsliste;
+        oeffner.bekleidung = zeigeBekleidung;
+        haupt->setzeFensteroeffner(oeffner);
         haupt->Neuberechnung();
     }
     void cleanup()
@@ -254,18 +259,20 @@ private Q_SLOTS:
         Aktivitaet fenster(*haupt);
         fenster.show();
         klicke(box(fenster, kAktivitaet, zeile));
+        const long berechnungen = programm::anzahlBerechnungen;
         klicke(fenster.ui.Command1);
+        QCOMPARE(programm::anzahlBerechnungen - berechnungen, 1);  // one take-over, one evaluation
 
         const ::Raumklima& k = programm::Raumklima;
         QCOMPARE(int(k.M), M);
         QCOMPARE(int(k.W), W);
         QCOMPARE(k.v_rel, vRel);
-        QCOMPARE(haupt->ui.Energieumsatz_Scroll->value(), mPosition);
-        QCOMPARE(haupt->ui.mech_Leistung_Scroll->value(), W);
-        QCOMPARE(haupt->ui.rel_Geschwindigkeit_Scroll->value(), vPosition);
-        QCOMPARE(haupt->ui.eingabe_txt6->text(), u"%1 W/m²"_s.arg(M));
-        QCOMPARE(haupt->ui.eingabe_txt7->text(), u"%1 %"_s.arg(W));
-        QCOMPARE(haupt->ui.eingabe_txt8->text(), vText);
+        QCOMPARE(findeKind<QScrollBar>(haupt.get(), u"Energieumsatz_Scroll"_s)->value(), mPosition);
+        QCOMPARE(findeKind<QScrollBar>(haupt.get(), u"mech_Leistung_Scroll"_s)->value(), W);
+        QCOMPARE(findeKind<QScrollBar>(haupt.get(), u"rel_Geschwindigkeit_Scroll"_s)->value(), vPosition);
+        QCOMPARE(findeKind<QLabel>(haupt.get(), u"eingabe_txt6"_s)->text(), u"%1 W/m²"_s.arg(M));
+        QCOMPARE(findeKind<QLabel>(haupt.get(), u"eingabe_txt7"_s)->text(), u"%1 %"_s.arg(W));
+        QCOMPARE(findeKind<QLabel>(haupt.get(), u"eingabe_txt8"_s)->text(), vText);
         QCOMPARE(k.Icl, 1.0f);  // the clothing stays
         TEMPARA_NAHE(programm::PmvErgebnis.PMV, erwartetesPmv(), 1e-6);  // recomputed from the exact values
         QVERIFY(fenster.isHidden() && !fenster.verworfen());
@@ -309,21 +316,23 @@ private Q_SLOTS:
     {
         QFETCH(Ensemblefall, fall);
         const auto [taeglich, zeile, clo, position, text] = fall;
-        haupt->ui.Kleidung_Liste->setText(u"vorher"_s);
+        findeKind<QLabel>(haupt.get(), u"Kleidung_Liste"_s)->setText(u"vorher"_s);
         Bekleidungsliste fenster(*haupt);
         fenster.show();
         klicke(box(fenster, taeglich ? kTaeglich : kArbeit, zeile));
+        const long berechnungen = programm::anzahlBerechnungen;
         klicke(fenster.ui.Command1);
+        QCOMPARE(programm::anzahlBerechnungen - berechnungen, 1);
 
         QCOMPARE(programm::Raumklima.Icl, clo);
-        QCOMPARE(haupt->ui.Kleidung_Scroll->value(), position);
-        QCOMPARE(haupt->ui.eingabe_txt5->text(), text);
-        QCOMPARE(haupt->ui.Kleidung_Liste->text(), (taeglich ? Taeglichebekleidung() : Arbeitsbekleidung())[zeile].Text);
+        QCOMPARE(findeKind<QScrollBar>(haupt.get(), u"Kleidung_Scroll"_s)->value(), position);
+        QCOMPARE(findeKind<QLabel>(haupt.get(), u"eingabe_txt5"_s)->text(), text);
+        QCOMPARE(findeKind<QLabel>(haupt.get(), u"Kleidung_Liste"_s)->text(), (taeglich ? Taeglichebekleidung() : Arbeitsbekleidung())[zeile].Text);
         TEMPARA_NAHE(programm::PmvErgebnis.PMV, erwartetesPmv(), 1e-6);
         QVERIFY(fenster.isHidden());
         // A later move of the main window's clothing scroll bar empties the text.
-        haupt->ui.Kleidung_Scroll->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QVERIFY(haupt->ui.Kleidung_Liste->text().isEmpty());
+        findeKind<QScrollBar>(haupt.get(), u"Kleidung_Scroll"_s)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QVERIFY(findeKind<QLabel>(haupt.get(), u"Kleidung_Liste"_s)->text().isEmpty());
     }
 
     // Opened through the main window: "Abbruch" and Esc change nothing and hide the window,
@@ -331,11 +340,11 @@ private Q_SLOTS:
     // opening starts afresh.
     void versteckenUndSchliessen()
     {
-        versteckenUndSchliessen<Aktivitaet>(haupt->ui.Command3, kAktivitaet, 4);
-        versteckenUndSchliessen<Bekleidungsliste>(haupt->ui.Command2, kArbeit, 7);
+        versteckenUndSchliessen<Aktivitaet>(findeKind<QPushButton>(haupt.get(), u"Command3"_s), kAktivitaet, 4);
+        versteckenUndSchliessen<Bekleidungsliste>(findeKind<QPushButton>(haupt.get(), u"Command2"_s), kArbeit, 7);
         QCOMPARE(int(programm::Raumklima.M), 70);
         QCOMPARE(programm::Raumklima.Icl, 1.0f);
-        QCOMPARE(haupt->ui.Kleidung_Liste->text(), u"Slip, Hemd, Hose, Jacke, Socken, Schuhe"_s);
+        QCOMPARE(findeKind<QLabel>(haupt.get(), u"Kleidung_Liste"_s)->text(), u"Slip, Hemd, Hose, Jacke, Socken, Schuhe"_s);
     }
 
     void schaetzerOeffnen()
@@ -426,13 +435,15 @@ private Q_SLOTS:
         if (fall.expedition)
             QCOMPARE(dienste->aufrufe.last().text, expedition);
         ziehAn(!fall.frau, {0});
+        const long berechnungen = programm::anzahlBerechnungen;
         klicke(h.uebernehmen);
+        QCOMPARE(programm::anzahlBerechnungen - berechnungen, 1);
 
         TEMPARA_NAHE(programm::Raumklima.Icl, QLocale(QLocale::German).toFloat(fall.summe), 1e-5);
-        QCOMPARE(haupt->ui.Kleidung_Scroll->value(), fall.position);
-        QCOMPARE(haupt->ui.eingabe_txt5->text(), fall.summe + u" clo"_s);
+        QCOMPARE(findeKind<QScrollBar>(haupt.get(), u"Kleidung_Scroll"_s)->value(), fall.position);
+        QCOMPARE(findeKind<QLabel>(haupt.get(), u"eingabe_txt5"_s)->text(), fall.summe + u" clo"_s);
         if (!fall.liste.isNull() || fall.zeilen.isEmpty())
-            QCOMPARE(haupt->ui.Kleidung_Liste->text(), fall.liste);
+            QCOMPARE(findeKind<QLabel>(haupt.get(), u"Kleidung_Liste"_s)->text(), fall.liste);
         TEMPARA_NAHE(programm::PmvErgebnis.PMV, erwartetesPmv(), 1e-6);
         QVERIFY(schaetzer().isHidden());
     }
@@ -479,7 +490,7 @@ private Q_SLOTS:
     // and keeps the selection, closing starts afresh.
     void schaetzerUeberHauptfenster()
     {
-        QPushButton* knopf = haupt->ui.Command1;
+        QPushButton* knopf = findeKind<QPushButton>(haupt.get(), u"Command1"_s);
         oeffne<Bekleidung>(knopf, [&](Bekleidung& b) {
             QCOMPARE(knopf->cursor().shape(), Qt::WaitCursor);
             klickeZeile(b.mann().liste, 0);

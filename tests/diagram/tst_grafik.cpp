@@ -4,8 +4,8 @@
 #include "hpt.h"
 #include "pmv.h"
 #include "programm.h"
+#include "findekind.h"
 #include "skriptdienste.h"
-#include "verbund.h"
 
 #include <QAction>
 #include <QApplication>
@@ -342,11 +342,13 @@ private Q_SLOTS:
     {
         fenster.reset();
         hpt haupt(dienste);
-        verbindeFenster(haupt);
+        hpt::Fensteroeffner oeffner;
+        oeffner.grafik = &Grafik::zeigen;
+        haupt.setzeFensteroeffner(oeffner);
         haupt.show();
-        haupt.ui.PHI_Scroll->setValue(45);
-        haupt.ui.TLI_Scroll->setValue(113);
-        haupt.ui.Kleidung_Scroll->setValue(13);
+        findeKind<QScrollBar>(&haupt, u"PHI_Scroll"_s)->setValue(45);
+        findeKind<QScrollBar>(&haupt, u"TLI_Scroll"_s)->setValue(113);
+        findeKind<QScrollBar>(&haupt, u"Kleidung_Scroll"_s)->setValue(13);
         // tempara-cli writes the fixed rows as the main window's labels read
         const Werttexte cli = werttexteAus(programm::Raumklima, programm::TsGleichTi);
         for (std::size_t i = 0; i < cli.size(); ++i)
@@ -360,7 +362,7 @@ private Q_SLOTS:
                 QTest::mouseClick(g->findChild<QPushButton*>(u"grafik_ende"_s), Qt::LeftButton);
             }
         });
-        haupt.ui.menu_extras_zeichne->trigger();
+        findeKind<QAction>(&haupt, u"menu_extras_zeichne"_s)->trigger();
         QVERIFY(modal);
         QCOMPARE(gesehen, u"45 %"_s);
         QVERIFY(!QApplication::activeModalWidget());

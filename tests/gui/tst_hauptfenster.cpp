@@ -202,6 +202,19 @@ private Q_SLOTS:
         schalter->click();
         QCOMPARE(text("eingabe_txt2"), u"20,0 °C"_s);
         QCOMPARE(schieber("TU_Scroll")->value(), 150);
+        // another window's take-over moves only the bars of what it changes, and computes once;
+        // a new Icl without a garment text empties the list as the clothing bar would
+        Raumklima klima = fenster->raumklima();
+        klima.M = 100;
+        klima.Icl = 0.5f;
+        QSignalSpy neu(fenster.get(), &hpt::neuberechnet);
+        fenster->uebernehmen(klima);
+        QCOMPARE(neu.count(), 1);
+        QCOMPARE((QList<int>{schieber("TU_Scroll")->value(), schieber("Energieumsatz_Scroll")->value(),
+                             schieber("Kleidung_Scroll")->value()}),
+                 (QList<int>{150, 20, 10}));
+        QCOMPARE((QStringList{text("eingabe_txt2"), text("eingabe_txt6"), text("eingabe_txt5"), text("Kleidung_Liste")}),
+                 (QStringList{u"20,0 °C"_s, u"100 W/m²"_s, u"0,50 clo"_s, QString()}));
     }
 
     void neuStelltAllesZurueck()
@@ -212,7 +225,7 @@ private Q_SLOTS:
         schieber("Energieumsatz_Scroll")->setValue(40);
         schieber("rel_Geschwindigkeit_Scroll")->setValue(20);
         finde<QCheckBox>(u"TU_Check"_s)->click();
-        fenster->ui.menu_datei_neu->trigger();
+        finde<QAction>(u"menu_datei_neu"_s)->trigger();
         QCOMPARE(text("eingabe_txt1"), u"20,0 °C"_s);
         QCOMPARE(text("eingabe_txt5"), u"1,00 clo"_s);
         QCOMPARE(text("eingabe_txt6"), u"70 W/m²"_s);
@@ -309,19 +322,19 @@ private Q_SLOTS:
     {
         for (const char* name : {"oeffnen", "zeichne", "Command1", "Command2", "Command3"})
             QVERIFY2(!finde<QPushButton>(QLatin1String(name))->isEnabled(), name);
-        QVERIFY(!fenster->ui.menu_datei_open->isEnabled());
-        QVERIFY(!fenster->ui.menu_extras_zeichne->isEnabled());
-        QVERIFY(fenster->ui.menu_datei_neu->isEnabled());
+        QVERIFY(!finde<QAction>(u"menu_datei_open"_s)->isEnabled());
+        QVERIFY(!finde<QAction>(u"menu_extras_zeichne"_s)->isEnabled());
+        QVERIFY(finde<QAction>(u"menu_datei_neu"_s)->isEnabled());
     }
 
     void dateiOeffnenFragtNachDatei()
     {
         QStringList geoeffnet;
         hpt::Fensteroeffner oeffner;
-        oeffner.datei = [&](hpt&, const QString& pfad) { geoeffnet << pfad; };
+        oeffner.datei = [&](Hauptfenster&, const QString& pfad) { geoeffnet << pfad; };
         fenster->setzeFensteroeffner(oeffner);
         dienste.abbrechen();
-        fenster->ui.menu_datei_open->trigger();
+        finde<QAction>(u"menu_datei_open"_s)->trigger();
         QVERIFY(geoeffnet.isEmpty());
         const Dateidialog d = dienste.aufrufe.constLast().dialog;
         QCOMPARE(d.titel, u"Öffnen"_s);
@@ -332,32 +345,32 @@ private Q_SLOTS:
         QCOMPARE(geoeffnet, QStringList{u"/tmp/klima.txt"_s});
         // while the data-file window is open, both open commands rest
         fenster->setzeDateiOeffnenAktiv(false);
-        QVERIFY(!fenster->ui.oeffnen->isEnabled());
-        QVERIFY(!fenster->ui.menu_datei_open->isEnabled());
+        QVERIFY(!finde<QPushButton>(u"oeffnen"_s)->isEnabled());
+        QVERIFY(!finde<QAction>(u"menu_datei_open"_s)->isEnabled());
         fenster->setzeDateiOeffnenAktiv(true);
-        QVERIFY(fenster->ui.menu_datei_open->isEnabled());
+        QVERIFY(finde<QAction>(u"menu_datei_open"_s)->isEnabled());
     }
 
     void katalogeUndDarstellungModal()
     {
         QStringList gezeigt;
         hpt::Fensteroeffner oeffner;
-        oeffner.bekleidung = [&](hpt& h) {
+        oeffner.bekleidung = [&](Hauptfenster&) {
             gezeigt << u"Bekleidung"_s;
-            QCOMPARE(h.ui.Command1->cursor().shape(), Qt::WaitCursor);
+            QCOMPARE(finde<QPushButton>(u"Command1"_s)->cursor().shape(), Qt::WaitCursor);
         };
-        oeffner.bekleidungsliste = [&](hpt&) { gezeigt << u"Bekleidungsliste"_s; };
-        oeffner.aktivitaet = [&](hpt&) { gezeigt << u"Aktivität"_s; };
-        oeffner.grafik = [&](hpt& h) { gezeigt << (h.cursor().shape() == Qt::WaitCursor ? u"Grafik mit Sanduhr"_s : u"Grafik"_s); };
+        oeffner.bekleidungsliste = [&](Hauptfenster&) { gezeigt << u"Bekleidungsliste"_s; };
+        oeffner.aktivitaet = [&](Hauptfenster&) { gezeigt << u"Aktivität"_s; };
+        oeffner.grafik = [&](Hauptfenster& h) { gezeigt << (h.fenster().cursor().shape() == Qt::WaitCursor ? u"Grafik mit Sanduhr"_s : u"Grafik"_s); };
         fenster->setzeFensteroeffner(oeffner);
         QTest::mouseClick(finde<QPushButton>(u"Command1"_s), Qt::LeftButton);
         QTest::mouseClick(finde<QPushButton>(u"Command2"_s), Qt::LeftButton);
         QTest::mouseClick(finde<QPushButton>(u"Command3"_s), Qt::LeftButton);
         QTest::mouseClick(finde<QPushButton>(u"zeichne"_s), Qt::LeftButton);
-        fenster->ui.menu_extras_zeichne->trigger();
+        finde<QAction>(u"menu_extras_zeichne"_s)->trigger();
         QCOMPARE(gezeigt, (QStringList{u"Bekleidung"_s, u"Bekleidungsliste"_s, u"Aktivität"_s,
                                        u"Grafik mit Sanduhr"_s, u"Grafik"_s}));
-        QCOMPARE(fenster->ui.Command1->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(finde<QPushButton>(u"Command1"_s)->cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(fenster->cursor().shape(), Qt::ArrowCursor);
     }
 
@@ -366,19 +379,19 @@ private Q_SLOTS:
         // "&Datei" and "&Darstellung" share the letter: the menu wins, the diagram stays shut.
         int grafiken = 0;
         hpt::Fensteroeffner oeffner;
-        oeffner.grafik = [&](hpt&) { ++grafiken; };
+        oeffner.grafik = [&](Hauptfenster&) { ++grafiken; };
         fenster->setzeFensteroeffner(oeffner);
         fenster->show();
         QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
         QTest::keyClick(fenster.get(), Qt::Key_D, Qt::AltModifier);
-        QTRY_VERIFY(fenster->ui.menu_datei->isVisible());
-        fenster->ui.menu_datei->close();
+        QTRY_VERIFY(finde<QMenu>(u"menu_datei"_s)->isVisible());
+        finde<QMenu>(u"menu_datei"_s)->close();
         QCOMPARE(grafiken, 0);
     }
 
     void hilfeBeimStichwortEinfuehrung()
     {
-        fenster->ui.Menu_hilfe_index->trigger();
+        finde<QAction>(u"Menu_hilfe_index"_s)->trigger();
         QCOMPARE(dienste.aufrufe.size(), 1);
         QCOMPARE(dienste.aufrufe.constFirst().art, u"hilfe"_s);
         QCOMPARE(dienste.aufrufe.constFirst().titel, u"tempara.hlp"_s);
@@ -387,21 +400,21 @@ private Q_SLOTS:
 
     void menuetexte()
     {
-        QCOMPARE(fenster->ui.menu_datei->title(), u"&Datei"_s);
-        QCOMPARE(fenster->ui.menu_datei_open->text(), u"Ö&ffnen..."_s);
-        QVERIFY(fenster->ui.menu_file_sep->isSeparator());
-        QCOMPARE(fenster->ui.menu_extras_zeichne->text(), u"&Darstellung..."_s);
-        QCOMPARE(fenster->ui.menu_hilfe_info->text(), u"Inf&o..."_s);
-        QCOMPARE(fenster->ui.oeffnen->text(), u"Datei ö&ffnen"_s);
-        QCOMPARE(fenster->ui.ende->text(), u"&Ende"_s);
+        QCOMPARE(finde<QMenu>(u"menu_datei"_s)->title(), u"&Datei"_s);
+        QCOMPARE(finde<QAction>(u"menu_datei_open"_s)->text(), u"Ö&ffnen..."_s);
+        QVERIFY(finde<QAction>(u"menu_file_sep"_s)->isSeparator());
+        QCOMPARE(finde<QAction>(u"menu_extras_zeichne"_s)->text(), u"&Darstellung..."_s);
+        QCOMPARE(finde<QAction>(u"menu_hilfe_info"_s)->text(), u"Inf&o..."_s);
+        QCOMPARE(finde<QPushButton>(u"oeffnen"_s)->text(), u"Datei ö&ffnen"_s);
+        QCOMPARE(finde<QPushButton>(u"ende"_s)->text(), u"&Ende"_s);
     }
 
     void infoZeigtStartfensterUeberDemHauptfenster()
     {
         fenster->show();
         schieber("TLI_Scroll")->setValue(130);
-        fenster->ui.menu_hilfe_info->trigger();
-        fenster->ui.menu_hilfe_info->trigger();  // a second time: still the one window
+        finde<QAction>(u"menu_hilfe_info"_s)->trigger();
+        finde<QAction>(u"menu_hilfe_info"_s)->trigger();  // a second time: still the one window
         QCOMPARE(fenster->findChildren<QWidget*>(u"Start"_s).size(), 1);
         QWidget* about = fenster->findChild<QWidget*>(u"Start"_s);
         QVERIFY(about && about->isVisible());
@@ -415,7 +428,7 @@ private Q_SLOTS:
     void schliessenBeendetAuchMitOffenemAbout()
     {
         fenster->show();
-        fenster->ui.menu_hilfe_info->trigger();
+        finde<QAction>(u"menu_hilfe_info"_s)->trigger();
         QWidget* about = fenster->findChild<QWidget*>(u"Start"_s);
         QVERIFY(about->isVisible());
         fenster->close();
