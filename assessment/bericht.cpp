@@ -99,26 +99,26 @@ void zeichneBericht(QPainter& maler, const QRectF& seite, const Berichtsinhalt& 
     for (int i = 0; i < 6; ++i) {
         const Kriteriumstext& t = text(static_cast<Kriterium>(int(Kriterium::Vertikal) + i));
         s.zeile({{0, t.name + QStringLiteral(", ") + t.eingabe},
-                 {1150, l.lokal[i] ? mit(*l.lokal[i], 1, t.einheit.toUtf8().constData()) : QStringLiteral("nicht bewertet")}});
+                 {1250, l.lokal[i] ? mit(*l.lokal[i], 1, t.einheit.toUtf8().constData()) : QStringLiteral("nicht bewertet")}});
     }
     s.abstand(30);
 
     s.schrift(40, true);
     s.zeile({{0, QStringLiteral("Kriterien")}});
     s.schrift(35, true);
-    s.zeile({{0, QStringLiteral("Kriterium")}, {850, QStringLiteral("Wert")}, {1100, QStringLiteral("Kategorie")},
-             {1350, QStringLiteral("Gültigkeit")}});
+    s.zeile({{0, QStringLiteral("Kriterium")}, {1050, QStringLiteral("Wert")}, {1300, QStringLiteral("Kategorie")},
+             {1550, QStringLiteral("Gültigkeit")}});
     s.linie();
     s.schrift(35);
     for (int i = 0; i < kKriterien; ++i) {
         const Kriterium kr = static_cast<Kriterium>(i);
         const Einzelwert& w = r.werte[i];
         if (!w.bewertet) {
-            s.zeile({{0, text(kr).name}, {850, QStringLiteral("nicht bewertet")}});
+            s.zeile({{0, text(kr).name}, {1050, QStringLiteral("nicht bewertet")}});
             continue;
         }
-        s.zeile({{0, text(kr).name}, {850, wertText(kr, w.wert)}, {1100, kategorieText(w.kategorie)},
-                 {1350, w.gueltig ? QStringLiteral("im Bereich") : QStringLiteral("außerhalb")}});
+        s.zeile({{0, text(kr).name}, {1050, wertText(kr, w.wert)}, {1300, kategorieText(w.kategorie)},
+                 {1550, w.gueltig ? QStringLiteral("im Bereich") : QStringLiteral("außerhalb")}});
     }
     s.linie();
     s.abstand(20);

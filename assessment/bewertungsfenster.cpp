@@ -63,6 +63,7 @@ QLineEdit* Bewertung::feld(const QString& name, const QString& text)
 {
     auto* f = new QLineEdit(text, this);
     f->setObjectName(name);
+    f->setMinimumWidth(64);
     f->setMaximumWidth(80);
     f->setAlignment(Qt::AlignRight);
     connect(f, &QLineEdit::textChanged, this, &Bewertung::aktualisieren);
