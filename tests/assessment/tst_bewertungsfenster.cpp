@@ -203,6 +203,19 @@ private Q_SLOTS:
         const QString stichwort = dienste.aufrufe.constLast().text.section(u' ', 1);
         QVERIFY(!Hilfefenster::seiteFuer(stichwort).isEmpty());
     }
+
+    // One window for the run, a tool window of the main window that goes with it.
+    void einFensterJeLauf()
+    {
+        auto eltern = std::make_unique<QWidget>();
+        Bewertung* erstes = zeigeBewertung(dienste, eltern.get());
+        QVERIFY(erstes->isVisible());
+        erstes->close();
+        programm::Raumklima.Ti = 22.0f;
+        QCOMPARE(zeigeBewertung(dienste, eltern.get()), erstes);
+        QVERIFY(erstes->isVisible());
+        QCOMPARE(erstes->findChild<QLineEdit*>(u"DR_t_lokal"_s)->text(), u"22,0"_s);
+    }
 };
 
 QTEST_MAIN(TestBewertungsfenster)
