@@ -50,18 +50,15 @@ private Q_SLOTS:
         QTest::newRow("DR unter 0,05 m/s wie 0,05") << Kriterium::DR << 24.0 << 0.04 << 40.0 << 0.0;
         QTest::newRow("DR über 34 °C auf 0") << Kriterium::DR << 36.0 << 0.3 << 40.0 << 0.0;
         QTest::newRow("DR auf 100 begrenzt") << Kriterium::DR << 0.0 << 3.0 << 60.0 << 100.0;
-        QTest::newRow("vertikal 0 K") << Kriterium::Vertikal << 0.0 << nan << nan << 0.314121;
         QTest::newRow("vertikal 2 K") << Kriterium::Vertikal << 2.0 << nan << nan << 1.715773;
         QTest::newRow("vertikal 5 K") << Kriterium::Vertikal << 5.0 << nan << nan << 18.542742;
         QTest::newRow("Boden 19 °C") << Kriterium::Boden << 19.0 << nan << nan << 10.360616;
         QTest::newRow("Boden 23,6 °C (Minimum)") << Kriterium::Boden << 23.6 << nan << nan << 5.491027;
-        QTest::newRow("Boden 29 °C") << Kriterium::Boden << 29.0 << nan << nan << 12.135594;
         QTest::newRow("Boden 35 °C") << Kriterium::Boden << 35.0 << nan << nan << 31.707853;
         QTest::newRow("Boden −200 °C begrenzt") << Kriterium::Boden << -200.0 << nan << nan << 100.0;
         QTest::newRow("warme Decke 5 K") << Kriterium::DeckeWarm << 5.0 << nan << nan << 6.738889;
         QTest::newRow("warme Decke 22 K") << Kriterium::DeckeWarm << 22.0 << nan << nan << 67.369270;
         QTest::newRow("warme Decke −50 K auf 0") << Kriterium::DeckeWarm << -50.0 << nan << nan << 0.0;
-        QTest::newRow("kalte Wand 10 K") << Kriterium::WandKalt << 10.0 << nan << nan << 4.069905;
         QTest::newRow("kalte Wand 14 K") << Kriterium::WandKalt << 14.0 << nan << nan << 14.430313;
         QTest::newRow("kalte Decke 14 K") << Kriterium::DeckeKalt << 14.0 << nan << nan << 5.069032;
         QTest::newRow("kalte Decke 20 K") << Kriterium::DeckeKalt << 20.0 << nan << nan << 51.749286;
@@ -122,7 +119,6 @@ private Q_SLOTS:
                 }
             }
         }
-        QTest::newRow("PMV 0") << Kriterium::PMV << 0.0 << Kategorie::A;
         QTest::newRow("DR NaN") << Kriterium::DR << std::numeric_limits<double>::quiet_NaN() << Kategorie::Keine;
     }
     void kategorien()
@@ -263,8 +259,6 @@ private Q_SLOTS:
         QCOMPARE(r.gesamt, gesamt);
         QCOMPARE(r.entscheidend, entscheidend);
         QVERIFY(r.endlich);
-        QCOMPARE(r.werte[int(Kriterium::DR)].bewertet, l.zugluft);
-        QCOMPARE(r.werte[int(Kriterium::Vertikal)].bewertet, false);
     }
 };
 
