@@ -61,7 +61,8 @@ void zeichneBericht(QPainter& maler, const QRectF& seite, const Berichtsinhalt& 
 {
     maler.save();
     maler.translate(seite.topLeft());
-    maler.scale(seite.width() / (kBerichtBreiteMm * kEinheitenProMm), seite.width() / (kBerichtBreiteMm * kEinheitenProMm));
+    const double massstab = seite.width() / (kBerichtBreiteMm * kEinheitenProMm);
+    maler.scale(massstab, massstab);
     maler.setPen(Qt::black);
     Satz s(maler);
     const Raumklima& k = inhalt.klima;
@@ -99,7 +100,7 @@ void zeichneBericht(QPainter& maler, const QRectF& seite, const Berichtsinhalt& 
     for (int i = 0; i < 6; ++i) {
         const Kriteriumstext& t = text(static_cast<Kriterium>(int(Kriterium::Vertikal) + i));
         s.zeile({{0, t.name + QStringLiteral(", ") + t.eingabe},
-                 {1250, l.lokal[i] ? mit(*l.lokal[i], 1, t.einheit.toUtf8().constData()) : QStringLiteral("nicht bewertet")}});
+                 {1250, l.lokal[i] ? formatiereZahl(*l.lokal[i], 1) + t.einheit : QStringLiteral("nicht bewertet")}});
     }
     s.abstand(30);
 
@@ -131,7 +132,8 @@ void zeichneBericht(QPainter& maler, const QRectF& seite, const Berichtsinhalt& 
         ausserhalb = ausserhalb || (w.bewertet && !w.gueltig);
     if (ausserhalb) {
         s.abstand(20);
-        s.zeile({{0, QStringLiteral("Mindestens eine Eingabe liegt außerhalb des Gültigkeitsbereichs ihrer Formel;")}});
+        s.zeile({{0, QStringLiteral("Mindestens eine Eingabe liegt außerhalb des Gültigkeitsbereichs "
+                                    "ihrer Formel;")}});
         s.zeile({{0, QStringLiteral("die Kategorie ist dort nur ein Anhalt.")}});
     }
     s.abstand(40);

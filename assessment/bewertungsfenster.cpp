@@ -154,7 +154,8 @@ void Bewertung::baue()
         if (kr >= Kriterium::Vertikal) {
             auto* eingabe = new QHBoxLayout;
             eingabe->addWidget(new QLabel(text(kr).eingabe, kriterien));
-            z.eingabe = feld(stamm + QStringLiteral("_Eingabe"), formatiereZahl(kStartwert[i - int(Kriterium::Vertikal)], 1));
+            const double start = kStartwert[i - int(Kriterium::Vertikal)];
+            z.eingabe = feld(stamm + QStringLiteral("_Eingabe"), formatiereZahl(start, 1));
             eingabe->addWidget(z.eingabe);
             eingabe->addWidget(new QLabel(text(kr).einheit.trimmed(), kriterien));
             eingabe->addStretch();
@@ -243,6 +244,8 @@ void Bewertung::aktualisieren()
     m_pmvGerechnet = PmvBerechnen(eingabe, pmv);
     if (!m_pmvGerechnet)
         pmv.PMV = pmv.PPD = std::numeric_limits<float>::quiet_NaN();
+    m_pmvEingabe = eingabe;
+    m_pmv = pmv;
 
     m_keineZahl = false;
     LokaleEingaben l;
@@ -304,7 +307,9 @@ void Bewertung::zeige()
             farben.setColor(QPalette::Window, kategorieFarbe(w.kategorie));
             z.balken->setzeWert(w.wert);
             if (!w.gueltig) {
-                hinweis = QStringLiteral("Außerhalb des Gültigkeitsbereichs (%1).").arg(text(kr).bereich);
+                hinweis = i <= int(Kriterium::PPD)
+                              ? pmvHinweis()
+                              : QStringLiteral("Außerhalb des Gültigkeitsbereichs (%1).").arg(text(kr).bereich);
                 ausserhalb << text(kr).kurz;
             }
         }
@@ -331,6 +336,31 @@ void Bewertung::zeige()
     if (m_keineZahl)
         hinweise << QStringLiteral("Eine Eingabe ist keine Zahl; ihr Kriterium wird nicht bewertet.");
     m_gesamtHinweis->setText(hinweise.join(u'\n'));
+}
+
+QString Bewertung::pmvHinweis() const
+{
+    struct Groesse {
+        const char* name;
+        double wert;
+        int stellen;
+        const char* einheit;
+        const char* bereich;
+    };
+    const PmvEingabe& e = m_pmvEingabe;
+    const Groesse groessen[kPmvGroessen] = {
+        {"PMV", m_pmv.PMV, 2, "", "−2 bis 2"},          {"ta", e.ta, 1, " °C", "10–30 °C"},
+        {"tr", e.tr, 1, " °C", "10–40 °C"},              {"var", e.var, 2, " m/s", "0–1 m/s"},
+        {"M", e.M, 0, " W/m²", "46–232 W/m²"},           {"Icl", e.Icl, 2, " clo", "0–2 clo"},
+        {"pa", m_pmv.pa, 0, " Pa", "0–2700 Pa"}};
+    const unsigned maske = pmvAusserhalb(m_pmvEingabe, m_pmv);
+    QStringList teile;
+    for (int i = 0; i < kPmvGroessen; ++i)
+        if (maske & (1u << i))
+            teile << QStringLiteral("%1 = %2%3 (gültig %4)")
+                         .arg(QLatin1String(groessen[i].name), formatiereZahl(groessen[i].wert, groessen[i].stellen),
+                              QString::fromUtf8(groessen[i].einheit), QString::fromUtf8(groessen[i].bereich));
+    return QStringLiteral("Außerhalb des Gültigkeitsbereichs von ISO 7730: %1.").arg(teile.join(QStringLiteral("; ")));
 }
 
 void Bewertung::berichtSpeichern()

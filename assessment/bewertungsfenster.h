@@ -47,11 +47,15 @@ private:
     std::optional<double> lies(QLineEdit* feld);
     void markiere(QLineEdit* feld, bool ausserhalb);
     void zeige();
+    // Which of PMV's quantities lie outside its range, with their values.
+    QString pmvHinweis() const;
     void berichtSpeichern();
     void berichtDrucken();
 
     Dienste& m_dienste;
     Berichtsinhalt m_inhalt;
+    PmvEingabe m_pmvEingabe;
+    PmvErgebnis m_pmv;
     bool m_pmvGerechnet = true;
     bool m_keineZahl = false;
     std::array<Zeile, bewertung::kKriterien> m_zeilen{};

@@ -24,7 +24,8 @@ Kategoriebalken::Kategoriebalken(Kriterium kriterium, QWidget* eltern)
         if (i == 1 && g.B == g.A)
             zeilen << QStringLiteral("B: entfällt (Grenze wie A)");
         else
-            zeilen << QStringLiteral("%1: %2 < %3%4").arg(kategorieText(Kategorie(i)), wert, formatiereZahl(werte[i], 1), einheit);
+            zeilen << QStringLiteral("%1: %2 < %3%4")
+                          .arg(kategorieText(Kategorie(i)), wert, formatiereZahl(werte[i], 1), einheit);
     }
     setToolTip(zeilen.join(u'\n'));
     setMinimumSize(120, 16);

@@ -53,11 +53,21 @@ bool lokalGueltig(Kriterium k, double x)
     }
 }
 
+unsigned pmvAusserhalb(const PmvEingabe& e, const PmvErgebnis& r)
+{
+    const double werte[kPmvGroessen] = {r.PMV, e.ta, e.tr, e.var, e.M, e.Icl, r.pa};
+    static constexpr double von[kPmvGroessen] = {-2, 10, 10, 0, 46, 0, 0};
+    static constexpr double bis[kPmvGroessen] = {2, 30, 40, 1, 232, 2, 2700};
+    unsigned maske = 0;
+    for (int i = 0; i < kPmvGroessen; ++i)
+        if (!(werte[i] >= von[i] && werte[i] <= bis[i]))
+            maske |= 1u << i;
+    return maske;
+}
+
 bool pmvGueltig(const PmvEingabe& e, const PmvErgebnis& r)
 {
-    auto in = [](double x, double von, double bis) { return x >= von && x <= bis; };
-    return in(r.PMV, -2, 2) && in(e.ta, 10, 30) && in(e.tr, 10, 40) && in(e.var, 0, 1) && in(e.M, 46, 232)
-           && in(e.Icl, 0, 2) && in(r.pa, 0, 2700);
+    return pmvAusserhalb(e, r) == 0;
 }
 
 Grenzen grenzen(Kriterium k)
@@ -101,7 +111,8 @@ Ergebnis bewerte(const PmvEingabe& e, const PmvErgebnis& pmv, const LokaleEingab
     r.werte[index(Kriterium::PPD)] = {true, pmv.PPD, kategorie(Kriterium::PPD, pmv.PPD), pmvImBereich};
     if (l.zugluft) {
         const double dr = Zugluftrate(l.tLokal, l.vLokal, l.tu);
-        r.werte[index(Kriterium::DR)] = {true, dr, kategorie(Kriterium::DR, dr), zugluftGueltig(l.tLokal, l.vLokal, l.tu)};
+        const bool gueltig = zugluftGueltig(l.tLokal, l.vLokal, l.tu);
+        r.werte[index(Kriterium::DR)] = {true, dr, kategorie(Kriterium::DR, dr), gueltig};
     }
     using Formel = double (*)(double);
     static constexpr Formel formeln[6] = {PdVertikal, PdBoden, PdDeckeWarm, PdWandKalt, PdDeckeKalt, PdWandWarm};

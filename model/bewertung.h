@@ -36,6 +36,9 @@ bool lokalGueltig(Kriterium kriterium, double eingabe);
 // PMV applies for −2 ≤ PMV ≤ 2, 10 ≤ ta ≤ 30 °C, 10 ≤ tr ≤ 40 °C, 0 ≤ var ≤ 1 m/s,
 // 46 ≤ M ≤ 232 W/m², 0 ≤ Icl ≤ 2 clo, 0 ≤ pa ≤ 2700 Pa.
 bool pmvGueltig(const PmvEingabe& eingabe, const PmvErgebnis& ergebnis);
+// Which of them lies outside: bit i for PMV, ta, tr, var, M, Icl, pa in this order.
+enum PmvGroesse { PmvWert, PmvTa, PmvTr, PmvVar, PmvM, PmvIcl, PmvPa, kPmvGroessen };
+unsigned pmvAusserhalb(const PmvEingabe& eingabe, const PmvErgebnis& ergebnis);
 
 // The upper limits of A, B and C, each strict; for PMV of |PMV|.
 struct Grenzen {

@@ -97,7 +97,8 @@ private Q_SLOTS:
         QCOMPARE(finde<QLineEdit>(u"DR_t_lokal"_s)->text(), u"20,0"_s);
         QCOMPARE(finde<QLineEdit>(u"DR_v_lokal"_s)->text(), u"0,00"_s);
         QVERIFY(finde<QCheckBox>(u"DR_bewertet"_s)->isChecked());
-        for (const QString& k : {u"Vertikal"_s, u"Boden"_s, u"Decke_warm"_s, u"Wand_kalt"_s, u"Decke_kalt"_s, u"Wand_warm"_s}) {
+        for (const QString& k :
+             {u"Vertikal"_s, u"Boden"_s, u"Decke_warm"_s, u"Wand_kalt"_s, u"Decke_kalt"_s, u"Wand_warm"_s}) {
             QVERIFY(!finde<QCheckBox>(k + u"_bewertet"_s)->isChecked());
             QCOMPARE(text(k + u"_Wert"_s), u"nicht bewertet"_s);
             QVERIFY(!finde<QLineEdit>(k + u"_Eingabe"_s)->isEnabled());
@@ -167,9 +168,10 @@ private Q_SLOTS:
         QCOMPARE(text(u"Vertikal_Wert"_s), u"keine Zahl"_s);
         QVERIFY(text(u"Gesamt_Hinweis"_s).contains(u"keine Zahl"_s));
 
-        programm::Raumklima.Ti = 32.0f;  // above the 30 °C of PMV's range, and DR's 26 °C
+        programm::Raumklima.Ti = 32.0f;  // above PMV's 30 °C and DR's 26 °C; at 60 % pa is 2857 Pa
         fenster->aktualisieren();
-        QVERIFY(text(u"PMV_Hinweis"_s).contains(u"ta 10–30 °C"_s));
+        QCOMPARE(text(u"PMV_Hinweis"_s), u"Außerhalb des Gültigkeitsbereichs von ISO 7730: PMV = 2,47 (gültig −2 bis 2); "
+                                         "ta = 32,0 °C (gültig 10–30 °C); pa = 2857 Pa (gültig 0–2700 Pa)."_s);
         QVERIFY(text(u"DR_Hinweis"_s).contains(u"20–26 °C"_s));
         programm::Raumklima.Ti = -234.175f;  // the model fails
         fenster->aktualisieren();

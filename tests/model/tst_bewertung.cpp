@@ -87,11 +87,12 @@ private Q_SLOTS:
             Kriterium k;
             double a, b, c;
         };
-        const Zeile tabelle[] = {{"PMV", Kriterium::PMV, 0.2, 0.5, 0.7}, {"PPD", Kriterium::PPD, 6, 10, 15},
-                                 {"DR", Kriterium::DR, 10, 20, 30}, {"vertikal", Kriterium::Vertikal, 3, 5, 10},
-                                 {"Boden", Kriterium::Boden, 10, 10, 15}, {"warme Decke", Kriterium::DeckeWarm, 5, 5, 10},
-                                 {"kalte Wand", Kriterium::WandKalt, 5, 5, 10}, {"kalte Decke", Kriterium::DeckeKalt, 5, 5, 10},
-                                 {"warme Wand", Kriterium::WandWarm, 5, 5, 10}};
+        const Zeile tabelle[] = {
+            {"PMV", Kriterium::PMV, 0.2, 0.5, 0.7},           {"PPD", Kriterium::PPD, 6, 10, 15},
+            {"DR", Kriterium::DR, 10, 20, 30},                {"vertikal", Kriterium::Vertikal, 3, 5, 10},
+            {"Boden", Kriterium::Boden, 10, 10, 15},          {"warme Decke", Kriterium::DeckeWarm, 5, 5, 10},
+            {"kalte Wand", Kriterium::WandKalt, 5, 5, 10},    {"kalte Decke", Kriterium::DeckeKalt, 5, 5, 10},
+            {"warme Wand", Kriterium::WandWarm, 5, 5, 10}};
         for (const Zeile& z : tabelle) {
             const double grenze[3] = {z.a, z.b, z.c};
             // the first category whose limit lies above a value (equal limits for A and B
@@ -190,6 +191,7 @@ private Q_SLOTS:
         float* felder[] = {&r.PMV, &e.ta, &e.tr, &e.var, &e.M, &e.Icl, &r.pa};
         *felder[feld] = wert;
         QCOMPARE(pmvGueltig(e, r), gueltig);
+        QCOMPARE(pmvAusserhalb(e, r), gueltig ? 0u : 1u << feld);
     }
 
     // Defaults: Tu 40 %, the main window's Ti and v_Luft, DR alone assessed; and the whole
