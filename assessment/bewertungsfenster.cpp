@@ -86,14 +86,11 @@ void Bewertung::baue()
     m_entscheidend->setObjectName(QStringLiteral("Gesamt_entscheidend"));
     m_gesamtHinweis = new QLabel(gesamt);
     m_gesamtHinweis->setObjectName(QStringLiteral("Gesamt_Hinweis"));
-    m_gesamtHinweis->setWordWrap(true);
-    auto* rechts = new QVBoxLayout;
-    rechts->addWidget(m_entscheidend);
-    rechts->addWidget(m_gesamtHinweis);
-    rechts->addStretch();
-    auto* gesamtZeile = new QHBoxLayout(gesamt);
-    gesamtZeile->addWidget(m_gesamt);
-    gesamtZeile->addLayout(rechts, 1);
+    auto* gesamtRaster = new QGridLayout(gesamt);
+    gesamtRaster->addWidget(m_gesamt, 0, 0);
+    gesamtRaster->addWidget(m_entscheidend, 0, 1);
+    gesamtRaster->addWidget(m_gesamtHinweis, 1, 0, 1, 2);
+    gesamtRaster->setColumnStretch(1, 1);
 
     auto* zugluft = new QGroupBox(QStringLiteral("Eingaben für das Zugluftrisiko"), this);
     auto* zugluftRaster = new QGridLayout(zugluft);
@@ -307,9 +304,12 @@ void Bewertung::zeige()
             farben.setColor(QPalette::Window, kategorieFarbe(w.kategorie));
             z.balken->setzeWert(w.wert);
             if (!w.gueltig) {
-                hinweis = i <= int(Kriterium::PPD)
-                              ? pmvHinweis()
-                              : QStringLiteral("Außerhalb des Gültigkeitsbereichs (%1).").arg(text(kr).bereich);
+                if (kr == Kriterium::PMV)
+                    hinweis = pmvHinweis();
+                else if (kr == Kriterium::PPD)
+                    hinweis = QStringLiteral("Außerhalb des Gültigkeitsbereichs wie PMV.");
+                else
+                    hinweis = QStringLiteral("Außerhalb des Gültigkeitsbereichs (%1).").arg(text(kr).bereich);
                 ausserhalb << text(kr).kurz;
             }
         }
@@ -349,7 +349,7 @@ QString Bewertung::pmvHinweis() const
     };
     const PmvEingabe& e = m_pmvEingabe;
     const Groesse groessen[kPmvGroessen] = {
-        {"PMV", m_pmv.PMV, 2, "", "−2 bis 2"},          {"ta", e.ta, 1, " °C", "10–30 °C"},
+        {"PMV", m_pmv.PMV, 3, "", "−2 bis 2"},          {"ta", e.ta, 1, " °C", "10–30 °C"},
         {"tr", e.tr, 1, " °C", "10–40 °C"},              {"var", e.var, 2, " m/s", "0–1 m/s"},
         {"M", e.M, 0, " W/m²", "46–232 W/m²"},           {"Icl", e.Icl, 2, " clo", "0–2 clo"},
         {"pa", m_pmv.pa, 0, " Pa", "0–2700 Pa"}};

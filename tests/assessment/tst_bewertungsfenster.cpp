@@ -170,7 +170,7 @@ private Q_SLOTS:
 
         programm::Raumklima.Ti = 32.0f;  // above PMV's 30 °C and DR's 26 °C; at 60 % pa is 2857 Pa
         fenster->aktualisieren();
-        QCOMPARE(text(u"PMV_Hinweis"_s), u"Außerhalb des Gültigkeitsbereichs von ISO 7730: PMV = 2,47 (gültig −2 bis 2); "
+        QCOMPARE(text(u"PMV_Hinweis"_s), u"Außerhalb des Gültigkeitsbereichs von ISO 7730: PMV = 2,475 (gültig −2 bis 2); "
                                          "ta = 32,0 °C (gültig 10–30 °C); pa = 2857 Pa (gültig 0–2700 Pa)."_s);
         QVERIFY(text(u"DR_Hinweis"_s).contains(u"20–26 °C"_s));
         programm::Raumklima.Ti = -234.175f;  // the model fails
