@@ -60,6 +60,7 @@ struct Extra {
 };
 constexpr Extra kExtras[] = {
     {"menu_extras_zeichne", "&Darstellung...", &hpt::Fensteroeffner::grafik},
+    {"menu_extras_bewertung", "&Behaglichkeit nach ISO 7730...", &hpt::Fensteroeffner::bewertung},
 };
 
 const QString kKleidungStart = QStringLiteral("Slip, Hemd, Hose, Jacke, Socken, Schuhe");

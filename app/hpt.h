@@ -34,6 +34,7 @@ public:
         Oeffner bekleidungsliste;  // Command2
         Oeffner bekleidung;        // Command1
         Oeffner grafik;            // "&Darstellung..."
+        Oeffner bewertung;         // "&Behaglichkeit nach ISO 7730..." (modeless)
         // "Ö&ffnen...": gets the chosen path; opens the file and shows DATEI, or returns
         // silently when the file cannot be opened.
         std::function<void(Hauptfenster&, const QString& pfad)> datei;

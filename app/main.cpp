@@ -1,4 +1,5 @@
 // Tempara: the start-up window, then the main window until it is closed.
+#include "bewertungsfenster.h"
 #include "dateioeffner.h"
 #include "grafik.h"
 #include "hpt.h"
@@ -14,7 +15,8 @@
 
 namespace {
 
-// Each subsystem's window library shows its window modally over the main window.
+// Each subsystem's window library shows its window over the main window: modally, except the
+// assessment, which follows the main window's inputs while both are open.
 hpt::Fensteroeffner fensteroeffner()
 {
     hpt::Fensteroeffner oeffner;
@@ -22,6 +24,7 @@ hpt::Fensteroeffner fensteroeffner()
     oeffner.bekleidungsliste = zeigeBekleidungsliste;
     oeffner.bekleidung = zeigeBekleidung;
     oeffner.grafik = &Grafik::zeigen;
+    oeffner.bewertung = [](Hauptfenster& h) { zeigeBewertung(h); };
     oeffner.datei = stapel::DateiFensterZeigen;
     return oeffner;
 }

@@ -7,7 +7,7 @@ _tempara_cli()
     befehl=${COMP_WORDS[1]}
 
     if [ "$COMP_CWORD" -eq 1 ]; then
-        COMPREPLY=($(compgen -W "pmv stapel diagramm --help" -- "$cur"))
+        COMPREPLY=($(compgen -W "pmv stapel bewertung diagramm --help" -- "$cur"))
         return
     fi
     case "$befehl" in
@@ -24,6 +24,12 @@ _tempara_cli()
             else
                 COMPREPLY=($(compgen -f -- "$cur"))
             fi
+            ;;
+        bewertung)
+            case "$prev" in
+                --tu|--t-lokal|--v-lokal|--dt-vertikal|--t-boden|--decke-warm|--wand-kalt|--decke-kalt|--wand-warm) return ;;
+            esac
+            COMPREPLY=($(compgen -W "--ts-gleich-ti --tu --t-lokal --v-lokal --dt-vertikal --t-boden --decke-warm --wand-kalt --decke-kalt --wand-warm --help" -- "$cur"))
             ;;
         diagramm)
             case "$prev" in

@@ -132,24 +132,20 @@ private Q_SLOTS:
                 }
     }
 
+    // PPD depends on |PMV| alone, by its closed form, on either side of neutral; and the
+    // clipped votes −3 and +3 give one and the same PPD.
     void ppdSymmetrischUndGeschlossen()
     {
-        // the closed form: 5.0 at 0, 11.0 at ±0.5, 28.6 at ±1, 76.1 at ±2, 98.1 at ±3
-        const PmvEingabe basis = PmvEingabeAus(standardRaumklima(), true);
-        for (double pmv : {0.0, 0.5, 1.0, 2.0, 3.0}) {
-            const double ppd = 100 - 95 * std::exp(-pmv * pmv / (4.1 - 0.6 * pmv));
-            const double erwartet[] = {5.0, 11.0, 28.6, 76.1, 98.1};
-            const int i = pmv == 0 ? 0 : pmv == 0.5 ? 1 : int(pmv) + 1;
-            TEMPARA_NAHE(ppd, erwartet[i], 0.05);
+        for (float t : {14.0f, 17.0f, 19.0f, 21.0f, 25.0f, 28.0f, 31.0f}) {
+            const PmvErgebnis r = rechne(klima(t, t, 0, 50, 70, 0, 0, 1));
+            const double p = r.PMV;
+            TEMPARA_NAHE(r.PPD, 100 - 95 * std::exp(-p * p / (4.1 - 0.6 * std::fabs(p))), 1e-4);
         }
-        // PPD depends on |PMV| only: two cases on either side give the same PPD
-        PmvErgebnis kalt, warm;
-        PmvEingabe e = basis;
-        e.ta = e.tr = 19.0f;
-        QVERIFY(PmvBerechnen(e, kalt));
-        e.ta = e.tr = 31.0f;
-        QVERIFY(PmvBerechnen(e, warm));
-        QVERIFY(kalt.PMV < 0 && warm.PMV > 0);
+        const PmvErgebnis kalt = rechne(klima(-5, -5, 0, 60, 70, 0, 0, 1));
+        const PmvErgebnis heiss = rechne(klima(50, 50, 0, 60, 400, 0, 0, 4));
+        QCOMPARE(kalt.PMV, -3.0f);
+        QCOMPARE(heiss.PMV, 3.0f);
+        QCOMPARE(kalt.PPD, heiss.PPD);
     }
 
     void genauDreiBleibt()
@@ -162,16 +158,33 @@ private Q_SLOTS:
         QCOMPARE(r.PPD, float(100 - 95 * std::exp(-9.0 / 2.3)));
     }
 
+    // Negative clothing from a hand-made data file: with c = 0.18·Icl·fcl = −1 / (4σ·310³ +
+    // 0.86·12.1) the derivative of the heat balance vanishes at the start value 37 °C.
+    static PmvEingabe ohneAbleitungBei37(float t)
+    {
+        PmvEingabe e = PmvEingabeAus(klima(t, t, 1.0f, 50, 70, 0, 0, 1), false);  // hc = 12.1
+        e.Icl = -1.0f;
+        e.fcl = float(1.0 / (0.18 * (4 * 3.4e-8 * 310.0 * 310.0 * 310.0 + 0.86 * 12.1)));
+        return e;
+    }
+
     void durchlaufgrenze()
     {
-        // Negative clothing from a hand-made data file can keep Newton from converging:
-        // the loop ends after 70 passes and the last value stands.
-        PmvEingabe e = PmvEingabeAus(standardRaumklima(), true);
-        e.Icl = -8.0f;
-        e.fcl = Kleidungsflaechenfaktor(e.Icl);
+        // At 20 °C the balance has no root (its minimum at 37 °C is +13.4): the loop ends
+        // after exactly 70 passes.
         PmvErgebnis r;
-        (void)PmvBerechnen(e, r);
-        QVERIFY(r.durchlaeufe >= 1 && r.durchlaeufe <= 70);
+        QVERIFY(PmvBerechnen(ohneAbleitungBei37(20.0f), r));
+        QCOMPARE(r.durchlaeufe, 70);
+    }
+
+    void ausweichschrittNachOben()
+    {
+        // At 40 °C the balance is −6.27 at 37 °C with two roots, −36.73 and 100.59 °C (by
+        // bisection). With no usable derivative the step goes up by 1 K, and Newton runs from
+        // 38 °C to the upper root.
+        PmvErgebnis r;
+        QVERIFY(PmvBerechnen(ohneAbleitungBei37(40.0f), r));
+        TEMPARA_NAHE(r.tcl, 100.5936, 0.01);
     }
 
     void gleitkommafehler_data()
@@ -194,10 +207,12 @@ private Q_SLOTS:
         programm::Raumklima = standardRaumklima();
         programm::TsGleichTi = false;
         programm::Raumklima.Ts = 30.0f;
+        const Raumklima vorher = programm::Raumklima;
         programm::PmvEingabeAufbereiten();
         QCOMPARE(programm::PmvEingabe.tr, 30.0f);
         QVERIFY(programm::PmvBerechnen());
         QCOMPARE(programm::PmvErgebnis.PMV, rechne(programm::Raumklima).PMV);
+        QCOMPARE(programm::Raumklima, vorher);  // the user's inputs stay as they were
     }
 };
 

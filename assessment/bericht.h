@@ -1,0 +1,32 @@
+// The one-page report of an assessment: the main window's inputs, the local inputs, every
+// criterion with its value, category and validity, and the overall category.
+#pragma once
+
+#include "bewertung.h"
+#include "raumklima.h"
+
+#include <QDateTime>
+#include <QImage>
+#include <QString>
+
+class QIODevice;
+class QPainter;
+
+struct Berichtsinhalt {
+    Raumklima klima;
+    bool tsGleichTi = true;
+    bewertung::LokaleEingaben lokal;
+    bewertung::Ergebnis ergebnis;
+    QDateTime erstellt;
+};
+
+// Draws the report into `seite` (device pixels) of any painter: PDF, printer image, screen.
+void zeichneBericht(QPainter& maler, const QRectF& seite, const Berichtsinhalt& inhalt);
+
+// An A4 PDF page into `ziel`; false when the writer failed.
+bool schreibeBerichtPdf(QIODevice& ziel, const Berichtsinhalt& inhalt);
+
+// The report as a white image of kBerichtMm at 150 dpi, for the printer.
+inline constexpr double kBerichtBreiteMm = 190.0;
+inline constexpr double kBerichtHoeheMm = 277.0;
+QImage berichtBild(const Berichtsinhalt& inhalt);

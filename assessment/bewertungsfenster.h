@@ -1,0 +1,77 @@
+// The window "Behaglichkeit nach ISO 7730": the main window's PMV and PPD with the local
+// criteria of ISO 7730, each with its category, and the overall category of the room.
+// Modeless, so the user can move the main window's scroll bars and watch the assessment follow.
+#pragma once
+
+#include "bericht.h"
+#include "bewertung.h"
+
+#include <QWidget>
+
+#include <array>
+
+class Dienste;
+class Kategoriebalken;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class Bewertung : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Bewertung(Dienste& dienste, QWidget* eltern = nullptr);
+
+    // What the window shows now, as the report prints it.
+    const Berichtsinhalt& inhalt() const { return m_inhalt; }
+
+public Q_SLOTS:
+    // Re-reads programm::Raumklima and programm::TsGleichTi and assesses anew. The main
+    // window's neuberechnet() is connected to it.
+    void aktualisieren();
+
+private:
+    struct Zeile {
+        QCheckBox* bewertet = nullptr;  // the local criteria only
+        QLineEdit* eingabe = nullptr;   // Vertikal to WandWarm
+        QLabel* wert = nullptr;
+        QLabel* kategorie = nullptr;
+        Kategoriebalken* balken = nullptr;
+        QLabel* hinweis = nullptr;
+    };
+
+    void baue();
+    QLineEdit* feld(const QString& name, const QString& text);
+    // Reads a field; marks it red and says why when it holds no number.
+    std::optional<double> lies(QLineEdit* feld);
+    void markiere(QLineEdit* feld, bool ausserhalb);
+    void zeige();
+    // Which of PMV's quantities lie outside its range, with their values.
+    QString pmvHinweis() const;
+    void berichtSpeichern();
+    void berichtDrucken();
+
+    Dienste& m_dienste;
+    Berichtsinhalt m_inhalt;
+    PmvEingabe m_pmvEingabe;
+    PmvErgebnis m_pmv;
+    bool m_pmvGerechnet = true;
+    bool m_keineZahl = false;
+    std::array<Zeile, bewertung::kKriterien> m_zeilen{};
+    QLineEdit* m_tu = nullptr;
+    QLineEdit* m_tLokal = nullptr;
+    QLineEdit* m_vLokal = nullptr;
+    // ta,l and va,l follow the main window's Ti and v_Luft until the user types into them.
+    bool m_tLokalEigen = false;
+    bool m_vLokalEigen = false;
+    QLabel* m_gesamt = nullptr;
+    QLabel* m_entscheidend = nullptr;
+    QLabel* m_gesamtHinweis = nullptr;
+};
+
+class Hauptfenster;
+
+// Shows the one assessment window of the run (created on first use as a tool window of the
+// main window, following each of its recomputations), brings it to the front and returns it.
+Bewertung* zeigeBewertung(Hauptfenster& hauptfenster);

@@ -1,0 +1,29 @@
+// A bar of one criterion: the ranges of A, B and C in their colours up to the limit of C and a
+// little beyond, with a mark at the value. For PMV the bar shows |PMV|.
+#pragma once
+
+#include "bewertung.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class Kategoriebalken : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Kategoriebalken(bewertung::Kriterium kriterium, QWidget* eltern = nullptr);
+
+    // No value: the criterion is not assessed, the bar is drawn pale without a mark.
+    void setzeWert(std::optional<double> wert);
+    std::optional<double> wert() const { return m_wert; }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* ereignis) override;
+
+private:
+    bewertung::Kriterium m_kriterium;
+    std::optional<double> m_wert;
+};

@@ -1,0 +1,82 @@
+// tempara-cli bewertung as a script calls it: the lines of each criterion, the range marks,
+// the exit status. Local values are worked out from the equations of ISO 7730 separately;
+// PMV and PPD are those of the pmv command's tests.
+#include <QProcess>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestCliBewertung : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void aufrufe_data()
+    {
+        QTest::addColumn<QString>("argumente");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("ausgabe");
+        QTest::newRow("Vorgabewerte: DR allein")
+            << u"20 20 0 60 70 0 0 1"_s << 0
+            << u"PMV\t-0.265\tB\nPPD\t6.68\tB\nDR\t0.00\tA\nGesamt\t\tB\n"_s;
+        QTest::newRow("alle Kriterien, Komma als Trenner")
+            << u"22 22 0,2 50 70 0 0 1 --dt-vertikal 2 --t-boden 29 --decke-warm 5 --wand-kalt 10 "
+               "--decke-kalt 14 --wand-warm 23"_s
+            << 0
+            << u"PMV\t-0.075\tA\nPPD\t5.13\tA\nDR\t22.58\tC\nPD_vertikal\t1.72\tA\nPD_boden\t12.14\tC\n"
+               "PD_decke_warm\t6.74\tC\nPD_wand_kalt\t4.07\tA\nPD_decke_kalt\t5.07\tC\nPD_wand_warm\t3.92\tA\n"
+               "Gesamt\t\tC\n"_s;
+        QTest::newRow("Tu mit =, Reihenfolge der Optionen egal")
+            << u"--wand-kalt 10 22 22 0.2 50 70 0 0 1 --tu=10"_s << 0
+            << u"PMV\t-0.075\tA\nPPD\t5.13\tA\nDR\t14.36\tB\nPD_wand_kalt\t4.07\tA\nGesamt\t\tB\n"_s;
+        QTest::newRow("außerhalb der Bereiche, negative Werte")
+            << u"-5 -5 0 60 70 0 0 1 --v-lokal 0.1 --wand-warm 40 --dt-vertikal -1"_s << 0
+            << u"PMV\t-3.000\t-\tausserhalb\nPPD\t98.10\t-\tausserhalb\nDR\t28.12\tC\tausserhalb\n"
+               "PD_vertikal\t0.13\tA\tausserhalb\nPD_wand_warm\t12.75\t-\tausserhalb\nGesamt\t\t-\n"_s;
+        QTest::newRow("örtliche Werte statt TI und V_LUFT")
+            << u"--ts-gleich-ti 24 99 0 50 70 0 0 1 --t-lokal 22 --v-lokal 0.2"_s << 0
+            << QString();  // only DR is checked below
+        QTest::newRow("Modell versagt") << u"-234.175 -234.175 0 60 70 0 0 1"_s << 1 << QString();
+        QTest::newRow("sieben Werte") << u"20 20 0 60 70 0 0"_s << 2 << QString();
+        QTest::newRow("unbekannte Option") << u"20 20 0 60 70 0 0 1 --tuerkalt 3"_s << 2 << QString();
+        QTest::newRow("Option ohne Wert") << u"20 20 0 60 70 0 0 1 --tu"_s << 2 << QString();
+        QTest::newRow("Option keine Zahl") << u"20 20 0 60 70 0 0 1 --t-boden warm"_s << 2 << QString();
+        QTest::newRow("Option doppelt") << u"20 20 0 60 70 0 0 1 --tu 30 --tu 40"_s << 2 << QString();
+        QTest::newRow("TI keine Zahl") << u"a 20 0 60 70 0 0 1"_s << 2 << QString();
+        QTest::newRow("PHI nicht ganz") << u"20 20 0 60.5 70 0 0 1"_s << 2 << QString();
+    }
+    void aufrufe()
+    {
+        QFETCH(QString, argumente);
+        QFETCH(int, status);
+        QFETCH(QString, ausgabe);
+        QProcess prozess;
+        prozess.start(QStringLiteral(TEMPARA_CLI), QStringList{u"bewertung"_s} + argumente.split(u' '));
+        QVERIFY(prozess.waitForFinished(60000));
+        const QString aus = QString::fromUtf8(prozess.readAllStandardOutput());
+        const QString fehler = QString::fromUtf8(prozess.readAllStandardError());
+        QCOMPARE(prozess.exitCode(), status);
+        QCOMPARE(fehler.isEmpty(), status == 0);
+        if (!ausgabe.isEmpty())
+            QCOMPARE(aus, ausgabe);
+        else if (status == 0)
+            QVERIFY2(aus.contains(u"\nDR\t22.58\tC\n"_s), qPrintable(aus));
+        else
+            QVERIFY(aus.isEmpty());
+    }
+
+    void hilfeAufDeutsch()
+    {
+        QProcess prozess;
+        prozess.start(QStringLiteral(TEMPARA_CLI), {u"bewertung"_s, u"--help"_s});
+        QVERIFY(prozess.waitForFinished(60000));
+        const QString aus = QString::fromUtf8(prozess.readAllStandardOutput());
+        QCOMPARE(prozess.exitCode(), 0);
+        QVERIFY(aus.contains(u"Rückgabewert"_s) && aus.contains(u"--wand-warm"_s));
+        prozess.start(QStringLiteral(TEMPARA_CLI), {u"--help"_s});
+        QVERIFY(prozess.waitForFinished(60000));
+        QVERIFY(QString::fromUtf8(prozess.readAllStandardOutput()).contains(u"bewertung"_s));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliBewertung)
+#include "tst_cli_bewertung.moc"
