@@ -97,6 +97,7 @@ Auswertungsfenster::Auswertungsfenster(Dienste& dienste, const Jahresauswertung&
     m_tabelle = new QTableWidget(this);
     m_tabelle->setObjectName(QStringLiteral("tabelle"));
     m_tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tabelle->verticalHeader()->setDefaultSectionSize(m_tabelle->fontMetrics().height() + 6);
     tabelleFuellen();
     connect(m_anteile, &QCheckBox::toggled, this, &Auswertungsfenster::tabelleFuellen);
 

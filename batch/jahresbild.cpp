@@ -14,6 +14,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
+#include <unordered_map>
 
 namespace stapel {
 
@@ -32,8 +34,9 @@ constexpr int kBalkenHoehe = 380;
 constexpr int kBalkenUnten = kBalkenOben + kBalkenHoehe;
 
 const QColor kSchwarz(0, 0, 0);
+// Greys in multiples of 8, as graustufenBuendeln leaves them.
 const QColor kRahmen(96, 96, 96);
-const QColor kGitter(210, 210, 210);
+const QColor kGitter(208, 208, 208);
 
 // Categories by PMV as stacked from the bottom: A, B without A, C without B, beyond C, failed.
 struct Stapelteil {
@@ -42,10 +45,10 @@ struct Stapelteil {
 };
 const std::array<Stapelteil, 5> kStapel{{
     {u"A: |PMV| < 0,2", QColor(0, 110, 40)},
-    {u"B: |PMV| < 0,5", QColor(90, 190, 90)},
-    {u"C: |PMV| < 0,7", QColor(200, 230, 120)},
-    {u"außerhalb C", QColor(235, 140, 50)},
-    {u"Fehler", QColor(128, 128, 128)},
+    {u"B ohne A: 0,2 ≤ |PMV| < 0,5", QColor(90, 190, 90)},
+    {u"C ohne B: 0,5 ≤ |PMV| < 0,7", QColor(200, 230, 120)},
+    {u"außerhalb C: |PMV| ≥ 0,7", QColor(235, 140, 50)},
+    {u"Rechenfehler", QColor(152, 152, 152)},
 }};
 
 std::array<int64_t, 5> stapelteile(const Zaehlung& z)
@@ -60,6 +63,8 @@ QFont schrift(int pixel, bool fett = false)
     f.setPixelSize(pixel);
     f.setBold(fett);
     f.setHintingPreference(QFont::PreferFullHinting);
+    // Grey edges only: a screen's colour fringes do not belong in a picture for print.
+    f.setStyleStrategy(QFont::NoSubpixelAntialias);
     return f;
 }
 
@@ -169,7 +174,7 @@ void balkenMalen(QPainter& maler, const Auswertung& a)
         hoechster = std::max(hoechster, z.datenzeilen);
     const int64_t schritt = teilung(hoechster);
     const int64_t oben = (hoechster + schritt - 1) / schritt * schritt;
-    const int breite = 1060;  // the bars; the category legend stands right of them
+    const int breite = 1030;  // the bars; the category legend stands right of them
     auto yVon = [&](int64_t stunden) { return kBalkenUnten - int(stunden * kBalkenHoehe / oben); };
 
     maler.setFont(schrift(17));
@@ -207,12 +212,63 @@ void balkenMalen(QPainter& maler, const Auswertung& a)
     maler.restore();
 
     for (std::size_t t = kStapel.size(); t-- > 0;)
-        legendeneintrag(maler, kLinks + breite + 60, kBalkenOben + 40 + int(kStapel.size() - 1 - t) * 36,
+        legendeneintrag(maler, kLinks + breite + 40, kBalkenOben + 40 + int(kStapel.size() - 1 - t) * 36,
                         kStapel[t].farbe, QString::fromUtf16(kStapel[t].name));
     maler.setFont(schrift(15));
-    textIn(maler, QRect(kLinks + breite + 60, kBalkenOben + 240, 400, 120), Qt::AlignLeft | Qt::TextWordWrap,
+    textIn(maler, QRect(kLinks + breite + 40, kBalkenOben + 240, kBildBreite - kLinks - breite - 60, 120),
+           Qt::AlignLeft | Qt::TextWordWrap,
            QStringLiteral("Kategorien nach ISO 7730, nur nach dem PMV jeder Stunde beurteilt; "
                           "die lokalen Kriterien sind nicht in den Daten."));
+}
+
+// The grey edges of antialiased text in 33 steps (multiples of 8, and 255): no eye tells
+// them from 256, and the picture then fits a palette.
+void graustufenBuendeln(QImage& bild)
+{
+    for (int y = 0; y < bild.height(); ++y) {
+        auto* zeile = reinterpret_cast<QRgb*>(bild.scanLine(y));
+        for (int x = 0; x < bild.width(); ++x) {
+            if (zeile[x] == 0xFFFFFFFFu)  // white, most of the picture
+                continue;
+            const int grau = qRed(zeile[x]);
+            if (grau == qGreen(zeile[x]) && grau == qBlue(zeile[x]) && grau % 8 != 0 && grau != 255) {
+                const int stufe = std::min(255, (grau + 4) / 8 * 8);
+                zeile[x] = qRgb(stufe, stufe, stufe);
+            }
+        }
+    }
+}
+
+// The picture with a palette when it has at most 256 colours, as it normally has: the same
+// pixels, and a PNG written in a third of the time.
+std::optional<QImage> palettenbild(const QImage& bild)
+{
+    QImage palette(bild.size(), QImage::Format_Indexed8);
+    QList<QRgb> farben;
+    std::unordered_map<QRgb, uchar> index;
+    for (int y = 0; y < bild.height(); ++y) {
+        const auto* quelle = reinterpret_cast<const QRgb*>(bild.constScanLine(y));
+        uchar* ziel = palette.scanLine(y);
+        QRgb letzte = ~quelle[0];
+        uchar letzterIndex = 0;
+        for (int x = 0; x < bild.width(); ++x) {
+            if (quelle[x] != letzte) {
+                letzte = quelle[x];
+                const auto [eintrag, neu] = index.try_emplace(letzte, uchar(farben.size()));
+                if (neu) {
+                    if (farben.size() == 256)
+                        return std::nullopt;
+                    farben.append(letzte);
+                }
+                letzterIndex = eintrag->second;
+            }
+            ziel[x] = letzterIndex;
+        }
+    }
+    palette.setColorTable(farben);
+    palette.setDotsPerMeterX(bild.dotsPerMeterX());
+    palette.setDotsPerMeterY(bild.dotsPerMeterY());
+    return palette;
 }
 
 }  // namespace
@@ -229,8 +285,8 @@ QColor Zellfarbe(int8_t zelle)
     if (zelle == kZelleBegrenzt)
         return QColor(0, 0, 0);
     if (zelle == kZelleFehler)
-        return QColor(150, 150, 150);
-    return QColor(236, 236, 236);
+        return QColor(152, 152, 152);  // as failed hours in the monthly chart
+    return QColor(232, 232, 232);
 }
 
 void JahresbildMalen(QPainter& maler, const Jahresauswertung& j)
@@ -257,8 +313,11 @@ QImage JahresbildRaster(const Jahresauswertung& auswertung)
     QImage bild(kBildBreite, kBildHoehe, QImage::Format_RGB32);
     bild.setDotsPerMeterX(3780);  // 96 dpi
     bild.setDotsPerMeterY(3780);
-    QPainter maler(&bild);
-    JahresbildMalen(maler, auswertung);
+    {
+        QPainter maler(&bild);
+        JahresbildMalen(maler, auswertung);
+    }
+    graustufenBuendeln(bild);
     return bild;
 }
 
@@ -268,7 +327,9 @@ QByteArray JahresbildPng(const Jahresauswertung& auswertung)
     QBuffer puffer(&daten);
     puffer.open(QIODevice::WriteOnly);
     QImageWriter schreiber(&puffer, "png");
-    schreiber.write(JahresbildRaster(auswertung));
+    const QImage bild = JahresbildRaster(auswertung);
+    const std::optional<QImage> palette = palettenbild(bild);
+    schreiber.write(palette ? *palette : bild);
     return daten;
 }
 

@@ -154,8 +154,9 @@ private Q_SLOTS:
         const QByteArray png = JahresbildPng(j);
         QCOMPARE(JahresbildPng(j), png);
         QCOMPARE(JahresbildSvg(j), JahresbildSvg(j));
-        const QImage bild = QImage::fromData(png, "png");
+        const QImage bild = QImage::fromData(png, "png").convertToFormat(QImage::Format_RGB32);
         QVERIFY(bild.width() >= 1600);
+        QCOMPARE(bild, JahresbildRaster(j));  // the PNG loses nothing of what is painted
         // The diagram's colours: "kalt" dark blue, "warm" red, a clipped vote black.
         auto farbe = [&](int tag, int stunde) { return bild.pixelColor(TeppichZelle(tag, stunde).center()); };
         QCOMPARE(farbe(1, 1), QColor(0, 0, 128));    // hour 1: −2.5
