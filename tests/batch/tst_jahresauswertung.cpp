@@ -4,6 +4,7 @@
 // file as it was.
 #include "stapeltest.h"
 
+#include "jahresauswertung.h"
 #include "jahrestabelle.h"
 #include "stapellauf.h"
 #include "vorpruefung.h"
@@ -281,19 +282,47 @@ private Q_SLOTS:
         QCOMPARE(!m.fehler.isEmpty(), fehler);
     }
 
+    // A range cut to fit the file, and the files of the plan, as the summary reports them.
+    void gekuerzteBereicheUndDateien()
+    {
+        Stapeleinstellungen e = einstellungenStundeTiTs();
+        e.nutzungsart = Nutzungsart::Jahreszeitabhaengig;
+        for (const auto& [k, laenge] : {std::pair{0, u"8"_s}, std::pair{1, u"8"_s}, std::pair{2, u"3"_s}})
+            e.bereiche[std::size_t(k)].laenge = laenge;
+        schreibe(pfad(u"g.TPR"_s), stundenwerte(10));
+        const Dateiplan plan{pfad(u"g.TPR"_s), pfad(u"g.TPR"_s), pfad(u"g.BAK"_s), {}, {}};
+        const Stapelergebnis ergebnis = Stapellauf(plan, e);
+        QVERIFY(ergebnis.erfolgreich);
+        const Jahresauswertung j = JahresauswertungAus(plan, e, ergebnis);
+        QCOMPARE(j.zaehlung.datenzeilen, 10);
+        QCOMPARE(j.gekuerzt.size(), 2u);  // C asked for 3 and got none; D asked for none
+        QCOMPARE(j.gekuerzt[0].bereich, 1);
+        QCOMPARE(j.gekuerzt[0].angegeben, u"8"_s);
+        QCOMPARE(j.gekuerzt[0].umfasst, u"2"_s);
+        QCOMPARE(j.gekuerzt[1].umfasst, u"0"_s);
+        QCOMPARE(j.sicherung, pfad(u"g.BAK"_s));
+        QCOMPARE(j.ergebnisdatei, pfad(u"g.TPR"_s));
+    }
+
     // Cancelling from the progress callback: no result, no backup, no file moved aside.
     void abbrechenLaesstAllesStehen_data()
     {
         QTest::addColumn<bool>("jahreszeitabhaengig");
         QTest::addColumn<bool>("erneut");  // a result read again (backup) or a new one (file moved aside)
-        QTest::newRow("Ergebnis erneut, jahreszeitunabhängig") << false << true;
-        QTest::newRow("neues Ergebnis, jahreszeitabhängig") << true << false;
+        QTest::addColumn<int>("zeilen");
+        QTest::addColumn<int>("aufrufe");  // the callback says stop at its second call
+        const int n = int(kFortschrittAlle);
+        QTest::newRow("Ergebnis erneut, jahreszeitunabhängig") << false << true << 3 * n << 2;
+        QTest::newRow("neues Ergebnis, jahreszeitabhängig") << true << false << 3 * n << 2;
+        QTest::newRow("beim Zählen der Zeilen") << true << true << 33 * n << 2;
     }
     void abbrechenLaesstAllesStehen()
     {
         QFETCH(bool, jahreszeitabhaengig);
         QFETCH(bool, erneut);
-        const QByteArray daten = "S 1 2 3\r\n" + stundenwerte(3 * int(kFortschrittAlle));
+        QFETCH(int, zeilen);
+        QFETCH(int, aufrufe);
+        const QByteArray daten = "S 1 2 3\r\n" + stundenwerte(zeilen);
         schreibe(pfad(u"d.TPR"_s), daten);
         schreibe(pfad(u"d.BAK"_s), "alte Sicherung");
         schreibe(pfad(u"d.txt"_s), daten);
@@ -309,12 +338,13 @@ private Q_SLOTS:
             e.bereiche[1].laenge = u"90000"_s;
         }
         const auto vorher = abbild(m_ordner->path());
-        int aufrufe = 0;
+        QList<qint64> gemeldet;
         const Stapelergebnis ergebnis = Stapellauf(plan, e, [&](int64_t erledigt, int64_t) {
-            ++aufrufe;
-            return erledigt < 2 * kFortschrittAlle;
+            gemeldet << erledigt;
+            return gemeldet.size() < 2;
         });
-        QCOMPARE(aufrufe, 2);
+        QCOMPARE(gemeldet.size(), aufrufe);
+        QCOMPARE(gemeldet.last() == 0, zeilen > 16 * kFortschrittAlle);  // 0 lines done while counting
         QVERIFY(ergebnis.abgebrochen);
         QVERIFY(!ergebnis.erfolgreich);
         QVERIFY(ergebnis.fehlermeldung.isEmpty());
