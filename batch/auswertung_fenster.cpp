@@ -156,10 +156,9 @@ void Auswertungsfenster::tabelleFuellen()
         werte.insert(werte.end(), {z.ausserhalb, z.kategorieA, z.kategorieB, z.kategorieC, z.rechenfehler});
         for (int s = 0; s < int(werte.size()); ++s) {
             const int64_t wert = werte[std::size_t(s)];
-            const QString text = anteile && s > 0
-                                     ? formatiereZahl(z.datenzeilen > 0 ? 100.0 * double(wert) / double(z.datenzeilen) : 0.0, 1)
-                                           + QStringLiteral(" %")
-                                     : QString::number(wert);
+            const double anteil = z.datenzeilen > 0 ? 100.0 * double(wert) / double(z.datenzeilen) : 0.0;
+            const QString text =
+                anteile && s > 0 ? formatiereZahl(anteil, 1) + QStringLiteral(" %") : QString::number(wert);
             auto* zelle = new QTableWidgetItem(text);
             zelle->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             m_tabelle->setItem(r, s, zelle);

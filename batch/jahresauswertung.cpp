@@ -4,7 +4,8 @@
 
 namespace stapel {
 
-std::vector<GekuerzterBereich> GekuerzteBereiche(const Stapeleinstellungen& e, const std::array<QString, kBereiche>& laengen)
+std::vector<GekuerzterBereich> GekuerzteBereiche(const Stapeleinstellungen& e,
+                                                 const std::array<QString, kBereiche>& laengen)
 {
     std::vector<GekuerzterBereich> gekuerzt;
     if (e.nutzungsart != Nutzungsart::Jahreszeitabhaengig)

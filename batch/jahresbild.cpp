@@ -275,7 +275,8 @@ std::optional<QImage> palettenbild(const QImage& bild)
 
 QRect TeppichZelle(int tag, int stunde)
 {
-    return QRect(kLinks + (tag - 1) * kTagBreite, kTeppichOben + (24 - stunde) * kStundeHoehe, kTagBreite, kStundeHoehe);
+    return QRect(kLinks + (tag - 1) * kTagBreite, kTeppichOben + (24 - stunde) * kStundeHoehe, kTagBreite,
+                 kStundeHoehe);
 }
 
 QColor Zellfarbe(int8_t zelle)

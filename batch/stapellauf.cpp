@@ -119,7 +119,10 @@ public:
     }
 
     const Jahreszaehler& zaehler() const { return m_zaehler; }
-    Auswertung abschliessen(int64_t datenzeilenDerDatei) { return std::move(m_zaehler).abschliessen(datenzeilenDerDatei); }
+    Auswertung abschliessen(int64_t datenzeilenDerDatei)
+    {
+        return std::move(m_zaehler).abschliessen(datenzeilenDerDatei);
+    }
 
 private:
     void zahl(std::string& aus, double wert, int stellen)

@@ -59,7 +59,8 @@ bool SiehtAusWieKopfzeile(std::string_view zeile)
             return false;
         // Letters of any script: ASCII ones, and every byte of a UTF-8 sequence (umlauts).
         for (const char z : feld)
-            buchstabe = buchstabe || (z >= 'A' && z <= 'Z') || (z >= 'a' && z <= 'z') || (static_cast<unsigned char>(z) >= 0xC0);
+            buchstabe = buchstabe || (z >= 'A' && z <= 'Z') || (z >= 'a' && z <= 'z')
+                        || static_cast<unsigned char>(z) >= 0xC0;
         i = ende;
     }
     return buchstabe;
@@ -129,7 +130,8 @@ QStringList Vorwarnungen(const Dateibefund& b, const Stapeleinstellungen& e)
                                     "\u201E%2\u201C\n"
                                     "Sie ist wohl eine Überschrift. Sie würde als Zeile mit lauter Nullen ausgewertet, "
                                     "und jede folgende Zeile zählte eine Stunde zu spät.\n"
-                                    "Beginnt die Zeile mit \u201EC\u201C, ist sie eine Kommentarzeile und wird übergangen.")
+                                    "Beginnt die Zeile mit \u201EC\u201C, ist sie eine Kommentarzeile und wird "
+                                    "übergangen.")
                          .arg(b.ersteDatenzeile)
                          .arg(b.ersteDatenzeileText);
     if (b.semikolonzeilen > 0) {

@@ -23,6 +23,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 using Monatslaengen = std::array<int, kBereiche>;
+using ML = Monatslaengen;
 
 // Season-dependent settings for the example year: codes from its S line, winter, summer, winter.
 Stapeleinstellungen beispielEinstellungen()
@@ -35,7 +36,8 @@ Stapeleinstellungen beispielEinstellungen()
     const std::array<const char*, kBereiche> laengen{"2160", "4416", "2184", "0"};
     const std::array<float, kBereiche> clo{1.0f, 0.5f, 1.0f, 1.0f};
     for (int k = 0; k < kBereiche; ++k)
-        e.bereiche[std::size_t(k)] = BereichAus(QString::fromLatin1(laengen[std::size_t(k)]), 70, clo[std::size_t(k)], u',');
+        e.bereiche[std::size_t(k)] =
+            BereichAus(QString::fromLatin1(laengen[std::size_t(k)]), 70, clo[std::size_t(k)], u',');
     return e;
 }
 
@@ -62,7 +64,8 @@ private Q_SLOTS:
     void beispieljahrGegenEinfacheRechnung()
     {
         const Stapeleinstellungen e = beispielEinstellungen();
-        const Stapelergebnis ergebnis = Stapellauf(PlanMitAusgabe(QStringLiteral(TEMPARA_BEISPIELE "/buero_jahr.txt"), pfad(u"j.TPR"_s)), e);
+        const QString jahr = QStringLiteral(TEMPARA_BEISPIELE "/buero_jahr.txt");
+        const Stapelergebnis ergebnis = Stapellauf(PlanMitAusgabe(jahr, pfad(u"j.TPR"_s)), e);
         QVERIFY(ergebnis.erfolgreich);
 
         const std::array<int, 13> ersterTag{1, 32, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335, 366};
@@ -70,7 +73,7 @@ private Q_SLOTS:
         std::array<Zaehlung, 12> monate{};
         Zaehlung summe;
         std::vector<int8_t> stunden(8784, kZelleLeer);
-        QFile datei(QStringLiteral(TEMPARA_BEISPIELE "/buero_jahr.txt"));
+        QFile datei(jahr);
         QVERIFY(datei.open(QIODevice::ReadOnly | QIODevice::Text));
         int zeile = 0;
         while (!datei.atEnd()) {
@@ -93,12 +96,14 @@ private Q_SLOTS:
             int monat = 0;
             while ((ersterTag[std::size_t(monat + 1)] - 1) * 24 < stunde)
                 ++monat;
+            int band = 0;
+            while (band < 7 && !(aus.PMV < grenzen[std::size_t(band)]))
+                ++band;
+            const bool begrenzt = aus.PMV <= -3.0f || band == 7;
+            stunden[std::size_t(stunde - 1)] = begrenzt ? kZelleBegrenzt : int8_t(band);
             for (Zaehlung* z : {&summe, &monate[std::size_t(monat)]}) {
                 ++z->datenzeilen;
-                int band = 0;
-                while (band < 7 && !(aus.PMV < grenzen[std::size_t(band)]))
-                    ++band;
-                if (aus.PMV <= -3.0f || band == 7)
+                if (begrenzt)
                     ++z->ausserhalb;
                 else
                     ++z->baender[std::size_t(band)];
@@ -106,8 +111,6 @@ private Q_SLOTS:
                 z->kategorieB += std::fabs(aus.PMV) < 0.5f;
                 z->kategorieC += std::fabs(aus.PMV) < 0.7f;
             }
-            stunden[std::size_t(stunde - 1)] = aus.PMV <= -3.0f || aus.PMV >= 3.0f ? kZelleBegrenzt : int8_t(std::min(
-                                                   6, int(std::upper_bound(grenzen.begin(), grenzen.end(), aus.PMV) - grenzen.begin())));
         }
         QCOMPARE(zeile, 8760);
         const Auswertung& a = ergebnis.auswertung;
@@ -180,8 +183,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("nachMonaten");
         QTest::addColumn<QByteArray>("soll");
-        const QByteArray kopf = "\xEF\xBB\xBFZeitraum;Datenzeilen;kalt;k\xC3\xBChl;etwas k\xC3\xBChl;neutral;etwas warm;"
-                                "warm;hei\xC3\x9F;begrenzt;A;B;C;Fehler\r\n";
+        const QByteArray kopf = "\xEF\xBB\xBFZeitraum;Datenzeilen;kalt;k\xC3\xBChl;etwas k\xC3\xBChl;neutral;"
+                                "etwas warm;warm;hei\xC3\x9F;begrenzt;A;B;C;Fehler\r\n";
         const QByteArray summe = "Summe;8;0;0;1;4;1;0;0;1;2;4;5;1\r\n";
         QByteArray monate = "Januar;6;0;0;1;4;0;0;0;0;2;4;5;1\r\n";
         for (const char* m : {"Februar", "M\xC3\xA4rz", "April", "Mai", "Juni", "Juli", "August", "September",
@@ -227,11 +230,12 @@ private Q_SLOTS:
         QTest::newRow("Semikolons") << QByteArray("C\r\n1;20,5;21\r\n2;20,5;21\r\n3 ;4\r\n") << u""_s << 3
                                     << QStringList{u"2 Datenzeilen (zuerst Zeile 2) enthalten Semikolons"_s};
         QTest::newRow("Semikolon mit Leerzeichen") << QByteArray("1; 20,5\r\n") << u""_s << 1 << QStringList{};
-        QTest::newRow("Bereiche decken nicht alles") << zehn << u"5|4|0|0"_s << 10
-                                                     << QStringList{u"Die Bereiche A bis D umfassen 9 der 10 Datenzeilen."_s};
+        QTest::newRow("Bereiche decken nicht alles")
+            << zehn << u"5|4|0|0"_s << 10 << QStringList{u"Die Bereiche A bis D umfassen 9 der 10 Datenzeilen."_s};
         QTest::newRow("Bereiche genau") << zehn << u"5|5|0|0"_s << 10 << QStringList{};
         QTest::newRow("Bereiche zu lang") << zehn << u"8|8|0|0"_s << 10 << QStringList{};
-        QTest::newRow("alle Längen 0") << zehn << u"0|0|0|0"_s << 10 << QStringList{u"Alle Bereiche A bis D haben die Länge 0"_s};
+        QTest::newRow("alle Längen 0")
+            << zehn << u"0|0|0|0"_s << 10 << QStringList{u"Alle Bereiche A bis D haben die Länge 0"_s};
         QTest::newRow("keine Datenzeile") << QByteArray("C nur Kommentar\r\n") << u""_s << 0
                                           << QStringList{u"Die Datei enthält keine Datenzeile"_s};
     }
@@ -263,14 +267,14 @@ private Q_SLOTS:
         QTest::addColumn<Monatslaengen>("monate");
         QTest::addColumn<Monatslaengen>("soll");
         QTest::addColumn<bool>("fehler");
-        QTest::newRow("Januar, Februar, Rest") << Monatslaengen{1, 2, 3, 0} << Monatslaengen{744, 672, 7344, 0} << false;
-        QTest::newRow("Winter, Sommer, Winter") << Monatslaengen{1, 5, 10, 0} << Monatslaengen{2880, 3672, 2208, 0} << false;
-        QTest::newRow("ein Bereich") << Monatslaengen{1, 0, 0, 0} << Monatslaengen{8760, 0, 0, 0} << false;
-        QTest::newRow("vier, bis Dezember") << Monatslaengen{1, 4, 7, 12} << Monatslaengen{2160, 2184, 3672, 744} << false;
-        QTest::newRow("A nicht im Januar") << Monatslaengen{2, 5, 0, 0} << Monatslaengen{} << true;
-        QTest::newRow("rückwärts") << Monatslaengen{1, 6, 6, 0} << Monatslaengen{} << true;
-        QTest::newRow("Lücke") << Monatslaengen{1, 0, 6, 0} << Monatslaengen{} << true;
-        QTest::newRow("Monat 13") << Monatslaengen{1, 13, 0, 0} << Monatslaengen{} << true;
+        QTest::newRow("Januar, Februar, Rest") << ML{1, 2, 3, 0} << ML{744, 672, 7344, 0} << false;
+        QTest::newRow("Winter, Sommer, Winter") << ML{1, 5, 10, 0} << ML{2880, 3672, 2208, 0} << false;
+        QTest::newRow("ein Bereich") << ML{1, 0, 0, 0} << ML{8760, 0, 0, 0} << false;
+        QTest::newRow("vier, bis Dezember") << ML{1, 4, 7, 12} << ML{2160, 2184, 3672, 744} << false;
+        QTest::newRow("A nicht im Januar") << ML{2, 5, 0, 0} << ML{} << true;
+        QTest::newRow("rückwärts") << ML{1, 6, 6, 0} << ML{} << true;
+        QTest::newRow("Lücke") << ML{1, 0, 6, 0} << ML{} << true;
+        QTest::newRow("Monat 13") << ML{1, 13, 0, 0} << ML{} << true;
     }
     void laengenNachMonaten()
     {
