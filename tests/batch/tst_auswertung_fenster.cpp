@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QSvgRenderer>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -153,7 +154,9 @@ private Q_SLOTS:
         const Jahresauswertung j = beispiel();
         const QByteArray png = JahresbildPng(j);
         QCOMPARE(JahresbildPng(j), png);
-        QCOMPARE(JahresbildSvg(j), JahresbildSvg(j));
+        const QByteArray svg = JahresbildSvg(j);
+        QCOMPARE(JahresbildSvg(j), svg);
+        QVERIFY(QSvgRenderer(svg).isValid());
         const QImage bild = QImage::fromData(png, "png").convertToFormat(QImage::Format_RGB32);
         QVERIFY(bild.width() >= 1600);
         QCOMPARE(bild, JahresbildRaster(j));  // the PNG loses nothing of what is painted
