@@ -22,7 +22,6 @@ namespace stapel {
 
 namespace {
 
-constexpr int64_t kFortschrittAlle = 16384;  // data lines between two progress reports
 constexpr std::size_t kSchreibpuffer = 64 * 1024;
 
 QString nativ(const QString& pfad) { return QDir::toNativeSeparators(pfad); }
@@ -62,7 +61,7 @@ private:
 // Evaluates data lines into result lines and keeps the figures of the summary.
 class Auswerter {
 public:
-    explicit Auswerter(const Stapeleinstellungen& e) : m_e(e)
+    explicit Auswerter(const Stapeleinstellungen& e) : m_e(e), m_zaehler(e.hatSpalte(kJahresstunde))
     {
         const QByteArray trenner = QString(e.dezimaltrenner).toUtf8();
         m_trenner.assign(trenner.constData(), std::size_t(trenner.size()));
@@ -88,10 +87,11 @@ public:
     void zeile(const Zeilenwerte& werte, std::string& aus)
     {
         aus += '\t';
+        float stunde = 0.0f;
         for (int c = 0; c < kSpalten; ++c) {
             const float wert = werte[std::size_t(c)];
             switch (m_e.zuordnung[std::size_t(c)]) {
-            case kJahresstunde: zahl(aus, wert, 0); break;
+            case kJahresstunde: stunde = wert; zahl(aus, wert, 0); break;
             case kTi:
                 m_eingabe.ta = wert;
                 if (!m_hatTs)
@@ -115,10 +115,14 @@ public:
         aus += '\t';
         zahl(aus, m_ppd, 1);
         aus += "\r\n";
-        zaehle(gerechnet);
+        m_zaehler.zaehle(gerechnet, m_pmv, stunde);
     }
 
-    const Auswertung& auswertung() const { return m_auswertung; }
+    const Jahreszaehler& zaehler() const { return m_zaehler; }
+    Auswertung abschliessen(int64_t datenzeilenDerDatei)
+    {
+        return std::move(m_zaehler).abschliessen(datenzeilenDerDatei);
+    }
 
 private:
     void zahl(std::string& aus, double wert, int stellen)
@@ -140,30 +144,13 @@ private:
         aus += text.substr(punkt + 1);
     }
 
-    void zaehle(bool gerechnet)
-    {
-        ++m_auswertung.datenzeilen;
-        if (!gerechnet) {
-            ++m_auswertung.rechenfehler;
-            return;
-        }
-        if (const std::optional<int> band = Empfindungsband(m_pmv))
-            ++m_auswertung.baender[std::size_t(*band)];
-        else
-            ++m_auswertung.ausserhalb;
-        const float betrag = std::fabs(m_pmv);
-        m_auswertung.kategorieA += betrag < 0.2f;
-        m_auswertung.kategorieB += betrag < 0.5f;
-        m_auswertung.kategorieC += betrag < 0.7f;
-    }
-
     const Stapeleinstellungen& m_e;
     std::string m_trenner;
     bool m_hatTs = false;
     PmvEingabe m_eingabe;
     float m_pmv = 0.0f;
     float m_ppd = 0.0f;
-    Auswertung m_auswertung;
+    Jahreszaehler m_zaehler;
 };
 
 struct Lauf {
@@ -171,6 +158,13 @@ struct Lauf {
     const Stapeleinstellungen& e;
     const Fortschritt& fortschritt;
     Stapelergebnis ergebnis;
+
+    bool weiter(int64_t erledigt, int64_t gesamt)
+    {
+        if (!ergebnis.abgebrochen && fortschritt && !fortschritt(erledigt, gesamt))
+            ergebnis.abgebrochen = true;
+        return !ergebnis.abgebrochen;
+    }
 
     bool fehler(const QString& text)
     {
@@ -208,8 +202,11 @@ struct Lauf {
         Zeilenleser leser(datei);
         std::string_view zeile;
         anzahl = 0;
-        while (leser.naechste(zeile))
+        for (int64_t zeilen = 1; leser.naechste(zeile); ++zeilen) {
             anzahl += ZeilenartVon(zeile) == Zeilenart::Daten;
+            if (zeilen % (16 * kFortschrittAlle) == 0 && !weiter(0, -1))
+                return false;
+        }
         return leser.fehler() ? lesefehler() : true;
     }
 
@@ -225,9 +222,9 @@ struct Lauf {
             auswerter.zeile(werte, ausgabe.text());
             ausgabe.vielleichtLeeren();
             ++fertig;
-            const int64_t erledigt = auswerter.auswertung().datenzeilen;
-            if (fortschritt && erledigt % kFortschrittAlle == 0)
-                fortschritt(erledigt, gesamt);
+            const int64_t erledigt = auswerter.zaehler().auswertung().datenzeilen;
+            if (erledigt % kFortschrittAlle == 0 && !weiter(erledigt, gesamt))
+                return;
         }
     }
 
@@ -261,13 +258,16 @@ struct Lauf {
         if (e.nutzungsart == Nutzungsart::Jahreszeitunabhaengig) {
             abschnitt(leser, auswerter, ausgabe, std::numeric_limits<int64_t>::max(), gesamt);
         } else {
-            for (int k = 0; k < kBereiche; ++k) {
+            for (int k = 0; k < kBereiche && !ergebnis.abgebrochen; ++k) {
                 auswerter.setzeBereich(bereiche[std::size_t(k)]);
                 const double laenge = RundeGerade(Zahlwert(QStringView(ergebnis.laengen[std::size_t(k)])));
                 abschnitt(leser, auswerter, ausgabe, laenge > 0 ? int64_t(laenge) : 0, gesamt);
             }
         }
-        ergebnis.auswertung = auswerter.auswertung();
+        if (ergebnis.abgebrochen)
+            return false;
+        const int64_t datenzeilen = auswerter.zaehler().auswertung().datenzeilen;
+        ergebnis.auswertung = auswerter.abschliessen(gesamt >= 0 ? gesamt : datenzeilen);
         if (!ausgabe.leeren())
             return schreibfehler(ausgabe.fehlernummer());
         if (leser.fehler())

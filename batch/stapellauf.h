@@ -7,7 +7,7 @@
 
 #include "ausgabeplan.h"
 #include "einstellungen.h"
-#include "empfindung.h"
+#include "jahreszaehlung.h"
 
 #include <QString>
 
@@ -17,20 +17,10 @@
 
 namespace stapel {
 
-
-struct Auswertung {
-    int64_t datenzeilen = 0;   // data lines written to the result
-    int64_t rechenfehler = 0;  // of them: computation failed, values held
-    std::array<int64_t, kEmpfindungsbaender> baender{};  // by Empfindungsband, "kalt" first
-    int64_t ausserhalb = 0;    // PMV at ±3, beyond the bands
-    int64_t kategorieA = 0;    // |PMV| < 0.2
-    int64_t kategorieB = 0;    // |PMV| < 0.5
-    int64_t kategorieC = 0;    // |PMV| < 0.7
-};
-
 struct Stapelergebnis {
     bool erfolgreich = false;
-    QString fehlermeldung;  // German, for a message box or stderr
+    bool abgebrochen = false;  // stopped by the progress callback; every file as before
+    QString fehlermeldung;  // German, for a message box or stderr; empty when cancelled
     Auswertung auswertung;
     int64_t datenzeilenImEingang = -1;  // counted for the ranges; −1 when not counted
     // The range lengths after fitting them to the file (season-dependent), as the boxes of
@@ -38,8 +28,11 @@ struct Stapelergebnis {
     std::array<QString, kBereiche> laengen{};
 };
 
-// Called now and then with the data lines done and the total (−1 when unknown).
-using Fortschritt = std::function<void(int64_t erledigt, int64_t gesamt)>;
+// Called every kFortschrittAlle data lines with the lines done and the total (−1 when
+// unknown; while the lines of a season-dependent run are counted, 0 of −1). Returning false
+// cancels the run: nothing is written, moved or kept.
+using Fortschritt = std::function<bool(int64_t erledigt, int64_t gesamt)>;
+inline constexpr int64_t kFortschrittAlle = 16384;
 
 Stapelergebnis Stapellauf(const Dateiplan& plan, const Stapeleinstellungen& einstellungen,
                           const Fortschritt& fortschritt = {});

@@ -236,7 +236,7 @@ private Q_SLOTS:
         e.bereiche[3] = BereichAus(l[3], 70, 1.0f, u',');
         QList<QPair<qint64, qint64>> fortschritt, sollFortschritt;
         const Stapelergebnis ergebnis = lauf(u"b.txt"_s, "C Kopf\r\n" + stundenwerte(zeilen), u"b.TPR"_s, e,
-                                             [&](int64_t erledigt, int64_t gesamt) { fortschritt.append({erledigt, gesamt}); });
+                                             [&](int64_t erledigt, int64_t gesamt) { fortschritt.append({erledigt, gesamt}); return true; });
         QVERIFY(ergebnis.erfolgreich);
         QCOMPARE(ergebnis.datenzeilenImEingang, zeilen);
         QCOMPARE(QStringList(ergebnis.laengen.begin(), ergebnis.laengen.end()).join(u'|'), angepasst);

@@ -1,0 +1,230 @@
+#include "auswertung_fenster.h"
+
+#include "jahresbild.h"
+#include "jahrestabelle.h"
+
+#include "dienste.h"
+#include "zahlen.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace stapel {
+
+namespace {
+
+// Shows the picture scaled to the space it gets, keeping its proportions.
+class Bildflaeche : public QWidget {
+public:
+    Bildflaeche(const QImage& bild, QWidget* eltern) : QWidget(eltern), m_bild(bild)
+    {
+        setMinimumSize(kBildBreite / 3, kBildHoehe / 3);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter maler(this);
+        maler.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QSize groesse = m_bild.size().scaled(size(), Qt::KeepAspectRatio);
+        maler.drawImage(QRect(QPoint((width() - groesse.width()) / 2, 0), groesse), m_bild);
+    }
+
+private:
+    const QImage& m_bild;
+};
+
+QString zusammenfassung(const Jahresauswertung& j)
+{
+    const Auswertung& a = j.zaehlung;
+    QStringList zeilen;
+    zeilen << QStringLiteral("Ergebnisdatei: %1").arg(QDir::toNativeSeparators(j.ergebnisdatei));
+    zeilen << QStringLiteral("Ausgewertete Datenzeilen: %1").arg(a.datenzeilen);
+    zeilen << QStringLiteral("Datenzeilen mit Rechenfehler: %1").arg(a.rechenfehler)
+                  + (a.rechenfehler > 0 ? QStringLiteral(" (mit den Werten der Zeile davor geschrieben)") : QString());
+    for (const GekuerzterBereich& g : j.gekuerzt)
+        zeilen << QStringLiteral("Bereich %1 gekürzt auf %2 von %3 angegebenen Datenzeilen")
+                      .arg(Bereichsname(g.bereich), g.umfasst, g.angegeben);
+    if (!j.sicherung.isEmpty())
+        zeilen << QStringLiteral("Bisheriges Ergebnis gesichert als: %1").arg(QDir::toNativeSeparators(j.sicherung));
+    if (!j.umbenannt.isEmpty())
+        zeilen << QStringLiteral("Vorhandene Datei umbenannt in: %1").arg(QDir::toNativeSeparators(j.umbenannt));
+    if (!a.nachMonaten)
+        zeilen << QStringLiteral("Ohne Spalte \u201EJahresstunde\u201C gibt es keine Aufteilung nach Monaten.");
+    if (!a.ohneTeppich.isEmpty())
+        zeilen << a.ohneTeppich;
+    return zeilen.join(u'\n');
+}
+
+QPushButton* knopf(QWidget* eltern, const char* name, const QString& text)
+{
+    auto* k = new QPushButton(text, eltern);
+    k->setObjectName(QLatin1String(name));
+    k->setAutoDefault(false);
+    return k;
+}
+
+}  // namespace
+
+Auswertungsfenster::Auswertungsfenster(Dienste& dienste, const Jahresauswertung& auswertung, QWidget* eltern)
+    : QDialog(eltern), m_dienste(dienste), m_auswertung(auswertung), m_bild(JahresbildRaster(auswertung))
+{
+    setObjectName(QStringLiteral("Auswertung"));
+    setWindowTitle(QStringLiteral("Jahresauswertung \u2013 %1").arg(QFileInfo(auswertung.ergebnisdatei).fileName()));
+    resize(1100, 900);
+
+    auto* text = new QLabel(zusammenfassung(auswertung), this);
+    text->setObjectName(QStringLiteral("zusammenfassung"));
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* hinweis = new QLabel(QStringLiteral("Kategorien A, B und C nach PMV (ISO 7730: |PMV| < 0,2, < 0,5, < 0,7, "
+                                              "A in B in C); die lokalen Kriterien sind nicht in den Daten. "
+                                              "\u201Ebegrenzt\u201C z\u00E4hlt die auf \u00B13 begrenzten PMV-Werte."),
+                               this);
+    hinweis->setObjectName(QStringLiteral("kategorienHinweis"));
+    hinweis->setWordWrap(true);
+
+    m_anteile = new QCheckBox(QStringLiteral("&Anteile in %"), this);
+    m_anteile->setObjectName(QStringLiteral("anteile"));
+    m_tabelle = new QTableWidget(this);
+    m_tabelle->setObjectName(QStringLiteral("tabelle"));
+    m_tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tabelle->verticalHeader()->setDefaultSectionSize(m_tabelle->fontMetrics().height() + 6);
+    tabelleFuellen();
+    connect(m_anteile, &QCheckBox::toggled, this, &Auswertungsfenster::tabelleFuellen);
+
+    auto* bild = new Bildflaeche(m_bild, this);
+    bild->setObjectName(QStringLiteral("bild"));
+
+    QPushButton* bildKnopf = knopf(this, "bildSpeichern", QStringLiteral("&Bild speichern..."));
+    QPushButton* tabelleKnopf = knopf(this, "tabelleSpeichern", QStringLiteral("&Tabelle speichern..."));
+    QPushButton* druckKnopf = knopf(this, "drucken", QStringLiteral("&Drucken"));
+    QPushButton* schliessen = knopf(this, "schliessen", QStringLiteral("&Schließen"));
+    schliessen->setDefault(true);
+    connect(bildKnopf, &QPushButton::clicked, this, &Auswertungsfenster::bildSpeichern);
+    connect(tabelleKnopf, &QPushButton::clicked, this, &Auswertungsfenster::tabelleSpeichern);
+    connect(druckKnopf, &QPushButton::clicked, this, &Auswertungsfenster::drucken);
+    connect(schliessen, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addWidget(bildKnopf);
+    knoepfe->addWidget(tabelleKnopf);
+    knoepfe->addWidget(druckKnopf);
+    knoepfe->addStretch();
+    knoepfe->addWidget(schliessen);
+    auto* spalte = new QVBoxLayout(this);
+    spalte->addWidget(text);
+    spalte->addWidget(hinweis);
+    spalte->addWidget(m_anteile);
+    spalte->addWidget(m_tabelle, 2);
+    spalte->addWidget(bild, 3);
+    spalte->addLayout(knoepfe);
+}
+
+void Auswertungsfenster::tabelleFuellen()
+{
+    const Auswertung& a = m_auswertung.zaehlung;
+    QStringList koepfe{QStringLiteral("Datenzeilen")};
+    for (int band = 0; band < kEmpfindungsbaender; ++band)
+        koepfe << Empfindungsname(band);
+    koepfe << QStringLiteral("begrenzt") << QStringLiteral("A") << QStringLiteral("B") << QStringLiteral("C")
+           << QStringLiteral("Fehler");
+    std::vector<std::pair<QString, const Zaehlung*>> zeilen;
+    if (a.nachMonaten)
+        for (int m = 0; m < kAnzahlMonate; ++m)
+            zeilen.emplace_back(QString::fromUtf16(kMonate[std::size_t(m)].vollname), &a.monate[std::size_t(m)]);
+    zeilen.emplace_back(QStringLiteral("Summe"), &a);
+
+    const bool anteile = m_anteile->isChecked();
+    m_tabelle->clear();
+    m_tabelle->setColumnCount(int(koepfe.size()));
+    m_tabelle->setRowCount(int(zeilen.size()));
+    m_tabelle->setHorizontalHeaderLabels(koepfe);
+    for (int r = 0; r < int(zeilen.size()); ++r) {
+        m_tabelle->setVerticalHeaderItem(r, new QTableWidgetItem(zeilen[std::size_t(r)].first));
+        const Zaehlung& z = *zeilen[std::size_t(r)].second;
+        std::vector<int64_t> werte{z.datenzeilen};
+        werte.insert(werte.end(), z.baender.begin(), z.baender.end());
+        werte.insert(werte.end(), {z.ausserhalb, z.kategorieA, z.kategorieB, z.kategorieC, z.rechenfehler});
+        for (int s = 0; s < int(werte.size()); ++s) {
+            const int64_t wert = werte[std::size_t(s)];
+            const double anteil = z.datenzeilen > 0 ? 100.0 * double(wert) / double(z.datenzeilen) : 0.0;
+            const QString text =
+                anteile && s > 0 ? formatiereZahl(anteil, 1) + QStringLiteral(" %") : QString::number(wert);
+            auto* zelle = new QTableWidgetItem(text);
+            zelle->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_tabelle->setItem(r, s, zelle);
+        }
+    }
+    m_tabelle->resizeColumnsToContents();
+}
+
+QString Auswertungsfenster::vorgabeName(const QString& endung) const
+{
+    const QFileInfo ergebnis(m_auswertung.ergebnisdatei);
+    return ergebnis.dir().filePath(ergebnis.completeBaseName() + u'.' + endung);
+}
+
+void Auswertungsfenster::bildSpeichern()
+{
+    Dateidialog dialog;
+    dialog.titel = QStringLiteral("Bild speichern");
+    dialog.filter = QStringLiteral("PNG-Bild (*.png)|*.png|SVG-Grafik (*.svg)|*.svg");
+    dialog.filterIndex = 1;
+    dialog.vorgabeEndung = QStringLiteral("png");
+    dialog.dateiname = vorgabeName(QStringLiteral("png"));
+    dialog.ueberschreibenFragen = true;
+    const std::optional<QString> pfad = m_dienste.dateiSpeichern(this, dialog);
+    if (!pfad || pfad->isEmpty())
+        return;
+    QString grund;
+    if (!JahresbildSchreiben(m_auswertung, *pfad, &grund))
+        m_dienste.meldung(this, Symbol::Warnung, QStringLiteral("Warnung"),
+                          QStringLiteral("Das Bild konnte nicht gespeichert werden:\n%1\n\n%2")
+                              .arg(QDir::toNativeSeparators(*pfad), grund));
+}
+
+void Auswertungsfenster::tabelleSpeichern()
+{
+    Dateidialog dialog;
+    dialog.titel = QStringLiteral("Tabelle speichern");
+    dialog.filter = QStringLiteral("CSV-Tabelle (*.csv)|*.csv");
+    dialog.filterIndex = 1;
+    dialog.vorgabeEndung = QStringLiteral("csv");
+    dialog.dateiname = vorgabeName(QStringLiteral("csv"));
+    dialog.ueberschreibenFragen = true;
+    const std::optional<QString> pfad = m_dienste.dateiSpeichern(this, dialog);
+    if (!pfad || pfad->isEmpty())
+        return;
+    QString grund;
+    if (!TabelleSchreiben(m_auswertung.zaehlung, *pfad, &grund))
+        m_dienste.meldung(this, Symbol::Warnung, QStringLiteral("Warnung"),
+                          QStringLiteral("Die Tabelle konnte nicht gespeichert werden:\n%1\n\n%2")
+                              .arg(QDir::toNativeSeparators(*pfad), grund));
+}
+
+void Auswertungsfenster::drucken()
+{
+    // A4 across its printable width: 180 mm wide from 15 mm in, the height in proportion.
+    const double breiteMm = 180.0;
+    if (!m_dienste.bildDrucken(m_bild, QPointF(15, 15), QSizeF(breiteMm, breiteMm * kBildHoehe / kBildBreite)))
+        m_dienste.meldung(this, Symbol::Warnung, QStringLiteral("Warnung"),
+                          QStringLiteral("Das Bild konnte nicht gedruckt werden: Es ist kein Drucker eingerichtet, "
+                                         "oder der Druckauftrag ist fehlgeschlagen."));
+}
+
+void zeigeAuswertung(Dienste& dienste, QWidget* eltern, const Jahresauswertung& auswertung)
+{
+    Auswertungsfenster fenster(dienste, auswertung, eltern);
+    fenster.exec();
+}
+
+}  // namespace stapel

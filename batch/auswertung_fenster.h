@@ -1,0 +1,42 @@
+// The window of an annual evaluation: what the run did (lines, failures, cut ranges, the
+// backup), hours and shares per sensation band and per category by PMV for the whole run and
+// each month, the carpet plot and the monthly chart. It saves the picture (PNG, SVG) and the
+// table (CSV) with the same code as tempara-cli, and prints the picture.
+#pragma once
+
+#include "jahresauswertung.h"
+
+#include <QDialog>
+#include <QImage>
+
+class Dienste;
+class QCheckBox;
+class QLabel;
+class QTableWidget;
+
+namespace stapel {
+
+class Auswertungsfenster : public QDialog {
+    Q_OBJECT
+public:
+    Auswertungsfenster(Dienste& dienste, const Jahresauswertung& auswertung, QWidget* eltern = nullptr);
+
+    void bildSpeichern();
+    void tabelleSpeichern();
+    void drucken();
+
+private:
+    void tabelleFuellen();
+    QString vorgabeName(const QString& endung) const;
+
+    Dienste& m_dienste;
+    const Jahresauswertung m_auswertung;
+    const QImage m_bild;
+    QTableWidget* m_tabelle = nullptr;
+    QCheckBox* m_anteile = nullptr;
+};
+
+// Shows the evaluation as a modal window over `eltern` until the user closes it.
+void zeigeAuswertung(Dienste& dienste, QWidget* eltern, const Jahresauswertung& auswertung);
+
+}  // namespace stapel

@@ -1,0 +1,44 @@
+// The annual evaluation of one batch run as a value: the figures of the run, the files it
+// wrote and the ranges it had to cut. The evaluation window, its table and picture and
+// tempara-cli take it as it is.
+#pragma once
+
+#include "ausgabeplan.h"
+#include "einstellungen.h"
+#include "jahreszaehlung.h"
+#include "stapellauf.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace stapel {
+
+// A season-dependent range that asked for more data lines than were left.
+struct GekuerzterBereich {
+    int bereich = 0;     // 0 to 3 for A to D
+    QString angegeben;   // the length as typed
+    QString umfasst;     // what the run evaluated
+};
+
+struct Jahresauswertung {
+    QString datendatei;     // the file that was read
+    QString ergebnisdatei;  // the result written
+    QString sicherung;      // the earlier result kept as backup, or empty
+    QString umbenannt;      // an existing file moved to another name first, or empty
+    Auswertung zaehlung;
+    std::vector<GekuerzterBereich> gekuerzt;
+};
+
+// The ranges that the run cut to fit the file, in order A to D.
+std::vector<GekuerzterBereich> GekuerzteBereiche(const Stapeleinstellungen& einstellungen,
+                                                 const std::array<QString, kBereiche>& laengen);
+
+// The evaluation of a successful run.
+Jahresauswertung JahresauswertungAus(const Dateiplan& plan, const Stapeleinstellungen& einstellungen,
+                                     const Stapelergebnis& ergebnis);
+
+// "A" to "D".
+inline QString Bereichsname(int bereich) { return QString(QChar(u'A' + bereich)); }
+
+}  // namespace stapel

@@ -1,0 +1,19 @@
+// The annual evaluation as a table for spreadsheets: UTF-8 with byte-order mark (spreadsheets
+// need it for the umlauts), semicolons, CR LF. One row per month Januar to Dezember when the
+// file has an hour column, then the row "Summe"; without one only "Summe".
+#pragma once
+
+#include "jahreszaehlung.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace stapel {
+
+QByteArray TabelleCsv(const Auswertung& auswertung);
+
+// Writes the table to `pfad`; the file appears complete or not at all. On failure `grund`
+// gets a German reason.
+bool TabelleSchreiben(const Auswertung& auswertung, const QString& pfad, QString* grund = nullptr);
+
+}  // namespace stapel

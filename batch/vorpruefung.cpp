@@ -1,0 +1,201 @@
+#include "vorpruefung.h"
+
+#include "jahresauswertung.h"
+#include "monate.h"
+#include "zeilen.h"
+#include "zeilenleser.h"
+
+#include "zahlen.h"
+
+#include <QFile>
+
+namespace stapel {
+
+namespace {
+
+constexpr qsizetype kZitatLaenge = 60;
+
+bool istLeerraum(char z) { return z == ' ' || z == '\t'; }
+bool istZiffer(char z) { return z >= '0' && z <= '9'; }
+
+// Does a field begin with a number: sign, then a digit or a separator and a digit?
+bool beginntMitZahl(std::string_view feld)
+{
+    std::size_t i = 0;
+    if (i < feld.size() && (feld[i] == '+' || feld[i] == '-'))
+        ++i;
+    if (i < feld.size() && (feld[i] == '.' || feld[i] == ','))
+        ++i;
+    return i < feld.size() && istZiffer(feld[i]);
+}
+
+QString zitat(std::string_view zeile)
+{
+    QString text = QString::fromUtf8(zeile.data(), qsizetype(zeile.size())).simplified();
+    if (text.size() > kZitatLaenge)
+        text = text.left(kZitatLaenge - 1) + u'…';
+    return text;
+}
+
+QString zeilen(int64_t anzahl)
+{
+    return anzahl == 1 ? QStringLiteral("eine Datenzeile") : QStringLiteral("%1 Datenzeilen").arg(anzahl);
+}
+
+}  // namespace
+
+bool SiehtAusWieKopfzeile(std::string_view zeile)
+{
+    bool buchstabe = false;
+    std::size_t i = 0;
+    while (i < zeile.size()) {
+        while (i < zeile.size() && (istLeerraum(zeile[i]) || zeile[i] == ';'))
+            ++i;
+        std::size_t ende = i;
+        while (ende < zeile.size() && !istLeerraum(zeile[ende]) && zeile[ende] != ';')
+            ++ende;
+        const std::string_view feld = zeile.substr(i, ende - i);
+        if (beginntMitZahl(feld))
+            return false;
+        // Letters of any script: ASCII ones, and every byte of a UTF-8 sequence (umlauts).
+        for (const char z : feld)
+            buchstabe = buchstabe || (z >= 'A' && z <= 'Z') || (z >= 'a' && z <= 'z')
+                        || static_cast<unsigned char>(z) >= 0xC0;
+        i = ende;
+    }
+    return buchstabe;
+}
+
+bool SemikolonGetrennt(std::string_view zeile)
+{
+    std::size_t anfang = 0, ende = zeile.size();
+    while (anfang < ende && istLeerraum(zeile[anfang]))
+        ++anfang;
+    while (ende > anfang && istLeerraum(zeile[ende - 1]))
+        --ende;
+    const std::string_view kern = zeile.substr(anfang, ende - anfang);
+    return kern.find(';') != std::string_view::npos && kern.find_first_of(" \t") == std::string_view::npos;
+}
+
+Dateibefund DateiPruefen(QIODevice& datei)
+{
+    Dateibefund b;
+    Zeilenleser leser(datei);
+    std::string_view zeile;
+    for (int64_t nummer = 1; leser.naechste(zeile); ++nummer) {
+        if (ZeilenartVon(zeile) != Zeilenart::Daten)
+            continue;
+        if (++b.datenzeilen == 1) {
+            b.ersteDatenzeile = nummer;
+            b.ersteDatenzeileText = zitat(zeile);
+            b.kopfAlsDaten = SiehtAusWieKopfzeile(zeile);
+        }
+        if (zeile.find(';') != std::string_view::npos && SemikolonGetrennt(zeile) && b.semikolonzeilen++ == 0)
+            b.ersteSemikolonzeile = nummer;
+    }
+    b.lesefehler = leser.fehler();
+    return b;
+}
+
+Dateibefund DateiPruefen(const QString& pfad)
+{
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        Dateibefund b;
+        b.lesefehler = true;
+        return b;
+    }
+    return DateiPruefen(datei);
+}
+
+int64_t BereicheUmfassen(const std::array<Bereich, kBereiche>& bereiche, int64_t datenzeilen)
+{
+    const std::array<QString, kBereiche> laengen = LaengenAnpassen(bereiche, datenzeilen);
+    int64_t summe = 0;
+    for (const QString& laenge : laengen) {
+        const double n = RundeGerade(Zahlwert(QStringView(laenge)));
+        if (n > 0)
+            summe += int64_t(n);
+    }
+    return std::min(summe, datenzeilen);
+}
+
+QStringList Vorwarnungen(const Dateibefund& b, const Stapeleinstellungen& e)
+{
+    QStringList warnungen;
+    if (b.datenzeilen == 0)
+        warnungen << QStringLiteral("Die Datei enthält keine Datenzeile; die Ergebnisdatei enthielte nur ihren Kopf.");
+    if (b.kopfAlsDaten)
+        warnungen << QStringLiteral("Die erste Datenzeile (Zeile %1) enthält Buchstaben, aber keine Zahlen:\n"
+                                    "\u201E%2\u201C\n"
+                                    "Sie ist wohl eine Überschrift. Sie würde als Zeile mit lauter Nullen ausgewertet, "
+                                    "und jede folgende Zeile zählte eine Stunde zu spät.\n"
+                                    "Beginnt die Zeile mit \u201EC\u201C, ist sie eine Kommentarzeile und wird "
+                                    "übergangen.")
+                         .arg(b.ersteDatenzeile)
+                         .arg(b.ersteDatenzeileText);
+    if (b.semikolonzeilen > 0) {
+        const QString anzahl = zeilen(b.semikolonzeilen);
+        warnungen << QStringLiteral("%1 (zuerst Zeile %2) %3 Semikolons, aber weder Tabulatoren noch Leerzeichen.\n"
+                                    "Semikolons trennen keine Spalten: Von einer solchen Zeile wird nur die erste Zahl "
+                                    "gelesen, alle weiteren Spalten zählen als 0.\n"
+                                    "Speichern Sie die Datei mit Tabulatoren als Trennzeichen, etwa als "
+                                    "\u201EText (Tabstopp-getrennt)\u201C.")
+                         .arg(anzahl.left(1).toUpper() + anzahl.mid(1))
+                         .arg(b.ersteSemikolonzeile)
+                         .arg(b.semikolonzeilen == 1 ? QStringLiteral("enthält") : QStringLiteral("enthalten"));
+    }
+    if (e.nutzungsart == Nutzungsart::Jahreszeitabhaengig && b.datenzeilen > 0) {
+        bool alleNull = true;
+        for (const Bereich& bereich : e.bereiche)
+            alleNull = alleNull && !(RundeGerade(Zahlwert(QStringView(bereich.laenge))) > 0);
+        const int64_t umfasst = BereicheUmfassen(e.bereiche, b.datenzeilen);
+        if (alleNull)
+            warnungen << QStringLiteral("Alle Bereiche A bis D haben die Länge 0: Keine der %1 Datenzeilen würde "
+                                        "ausgewertet, die Ergebnisdatei enthielte nur ihren Kopf.")
+                             .arg(b.datenzeilen);
+        else if (umfasst < b.datenzeilen)
+            warnungen << QStringLiteral("Die Bereiche A bis D umfassen %1 der %2 Datenzeilen. "
+                                        "Die übrigen %3 am Ende der Datei werden nicht ausgewertet.")
+                             .arg(umfasst)
+                             .arg(b.datenzeilen)
+                             .arg(b.datenzeilen - umfasst);
+    }
+    return warnungen;
+}
+
+QString VorwarnungFrage(const QStringList& warnungen)
+{
+    return warnungen.join(QStringLiteral("\n\n")) + QStringLiteral("\n\nTrotzdem auswerten?");
+}
+
+Monatsbereiche LaengenNachMonaten(const std::array<int, kBereiche>& ersterMonat)
+{
+    Monatsbereiche m;
+    int benutzt = 0;
+    while (benutzt < kBereiche && ersterMonat[std::size_t(benutzt)] != 0)
+        ++benutzt;
+    for (int k = 0; k < kBereiche; ++k) {
+        const int monat = ersterMonat[std::size_t(k)];
+        if (monat < 0 || monat > kAnzahlMonate)
+            m.fehler = QStringLiteral("Bereich %1: Einen %2. Monat gibt es nicht.").arg(Bereichsname(k)).arg(monat);
+        else if (k >= benutzt && monat != 0)
+            m.fehler = QStringLiteral("Bereich %1 folgt auf einen unbenutzten Bereich; die Bereiche zählen "
+                                      "nacheinander ab A.").arg(Bereichsname(k));
+        else if (k == 0 && monat != 1)
+            m.fehler = QStringLiteral("Bereich A beginnt mit der ersten Datenzeile, also im Januar.");
+        else if (k > 0 && k < benutzt && monat <= ersterMonat[std::size_t(k - 1)])
+            m.fehler = QStringLiteral("Bereich %1 muss in einem späteren Monat beginnen als Bereich %2.")
+                           .arg(Bereichsname(k), Bereichsname(k - 1));
+        if (!m.fehler.isEmpty())
+            return m;
+    }
+    for (int k = 0; k < benutzt; ++k) {
+        const int bis = k + 1 < benutzt ? kMonate[std::size_t(ersterMonat[std::size_t(k + 1)] - 1)].ersteStunde
+                                        : kJahresstunden + 1;
+        m.laengen[std::size_t(k)] = bis - kMonate[std::size_t(ersterMonat[std::size_t(k)] - 1)].ersteStunde;
+    }
+    return m;
+}
+
+}  // namespace stapel

@@ -1,0 +1,175 @@
+// The evaluation window as a user sees it (its controls, the table, hours or shares) and what
+// it saves and prints: the same bytes as the shared table and picture code that tempara-cli
+// uses. The picture itself: deterministic, wide enough for reports, each hour in its band's
+// colour at its day and hour.
+#include "auswertung_fenster.h"
+#include "jahresbild.h"
+#include "jahrestabelle.h"
+#include "stapeltest.h"
+
+#include "skriptdienste.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace stapel;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A short year: January hours around neutral, one cold and one failed hour, warm in December,
+// one clipped hour on day 2.
+Jahresauswertung beispiel(bool stundenspalte = true)
+{
+    Jahreszaehler z(stundenspalte);
+    for (int h = 1; h <= 48; ++h)
+        z.zaehle(true, h == 1 ? -2.5f : h == 25 ? 3.0f : 0.1f * float(h % 8), float(h));
+    z.zaehle(false, 0.0f, 49.0f);
+    for (int h = 8017; h <= 8040; ++h)
+        z.zaehle(true, 1.5f, float(h));
+    Jahresauswertung j;
+    j.ergebnisdatei = u"/daten/buero.TPR"_s;
+    j.sicherung = u"/daten/buero.BAK"_s;
+    j.gekuerzt = {{1, u"5000"_s, u"3760"_s}};
+    j.zaehlung = std::move(z).abschliessen(73);
+    return j;
+}
+
+template <typename T = QWidget>
+T* finde(QWidget* fenster, const char* name)
+{
+    T* w = fenster->findChild<T*>(QLatin1String(name));
+    if (!w)
+        QTest::qFail(name, __FILE__, __LINE__);
+    return w;
+}
+
+}  // namespace
+
+class TestAuswertungFenster : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_ordner;
+    SkriptDienste m_dienste;
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+    void init()
+    {
+        m_ordner = std::make_unique<QTemporaryDir>();
+        m_dienste.zuruecksetzen();
+    }
+    void cleanup() { QCOMPARE(m_dienste.offeneFehler(), QStringList()); }
+
+    void zeigtZahlenUndAnteile()
+    {
+        const Jahresauswertung j = beispiel();
+        Auswertungsfenster fenster(m_dienste, j);
+        fenster.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+        const QString text = finde<QLabel>(&fenster, "zusammenfassung")->text();
+        for (const QString& teil : {u"Ausgewertete Datenzeilen: 73"_s, u"Datenzeilen mit Rechenfehler: 1"_s,
+                                    u"Bereich B gekürzt auf 3760 von 5000"_s, u"buero.BAK"_s})
+            QVERIFY2(text.contains(teil), qPrintable(text));
+        QVERIFY(finde<QLabel>(&fenster, "kategorienHinweis")->text().contains(u"nach PMV"));
+        QVERIFY(finde(&fenster, "bild")->isVisible());
+
+        auto* tabelle = finde<QTableWidget>(&fenster, "tabelle");
+        QCOMPARE(tabelle->rowCount(), 13);
+        QCOMPARE(tabelle->verticalHeaderItem(0)->text(), u"Januar"_s);
+        QCOMPARE(tabelle->verticalHeaderItem(12)->text(), u"Summe"_s);
+        // Rows and columns as in the CSV: the table is the file without its first column.
+        const QList<QByteArray> csv = TabelleCsv(j.zaehlung).split('\n');
+        for (int r = 0; r < 13; ++r) {
+            const QList<QByteArray> felder = csv[r + 1].trimmed().split(';');
+            for (int s = 0; s < tabelle->columnCount(); ++s)
+                QCOMPARE(tabelle->item(r, s)->text().toUtf8(), felder[s + 1]);
+        }
+        auto* anteile = finde<QCheckBox>(&fenster, "anteile");
+        QTest::mouseClick(anteile, Qt::LeftButton, {}, QPoint(8, anteile->height() / 2));  // on its box
+        QCOMPARE(tabelle->item(12, 0)->text(), u"73"_s);              // lines stay a count
+        QCOMPARE(tabelle->item(11, 6)->text(), u"100,0 %"_s);          // December: all "warm"
+        QCOMPARE(tabelle->item(12, 8)->text(), u"1,4 %"_s);            // clipped: 1 of 73
+
+        const Jahresauswertung ohne = beispiel(false);
+        Auswertungsfenster ohneMonate(m_dienste, ohne);
+        QCOMPARE(finde<QTableWidget>(&ohneMonate, "tabelle")->rowCount(), 1);
+        QVERIFY(finde<QLabel>(&ohneMonate, "zusammenfassung")->text().contains(u"73"));
+    }
+
+    // Each save button writes what the shared code writes; a failure is reported.
+    void speichernWieDieKommandozeile_data()
+    {
+        QTest::addColumn<QString>("knopf");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("PNG") << u"bildSpeichern"_s << u"jahr.png"_s;
+        QTest::newRow("SVG") << u"bildSpeichern"_s << u"jahr.SVG"_s;
+        QTest::newRow("CSV") << u"tabelleSpeichern"_s << u"jahr.csv"_s;
+    }
+    void speichernWieDieKommandozeile()
+    {
+        QFETCH(QString, knopf);
+        QFETCH(QString, name);
+        const Jahresauswertung j = beispiel();
+        Auswertungsfenster fenster(m_dienste, j);
+        const QString pfad = m_ordner->filePath(name);
+        m_dienste.datei(pfad);
+        QTest::mouseClick(finde<QPushButton>(&fenster, knopf.toLatin1().constData()), Qt::LeftButton);
+        const QByteArray soll = name.endsWith(u".csv") ? TabelleCsv(j.zaehlung)
+                                : name.endsWith(u".png") ? JahresbildPng(j)
+                                                         : JahresbildSvg(j);
+        QCOMPARE(stapeltest::lies(pfad), soll);
+        QCOMPARE(m_dienste.aufrufe.last().dialog.dateiname.section(u'/', -1),
+                 name.endsWith(u".csv") ? u"buero.csv"_s : u"buero.png"_s);
+
+        m_dienste.datei(m_ordner->path());  // a folder: nothing written, a warning
+        QTest::mouseClick(finde<QPushButton>(&fenster, knopf.toLatin1().constData()), Qt::LeftButton);
+        QCOMPARE(m_dienste.aufrufe.last().art, u"meldung"_s);
+        QCOMPARE(m_dienste.aufrufe.last().symbol, Symbol::Warnung);
+        QCOMPARE(stapeltest::lies(pfad), soll);
+    }
+
+    void drucken()
+    {
+        const Jahresauswertung j = beispiel();
+        Auswertungsfenster fenster(m_dienste, j);
+        m_dienste.drucker(true);
+        QTest::mouseClick(finde<QPushButton>(&fenster, "drucken"), Qt::LeftButton);
+        QCOMPARE(m_dienste.gedruckt.size(), 1);
+        QCOMPARE(m_dienste.gedruckt[0], JahresbildRaster(j));
+        m_dienste.drucker(false);
+        QTest::mouseClick(finde<QPushButton>(&fenster, "drucken"), Qt::LeftButton);
+        QCOMPARE(m_dienste.meldungen().size(), 1);
+    }
+
+    void bildDeterministischUndFarbrichtig()
+    {
+        const Jahresauswertung j = beispiel();
+        const QByteArray png = JahresbildPng(j);
+        QCOMPARE(JahresbildPng(j), png);
+        const QByteArray svg = JahresbildSvg(j);
+        QCOMPARE(JahresbildSvg(j), svg);
+        QVERIFY(QSvgRenderer(svg).isValid());
+        const QImage bild = QImage::fromData(png, "png").convertToFormat(QImage::Format_RGB32);
+        QVERIFY(bild.width() >= 1600);
+        QCOMPARE(bild, JahresbildRaster(j));  // the PNG loses nothing of what is painted
+        // The diagram's colours: "kalt" dark blue, "warm" red, a clipped vote black.
+        auto farbe = [&](int tag, int stunde) { return bild.pixelColor(TeppichZelle(tag, stunde).center()); };
+        QCOMPARE(farbe(1, 1), QColor(0, 0, 128));    // hour 1: −2.5
+        QCOMPARE(farbe(2, 1), QColor(0, 0, 0));      // hour 25: clipped at 3
+        QCOMPARE(farbe(335, 24), QColor(255, 0, 0)); // hour 8040: 1.5
+        QCOMPARE(farbe(3, 1), Zellfarbe(kZelleFehler));  // hour 49: failed
+        QCOMPARE(farbe(200, 12), Zellfarbe(kZelleLeer));
+        QVERIFY(TeppichZelle(1, 24).top() < TeppichZelle(1, 1).top());  // hours run upwards
+    }
+};
+
+QTEST_MAIN(TestAuswertungFenster)
+#include "tst_auswertung_fenster.moc"

@@ -1,0 +1,360 @@
+// The annual evaluation: counts per band, category and month against a simple independent
+// loop over the example year, the month of boundary hours, the carpet's hours, the CSV byte
+// for byte, the checks before a run, ranges by month, and that a cancelled run leaves every
+// file as it was.
+#include "stapeltest.h"
+
+#include "jahresauswertung.h"
+#include "jahrestabelle.h"
+#include "stapellauf.h"
+#include "vorpruefung.h"
+
+#include "pmv.h"
+
+#include <QBuffer>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace stapel;
+using namespace stapeltest;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+using Monatslaengen = std::array<int, kBereiche>;
+using ML = Monatslaengen;
+
+// Season-dependent settings for the example year: codes from its S line, winter, summer, winter.
+Stapeleinstellungen beispielEinstellungen()
+{
+    Stapeleinstellungen e;
+    e.zuordnung = {kJahresstunde, kTi, kTs, kFeuchte};
+    e.v_Luft = 0.1f;
+    e.dezimaltrenner = u',';
+    e.nutzungsart = Nutzungsart::Jahreszeitabhaengig;
+    const std::array<const char*, kBereiche> laengen{"2160", "4416", "2184", "0"};
+    const std::array<float, kBereiche> clo{1.0f, 0.5f, 1.0f, 1.0f};
+    for (int k = 0; k < kBereiche; ++k)
+        e.bereiche[std::size_t(k)] =
+            BereichAus(QString::fromLatin1(laengen[std::size_t(k)]), 70, clo[std::size_t(k)], u',');
+    return e;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Monatslaengen)
+
+class TestJahresauswertung : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_ordner;
+    QString pfad(const QString& name) const { return m_ordner->filePath(name); }
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+    void init()
+    {
+        m_ordner = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_ordner->isValid());
+    }
+
+    // Each line of the example year by hand: its PMV, its band by the limits −2, −1, −0.5,
+    // 0.5, 1, 2, its month by the first days of the months.
+    void beispieljahrGegenEinfacheRechnung()
+    {
+        const Stapeleinstellungen e = beispielEinstellungen();
+        const QString jahr = QStringLiteral(TEMPARA_BEISPIELE "/buero_jahr.txt");
+        const Stapelergebnis ergebnis = Stapellauf(PlanMitAusgabe(jahr, pfad(u"j.TPR"_s)), e);
+        QVERIFY(ergebnis.erfolgreich);
+
+        const std::array<int, 13> ersterTag{1, 32, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335, 366};
+        const std::array<float, 7> grenzen{-2.0f, -1.0f, -0.5f, 0.5f, 1.0f, 2.0f, 3.0f};
+        std::array<Zaehlung, 12> monate{};
+        Zaehlung summe;
+        std::vector<int8_t> stunden(8784, kZelleLeer);
+        QFile datei(jahr);
+        QVERIFY(datei.open(QIODevice::ReadOnly | QIODevice::Text));
+        int zeile = 0;
+        while (!datei.atEnd()) {
+            const QStringList f = QString::fromUtf8(datei.readLine()).trimmed().replace(u',', u'.').split(u'\t');
+            if (f.size() != 4 || f[0].startsWith(u'C'))
+                continue;
+            PmvEingabe ein;
+            ein.ta = f[1].toFloat();
+            ein.tr = f[2].toFloat();
+            ein.phi = f[3].toFloat();
+            ein.var = 0.1f;
+            ein.M = 70.0f;
+            ein.eta = 0.0f;
+            ein.Icl = zeile >= 2160 && zeile < 2160 + 4416 ? 0.5f : 1.0f;
+            ein.fcl = Kleidungsflaechenfaktor(ein.Icl);
+            PmvErgebnis aus;
+            QVERIFY(PmvBerechnen(ein, aus));
+            ++zeile;
+            const int stunde = f[0].toInt();
+            int monat = 0;
+            while ((ersterTag[std::size_t(monat + 1)] - 1) * 24 < stunde)
+                ++monat;
+            int band = 0;
+            while (band < 7 && !(aus.PMV < grenzen[std::size_t(band)]))
+                ++band;
+            const bool begrenzt = aus.PMV <= -3.0f || band == 7;
+            stunden[std::size_t(stunde - 1)] = begrenzt ? kZelleBegrenzt : int8_t(band);
+            for (Zaehlung* z : {&summe, &monate[std::size_t(monat)]}) {
+                ++z->datenzeilen;
+                if (begrenzt)
+                    ++z->ausserhalb;
+                else
+                    ++z->baender[std::size_t(band)];
+                z->kategorieA += std::fabs(aus.PMV) < 0.2f;
+                z->kategorieB += std::fabs(aus.PMV) < 0.5f;
+                z->kategorieC += std::fabs(aus.PMV) < 0.7f;
+            }
+        }
+        QCOMPARE(zeile, 8760);
+        const Auswertung& a = ergebnis.auswertung;
+        QVERIFY(a.nachMonaten);
+        auto gleich = [](const Zaehlung& x, const Zaehlung& y) {
+            return x.datenzeilen == y.datenzeilen && x.rechenfehler == y.rechenfehler && x.baender == y.baender
+                   && x.ausserhalb == y.ausserhalb && x.kategorieA == y.kategorieA && x.kategorieB == y.kategorieB
+                   && x.kategorieC == y.kategorieC;
+        };
+        QVERIFY(gleich(a, summe));
+        for (int m = 0; m < 12; ++m)
+            QVERIFY2(gleich(a.monate[std::size_t(m)], monate[std::size_t(m)]), qPrintable(QString::number(m + 1)));
+        QVERIFY(a.stunden == stunden);
+        QVERIFY(summe.baender[2] > 0 && summe.baender[3] > 0 && summe.kategorieA > 0);  // the year is not trivial
+    }
+
+    // Months and carpet cells from the hour column at the boundaries; hours outside 1 to 8784
+    // count only in the total. Without an hour column the line number stands for the hour.
+    void monatsgrenzenUndTeppich_data()
+    {
+        QTest::addColumn<QList<int>>("stundenspalte");  // empty: no hour column
+        QTest::addColumn<int>("zeilen");
+        QTest::addColumn<QList<int>>("soll");  // lines per month, January first
+        QTest::addColumn<QList<int>>("gezeichnet");  // hours 1 to 8784 with a carpet cell
+        const QList<int> keine(12, 0);
+        QList<int> grenzen(12, 0);
+        grenzen[0] = 2;   // 1, 744
+        grenzen[1] = 1;   // 745
+        grenzen[11] = 3;  // 8760, 8761, 8784
+        QTest::newRow("Stundenspalte") << QList<int>{0, 1, 744, 745, 8760, 8761, 8784, 8785} << 8
+                                       << grenzen << QList<int>{1, 744, 745, 8760, 8761, 8784};
+        QTest::newRow("Zeilennummer, 8760 Zeilen") << QList<int>{} << 8760 << keine << QList<int>{1, 8760};
+        QTest::newRow("Zeilennummer, 8784 Zeilen") << QList<int>{} << 8784 << keine << QList<int>{1, 8784};
+        QTest::newRow("Zeilennummer, 8761 Zeilen") << QList<int>{} << 8761 << keine << QList<int>{};
+    }
+    void monatsgrenzenUndTeppich()
+    {
+        QFETCH(QList<int>, stundenspalte);
+        QFETCH(int, zeilen);
+        QFETCH(QList<int>, soll);
+        QFETCH(QList<int>, gezeichnet);
+        Stapeleinstellungen e = einstellungenStundeTiTs();
+        QByteArray text;
+        if (stundenspalte.isEmpty()) {
+            e.zuordnung = {kUnbenutzt, kTi, kTs};
+            text = stundenwerte(zeilen);
+        } else {
+            for (int h : stundenspalte)
+                text += stundenwerte(1, h);
+        }
+        schreibe(pfad(u"m.txt"_s), text);
+        const Stapelergebnis ergebnis = Stapellauf(PlanMitAusgabe(pfad(u"m.txt"_s), pfad(u"m.TPR"_s)), e);
+        QVERIFY(ergebnis.erfolgreich);
+        const Auswertung& a = ergebnis.auswertung;
+        QCOMPARE(a.datenzeilen, zeilen);
+        QCOMPARE(a.nachMonaten, !stundenspalte.isEmpty());
+        QList<int> monate;
+        for (const Zaehlung& z : a.monate)
+            monate << int(z.datenzeilen);
+        QCOMPARE(monate, soll);
+        QCOMPARE(a.stunden.empty(), gezeichnet.isEmpty());
+        QCOMPARE(a.ohneTeppich.contains(QString::number(zeilen)), gezeichnet.isEmpty());
+        if (stundenspalte.isEmpty() && !a.stunden.empty())
+            QVERIFY(std::count(a.stunden.begin(), a.stunden.end(), kZelleLeer) == 8784 - zeilen);
+        for (int h : gezeichnet)
+            QVERIFY2(a.stunden[std::size_t(h - 1)] != kZelleLeer, qPrintable(QString::number(h)));
+    }
+
+    void tabelleCsv_data()
+    {
+        QTest::addColumn<bool>("nachMonaten");
+        QTest::addColumn<QByteArray>("soll");
+        const QByteArray kopf = "\xEF\xBB\xBFZeitraum;Datenzeilen;kalt;k\xC3\xBChl;etwas k\xC3\xBChl;neutral;"
+                                "etwas warm;warm;hei\xC3\x9F;begrenzt;A;B;C;Fehler\r\n";
+        const QByteArray summe = "Summe;8;0;0;1;4;1;0;0;1;2;4;5;1\r\n";
+        QByteArray monate = "Januar;6;0;0;1;4;0;0;0;0;2;4;5;1\r\n";
+        for (const char* m : {"Februar", "M\xC3\xA4rz", "April", "Mai", "Juni", "Juli", "August", "September",
+                              "Oktober", "November"})
+            monate += QByteArray(m) + ";0;0;0;0;0;0;0;0;0;0;0;0;0\r\n";
+        monate += "Dezember;1;0;0;0;0;1;0;0;0;0;0;0;0\r\n";
+        QTest::newRow("mit Jahresstunde") << true << kopf + monate + summe;
+        QTest::newRow("ohne Jahresstunde") << false << kopf + summe;
+    }
+    void tabelleCsv()
+    {
+        QFETCH(bool, nachMonaten);
+        QFETCH(QByteArray, soll);
+        // Eight lines: one failed, one clipped (hour 8785, in no month), six in bands.
+        Jahreszaehler zaehler(nachMonaten);
+        const std::array<std::pair<float, float>, 7> zeilen{
+            {{0.1f, 1}, {0.3f, 2}, {0.45f, 3}, {-0.6f, 4}, {0.0f, 5}, {0.7f, 8784}, {3.0f, 8785}}};
+        for (const auto& [pmv, stunde] : zeilen)
+            zaehler.zaehle(true, pmv, stunde);
+        zaehler.zaehle(false, 0.0f, 744);
+        const Auswertung a = std::move(zaehler).abschliessen(8);
+        QCOMPARE(TabelleCsv(a), soll);
+        QVERIFY(TabelleSchreiben(a, pfad(u"t.csv"_s)));
+        QCOMPARE(lies(pfad(u"t.csv"_s)), soll);
+        QString grund;
+        QVERIFY(!TabelleSchreiben(a, m_ordner->path(), &grund));  // a folder of that name
+        QVERIFY(!grund.isEmpty());
+    }
+
+    void vorwarnungen_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("laengen");  // season-dependent when not empty
+        QTest::addColumn<int>("datenzeilen");
+        QTest::addColumn<QStringList>("soll");  // the start of each warning
+        const QByteArray zehn = stundenwerte(10);
+        QTest::newRow("in Ordnung") << "C Kopf\r\nS 1 2 3\r\n" + zehn << u""_s << 10 << QStringList{};
+        QTest::newRow("Überschrift als Daten") << "Datum Uhrzeit\tStunde\tTi\r\n" + zehn << u""_s << 11
+                                               << QStringList{u"Die erste Datenzeile (Zeile 1) enthält Buchstaben"_s};
+        QTest::newRow("Überschrift mit Ziffern im Namen") << "Zone1 Zone2 Tür\r\n" + zehn << u""_s << 11
+                                                          << QStringList{u"Die erste Datenzeile"_s};
+        QTest::newRow("Buchstaben nach einer Zahl") << "1 x\r\n" + zehn << u""_s << 11 << QStringList{};
+        QTest::newRow("Semikolons") << QByteArray("C\r\n1;20,5;21\r\n2;20,5;21\r\n3 ;4\r\n") << u""_s << 3
+                                    << QStringList{u"2 Datenzeilen (zuerst Zeile 2) enthalten Semikolons"_s};
+        QTest::newRow("Semikolon mit Leerzeichen") << QByteArray("1; 20,5\r\n") << u""_s << 1 << QStringList{};
+        QTest::newRow("Bereiche decken nicht alles")
+            << zehn << u"5|4|0|0"_s << 10 << QStringList{u"Die Bereiche A bis D umfassen 9 der 10 Datenzeilen."_s};
+        QTest::newRow("Bereiche genau") << zehn << u"5|5|0|0"_s << 10 << QStringList{};
+        QTest::newRow("Bereiche zu lang") << zehn << u"8|8|0|0"_s << 10 << QStringList{};
+        QTest::newRow("alle Längen 0")
+            << zehn << u"0|0|0|0"_s << 10 << QStringList{u"Alle Bereiche A bis D haben die Länge 0"_s};
+        QTest::newRow("keine Datenzeile") << QByteArray("C nur Kommentar\r\n") << u""_s << 0
+                                          << QStringList{u"Die Datei enthält keine Datenzeile"_s};
+    }
+    void vorwarnungen()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, laengen);
+        QFETCH(int, datenzeilen);
+        QFETCH(QStringList, soll);
+        QBuffer puffer(&text);
+        QVERIFY(puffer.open(QIODevice::ReadOnly));
+        const Dateibefund befund = DateiPruefen(puffer);
+        QCOMPARE(befund.datenzeilen, datenzeilen);
+        Stapeleinstellungen e = einstellungenStundeTiTs();
+        if (!laengen.isEmpty()) {
+            e.nutzungsart = Nutzungsart::Jahreszeitabhaengig;
+            const QStringList l = laengen.split(u'|');
+            for (int k = 0; k < kBereiche; ++k)
+                e.bereiche[std::size_t(k)].laenge = l[k];
+        }
+        const QStringList warnungen = Vorwarnungen(befund, e);
+        QCOMPARE(warnungen.size(), soll.size());
+        for (qsizetype i = 0; i < soll.size(); ++i)
+            QVERIFY2(warnungen[i].startsWith(soll[i]), qPrintable(warnungen[i]));
+    }
+
+    void laengenNachMonaten_data()
+    {
+        QTest::addColumn<Monatslaengen>("monate");
+        QTest::addColumn<Monatslaengen>("soll");
+        QTest::addColumn<bool>("fehler");
+        QTest::newRow("Januar, Februar, Rest") << ML{1, 2, 3, 0} << ML{744, 672, 7344, 0} << false;
+        QTest::newRow("Winter, Sommer, Winter") << ML{1, 5, 10, 0} << ML{2880, 3672, 2208, 0} << false;
+        QTest::newRow("ein Bereich") << ML{1, 0, 0, 0} << ML{8760, 0, 0, 0} << false;
+        QTest::newRow("vier, bis Dezember") << ML{1, 4, 7, 12} << ML{2160, 2184, 3672, 744} << false;
+        QTest::newRow("A nicht im Januar") << ML{2, 5, 0, 0} << ML{} << true;
+        QTest::newRow("rückwärts") << ML{1, 6, 6, 0} << ML{} << true;
+        QTest::newRow("Lücke") << ML{1, 0, 6, 0} << ML{} << true;
+        QTest::newRow("Monat 13") << ML{1, 13, 0, 0} << ML{} << true;
+    }
+    void laengenNachMonaten()
+    {
+        QFETCH(Monatslaengen, monate);
+        QFETCH(Monatslaengen, soll);
+        QFETCH(bool, fehler);
+        const Monatsbereiche m = LaengenNachMonaten(monate);
+        QCOMPARE(m.laengen, soll);
+        QCOMPARE(!m.fehler.isEmpty(), fehler);
+    }
+
+    // A range cut to fit the file, and the files of the plan, as the summary reports them.
+    void gekuerzteBereicheUndDateien()
+    {
+        Stapeleinstellungen e = einstellungenStundeTiTs();
+        e.nutzungsart = Nutzungsart::Jahreszeitabhaengig;
+        for (const auto& [k, laenge] : {std::pair{0, u"8"_s}, std::pair{1, u"8"_s}, std::pair{2, u"3"_s}})
+            e.bereiche[std::size_t(k)].laenge = laenge;
+        schreibe(pfad(u"g.TPR"_s), stundenwerte(10));
+        const Dateiplan plan{pfad(u"g.TPR"_s), pfad(u"g.TPR"_s), pfad(u"g.BAK"_s), {}, {}};
+        const Stapelergebnis ergebnis = Stapellauf(plan, e);
+        QVERIFY(ergebnis.erfolgreich);
+        const Jahresauswertung j = JahresauswertungAus(plan, e, ergebnis);
+        QCOMPARE(j.zaehlung.datenzeilen, 10);
+        QCOMPARE(j.gekuerzt.size(), 2u);  // C asked for 3 and got none; D asked for none
+        QCOMPARE(j.gekuerzt[0].bereich, 1);
+        QCOMPARE(j.gekuerzt[0].angegeben, u"8"_s);
+        QCOMPARE(j.gekuerzt[0].umfasst, u"2"_s);
+        QCOMPARE(j.gekuerzt[1].umfasst, u"0"_s);
+        QCOMPARE(j.sicherung, pfad(u"g.BAK"_s));
+        QCOMPARE(j.ergebnisdatei, pfad(u"g.TPR"_s));
+    }
+
+    // Cancelling from the progress callback: no result, no backup, no file moved aside.
+    void abbrechenLaesstAllesStehen_data()
+    {
+        QTest::addColumn<bool>("jahreszeitabhaengig");
+        QTest::addColumn<bool>("erneut");  // a result read again (backup) or a new one (file moved aside)
+        QTest::addColumn<int>("zeilen");
+        QTest::addColumn<int>("aufrufe");  // the callback says stop at its second call
+        const int n = int(kFortschrittAlle);
+        QTest::newRow("Ergebnis erneut, jahreszeitunabhängig") << false << true << 3 * n << 2;
+        QTest::newRow("neues Ergebnis, jahreszeitabhängig") << true << false << 3 * n << 2;
+        QTest::newRow("beim Zählen der Zeilen") << true << true << 33 * n << 2;
+    }
+    void abbrechenLaesstAllesStehen()
+    {
+        QFETCH(bool, jahreszeitabhaengig);
+        QFETCH(bool, erneut);
+        QFETCH(int, zeilen);
+        QFETCH(int, aufrufe);
+        const QByteArray daten = "S 1 2 3\r\n" + stundenwerte(zeilen);
+        schreibe(pfad(u"d.TPR"_s), daten);
+        schreibe(pfad(u"d.BAK"_s), "alte Sicherung");
+        schreibe(pfad(u"d.txt"_s), daten);
+        Dateiplan plan;
+        if (erneut)
+            plan = {pfad(u"d.TPR"_s), pfad(u"d.TPR"_s), pfad(u"d.BAK"_s), {}, {}};
+        else
+            plan = {pfad(u"d.txt"_s), pfad(u"d.TPR"_s), {}, pfad(u"d.TPR"_s), pfad(u"d2.TPR"_s)};
+        Stapeleinstellungen e = einstellungenStundeTiTs();
+        if (jahreszeitabhaengig) {
+            e.nutzungsart = Nutzungsart::Jahreszeitabhaengig;
+            e.bereiche[0].laenge = u"20000"_s;
+            e.bereiche[1].laenge = u"90000"_s;
+        }
+        const auto vorher = abbild(m_ordner->path());
+        QList<qint64> gemeldet;
+        const Stapelergebnis ergebnis = Stapellauf(plan, e, [&](int64_t erledigt, int64_t) {
+            gemeldet << erledigt;
+            return gemeldet.size() < 2;
+        });
+        QCOMPARE(gemeldet.size(), aufrufe);
+        QCOMPARE(gemeldet.last() == 0, zeilen > 16 * kFortschrittAlle);  // 0 lines done while counting
+        QVERIFY(ergebnis.abgebrochen);
+        QVERIFY(!ergebnis.erfolgreich);
+        QVERIFY(ergebnis.fehlermeldung.isEmpty());
+        QCOMPARE(abbild(m_ordner->path()), vorher);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestJahresauswertung)
+#include "tst_jahresauswertung.moc"
