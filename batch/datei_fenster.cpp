@@ -58,7 +58,7 @@ QScrollBar* schieber(QWidget* eltern, const QString& name, int oben, int gross)
 
 }  // namespace
 
-DATEI::DATEI(hpt& haupt, const QString& datendatei, std::unique_ptr<QFile> datei)
+DATEI::DATEI(hpt& haupt, const QString& datendatei, std::unique_ptr<QIODevice> datei)
     : QDialog(&haupt), m_haupt(haupt), m_dienste(haupt.dienste()), m_datendatei(datendatei)
 {
     setObjectName(QStringLiteral("DATEI"));
@@ -190,7 +190,7 @@ void DATEI::baueKnoepfe()
 
 // Opening: frames parked, the main window's open commands off, lists filled, then the
 // preview, whose assignment line sets the codes the lists show.
-void DATEI::laden(std::unique_ptr<QFile> datei)
+void DATEI::laden(std::unique_ptr<QIODevice> datei)
 {
     for (int i = 0; i < 5; ++i)
         ui.sp[std::size_t(i)]->setText(QString::number(i + 1));

@@ -1,5 +1,6 @@
 #include "stapellauf.h"
 
+#include "datendatei.h"
 #include "dateifehler.h"
 #include "ergebnisdatei.h"
 #include "zeilenleser.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -171,6 +173,7 @@ struct Lauf {
     const Stapeleinstellungen& e;
     const Fortschritt& fortschritt;
     Stapelergebnis ergebnis;
+    std::optional<QByteArray> inhalt;  // the data file when it is read from memory
 
     bool fehler(const QString& text)
     {
@@ -179,38 +182,37 @@ struct Lauf {
         return false;
     }
 
-    bool eingabeOeffnen(QFile& datei)
+    std::unique_ptr<QIODevice> eingabeOeffnen()
     {
-        datei.setFileName(plan.eingabe);
-        if (datei.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-            return true;
+        std::unique_ptr<QIODevice> datei = DatendateiOeffnen(plan.eingabe, inhalt);
+        if (datei->isOpen())
+            return datei;
         const QFileInfo info(plan.eingabe);
         const int nummer = info.isDir() ? EISDIR : info.exists() ? EACCES : ENOENT;
-        return fehler(QStringLiteral("Die Datendatei\n%1\nkann nicht gelesen werden.\n%2")
-                          .arg(nativ(plan.eingabe), FehlerGrund(nummer, datei.errorString()))
-                      + kNichtsVeraendert);
+        fehler(QStringLiteral("Die Datendatei\n%1\nkann nicht gelesen werden.\n%2")
+                   .arg(nativ(plan.eingabe), FehlerGrund(nummer, datei->errorString()))
+               + kNichtsVeraendert);
+        return nullptr;
     }
 
-    bool lesefehler()
+    bool lesefehler(const Zeilenleser& leser)
     {
-        return fehler(QStringLiteral("Beim Lesen der Datendatei\n%1\nist ein Fehler aufgetreten.\n"
-                                     "Die Ergebnisdatei wurde nicht geschrieben.")
-                          .arg(nativ(plan.eingabe))
-                      + kNichtsVeraendert);
+        return fehler(Lesestoerungsmeldung(plan.eingabe, leser.stoerung(), leser.zeilennummer())
+                      + QStringLiteral("\nDie Ergebnisdatei wurde nicht geschrieben.") + kNichtsVeraendert);
     }
 
     // Pass 1 of the season-dependent run: the data lines of the input.
     bool zaehlen(int64_t& anzahl)
     {
-        QFile datei;
-        if (!eingabeOeffnen(datei))
+        const std::unique_ptr<QIODevice> datei = eingabeOeffnen();
+        if (!datei)
             return false;
-        Zeilenleser leser(datei);
+        Zeilenleser leser(*datei);
         std::string_view zeile;
         anzahl = 0;
         while (leser.naechste(zeile))
             anzahl += ZeilenartVon(zeile) == Zeilenart::Daten;
-        return leser.fehler() ? lesefehler() : true;
+        return leser.fehler() ? lesefehler(leser) : true;
     }
 
     // Reads and evaluates until `anzahl` data lines are done or the input ends.
@@ -248,10 +250,10 @@ struct Lauf {
                               .arg(nativ(plan.ausgabe), FehlerGrund(nummer, ziel.errorString()))
                           + kNichtsVeraendert);
         }
-        QFile datei;
-        if (!eingabeOeffnen(datei))
+        const std::unique_ptr<QIODevice> datei = eingabeOeffnen();
+        if (!datei)
             return false;
-        Zeilenleser leser(datei);
+        Zeilenleser leser(*datei);
         Ausgabe ausgabe(ziel);
         const QByteArray kopf = Kopfzeilen(e);
         ausgabe.text().append(kopf.constData(), std::size_t(kopf.size()));
@@ -271,7 +273,7 @@ struct Lauf {
         if (!ausgabe.leeren())
             return schreibfehler(ausgabe.fehlernummer());
         if (leser.fehler())
-            return lesefehler();
+            return lesefehler(leser);
         return true;
     }
 
@@ -302,7 +304,9 @@ struct Lauf {
 
         const bool sichern = !plan.sicherung.isEmpty();
         if (sichern) {
-            const int nummer = umbenennenErsetzend(plan.eingabe, plan.sicherung);
+            // The old result is the file the data file's links lead to (plan.ausgabe); moving the
+            // link itself would keep a link as "backup" and write the new result through it.
+            const int nummer = umbenennenErsetzend(plan.ausgabe, plan.sicherung);
             if (nummer != 0) {
                 beiseiteZurueck();
                 return fehler(QStringLiteral("Die bisherige Ergebnisdatei\n%1\nkann nicht als Sicherung\n%2\nabgelegt werden.\n%3")
@@ -315,7 +319,7 @@ struct Lauf {
         if (!ziel.commit()) {
             const int nummer = errno != 0 ? errno : EIO;
             if (sichern)
-                umbenennenErsetzend(plan.sicherung, plan.eingabe);
+                umbenennenErsetzend(plan.sicherung, plan.ausgabe);
             beiseiteZurueck();
             return fehler(QStringLiteral("Die Ergebnisdatei\n%1\nkann nicht an ihren Platz gebracht werden.\n%2")
                               .arg(nativ(plan.ausgabe), FehlerGrund(nummer, ziel.errorString()))
@@ -337,8 +341,54 @@ struct Lauf {
         return QFile::rename(von, nach) ? 0 : EXDEV;
     }
 
+    // Another run on the same result, since the plan was made: its file stays and this one stops.
+    bool planNochGueltig()
+    {
+        const bool ausgabeNeu = plan.ausgabeWarFrei && QFileInfo::exists(plan.ausgabe);
+        const bool sicherungNeu = plan.sicherungWarFrei && QFileInfo::exists(plan.sicherung);
+        if (!ausgabeNeu && !sicherungNeu)
+            return true;
+        return fehler(QStringLiteral("Die Datei\n%1\nist entstanden, während dieser Lauf vorbereitet wurde "
+                                     "(ein anderer Lauf zur selben Zeit?).\nSie wird nicht ersetzt.")
+                          .arg(nativ(ausgabeNeu ? plan.ausgabe : plan.sicherung))
+                      + kNichtsVeraendert);
+    }
+
+    // The data file must never be replaced, whatever links lead from the result name to it.
+    bool ausgabeNichtDatendatei()
+    {
+        if (!plan.sicherung.isEmpty() || !dieselbeDatei(plan.ausgabe, plan.eingabe))
+            return true;
+        return fehler(QStringLiteral("Die Ergebnisdatei\n%1\nist die Datendatei selbst (über einen Verweis) "
+                                     "und wird nicht ersetzt.\nBitte wählen Sie einen anderen Namen.")
+                          .arg(nativ(plan.ausgabe))
+                      + kNichtsVeraendert);
+    }
+
     bool ausfuehren()
     {
+        if (!ausgabeNichtDatendatei())
+            return false;
+        // One run at a time per result: a lock file beside it, held until the result is in
+        // place. Where no lock can be made (a folder without write permission), the run goes
+        // on and fails with the real reason when it writes.
+        QLockFile sperre(plan.ausgabe + QStringLiteral(".lock"));
+        sperre.setStaleLockTime(0);
+        if (!sperre.tryLock(0) && sperre.error() == QLockFile::LockFailedError)
+            return fehler(QStringLiteral("Die Ergebnisdatei\n%1\nwird gerade von einem anderen Lauf geschrieben.\n"
+                                         "Bitte warten Sie, bis er fertig ist.")
+                              .arg(nativ(plan.ausgabe))
+                          + kNichtsVeraendert);
+        if (!planNochGueltig())
+            return false;
+        if (plan.inhalt) {
+            inhalt = plan.inhalt;
+        } else {
+            Dateninhalt vorbereitet = DatendateiVorbereiten(plan.eingabe);
+            if (!vorbereitet.fehler.isEmpty())
+                return fehler(vorbereitet.fehler + kNichtsVeraendert);
+            inhalt = std::move(vorbereitet.inhalt);
+        }
         std::array<Bereich, kBereiche> bereiche = e.bereiche;
         if (e.nutzungsart == Nutzungsart::Jahreszeitabhaengig) {
             int64_t anzahl = 0;
@@ -384,7 +434,7 @@ std::array<QString, kBereiche> LaengenAnpassen(const std::array<Bereich, kBereic
 Stapelergebnis Stapellauf(const Dateiplan& plan, const Stapeleinstellungen& einstellungen,
                           const Fortschritt& fortschritt)
 {
-    Lauf lauf{plan, einstellungen, fortschritt, {}};
+    Lauf lauf{plan, einstellungen, fortschritt, {}, {}};
     lauf.ausfuehren();
     return lauf.ergebnis;
 }

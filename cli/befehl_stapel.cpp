@@ -4,6 +4,7 @@
 #include "befehle.h"
 
 #include "ausgabeplan.h"
+#include "datendatei.h"
 #include "ergebnisdatei.h"
 #include "stapellauf.h"
 #include "vorschau.h"
@@ -184,6 +185,8 @@ Aufruf aufrufLesen(int argc, char** argv)
     }
     if (a.datendatei.isEmpty())
         throw Aufruffehler{QStringLiteral("Die Datendatei fehlt.")};
+    if (a.ausgabe && a.ausgabe->isEmpty())
+        throw Aufruffehler{QStringLiteral("--ausgabe verlangt einen Dateinamen.")};
     if (a.bereiche && (a.aktivitaet || a.bekleidung))
         throw Aufruffehler{QStringLiteral("--bereiche schließt --aktivitaet und --bekleidung aus.")};
     return a;
@@ -221,8 +224,9 @@ public:
     }
     std::optional<QString> sicherungsname() override { return std::nullopt; }
     void existiertBereits(const QString&) override {}
-    void istDatendatei(const QString&) override {}
+    void istDatendatei(const QString& pfad) override { fuehrtZurDatendatei = pfad; }
     QString verweigert;
+    QString fuehrtZurDatendatei;
 
 private:
     bool m_ueberschreiben;
@@ -288,9 +292,16 @@ int befehlStapel(int argc, char** argv)
         return kFalscherAufruf;
     }
 
+    // Read once where a second reading would differ (pipe, FIFO) or needs converting (UTF-16).
+    Dateninhalt daten = DatendateiVorbereiten(aufruf.datendatei);
+    if (!daten.fehler.isEmpty()) {
+        ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1\n").arg(daten.fehler));
+        return kDateifehler;
+    }
     if (!aufruf.spalten) {
-        QFile datei(aufruf.datendatei);
-        if (!datei.open(QIODevice::ReadOnly)) {
+        const std::unique_ptr<QIODevice> geoeffnet = DatendateiOeffnen(aufruf.datendatei, daten.inhalt);
+        QIODevice& datei = *geoeffnet;
+        if (!datei.isOpen()) {
             ausgeben(stderr, QStringLiteral("tempara-cli stapel: Die Datendatei %1 kann nicht gelesen werden.\n").arg(aufruf.datendatei));
             return kDateifehler;
         }
@@ -323,6 +334,12 @@ int befehlStapel(int argc, char** argv)
     } else {
         Optionsantworten antworten(aufruf.ueberschreiben);
         const std::optional<Dateiplan> geplant = AusgabePlanen(aufruf.datendatei, antworten);
+        if (!geplant && !antworten.fuehrtZurDatendatei.isEmpty()) {
+            ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1 ist ein Verweis auf die Datendatei und wird nicht "
+                                            "ersetzt; bitte mit --ausgabe einen anderen Namen angeben.\n")
+                                 .arg(antworten.fuehrtZurDatendatei));
+            return kDateifehler;
+        }
         if (!geplant) {
             ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1 besteht bereits; mit --ueberschreiben wird sie ersetzt.\n").arg(antworten.verweigert));
             return kDateifehler;
@@ -330,6 +347,7 @@ int befehlStapel(int argc, char** argv)
         plan = *geplant;
     }
 
+    plan.inhalt = std::move(daten.inhalt);
     const Stapelergebnis ergebnis = Stapellauf(plan, e);
     if (!ergebnis.erfolgreich) {
         ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1\n").arg(ergebnis.fehlermeldung));

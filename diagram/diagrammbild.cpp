@@ -2,7 +2,10 @@
 
 #include <QImageWriter>
 #include <QPainter>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
 
 #include <algorithm>
 
@@ -98,8 +101,14 @@ void vektorzustandBereinigen()
 void vektorzustandBereinigen() {}
 #endif
 
-QString dateifehler(const QFileDevice& datei)
+QString dateifehler(const QFileDevice& datei, const QString& pfad, int nummer)
 {
+    if (QFileInfo(pfad).isDir())
+        return QStringLiteral("Unter diesem Namen steht ein Ordner.");
+    if (nummer == EFBIG)
+        return QStringLiteral("Die Datei wird größer, als der Datenträger oder das System erlaubt.");
+    if (nummer == ENOSPC)
+        return QStringLiteral("Der Datenträger ist voll.");
     switch (datei.error()) {
     case QFileDevice::PermissionsError:
         return QStringLiteral("Keine Schreibberechtigung für diese Datei oder diesen Ordner.");
@@ -215,6 +224,7 @@ Laufbilanz diagrammZeichnen(Diagrammbild& bild, const PmvEingabe& vorbereitet, f
 bool bmpSchreiben(const QImage& bild, const QString& pfad, QString* grund)
 {
     QSaveFile datei(pfad);
+    errno = 0;
     bool gut = datei.open(QIODevice::WriteOnly);
     if (gut) {
         QImageWriter schreiber(&datei, "bmp");
@@ -222,10 +232,11 @@ bool bmpSchreiben(const QImage& bild, const QString& pfad, QString* grund)
     }
     if (gut)
         gut = datei.commit();
-    else
+    const int nummer = errno;
+    if (!gut)
         datei.cancelWriting();
     if (!gut && grund)
-        *grund = dateifehler(datei);
+        *grund = dateifehler(datei, pfad, nummer);
     return gut;
 }
 

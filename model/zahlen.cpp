@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -81,6 +82,34 @@ bool sammleZahl(const Text& text, std::string& puffer, Zeichen zeichenAn, bool (
     return true;
 }
 
+// The power of ten of the first significant digit plus one: "123" 3, "0.05" −1, "2e5" 6.
+long long dezimalstellenVorDemPunkt(std::string_view zahl)
+{
+    long long vorPunkt = 0, nullenNachPunkt = 0;
+    bool punkt = false, signifikant = false;
+    std::size_t i = 0;
+    for (; i < zahl.size() && zahl[i] != 'e'; ++i) {
+        const char c = zahl[i];
+        if (c == '.')
+            punkt = true;
+        else if (istZiffer(c) && !punkt && (signifikant || c != '0'))
+            signifikant = true, ++vorPunkt;
+        else if (istZiffer(c) && punkt && !signifikant && c == '0')
+            ++nullenNachPunkt;
+        else if (istZiffer(c) && punkt)
+            signifikant = true;
+    }
+    long long exponent = 0;
+    if (i < zahl.size()) {
+        const char* anfang = zahl.data() + i + 1;
+        if (*anfang == '+')
+            ++anfang;
+        if (std::from_chars(anfang, zahl.data() + zahl.size(), exponent).ec != std::errc())
+            exponent = *anfang == '-' ? -(1LL << 40) : (1LL << 40);  // too many digits for long long
+    }
+    return (vorPunkt > 0 ? vorPunkt : -nullenNachPunkt) + exponent;
+}
+
 double wertVon(const std::string& puffer)
 {
     double wert = 0.0;
@@ -89,11 +118,10 @@ double wertVon(const std::string& puffer)
         ++anfang;
     const auto [ende, fehler] = std::from_chars(anfang, puffer.data() + puffer.size(), wert);
     if (fehler == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone; a huge exponent is an overflow, a tiny one zero.
-        const bool klein = puffer.find("e-") != std::string::npos;
-        const bool negativ = puffer[0] == '-';
-        wert = klein ? 0.0 : HUGE_VAL;
-        if (negativ)
+        // from_chars leaves the value alone; the decimal magnitude decides: an overflow is
+        // infinite, an underflow zero, however many digits the text has.
+        wert = dezimalstellenVorDemPunkt(puffer) > 0 ? HUGE_VAL : 0.0;
+        if (puffer[0] == '-')
             wert = -wert;
     }
     return wert;
@@ -230,4 +258,25 @@ QString kuerzesterText(float wert)
 {
     char puffer[32];
     return QString::fromLatin1(puffer, qsizetype(kuerzesterText(puffer, wert)));
+}
+
+std::string feldZitat(std::string_view feld)
+{
+    constexpr std::size_t kHoechstens = 60;
+    std::size_t n = std::min(feld.size(), kHoechstens);
+    while (n > 0 && n < feld.size() && (static_cast<unsigned char>(feld[n]) & 0xC0) == 0x80)
+        --n;  // never cut a UTF-8 character in two
+    std::string zitat;
+    for (const char c : feld.substr(0, n)) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x20 && b != 0x7f) {
+            zitat += c;
+            continue;
+        }
+        static constexpr char kHex[] = "0123456789abcdef";
+        zitat += {'\\', 'x', kHex[b >> 4], kHex[b & 15]};
+    }
+    if (n < feld.size())
+        zitat += "…";
+    return zitat;
 }

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // Enough for any double in fixed notation with a few decimals.
@@ -39,3 +40,7 @@ std::optional<double> leseZahl(QStringView text);
 // The shortest text with a decimal point that reads back as the same float32.
 QString kuerzesterText(float wert);
 std::size_t kuerzesterText(char* ziel, float wert);  // ziel: at least 32 bytes
+
+// A field as a message quotes it: at most 60 bytes, control bytes written as \xNN, an
+// ellipsis where it is cut.
+std::string feldZitat(std::string_view feld);

@@ -83,6 +83,18 @@ struct Verlustfall {
     QString meldung;
 };
 
+Dateiplan plan(const QString& eingabe, const QString& ausgabe, const QString& sicherung,
+               const QString& beiseiteVon = {}, const QString& beiseiteNach = {})
+{
+    Dateiplan p;
+    p.eingabe = eingabe;
+    p.ausgabe = ausgabe;
+    p.sicherung = sicherung;
+    p.beiseiteVon = beiseiteVon;
+    p.beiseiteNach = beiseiteNach;
+    return p;
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Datenfall)
@@ -341,12 +353,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<Verlustfall>("fall");
         QTest::newRow("Sicherung scheitert am Umbenennen")  // a folder with content cannot be replaced
-            << Verlustfall{{u"jahr.TPR"_s, u"jahr.TPR"_s, u"ordner.BAK"_s, {}, {}}, u"ordner.BAK/voll"_s, u"kann nicht als Sicherung"_s};
+            << Verlustfall{plan(u"jahr.TPR"_s, u"jahr.TPR"_s, u"ordner.BAK"_s), u"ordner.BAK/voll"_s, u"kann nicht als Sicherung"_s};
         QTest::newRow("Beiseiteschieben scheitert")
-            << Verlustfall{{u"jahr.TPR"_s, u"jahr.TPR"_s, u"jahr.BAK"_s, u"jahr.BAK"_s, u"fehlt/jahr.bak"_s}, {}, u"existiert nicht (mehr)"_s};
-        QTest::newRow("Datendatei verschwunden") << Verlustfall{PlanMitAusgabe(u"weg.txt"_s, u"weg.TPR"_s), {}, u"kann nicht gelesen werden"_s};
+            << Verlustfall{plan(u"jahr.TPR"_s, u"jahr.TPR"_s, u"jahr.BAK"_s, u"jahr.BAK"_s, u"fehlt/jahr.bak"_s), {}, u"existiert nicht (mehr)"_s};
+        QTest::newRow("Datendatei verschwunden") << Verlustfall{plan(u"weg.txt"_s, u"weg.TPR"_s, {}), {}, u"kann nicht gelesen werden"_s};
         QTest::newRow("Ergebnisname ist ein Ordner")
-            << Verlustfall{PlanMitAusgabe(u"jahr.TPR"_s, u"ziel.TPR"_s), u"ziel.TPR"_s, u"Unter diesem Namen steht ein Ordner"_s};
+            << Verlustfall{plan(u"jahr.TPR"_s, u"ziel.TPR"_s, {}), u"ziel.TPR"_s, u"Unter diesem Namen steht ein Ordner"_s};
     }
     void nichtsGehtVerloren()
     {
