@@ -48,6 +48,13 @@ bool Zeilenleser::nachladen()
     return true;
 }
 
+bool Zeilenleser::zuLang()
+{
+    m_stoerung = Lesestoerung::ZeileZuLang;
+    m_lang = {};
+    return false;
+}
+
 bool Zeilenleser::naechste(std::string_view& zeile)
 {
     if (fehler())
@@ -67,15 +74,14 @@ bool Zeilenleser::naechste(std::string_view& zeile)
                     zeile = ohneCr(std::string_view(anfang, laenge));
                     return true;
                 }
+                if (m_lang.size() + laenge > kLaengsteZeile + 1)  // + 1: the CR before the LF
+                    return zuLang();
                 m_lang.append(anfang, laenge);
                 zeile = ohneCr(m_lang);
                 return true;
             }
-            if (m_lang.size() + verfuegbar > kLaengsteZeile) {
-                m_stoerung = Lesestoerung::ZeileZuLang;
-                m_lang = {};
-                return false;
-            }
+            if (m_lang.size() + verfuegbar > kLaengsteZeile + 1)
+                return zuLang();
             m_lang.append(anfang, verfuegbar);
             langeZeile = true;
             m_anfang = m_ende;

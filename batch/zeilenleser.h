@@ -31,6 +31,7 @@ public:
 
 private:
     bool nachladen();
+    bool zuLang();
 
     QIODevice& m_geraet;
     std::vector<char> m_puffer;
