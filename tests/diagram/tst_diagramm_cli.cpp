@@ -1,11 +1,11 @@
 // tempara-cli diagramm as a script would call it: the bitmap, the range messages on
 // standard error, and the exit status for wrong calls and unwritable files.
+#include "cliprozess.h"
 #include "diagrammbild.h"
 #include "pmv.h"
 
 #include <QDir>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,11 +22,8 @@ Lauf cli(const QString& optionen, const QString& ordner)
     QStringList argumente{u"diagramm"_s};
     for (const QString& a : optionen.split(u' ', Qt::SkipEmptyParts))
         argumente << QString(a).replace(u"%1"_s, ordner);
-    QProcess p;
-    p.start(QStringLiteral(TEMPARA_CLI), argumente);
-    if (!p.waitForFinished(60000))
-        return {};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
+    const CliAusgang a = cliStarten(argumente);
+    return {a.status, QString::fromUtf8(a.aus + a.fehler)};
 }
 
 }  // namespace
