@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <string>
 
 namespace {
@@ -88,7 +89,7 @@ long long dezimalstellenVorDemPunkt(std::string_view zahl)
     long long vorPunkt = 0, nullenNachPunkt = 0;
     bool punkt = false, signifikant = false;
     std::size_t i = 0;
-    for (; i < zahl.size() && zahl[i] != 'e'; ++i) {
+    for (; i < zahl.size() && zahl[i] != 'e' && zahl[i] != 'E'; ++i) {
         const char c = zahl[i];
         if (c == '.')
             punkt = true;
@@ -245,6 +246,65 @@ std::optional<double> leseZahl(QStringView text)
     if (anfang == ende || fehler != std::errc() || rest != ende)
         return std::nullopt;
     return wert;
+}
+
+namespace {
+
+// The field as from_chars takes it: a comma becomes a point (copied into `kopie`), one '+'
+// is dropped, and the first character left must be a digit or the point.
+bool feldVorbereiten(std::string_view& feld, std::string& kopie)
+{
+    if (feld.find(',') != std::string_view::npos) {
+        kopie.assign(feld);
+        std::replace(kopie.begin(), kopie.end(), ',', '.');
+        feld = kopie;
+    }
+    const bool plus = !feld.empty() && feld.front() == '+';
+    if (plus)
+        feld.remove_prefix(1);
+    const std::size_t ziffer = !plus && !feld.empty() && feld.front() == '-' ? 1 : 0;
+    return ziffer < feld.size() && (feld[ziffer] == '.' || istZiffer(feld[ziffer]));
+}
+
+}  // namespace
+
+bool leseFeldAllgemein(std::string_view feld, double& wert)
+{
+    thread_local std::string kopie;
+    if (!feldVorbereiten(feld, kopie))
+        return false;
+    const auto [ende, fehler] = std::from_chars(feld.data(), feld.data() + feld.size(), wert);
+    if (ende != feld.data() + feld.size())
+        return false;
+    if (fehler == std::errc::result_out_of_range) {
+        wert = dezimalstellenVorDemPunkt(feld) > 0 ? HUGE_VAL : 0.0;
+        if (feld.front() == '-')
+            wert = -wert;
+        return true;
+    }
+    return fehler == std::errc();
+}
+
+bool leseFeldAllgemein(std::string_view feld, float& wert)
+{
+    thread_local std::string kopie;
+    std::string_view vorbereitet = feld;
+    if (!feldVorbereiten(vorbereitet, kopie))
+        return false;
+    const auto [ende, fehler] = std::from_chars(vorbereitet.data(), vorbereitet.data() + vorbereitet.size(), wert);
+    if (ende != vorbereitet.data() + vorbereitet.size())
+        return false;
+    if (fehler == std::errc::result_out_of_range) {
+        // Beyond float32 (or a subnormal one): through the double, then rounded once more.
+        double genau = 0.0;
+        if (!leseFeldAllgemein(feld, genau))
+            return false;
+        wert = std::fabs(genau) > double(std::numeric_limits<float>::max())
+                   ? float(std::copysign(double(std::numeric_limits<float>::infinity()), genau))
+                   : float(genau);
+        return true;
+    }
+    return fehler == std::errc();
 }
 
 std::size_t kuerzesterText(char* ziel, float wert)
