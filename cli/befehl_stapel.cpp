@@ -252,13 +252,11 @@ void zusammenfassung(const Dateiplan& plan, const Stapeleinstellungen& e, const 
                 text += QStringLiteral("Bereich %1 gekürzt auf %2 von %3 angegebenen Datenzeilen\n")
                             .arg(QChar(u'A' + k))
                             .arg(ergebnis.laengen[std::size_t(k)].trimmed(), e.bereiche[std::size_t(k)].laenge);
-    static const char16_t* const grenzen[kEmpfindungsbaender] = {u"-3 < PMV < -2", u"-2 ≤ PMV < -1", u"-1 ≤ PMV < -0,5",
-                                                     u"-0,5 ≤ PMV < 0,5", u"0,5 ≤ PMV < 1", u"1 ≤ PMV < 2", u"2 ≤ PMV < 3"};
     text += QStringLiteral("PMV-Bänder:\n");
     for (int band = kEmpfindungsbaender - 1; band >= 0; --band)
         text += QStringLiteral("  %1 %2 %3  %4\n")
                     .arg(Empfindungsname(band), -11)
-                    .arg(QString::fromUtf16(grenzen[band]).replace(u',', t), -18)
+                    .arg(Empfindungsgrenzen(band, t), -18)
                     .arg(a.baender[std::size_t(band)], 8)
                     .arg(prozent(a.baender[std::size_t(band)], a.datenzeilen), 7);
     text += QStringLiteral("  %1 %2 %3  %4\n").arg(QStringLiteral("begrenzt"), -11).arg(QStringLiteral("PMV = ±3"), -18)
