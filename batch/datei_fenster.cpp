@@ -273,16 +273,6 @@ bool DATEI::eventFilter(QObject* objekt, QEvent* ereignis)
     return QDialog::eventFilter(objekt, ereignis);
 }
 
-bool DATEI::doppelteVariable() const
-{
-    for (int a = 0; a < kSpalten; ++a)
-        for (int b = 0; b < kSpalten; ++b)
-            if (a != b && m_zuordnung[std::size_t(a)] == m_zuordnung[std::size_t(b)]
-                && m_zuordnung[std::size_t(a)] >= kJahresstunde && m_zuordnung[std::size_t(a)] <= kHoechsterWaehlbarerCode)
-                return true;
-    return false;
-}
-
 void DATEI::weiterKlick()
 {
     if (m_schritt == 2) {
@@ -293,7 +283,7 @@ void DATEI::weiterKlick()
     if (m_schritt > 1)
         return;
     m_schritt = 1;
-    if (doppelteVariable()) {
+    if (DoppelteSpalten(m_zuordnung)) {
         m_dienste.meldung(this, Symbol::Warnung, QStringLiteral("Warnung"), QStringLiteral("Variable mehrfach vergeben!"));
         return;
     }

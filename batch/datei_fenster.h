@@ -88,7 +88,6 @@ private:
 
     void weiterKlick();
     void zurueckKlick();
-    bool doppelteVariable() const;
     void konstantenseite();
     void verhaltensseite();
     void spaltenseite();

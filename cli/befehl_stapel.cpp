@@ -115,14 +115,11 @@ Spaltenzuordnung spaltenAus(const QString& text)
 // Codes 1 to 5 may stand in one column only, as the column window checks.
 void doppelteVerbieten(const Spaltenzuordnung& zuordnung)
 {
-    for (int a = 0; a < kSpalten; ++a)
-        for (int b = a + 1; b < kSpalten; ++b)
-            if (zuordnung[std::size_t(a)] == zuordnung[std::size_t(b)] && zuordnung[std::size_t(a)] >= kJahresstunde
-                && zuordnung[std::size_t(a)] <= kHoechsterWaehlbarerCode)
-                throw Aufruffehler{QStringLiteral("Variable mehrfach vergeben! \"%1\" steht in Spalte %2 und %3.")
-                                       .arg(Variablenname(zuordnung[std::size_t(a)]))
-                                       .arg(a + 1)
-                                       .arg(b + 1)};
+    if (const auto paar = DoppelteSpalten(zuordnung))
+        throw Aufruffehler{QStringLiteral("Variable mehrfach vergeben! \"%1\" steht in Spalte %2 und %3.")
+                               .arg(Variablenname(zuordnung[std::size_t(paar->first)]))
+                               .arg(paar->first + 1)
+                               .arg(paar->second + 1)};
 }
 
 std::array<Bereich, kBereiche> bereicheAus(const QString& text, QChar trenner)
