@@ -11,11 +11,13 @@
 
 #include "zahlen.h"
 
+#include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -152,36 +154,55 @@ struct Aufruf {
 
 Aufruf aufrufLesen(int argc, char** argv)
 {
-    Aufruf a;
-    for (int i = 1; i < argc; ++i) {
-        QString name = QString::fromLocal8Bit(argv[i]);
-        std::optional<QString> wert;
-        if (const qsizetype gleich = name.indexOf(u'='); name.startsWith(u"--") && gleich > 0) {
-            wert = name.mid(gleich + 1);
-            name.truncate(gleich);
-        }
-        auto naechster = [&]() -> QString {
-            if (wert)
-                return *wert;
-            if (i + 1 >= argc)
+    QStringList argumente{QStringLiteral("stapel")};
+    for (int i = 1; i < argc; ++i)
+        argumente << QString::fromLocal8Bit(argv[i]);
+    const QString kWert = QStringLiteral("WERT");
+    const QCommandLineOption spalten(QStringLiteral("spalten"), {}, kWert), ti(QStringLiteral("ti"), {}, kWert),
+        vLuft(QStringLiteral("v-luft"), {}, kWert), phi(QStringLiteral("phi"), {}, kWert),
+        aktivitaet(QStringLiteral("aktivitaet"), {}, kWert), bekleidung(QStringLiteral("bekleidung"), {}, kWert),
+        bereiche(QStringLiteral("bereiche"), {}, kWert), ausgabe(QStringLiteral("ausgabe"), {}, kWert),
+        ueberschreiben(QStringLiteral("ueberschreiben"));
+    const QList<QCommandLineOption> optionen{spalten, ti, vLuft, phi, aktivitaet, bekleidung, bereiche, ausgabe, ueberschreiben};
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(optionen);
+    if (!parser.parse(argumente)) {
+        // The parser's own texts are English; the first argument it stumbled over gets a German one.
+        for (qsizetype i = 1; i < argumente.size(); ++i) {
+            const QString& a = argumente[i];
+            if (!a.startsWith(u'-') || a.size() < 2)
+                continue;
+            const QString name = a.section(u'=', 0, 0);
+            const QString ohneStriche = QString(name).remove(QRegularExpression(QStringLiteral("^-+")));
+            const auto option = std::find_if(optionen.begin(), optionen.end(),
+                                             [&](const QCommandLineOption& o) { return o.names().contains(ohneStriche); });
+            if (option == optionen.end() || (option->valueName().isEmpty() && a.contains(u'=')))
+                throw Aufruffehler{QStringLiteral("Unbekannte Angabe %1.").arg(name)};
+            if (!option->valueName().isEmpty() && !a.contains(u'=') && i + 1 == argumente.size())
                 throw Aufruffehler{QStringLiteral("%1 verlangt einen Wert.").arg(name)};
-            return QString::fromLocal8Bit(argv[++i]);
-        };
-        if (name == u"--spalten") a.spalten = naechster();
-        else if (name == u"--ti") a.ti = naechster();
-        else if (name == u"--v-luft") a.vLuft = naechster();
-        else if (name == u"--phi") a.phi = naechster();
-        else if (name == u"--aktivitaet") a.aktivitaet = naechster();
-        else if (name == u"--bekleidung") a.bekleidung = naechster();
-        else if (name == u"--bereiche") a.bereiche = naechster();
-        else if (name == u"--ausgabe") a.ausgabe = QFile::decodeName(naechster().toLocal8Bit());
-        else if (name == u"--ueberschreiben" && !wert) a.ueberschreiben = true;
-        else if (name.startsWith(u'-') && name.size() > 1) throw Aufruffehler{QStringLiteral("Unbekannte Angabe %1.").arg(name)};
-        else if (a.datendatei.isEmpty()) a.datendatei = QFile::decodeName(argv[i]);
-        else throw Aufruffehler{QStringLiteral("Nur eine Datendatei ist möglich: %1").arg(name)};
+        }
+        throw Aufruffehler{parser.errorText()};
     }
-    if (a.datendatei.isEmpty())
+    Aufruf a;
+    const QStringList dateien = parser.positionalArguments();
+    if (dateien.size() > 1)
+        throw Aufruffehler{QStringLiteral("Nur eine Datendatei ist möglich: %1").arg(dateien[1])};
+    if (dateien.isEmpty() || dateien[0].isEmpty())
         throw Aufruffehler{QStringLiteral("Die Datendatei fehlt.")};
+    a.datendatei = dateien[0];
+    const auto wert = [&](const QCommandLineOption& o) {
+        return parser.isSet(o) ? std::optional<QString>(parser.value(o)) : std::nullopt;
+    };
+    a.spalten = wert(spalten);
+    a.ti = wert(ti).value_or(a.ti);
+    a.vLuft = wert(vLuft).value_or(a.vLuft);
+    a.phi = wert(phi).value_or(a.phi);
+    a.aktivitaet = wert(aktivitaet);
+    a.bekleidung = wert(bekleidung);
+    a.bereiche = wert(bereiche);
+    a.ausgabe = wert(ausgabe);
+    a.ueberschreiben = parser.isSet(ueberschreiben);
     if (a.ausgabe && a.ausgabe->isEmpty())
         throw Aufruffehler{QStringLiteral("--ausgabe verlangt einen Dateinamen.")};
     if (a.bereiche && (a.aktivitaet || a.bekleidung))
