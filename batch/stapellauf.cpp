@@ -1,5 +1,6 @@
 #include "stapellauf.h"
 
+#include "aufraeumen.h"
 #include "datendatei.h"
 #include "dateifehler.h"
 #include "ergebnisdatei.h"
@@ -374,11 +375,15 @@ struct Lauf {
         // on and fails with the real reason when it writes.
         QLockFile sperre(plan.ausgabe + QStringLiteral(".lock"));
         sperre.setStaleLockTime(0);
-        if (!sperre.tryLock(0) && sperre.error() == QLockFile::LockFailedError)
+        const bool gesperrt = sperre.tryLock(0);
+        if (!gesperrt && sperre.error() == QLockFile::LockFailedError)
             return fehler(QStringLiteral("Die Ergebnisdatei\n%1\nwird gerade von einem anderen Lauf geschrieben.\n"
                                          "Bitte warten Sie, bis er fertig ist.")
                               .arg(nativ(plan.ausgabe))
                           + kNichtsVeraendert);
+        std::optional<Aufraeumposten> sperrdatei;
+        if (gesperrt)
+            sperrdatei.emplace(plan.ausgabe + QStringLiteral(".lock"));
         if (!planNochGueltig())
             return false;
         if (plan.inhalt) {

@@ -1,6 +1,7 @@
 // tempara-cli: the computations of Tempara without windows, for scripts.
 #include "befehle.h"
 
+#include "aufraeumen.h"
 #include "dateifehler.h"
 
 #include <QString>
@@ -68,5 +69,6 @@ int main(int argc, char** argv)
     // instead of being killed without a word.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    stapel::AufraeumenBeiSignalen();
     return mitAusgabepruefung(ausfuehren(argc, argv));
 }
