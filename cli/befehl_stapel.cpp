@@ -65,6 +65,12 @@ void ausgeben(std::FILE* ziel, const QString& text)
     std::fputs(text.toUtf8().constData(), ziel);
 }
 
+// A typed value as a message quotes it: at most 60 characters, control bytes escaped.
+QString zitat(const QString& text)
+{
+    return QString::fromStdString(feldZitat(text.toStdString()));
+}
+
 struct Aufruffehler {
     QString text;
 };
@@ -79,7 +85,7 @@ int position(const QString& option, const QString& text, double faktor, int von,
         if (std::fabs(p - ganz) < 1e-6 && ganz >= von && ganz <= bis)
             return int(ganz);
     }
-    throw Aufruffehler{QStringLiteral("%1 %2: erlaubt ist %3.").arg(option, text, bereich)};
+    throw Aufruffehler{QStringLiteral("%1 %2: erlaubt ist %3.").arg(option, zitat(text), bereich)};
 }
 
 const QString kBereichTi = QStringLiteral("-20,0 bis 50,0 °C in Schritten von 0,2 °C");
@@ -102,13 +108,13 @@ Spaltenzuordnung spaltenAus(const QString& text)
 {
     const QStringList teile = text.split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
     if (teile.isEmpty() || teile.size() > kSpalten)
-        throw Aufruffehler{QStringLiteral("--spalten \"%1\": erwartet werden 1 bis 20 Codes.").arg(text)};
+        throw Aufruffehler{QStringLiteral("--spalten \"%1\": erwartet werden 1 bis 20 Codes.").arg(zitat(text))};
     Spaltenzuordnung zuordnung{};
     for (qsizetype i = 0; i < teile.size(); ++i) {
         bool ok = false;
         const int code = teile[i].toInt(&ok);
         if (!ok || code < 0 || code > kHoechsterCode)
-            throw Aufruffehler{QStringLiteral("--spalten: \"%1\" ist kein Code von 0 bis 7.").arg(teile[i])};
+            throw Aufruffehler{QStringLiteral("--spalten: \"%1\" ist kein Code von 0 bis 7.").arg(zitat(teile[i]))};
         zuordnung[std::size_t(i)] = int16_t(code);
     }
     return zuordnung;
@@ -128,7 +134,7 @@ std::array<Bereich, kBereiche> bereicheAus(const QString& text, QChar trenner)
 {
     const QStringList teile = text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     if (teile.isEmpty() || teile.size() > kBereiche)
-        throw Aufruffehler{QStringLiteral("--bereiche \"%1\": erwartet werden ein bis vier Bereiche Länge:Energieumsatz:Bekleidung.").arg(text)};
+        throw Aufruffehler{QStringLiteral("--bereiche \"%1\": erwartet werden ein bis vier Bereiche Länge:Energieumsatz:Bekleidung.").arg(zitat(text))};
     std::array<Bereich, kBereiche> bereiche;
     for (Bereich& b : bereiche)
         b = BereichAus(QStringLiteral("0"), 70, 1.0f, trenner);
@@ -137,7 +143,7 @@ std::array<Bereich, kBereiche> bereicheAus(const QString& text, QChar trenner)
         static const QRegularExpression ganzeZahl(QStringLiteral("^\\d+$"));
         if (feld.size() != 3 || !ganzeZahl.match(feld[0]).hasMatch())
             throw Aufruffehler{QStringLiteral("--bereiche: \"%1\" hat nicht die Form Länge:Energieumsatz:Bekleidung "
-                                              "mit einer ganzen Zahl von Datenzeilen.").arg(teile[k])};
+                                              "mit einer ganzen Zahl von Datenzeilen.").arg(zitat(teile[k]))};
         bereiche[std::size_t(k)] = BereichAus(feld[0], aktivitaetAus(QStringLiteral("--bereiche"), feld[1]),
                                               bekleidungAus(QStringLiteral("--bereiche"), feld[2]), trenner);
     }
@@ -178,7 +184,7 @@ Aufruf aufrufLesen(int argc, char** argv)
             const auto option = std::find_if(optionen.begin(), optionen.end(),
                                              [&](const QCommandLineOption& o) { return o.names().contains(ohneStriche); });
             if (option == optionen.end() || (option->valueName().isEmpty() && a.contains(u'=')))
-                throw Aufruffehler{QStringLiteral("Unbekannte Angabe %1.").arg(name)};
+                throw Aufruffehler{QStringLiteral("Unbekannte Angabe %1.").arg(zitat(name))};
             if (!option->valueName().isEmpty() && !a.contains(u'=') && i + 1 == argumente.size())
                 throw Aufruffehler{QStringLiteral("%1 verlangt einen Wert.").arg(name)};
         }
@@ -187,7 +193,7 @@ Aufruf aufrufLesen(int argc, char** argv)
     Aufruf a;
     const QStringList dateien = parser.positionalArguments();
     if (dateien.size() > 1)
-        throw Aufruffehler{QStringLiteral("Nur eine Datendatei ist möglich: %1").arg(dateien[1])};
+        throw Aufruffehler{QStringLiteral("Nur eine Datendatei ist möglich: %1").arg(zitat(dateien[1]))};
     if (dateien.isEmpty() || dateien[0].isEmpty())
         throw Aufruffehler{QStringLiteral("Die Datendatei fehlt.")};
     a.datendatei = dateien[0];
