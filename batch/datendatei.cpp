@@ -53,8 +53,9 @@ bool istRegulaer(const QString& pfad)
 
 QString nativ(const QString& pfad) { return QDir::toNativeSeparators(pfad); }
 
-const QString kSpeichern = QStringLiteral("\nBitte speichern Sie die Datei als Text in UTF-8 (oder als \"Unicode-Text\") "
-                                          "mit Zeilenenden CR LF oder LF.");
+const QString kSpeichern
+    = QStringLiteral("\nBitte speichern Sie die Datei als Text in UTF-8 (oder als \"Unicode-Text\") "
+                     "mit Zeilenenden CR LF oder LF.");
 
 }  // namespace
 
@@ -76,7 +77,9 @@ Dateninhalt DatendateiVorbereiten(const QString& pfad)
     switch (k) {
     case Kodierung::Utf16OhneMarke:
         d.fehler = QStringLiteral("Die Datendatei\n%1\nist in UTF-16 ohne Byte-Reihenfolge-Markierung gespeichert; "
-                                  "so ist nicht sicher zu erkennen, wie sie zu lesen ist.").arg(nativ(pfad)) + kSpeichern;
+                                  "so ist nicht sicher zu erkennen, wie sie zu lesen ist.")
+                       .arg(nativ(pfad))
+            + kSpeichern;
         return d;
     case Kodierung::Nullbytes:
         d.fehler = QStringLiteral("Die Datendatei\n%1\nenthält Nullbytes und ist daher keine Textdatei.")
@@ -125,8 +128,11 @@ QString Lesestoerungsmeldung(const QString& pfad, Lesestoerung stoerung, long lo
 {
     switch (stoerung) {
     case Lesestoerung::Nullbyte:
-        return QStringLiteral("Die Zeile %2 der Datendatei\n%1\nenthält Nullbytes; die Datei ist daher keine Textdatei.")
-                   .arg(nativ(pfad)).arg(zeile) + kSpeichern;
+        return QStringLiteral(
+                   "Die Zeile %2 der Datendatei\n%1\nenthält Nullbytes; die Datei ist daher keine Textdatei.")
+                   .arg(nativ(pfad))
+                   .arg(zeile)
+            + kSpeichern;
     case Lesestoerung::ZeileZuLang:
         return QStringLiteral("Die Zeile %2 der Datendatei\n%1\nist länger als 1 MiB; eine Datenzeile hat "
                               "höchstens 20 Zahlen.").arg(nativ(pfad)).arg(zeile) + kSpeichern;

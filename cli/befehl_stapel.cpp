@@ -134,7 +134,9 @@ std::array<Bereich, kBereiche> bereicheAus(const QString& text, QChar trenner)
 {
     const QStringList teile = text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     if (teile.isEmpty() || teile.size() > kBereiche)
-        throw Aufruffehler{QStringLiteral("--bereiche \"%1\": erwartet werden ein bis vier Bereiche Länge:Energieumsatz:Bekleidung.").arg(zitat(text))};
+        throw Aufruffehler{
+            QStringLiteral("--bereiche \"%1\": erwartet werden ein bis vier Bereiche Länge:Energieumsatz:Bekleidung.")
+                .arg(zitat(text))};
     std::array<Bereich, kBereiche> bereiche;
     for (Bereich& b : bereiche)
         b = BereichAus(QStringLiteral("0"), 70, 1.0f, trenner);
@@ -169,7 +171,8 @@ Aufruf aufrufLesen(int argc, char** argv)
         aktivitaet(QStringLiteral("aktivitaet"), {}, kWert), bekleidung(QStringLiteral("bekleidung"), {}, kWert),
         bereiche(QStringLiteral("bereiche"), {}, kWert), ausgabe(QStringLiteral("ausgabe"), {}, kWert),
         ueberschreiben(QStringLiteral("ueberschreiben"));
-    const QList<QCommandLineOption> optionen{spalten, ti, vLuft, phi, aktivitaet, bekleidung, bereiche, ausgabe, ueberschreiben};
+    const QList<QCommandLineOption> optionen{
+        spalten, ti, vLuft, phi, aktivitaet, bekleidung, bereiche, ausgabe, ueberschreiben};
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions(optionen);
@@ -182,7 +185,7 @@ Aufruf aufrufLesen(int argc, char** argv)
             const QString name = a.section(u'=', 0, 0);
             const QString ohneStriche = QString(name).remove(QRegularExpression(QStringLiteral("^-+")));
             const auto option = std::find_if(optionen.begin(), optionen.end(),
-                                             [&](const QCommandLineOption& o) { return o.names().contains(ohneStriche); });
+                [&](const QCommandLineOption& o) { return o.names().contains(ohneStriche); });
             if (option == optionen.end() || (option->valueName().isEmpty() && a.contains(u'=')))
                 throw Aufruffehler{QStringLiteral("Unbekannte Angabe %1.").arg(zitat(name))};
             if (!option->valueName().isEmpty() && !a.contains(u'=') && i + 1 == argumente.size())

@@ -48,7 +48,8 @@ QMap<QString, QByteArray> bestand(const QString& ordner)
         const QFileInfo info = it.fileInfo();
         const QString name = pfad.mid(ordner.size() + 1);
         if (info.isSymLink())
-            dateien.insert(name, "->" + QFile::encodeName(QDir(info.absolutePath()).relativeFilePath(info.symLinkTarget())));
+            dateien.insert(
+                name, "->" + QFile::encodeName(QDir(info.absolutePath()).relativeFilePath(info.symLinkTarget())));
         else if (!info.isDir())
             dateien.insert(name, info.isFile() ? lies(pfad) : QByteArray("<FIFO>"));
     }
@@ -73,12 +74,11 @@ private Q_SLOTS:
         const QByteArray daten = "C Jahr\r\nS 1 2 3\r\n" + stundenwerte(2000);
         const QString text = QString::fromUtf8(daten);
         m_quellen = {{u"@d"_s, daten}, {u"@alt"_s, "altes Ergebnis"},
-                     {u"@u16"_s, QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom).encode(text)},
-                     {u"@u16be"_s, QStringEncoder(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom).encode(text)},
-                     {u"@u16ohne"_s, QStringEncoder(QStringConverter::Utf16LE).encode(text)},
-                     {u"@nul"_s, daten.left(100) + '\0' + daten.mid(100)},
-                     {u"@cr"_s, QByteArray(daten).replace("\r\n", "\r")},
-                     {u"@lang"_s, daten.left(200) + QByteArray(kLaengsteZeile, '1') + "\r\n"}};
+            {u"@u16"_s, QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom).encode(text)},
+            {u"@u16be"_s, QStringEncoder(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom).encode(text)},
+            {u"@u16ohne"_s, QStringEncoder(QStringConverter::Utf16LE).encode(text)},
+            {u"@nul"_s, daten.left(100) + '\0' + daten.mid(100)}, {u"@cr"_s, QByteArray(daten).replace("\r\n", "\r")},
+            {u"@lang"_s, daten.left(200) + QByteArray(kLaengsteZeile, '1') + "\r\n"}};
         // The results of the UTF-8 data and of that result evaluated again.
         QTemporaryDir ref;
         schreibe(ref.filePath(u"d.txt"_s), daten);
@@ -198,36 +198,44 @@ private Q_SLOTS:
         const char* d = "d.txt=@d";
         fall("Verweis auf das Ergebnis", "d.txt=@d run3.TPR=@tpr latest.TPR->run3.TPR", "", "stapel latest.TPR", 0,
              u"gesichert als: latest.BAK"_s, "d.txt=@d run3.TPR=@tpr2 latest.TPR->run3.TPR latest.BAK=@tpr");
-        fall("Ergebnisname verweist auf die Datendatei", "d.txt=@d d.TPR->d.txt", "", "stapel d.txt --ueberschreiben", 1,
-             u"d.TPR ist ein Verweis auf die Datendatei"_s, "d.txt=@d d.TPR->d.txt");
-        fall("--ausgabe verweist auf die Datendatei", "d.txt=@d e.TPR->d.txt", "", "stapel d.txt --ausgabe e.TPR --ueberschreiben",
-             2, u"nicht die Datendatei"_s, "d.txt=@d e.TPR->d.txt");
+        fall("Ergebnisname verweist auf die Datendatei", "d.txt=@d d.TPR->d.txt", "", "stapel d.txt --ueberschreiben",
+            1, u"d.TPR ist ein Verweis auf die Datendatei"_s, "d.txt=@d d.TPR->d.txt");
+        fall("--ausgabe verweist auf die Datendatei", "d.txt=@d e.TPR->d.txt", "",
+            "stapel d.txt --ausgabe e.TPR --ueberschreiben", 2, u"nicht die Datendatei"_s, "d.txt=@d e.TPR->d.txt");
         fall("Verweis aus dem Ordner, ersetzen", "d.txt=@d d.TPR->../aussen.TPR ../aussen.TPR=@alt", "",
-             "stapel d.txt --ueberschreiben", 0, u"Ergebnisdatei: "_s, "d.txt=@d d.TPR->../aussen.TPR ../aussen.TPR=@tpr");
-        fall("Verweis aus dem Ordner, nicht ersetzen", "d.txt=@d d.TPR->../aussen.TPR ../aussen.TPR=@alt", "", "stapel d.txt", 1,
-             u"besteht bereits; mit --ueberschreiben"_s, "d.txt=@d d.TPR->../aussen.TPR ../aussen.TPR=@alt");
+            "stapel d.txt --ueberschreiben", 0, u"Ergebnisdatei: "_s,
+            "d.txt=@d d.TPR->../aussen.TPR ../aussen.TPR=@tpr");
+        fall("Verweis aus dem Ordner, nicht ersetzen", "d.txt=@d d.TPR->../aussen.TPR ../aussen.TPR=@alt", "",
+            "stapel d.txt", 1, u"besteht bereits; mit --ueberschreiben"_s,
+            "d.txt=@d d.TPR->../aussen.TPR ../aussen.TPR=@alt");
         fall("verwaister Verweis", "d.txt=@d d.TPR->neu.TPR", "", "stapel d.txt", 0, u"Ergebnisdatei: "_s,
              "d.txt=@d d.TPR->neu.TPR neu.TPR=@tpr");
         fall("zweiter Lauf zur selben Zeit", "d.txt=@d d.TPR.lock#", "", "stapel d.txt", 1,
              u"wird gerade von einem anderen Lauf geschrieben"_s, d);
-        fall("Pipe", "", "stdin", "stapel /dev/stdin --ausgabe p.TPR", 0, u"Ausgewertete Datenzeilen: 2000\n"_s, "p.TPR=@tpr");
+        fall("Pipe", "", "stdin", "stapel /dev/stdin --ausgabe p.TPR", 0, u"Ausgewertete Datenzeilen: 2000\n"_s,
+            "p.TPR=@tpr");
         fall("FIFO", "f|", "", "stapel f --ausgabe f.TPR", 0, u"Ausgewertete Datenzeilen: 2000\n"_s, "f| f.TPR=@tpr");
         fall("Größenbeschränkung", "d.txt=@d d.TPR=@alt", "grenze", "stapel d.txt --ueberschreiben", 1,
-             u"nicht vollständig geschrieben werden.\nDie Datei wird größer, als der Datenträger"_s, "d.txt=@d d.TPR=@alt");
+            u"nicht vollständig geschrieben werden.\nDie Datei wird größer, als der Datenträger"_s,
+            "d.txt=@d d.TPR=@alt");
         fall("Ordner ohne Schreibrecht", "d.txt=@d d.TPR=@alt", "nobody", "stapel d.txt --ueberschreiben", 1,
              u"kann nicht angelegt werden.\nEs fehlt die Berechtigung"_s, "d.txt=@d d.TPR=@alt");
         fall("Zusammenfassung auf vollem Gerät", d, "voll", "stapel d.txt", 1,
-             u"Die Ausgabe konnte nicht vollständig geschrieben werden.\nDer Datenträger ist voll."_s, "d.txt=@d d.TPR=@tpr");
+            u"Die Ausgabe konnte nicht vollständig geschrieben werden.\nDer Datenträger ist voll."_s,
+            "d.txt=@d d.TPR=@tpr");
         fall("Hilfe bei geschlossener Ausgabe", "", "zu", "stapel --help", 1, u"Die Ausgabe ist geschlossen."_s, "");
         fall("pmv auf vollem Gerät", "", "voll", "pmv 20 20 0 60 70 0 0 1", 1, u"Der Datenträger ist voll."_s, "");
-        fall("UTF-16 mit Markierung", "u.txt=@u16", "", "stapel u.txt", 0, u"Ergebnisdatei: u.TPR"_s, "u.txt=@u16 u.TPR=@tpr");
-        fall("UTF-16 BE mit Markierung", "u.txt=@u16be", "", "stapel u.txt", 0, u"Ergebnisdatei: u.TPR"_s, "u.txt=@u16be u.TPR=@tpr");
-        fall("UTF-16 ohne Markierung", "u.txt=@u16ohne", "", "stapel u.txt", 1, u"UTF-16 ohne Byte-Reihenfolge-Markierung"_s,
-             "u.txt=@u16ohne");
+        fall("UTF-16 mit Markierung", "u.txt=@u16", "", "stapel u.txt", 0, u"Ergebnisdatei: u.TPR"_s,
+            "u.txt=@u16 u.TPR=@tpr");
+        fall("UTF-16 BE mit Markierung", "u.txt=@u16be", "", "stapel u.txt", 0, u"Ergebnisdatei: u.TPR"_s,
+            "u.txt=@u16be u.TPR=@tpr");
+        fall("UTF-16 ohne Markierung", "u.txt=@u16ohne", "", "stapel u.txt", 1,
+            u"UTF-16 ohne Byte-Reihenfolge-Markierung"_s, "u.txt=@u16ohne");
         fall("Nullbytes", "n.txt=@nul", "", "stapel n.txt --spalten 1,2,3", 1, u"enthält Nullbytes"_s, "n.txt=@nul");
-        fall("nur CR als Zeilenende", "c.txt=@cr", "", "stapel c.txt --spalten 1,2,3", 1, u"nur Wagenrückläufe (CR)"_s, "c.txt=@cr");
-        fall("Zeile über 1 MiB", "l.txt=@lang", "", "stapel l.txt", 1, u"Die Zeile 15 der Datendatei\nl.txt\nist länger als 1 MiB"_s,
-             "l.txt=@lang");
+        fall("nur CR als Zeilenende", "c.txt=@cr", "", "stapel c.txt --spalten 1,2,3", 1, u"nur Wagenrückläufe (CR)"_s,
+            "c.txt=@cr");
+        fall("Zeile über 1 MiB", "l.txt=@lang", "", "stapel l.txt", 1,
+            u"Die Zeile 15 der Datendatei\nl.txt\nist länger als 1 MiB"_s, "l.txt=@lang");
         fall("Ordner mit Punkt, Datei ohne Endung", "x.d/f=@d", "", "stapel x.d/f", 0, u"Ergebnisdatei: x.d/f.TPR"_s,
              "x.d/f=@d x.d/f.TPR=@tpr");
         fall("Datei TPR in einem Ordner mit Punkt", "proj.a/TPR=@d", "", "stapel proj.a/TPR", 0, u"proj.a/TPR.TPR"_s,
@@ -254,11 +262,15 @@ private Q_SLOTS:
         std::vector<std::unique_ptr<QLockFile>> sperren;
         QProcess fuetterer;
         for (const QString& eintrag : aufbau.split(u' ', Qt::SkipEmptyParts)) {
-            const QString name = eintrag.section(u'=', 0, 0).section(u"->"_s, 0, 0).chopped(eintrag.endsWith(u'|') || eintrag.endsWith(u'#'));
+            const QString name = eintrag.section(u'=', 0, 0)
+                                     .section(u"->"_s, 0, 0)
+                                     .chopped(eintrag.endsWith(u'|') || eintrag.endsWith(u'#'));
             const QString ziel = QDir(w).filePath(name);
             QDir().mkpath(QFileInfo(ziel).absolutePath());
             if (eintrag.contains(u"->"_s)) {
-                QVERIFY(::symlink(QFile::encodeName(eintrag.section(u"->"_s, 1)).constData(), QFile::encodeName(ziel).constData()) == 0);
+                QVERIFY(::symlink(QFile::encodeName(eintrag.section(u"->"_s, 1)).constData(),
+                            QFile::encodeName(ziel).constData())
+                    == 0);
             } else if (eintrag.endsWith(u'|')) {
                 QVERIFY(::mkfifo(QFile::encodeName(ziel).constData(), 0600) == 0);
                 schreibe(pfad(u"fifo-daten"_s), m_quellen[u"@d"_s]);
@@ -278,8 +290,10 @@ private Q_SLOTS:
         u.dateigroesse = umgebung == u"grenze" ? 30000 : -1;
         u.ohneRechte = ohneRechte;
         if (ohneRechte) {
-            QFile::setPermissions(ordner->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ExeOther);
-            QFile::setPermissions(w, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther | QFileDevice::ExeOther);
+            QFile::setPermissions(ordner->path(),
+                QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ExeOther);
+            QFile::setPermissions(
+                w, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther | QFileDevice::ExeOther);
         }
         const CliAusgang a = cliStarten(aufruf.split(u' '), u);
         QFile::setPermissions(w, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -289,10 +303,12 @@ private Q_SLOTS:
         QFile::remove(pfad(u"fifo-daten"_s));
 
         QCOMPARE(a.status, status);
-        QVERIFY2((status == 0 ? a.ausText() : a.fehlerText()).contains(meldung), qPrintable(a.ausText() + a.fehlerText()));
+        QVERIFY2(
+            (status == 0 ? a.ausText() : a.fehlerText()).contains(meldung), qPrintable(a.ausText() + a.fehlerText()));
         QMap<QString, QByteArray> soll;
         for (const QString& eintrag : danach.split(u' ', Qt::SkipEmptyParts)) {
-            const QString name = QDir::cleanPath(u"w/"_s + eintrag.section(u'=', 0, 0).section(u"->"_s, 0, 0).chopped(eintrag.endsWith(u'|')));
+            const QString name = QDir::cleanPath(
+                u"w/"_s + eintrag.section(u'=', 0, 0).section(u"->"_s, 0, 0).chopped(eintrag.endsWith(u'|')));
             soll.insert(name, eintrag.contains(u"->"_s) ? ("->" + eintrag.section(u"->"_s, 1).toUtf8())
                               : eintrag.endsWith(u'|') ? QByteArray("<FIFO>")
                                                        : m_quellen.value(eintrag.section(u'=', 1)));

@@ -358,16 +358,19 @@ private Q_SLOTS:
     void nichtsGehtVerloren_data()
     {
         QTest::addColumn<Verlustfall>("fall");
-        QTest::newRow("Sicherung scheitert am Umbenennen")  // a folder with content cannot be replaced
-            << Verlustfall{plan(u"jahr.TPR"_s, u"jahr.TPR"_s, u"ordner.BAK"_s), u"ordner.BAK/voll"_s, u"kann nicht als Sicherung"_s};
-        QTest::newRow("Sicherung scheitert nach dem Beiseiteschieben")  // the moved file must come back
-            << Verlustfall{plan(u"jahr.TPR"_s, u"jahr.TPR"_s, u"ordner.BAK"_s, u"jahr.BAK"_s, u"jahr2.bak"_s), u"ordner.BAK/voll"_s,
-                           u"kann nicht als Sicherung"_s};
+        QTest::newRow("Sicherung scheitert am Umbenennen") // a folder with content cannot be replaced
+            << Verlustfall{plan(u"jahr.TPR"_s, u"jahr.TPR"_s, u"ordner.BAK"_s), u"ordner.BAK/voll"_s,
+                   u"kann nicht als Sicherung"_s};
+        QTest::newRow("Sicherung scheitert nach dem Beiseiteschieben") // the moved file must come back
+            << Verlustfall{plan(u"jahr.TPR"_s, u"jahr.TPR"_s, u"ordner.BAK"_s, u"jahr.BAK"_s, u"jahr2.bak"_s),
+                   u"ordner.BAK/voll"_s, u"kann nicht als Sicherung"_s};
         QTest::newRow("Beiseiteschieben scheitert")
-            << Verlustfall{plan(u"jahr.TPR"_s, u"jahr.TPR"_s, u"jahr.BAK"_s, u"jahr.BAK"_s, u"fehlt/jahr.bak"_s), {}, u"existiert nicht (mehr)"_s};
-        QTest::newRow("Datendatei verschwunden") << Verlustfall{plan(u"weg.txt"_s, u"weg.TPR"_s, {}), {}, u"kann nicht gelesen werden"_s};
-        QTest::newRow("Ergebnisname ist ein Ordner")
-            << Verlustfall{plan(u"jahr.TPR"_s, u"ziel.TPR"_s, {}), u"ziel.TPR"_s, u"Unter diesem Namen steht ein Ordner"_s};
+            << Verlustfall{plan(u"jahr.TPR"_s, u"jahr.TPR"_s, u"jahr.BAK"_s, u"jahr.BAK"_s, u"fehlt/jahr.bak"_s), {},
+                   u"existiert nicht (mehr)"_s};
+        QTest::newRow("Datendatei verschwunden")
+            << Verlustfall{plan(u"weg.txt"_s, u"weg.TPR"_s, {}), {}, u"kann nicht gelesen werden"_s};
+        QTest::newRow("Ergebnisname ist ein Ordner") << Verlustfall{
+            plan(u"jahr.TPR"_s, u"ziel.TPR"_s, {}), u"ziel.TPR"_s, u"Unter diesem Namen steht ein Ordner"_s};
     }
     void nichtsGehtVerloren()
     {
