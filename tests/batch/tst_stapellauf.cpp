@@ -367,6 +367,9 @@ private Q_SLOTS:
         QTest::newRow("Beiseiteschieben scheitert")
             << Verlustfall{plan(u"jahr.TPR"_s, u"jahr.TPR"_s, u"jahr.BAK"_s, u"jahr.BAK"_s, u"fehlt/jahr.bak"_s), {},
                    u"existiert nicht (mehr)"_s};
+        Dateiplan frei = plan(u"jahr.TPR"_s, u"jahr.BAK"_s, {});
+        frei.ausgabeWarFrei = true;  // planned while free, taken by another run since
+        QTest::newRow("Ergebnis inzwischen entstanden") << Verlustfall{frei, {}, u"ist entstanden, während"_s};
         QTest::newRow("Datendatei verschwunden")
             << Verlustfall{plan(u"weg.txt"_s, u"weg.TPR"_s, {}), {}, u"kann nicht gelesen werden"_s};
         QTest::newRow("Ergebnisname ist ein Ordner") << Verlustfall{
