@@ -73,7 +73,7 @@ private Q_SLOTS:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         const QByteArray daten = "C Jahr\r\nS 1 2 3\r\n" + stundenwerte(2000);
         const QString text = QString::fromUtf8(daten);
-        m_quellen = {{u"@d"_s, daten}, {u"@alt"_s, "altes Ergebnis"},
+        m_quellen = {{u"@d"_s, daten}, {u"@alt"_s, "altes Ergebnis"}, {u"@bom"_s, "\xEF\xBB\xBF" + daten},
             {u"@u16"_s, QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom).encode(text)},
             {u"@u16be"_s, QStringEncoder(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom).encode(text)},
             {u"@u16ohne"_s, QStringEncoder(QStringConverter::Utf16LE).encode(text)},
@@ -225,6 +225,7 @@ private Q_SLOTS:
             "d.txt=@d d.TPR=@tpr");
         fall("Hilfe bei geschlossener Ausgabe", "", "zu", "stapel --help", 1, u"Die Ausgabe ist geschlossen."_s, "");
         fall("pmv auf vollem Gerät", "", "voll", "pmv 20 20 0 60 70 0 0 1", 1, u"Der Datenträger ist voll."_s, "");
+        fall("UTF-8 mit Markierung", "u.txt=@bom", "", "stapel u.txt", 0, u"Ergebnisdatei: u.TPR"_s, "u.txt=@bom u.TPR=@tpr");
         fall("UTF-16 mit Markierung", "u.txt=@u16", "", "stapel u.txt", 0, u"Ergebnisdatei: u.TPR"_s,
             "u.txt=@u16 u.TPR=@tpr");
         fall("UTF-16 BE mit Markierung", "u.txt=@u16be", "", "stapel u.txt", 0, u"Ergebnisdatei: u.TPR"_s,
