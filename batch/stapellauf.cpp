@@ -175,6 +175,14 @@ struct Lauf {
     const Fortschritt& fortschritt;
     Stapelergebnis ergebnis;
     std::optional<QByteArray> inhalt;  // the data file when it is read from memory
+    std::optional<Aufraeumposten> zwischendatei;  // a named temporary file of the result
+
+    QStringList zwischendateien() const
+    {
+        const QFileInfo ziel(plan.ausgabe);
+        return ziel.absoluteDir().entryList({ziel.fileName() + QStringLiteral(".??????")},
+                                            QDir::Files | QDir::Hidden | QDir::System);
+    }
 
     bool fehler(const QString& text)
     {
@@ -244,8 +252,15 @@ struct Lauf {
     // Pass 2: the whole result into the temporary file beside its target.
     bool schreiben(QSaveFile& ziel, const std::array<Bereich, kBereiche>& bereiche)
     {
+        const QStringList vorher = zwischendateien();
         errno = 0;
-        if (!ziel.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        const bool offen = ziel.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        // Where the file system has no unnamed temporary files (NFS, SMB, FAT), QSaveFile
+        // writes a named one beside the result, "<name>.XXXXXX"; a signal must not leave it.
+        for (const QString& neu : zwischendateien())
+            if (offen && !vorher.contains(neu) && !zwischendatei)
+                zwischendatei.emplace(QFileInfo(plan.ausgabe).absoluteDir().filePath(neu));
+        if (!offen) {
             const int nummer = QFileInfo(plan.ausgabe).isDir() ? EISDIR : errno != 0 ? errno : EACCES;
             return fehler(QStringLiteral("Die Ergebnisdatei\n%1\nkann nicht angelegt werden.\n%2")
                               .arg(nativ(plan.ausgabe), FehlerGrund(nummer, ziel.errorString()))
@@ -439,7 +454,7 @@ std::array<QString, kBereiche> LaengenAnpassen(const std::array<Bereich, kBereic
 Stapelergebnis Stapellauf(const Dateiplan& plan, const Stapeleinstellungen& einstellungen,
                           const Fortschritt& fortschritt)
 {
-    Lauf lauf{plan, einstellungen, fortschritt, {}, {}};
+    Lauf lauf{plan, einstellungen, fortschritt, {}, {}, {}};
     lauf.ausfuehren();
     return lauf.ergebnis;
 }
