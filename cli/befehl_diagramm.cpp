@@ -94,17 +94,17 @@ std::optional<double> eingabeLesen(const Eingabe& e, const char* text, std::stri
 {
     const std::optional<double> wert = leseZahl(QString::fromLocal8Bit(text));
     if (!wert || !std::isfinite(*wert)) {
-        fehler = std::string(e.option) + " \"" + text + "\" ist keine Zahl";
+        fehler = std::string(e.option) + " \"" + feldZitat(text) + "\" ist keine Zahl";
         return std::nullopt;
     }
     if (e.ganz && *wert != std::floor(*wert)) {
-        fehler = std::string(e.option) + " " + text + ": erwartet wird eine ganze Zahl";
+        fehler = std::string(e.option) + " " + feldZitat(text) + ": erwartet wird eine ganze Zahl";
         return std::nullopt;
     }
     if (*wert < e.min || *wert > e.max) {
         char grenzen[80];
         std::snprintf(grenzen, sizeof grenzen, "%g bis %g %s", e.min, e.max, e.einheit);
-        fehler = std::string(e.option) + " " + text + " liegt außerhalb dessen, was der Schieberegler des "
+        fehler = std::string(e.option) + " " + feldZitat(text) + " liegt außerhalb dessen, was der Schieberegler des "
                  "Hauptfensters fasst (" + grenzen + ")";
         return std::nullopt;
     }
@@ -163,7 +163,7 @@ int lesen(int argc, char** argv, Aufruf& a)
                 continue;
             const QString ohneStriche = QString(name).remove(QRegularExpression(QStringLiteral("^-+")));
             if (!mitWert.contains(ohneStriche) && !parser.optionNames().contains(ohneStriche))
-                return falsch("unbekannte Option \"" + name.toStdString() + "\"");
+                return falsch("unbekannte Option \"" + feldZitat(name.toStdString()) + "\"");
             if (mitWert.contains(ohneStriche) && !argumente[i].contains(u'=') && i + 1 == argumente.size())
                 return falsch(name.toStdString() + " braucht einen Wert");
         }
@@ -174,7 +174,8 @@ int lesen(int argc, char** argv, Aufruf& a)
         return 0;
     }
     if (!parser.positionalArguments().isEmpty())
-        return falsch("unerwartetes Argument \"" + parser.positionalArguments().front().toStdString() + "\"");
+        return falsch("unerwartetes Argument \"" + feldZitat(parser.positionalArguments().front().toStdString())
+                      + "\"");
 
     std::map<QString, qsizetype> gelesen;  // values taken so far per option
     for (const QString& name : parser.optionNames()) {
@@ -188,7 +189,7 @@ int lesen(int argc, char** argv, Aufruf& a)
         if (name == u"x" || name == u"y") {
             const std::optional<int> k = groesseAusKurzname(wert);
             if (!k)
-                return falsch(option + " \"" + wert + "\": erwartet ti, ts, v_luft, phi, m oder icl");
+                return falsch(option + " \"" + feldZitat(wert) + "\": erwartet ti, ts, v_luft, phi, m oder icl");
             (name == u"x" ? a.x : a.y) = k;
         } else if (name == u"bmp") {
             a.bmp = wertText;
