@@ -144,8 +144,10 @@ QString ExistiertBereitsMeldung()
 
 QString FertigMeldung(const QString& ausgabe, int64_t rechenfehler)
 {
-    const QString kopf = rechenfehler == 0
-                             ? QStringLiteral("Berechnung erfolgreich durchgeführt.")
+    const QString kopf = rechenfehler == 0 ? QStringLiteral("Berechnung erfolgreich durchgeführt.")
+                         : rechenfehler == 1
+                             ? QStringLiteral("Berechnung durchgeführt; eine Datenzeile ließ sich nicht berechnen "
+                                              "und trägt PMV und PPD der Zeile davor.")
                              : QStringLiteral("Berechnung durchgeführt; %1 Datenzeilen ließen sich nicht berechnen "
                                               "und tragen PMV und PPD der Zeile davor.").arg(rechenfehler);
     return kopf + QStringLiteral("\n\nErgebnisse in der Datei\n") + ausgabe + QStringLiteral("\ngespeichert.");
