@@ -3,6 +3,7 @@
 #include "bauhilfen.h"
 #include "dienste.h"
 #include "eingaben.h"
+#include "empfindung.h"
 #include "programm.h"
 #include "skalenbilder.h"
 #include "start.h"
@@ -413,12 +414,12 @@ void hpt::beiNeuberechnung(QObject* empfaenger, std::function<void()> folgen)
 
 void hpt::SkalenBeschriften()
 {
-    const char* const woerter[] = {"", "-3\r\nkalt", "-2\r\nkühl", "-1\r\netwas\r\nkühl", "0\r\nneutral",
-                                   "+1\r\netwas\r\nwarm", "+2\r\nwarm", "+3\r\nheiß"};
     for (int i = 1; i <= 7; ++i) {
         QLabel* l = ui.Label_pmv[i];
-        // QLabel breaks at the LF; the CR stays invisible.
-        l->setText(QString::fromUtf8(woerter[i]));
+        // The vote and the band's name, one word a line: QLabel breaks at the LF; the CR stays invisible.
+        const Empfindung& band = kEmpfindungen[std::size_t(i - 1)];
+        l->setText((band.skalenwert > 0 ? QStringLiteral("+") : QString()) + QString::number(band.skalenwert)
+                   + QStringLiteral("\r\n") + QString::fromUtf16(band.name).replace(u' ', QStringLiteral("\r\n")));
         const double links = kSkalaLinks + (kSkalaBreite - 15) * (i - 1) / 6.0 - kPmvTextBreite / 2.0;
         l->move(px(links), l->y());
     }

@@ -4,6 +4,7 @@
 // result has been written completely.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -19,6 +20,12 @@ struct Dateiplan {
     // Non-empty when an existing file is to be moved out of the way first.
     QString beiseiteVon;
     QString beiseiteNach;
+    // The result and the backup name were free when the plan was made. A run that finds
+    // such a name taken stops: another run came first, and its file stays.
+    bool ausgabeWarFrei = false;
+    bool sicherungWarFrei = false;
+    // The data file as read once into memory (pipe, FIFO, UTF-16); empty: read the file.
+    std::optional<QByteArray> inhalt;
 };
 
 // How the user answers (the window asks, the command line has its options).
@@ -41,7 +48,13 @@ std::optional<Dateiplan> AusgabePlanen(const QString& datendatei, Rueckfragen& r
 // The plan of the command line's --ausgabe: read `datendatei`, write `ausgabe`.
 Dateiplan PlanMitAusgabe(const QString& datendatei, const QString& ausgabe);
 
-// True when both paths name the same existing file.
+// True when both paths name the same existing file (the same device and inode on POSIX),
+// whatever links lie between.
 bool dieselbeDatei(const QString& a, const QString& b);
+
+// The file a result name stands for: a symbolic link (also a chain, also one whose target
+// does not exist yet) is followed to its target, so that the new result replaces the
+// target and the link keeps pointing at it. Any other name stays as it is.
+QString Verweisziel(const QString& pfad);
 
 }  // namespace stapel

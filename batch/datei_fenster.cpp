@@ -59,7 +59,7 @@ QScrollBar* schieber(QWidget* eltern, const QString& name, int oben, int gross)
 
 }  // namespace
 
-DATEI::DATEI(Hauptfenster& haupt, const QString& datendatei, std::unique_ptr<QFile> datei)
+DATEI::DATEI(Hauptfenster& haupt, const QString& datendatei, std::unique_ptr<QIODevice> datei)
     : QDialog(&haupt.fenster()), m_haupt(haupt), m_dienste(haupt.dienste()), m_datendatei(datendatei)
 {
     setObjectName(QStringLiteral("DATEI"));
@@ -191,7 +191,7 @@ void DATEI::baueKnoepfe()
 
 // Opening: frames parked, the main window's open commands off, lists filled, then the
 // preview, whose assignment line sets the codes the lists show.
-void DATEI::laden(std::unique_ptr<QFile> datei)
+void DATEI::laden(std::unique_ptr<QIODevice> datei)
 {
     for (int i = 0; i < 5; ++i)
         ui.sp[std::size_t(i)]->setText(QString::number(i + 1));
@@ -274,16 +274,6 @@ bool DATEI::eventFilter(QObject* objekt, QEvent* ereignis)
     return QDialog::eventFilter(objekt, ereignis);
 }
 
-bool DATEI::doppelteVariable() const
-{
-    for (int a = 0; a < kSpalten; ++a)
-        for (int b = 0; b < kSpalten; ++b)
-            if (a != b && m_zuordnung[std::size_t(a)] == m_zuordnung[std::size_t(b)]
-                && m_zuordnung[std::size_t(a)] >= kJahresstunde && m_zuordnung[std::size_t(a)] <= kHoechsterWaehlbarerCode)
-                return true;
-    return false;
-}
-
 void DATEI::weiterKlick()
 {
     if (m_schritt == 2) {
@@ -294,7 +284,7 @@ void DATEI::weiterKlick()
     if (m_schritt > 1)
         return;
     m_schritt = 1;
-    if (doppelteVariable()) {
+    if (DoppelteSpalten(m_zuordnung)) {
         m_dienste.meldung(this, Symbol::Warnung, QStringLiteral("Warnung"), QStringLiteral("Variable mehrfach vergeben!"));
         return;
     }

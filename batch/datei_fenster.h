@@ -59,7 +59,7 @@ public:
 
     // `datei` is the data file, opened for reading at its start; it stays open while the
     // window is, and closes when the batch run starts or the window closes.
-    DATEI(Hauptfenster& haupt, const QString& datendatei, std::unique_ptr<QFile> datei);
+    DATEI(Hauptfenster& haupt, const QString& datendatei, std::unique_ptr<QIODevice> datei);
     ~DATEI() override;
 
     int16_t Assistentenschritt() const { return m_schritt; }
@@ -80,7 +80,7 @@ private:
     void baueKonstanten();
     void baueBenutzerverhalten();
     void baueKnoepfe();
-    void laden(std::unique_ptr<QFile> datei);
+    void laden(std::unique_ptr<QIODevice> datei);
 
     void spaltenZeigen(int erste, bool mitWerten);
     void codeZeigen(int i);
@@ -88,7 +88,6 @@ private:
 
     void weiterKlick();
     void zurueckKlick();
-    bool doppelteVariable() const;
     void konstantenseite();
     void verhaltensseite();
     void spaltenseite();
@@ -106,8 +105,9 @@ private:
     Hauptfenster& m_haupt;
     Dienste& m_dienste;
     QString m_datendatei;
-    std::unique_ptr<QFile> m_datei;
+    std::unique_ptr<QIODevice> m_datei;
     int16_t m_schritt = 0;
+    int64_t m_rechenfehler = 0;  // data lines of the last run that could not be computed
     Nutzungsart m_nutzungsart = Nutzungsart::Jahreszeitunabhaengig;
     Spaltenzuordnung m_zuordnung{};
     Vorschautabelle m_vorschau{};

@@ -103,6 +103,7 @@ nutzen::Ausgang DATEI::stapelStarten(nutzen& fenster)
     }
     fenster.laengenZeigen(ergebnis.laengen);
     m_ausgabe = plan->ausgabe;
+    m_rechenfehler = ergebnis.auswertung.rechenfehler;
     return nutzen::Ausgang::Fertig;
 }
 
@@ -111,7 +112,7 @@ nutzen::Ausgang DATEI::stapelStarten(nutzen& fenster)
 void DATEI::ergebnisZeigen()
 {
     m_schritt = 1;
-    const QString meldung = FertigMeldung(QDir::toNativeSeparators(m_ausgabe));
+    const QString meldung = FertigMeldung(QDir::toNativeSeparators(m_ausgabe), m_rechenfehler);
     m_datendatei = m_ausgabe;
     setWindowTitle(QDir::toNativeSeparators(m_datendatei));
     m_zuordnung.fill(kUnbenutzt);

@@ -22,6 +22,8 @@ QString FehlerGrund(int fehlernummer, const QString& systemtext)
     case EIO: return QStringLiteral("Der Datenträger meldet einen Ein-/Ausgabefehler.");
     case EBUSY:
     case ETXTBSY: return QStringLiteral("Die Datei wird gerade benutzt.");
+    case EBADF: return QStringLiteral("Die Ausgabe ist geschlossen.");
+    case EPIPE: return QStringLiteral("Der Empfänger hat die Ausgabe geschlossen.");
     case ENAMETOOLONG: return QStringLiteral("Der Dateiname ist zu lang.");
     default: break;
     }

@@ -1,6 +1,7 @@
 #include "dateioeffner.h"
 
 #include "datei_fenster.h"
+#include "datendatei.h"
 
 #include <QFile>
 
@@ -8,8 +9,10 @@ namespace stapel {
 
 void DateiFensterZeigen(Hauptfenster& haupt, const QString& pfad)
 {
-    auto datei = std::make_unique<QFile>(pfad);
-    if (!datei->open(QIODevice::ReadOnly))
+    // A UTF-16 file or a pipe shows its converted text; a file the run refuses says why
+    // when the run starts.
+    std::unique_ptr<QIODevice> datei = DatendateiOeffnen(pfad, DatendateiVorbereiten(pfad).inhalt);
+    if (!datei->isOpen())
         return;
     DATEI fenster(haupt, pfad, std::move(datei));
     fenster.exec();

@@ -2,6 +2,8 @@
 
 #include "zahlen.h"
 
+#include <algorithm>
+
 namespace stapel {
 
 namespace {
@@ -81,14 +83,28 @@ void spalten(QString& kopf, const Stapeleinstellungen& e)
 
 }  // namespace
 
+namespace {
+// Where the file name starts: the name alone decides, never a point or "TPR" of a folder.
+qsizetype namensanfang(const QString& pfad)
+{
+    qsizetype anfang = pfad.lastIndexOf(u'/') + 1;
+#ifdef Q_OS_WIN
+    anfang = std::max(anfang, pfad.lastIndexOf(u'\\') + 1);
+#endif
+    return anfang;
+}
+}  // namespace
+
 bool ErgebnisAlsEingabe(const QString& datendatei)
 {
-    return datendatei.right(3).toUpper() == QStringLiteral("TPR");
+    const QStringView name = QStringView(datendatei).sliced(namensanfang(datendatei));
+    return name.size() > 3 && name.right(3).compare(u"TPR", Qt::CaseInsensitive) == 0;
 }
 
 QString Ergebnisdateiname(const QString& datendatei, bool alsEingabe)
 {
-    const qsizetype ende = datendatei.size() >= 4 ? datendatei.size() - 4 : 0;
+    const qsizetype anfang = namensanfang(datendatei);
+    const qsizetype ende = std::max(anfang, datendatei.size() - 4);
     const qsizetype punkt = datendatei.indexOf(u'.', ende);
     if (punkt < 0)
         return datendatei + QStringLiteral(".TPR");
@@ -126,10 +142,15 @@ QString ExistiertBereitsMeldung()
     return QStringLiteral("Datei existiert bereits!\nBitte neuen Dateinamen eingeben.");
 }
 
-QString FertigMeldung(const QString& ausgabe)
+QString FertigMeldung(const QString& ausgabe, int64_t rechenfehler)
 {
-    return QStringLiteral("Berechnung erfolgreich durchgeführt.\n\nErgebnisse in der Datei\n") + ausgabe
-           + QStringLiteral("\ngespeichert.");
+    const QString kopf = rechenfehler == 0 ? QStringLiteral("Berechnung erfolgreich durchgeführt.")
+                         : rechenfehler == 1
+                             ? QStringLiteral("Berechnung durchgeführt; eine Datenzeile ließ sich nicht berechnen "
+                                              "und trägt PMV und PPD der Zeile davor.")
+                             : QStringLiteral("Berechnung durchgeführt; %1 Datenzeilen ließen sich nicht berechnen "
+                                              "und tragen PMV und PPD der Zeile davor.").arg(rechenfehler);
+    return kopf + QStringLiteral("\n\nErgebnisse in der Datei\n") + ausgabe + QStringLiteral("\ngespeichert.");
 }
 
 }  // namespace stapel

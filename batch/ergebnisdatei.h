@@ -8,15 +8,19 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstdint>
+
 namespace stapel {
 
-// True when the data file is itself a result: its last three characters read "TPR" in
-// any case. The old result is then kept as backup and the new one takes its name.
+// True when the data file is itself a result: its file name (not its folder) is longer than
+// three characters and ends in "TPR" in any case. The old result is then kept as backup and
+// the new one takes its name.
 bool ErgebnisAlsEingabe(const QString& datendatei);
 
-// The result (or, for a result read again, the backup) name: an extension of up to three
-// characters after a point among the last four characters is replaced by TPR or BAK;
-// without such a point ".TPR" is appended.
+// The result (or, for a result read again, the backup) name beside the data file: an
+// extension of up to three characters after a point among the last four characters of the
+// file name is replaced by TPR or BAK; without such a point ".TPR" is appended. Only the file
+// name counts, so that "x.d/f" gives "x.d/f.TPR", never a file in the folder above.
 QString Ergebnisdateiname(const QString& datendatei, bool alsEingabe);
 
 // Lines 1 to 15: comments with the constants and the behaviour, the assignment line and the
@@ -27,6 +31,7 @@ QByteArray Kopfzeilen(const Stapeleinstellungen& einstellungen);
 QString UeberschreibenTitel();
 QString UeberschreibenFrage(const QString& pfad);
 QString ExistiertBereitsMeldung();
-QString FertigMeldung(const QString& ausgabe);
+// After a run that wrote `ausgabe`; `rechenfehler` lines could not be computed.
+QString FertigMeldung(const QString& ausgabe, int64_t rechenfehler = 0);
 
 }  // namespace stapel

@@ -1,5 +1,7 @@
 #include "stapellauf.h"
 
+#include "aufraeumen.h"
+#include "datendatei.h"
 #include "dateifehler.h"
 #include "ergebnisdatei.h"
 #include "zeilenleser.h"
@@ -10,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -158,6 +161,15 @@ struct Lauf {
     const Stapeleinstellungen& e;
     const Fortschritt& fortschritt;
     Stapelergebnis ergebnis;
+    std::optional<QByteArray> inhalt;  // the data file when it is read from memory
+    std::optional<Aufraeumposten> zwischendatei;  // a named temporary file of the result
+
+    QStringList zwischendateien() const
+    {
+        const QFileInfo ziel(plan.ausgabe);
+        return ziel.absoluteDir().entryList({ziel.fileName() + QStringLiteral(".??????")},
+                                            QDir::Files | QDir::Hidden | QDir::System);
+    }
 
     bool weiter(int64_t erledigt, int64_t gesamt)
     {
@@ -173,33 +185,32 @@ struct Lauf {
         return false;
     }
 
-    bool eingabeOeffnen(QFile& datei)
+    std::unique_ptr<QIODevice> eingabeOeffnen()
     {
-        datei.setFileName(plan.eingabe);
-        if (datei.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-            return true;
+        std::unique_ptr<QIODevice> datei = DatendateiOeffnen(plan.eingabe, inhalt);
+        if (datei->isOpen())
+            return datei;
         const QFileInfo info(plan.eingabe);
         const int nummer = info.isDir() ? EISDIR : info.exists() ? EACCES : ENOENT;
-        return fehler(QStringLiteral("Die Datendatei\n%1\nkann nicht gelesen werden.\n%2")
-                          .arg(nativ(plan.eingabe), FehlerGrund(nummer, datei.errorString()))
-                      + kNichtsVeraendert);
+        fehler(QStringLiteral("Die Datendatei\n%1\nkann nicht gelesen werden.\n%2")
+                   .arg(nativ(plan.eingabe), FehlerGrund(nummer, datei->errorString()))
+               + kNichtsVeraendert);
+        return nullptr;
     }
 
-    bool lesefehler()
+    bool lesefehler(const Zeilenleser& leser)
     {
-        return fehler(QStringLiteral("Beim Lesen der Datendatei\n%1\nist ein Fehler aufgetreten.\n"
-                                     "Die Ergebnisdatei wurde nicht geschrieben.")
-                          .arg(nativ(plan.eingabe))
-                      + kNichtsVeraendert);
+        return fehler(Lesestoerungsmeldung(plan.eingabe, leser.stoerung(), leser.zeilennummer())
+                      + QStringLiteral("\nDie Ergebnisdatei wurde nicht geschrieben.") + kNichtsVeraendert);
     }
 
     // Pass 1 of the season-dependent run: the data lines of the input.
     bool zaehlen(int64_t& anzahl)
     {
-        QFile datei;
-        if (!eingabeOeffnen(datei))
+        const std::unique_ptr<QIODevice> datei = eingabeOeffnen();
+        if (!datei)
             return false;
-        Zeilenleser leser(datei);
+        Zeilenleser leser(*datei);
         std::string_view zeile;
         anzahl = 0;
         for (int64_t zeilen = 1; leser.naechste(zeile); ++zeilen) {
@@ -207,7 +218,7 @@ struct Lauf {
             if (zeilen % (16 * kFortschrittAlle) == 0 && !weiter(0, -1))
                 return false;
         }
-        return leser.fehler() ? lesefehler() : true;
+        return leser.fehler() ? lesefehler(leser) : true;
     }
 
     // Reads and evaluates until `anzahl` data lines are done or the input ends.
@@ -238,17 +249,24 @@ struct Lauf {
     // Pass 2: the whole result into the temporary file beside its target.
     bool schreiben(QSaveFile& ziel, const std::array<Bereich, kBereiche>& bereiche)
     {
+        const QStringList vorher = zwischendateien();
         errno = 0;
-        if (!ziel.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        const bool offen = ziel.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        // Where the file system has no unnamed temporary files (NFS, SMB, FAT), QSaveFile
+        // writes a named one beside the result, "<name>.XXXXXX"; a signal must not leave it.
+        for (const QString& neu : zwischendateien())
+            if (offen && !vorher.contains(neu) && !zwischendatei)
+                zwischendatei.emplace(QFileInfo(plan.ausgabe).absoluteDir().filePath(neu));
+        if (!offen) {
             const int nummer = QFileInfo(plan.ausgabe).isDir() ? EISDIR : errno != 0 ? errno : EACCES;
             return fehler(QStringLiteral("Die Ergebnisdatei\n%1\nkann nicht angelegt werden.\n%2")
                               .arg(nativ(plan.ausgabe), FehlerGrund(nummer, ziel.errorString()))
                           + kNichtsVeraendert);
         }
-        QFile datei;
-        if (!eingabeOeffnen(datei))
+        const std::unique_ptr<QIODevice> datei = eingabeOeffnen();
+        if (!datei)
             return false;
-        Zeilenleser leser(datei);
+        Zeilenleser leser(*datei);
         Ausgabe ausgabe(ziel);
         const QByteArray kopf = Kopfzeilen(e);
         ausgabe.text().append(kopf.constData(), std::size_t(kopf.size()));
@@ -271,7 +289,7 @@ struct Lauf {
         if (!ausgabe.leeren())
             return schreibfehler(ausgabe.fehlernummer());
         if (leser.fehler())
-            return lesefehler();
+            return lesefehler(leser);
         return true;
     }
 
@@ -302,7 +320,9 @@ struct Lauf {
 
         const bool sichern = !plan.sicherung.isEmpty();
         if (sichern) {
-            const int nummer = umbenennenErsetzend(plan.eingabe, plan.sicherung);
+            // The old result is the file the data file's links lead to (plan.ausgabe); moving the
+            // link itself would keep a link as "backup" and write the new result through it.
+            const int nummer = umbenennenErsetzend(plan.ausgabe, plan.sicherung);
             if (nummer != 0) {
                 beiseiteZurueck();
                 return fehler(QStringLiteral("Die bisherige Ergebnisdatei\n%1\nkann nicht als Sicherung\n%2\nabgelegt werden.\n%3")
@@ -315,7 +335,7 @@ struct Lauf {
         if (!ziel.commit()) {
             const int nummer = errno != 0 ? errno : EIO;
             if (sichern)
-                umbenennenErsetzend(plan.sicherung, plan.eingabe);
+                umbenennenErsetzend(plan.sicherung, plan.ausgabe);
             beiseiteZurueck();
             return fehler(QStringLiteral("Die Ergebnisdatei\n%1\nkann nicht an ihren Platz gebracht werden.\n%2")
                               .arg(nativ(plan.ausgabe), FehlerGrund(nummer, ziel.errorString()))
@@ -337,8 +357,58 @@ struct Lauf {
         return QFile::rename(von, nach) ? 0 : EXDEV;
     }
 
+    // Another run on the same result, since the plan was made: its file stays and this one stops.
+    bool planNochGueltig()
+    {
+        const bool ausgabeNeu = plan.ausgabeWarFrei && QFileInfo::exists(plan.ausgabe);
+        const bool sicherungNeu = plan.sicherungWarFrei && QFileInfo::exists(plan.sicherung);
+        if (!ausgabeNeu && !sicherungNeu)
+            return true;
+        return fehler(QStringLiteral("Die Datei\n%1\nist entstanden, während dieser Lauf vorbereitet wurde "
+                                     "(ein anderer Lauf zur selben Zeit?).\nSie wird nicht ersetzt.")
+                          .arg(nativ(ausgabeNeu ? plan.ausgabe : plan.sicherung))
+                      + kNichtsVeraendert);
+    }
+
+    // The data file must never be replaced, whatever links lead from the result name to it.
+    bool ausgabeNichtDatendatei()
+    {
+        if (!plan.sicherung.isEmpty() || !dieselbeDatei(plan.ausgabe, plan.eingabe))
+            return true;
+        return fehler(QStringLiteral("Die Ergebnisdatei\n%1\nist die Datendatei selbst (über einen Verweis) "
+                                     "und wird nicht ersetzt.\nBitte wählen Sie einen anderen Namen.")
+                          .arg(nativ(plan.ausgabe))
+                      + kNichtsVeraendert);
+    }
+
     bool ausfuehren()
     {
+        if (!ausgabeNichtDatendatei())
+            return false;
+        // One run at a time per result: a lock file beside it, held until the result is in
+        // place. Where no lock can be made (a folder without write permission), the run goes
+        // on and fails with the real reason when it writes.
+        QLockFile sperre(plan.ausgabe + QStringLiteral(".lock"));
+        sperre.setStaleLockTime(0);
+        const bool gesperrt = sperre.tryLock(0);
+        if (!gesperrt && sperre.error() == QLockFile::LockFailedError)
+            return fehler(QStringLiteral("Die Ergebnisdatei\n%1\nwird gerade von einem anderen Lauf geschrieben.\n"
+                                         "Bitte warten Sie, bis er fertig ist.")
+                              .arg(nativ(plan.ausgabe))
+                          + kNichtsVeraendert);
+        std::optional<Aufraeumposten> sperrdatei;
+        if (gesperrt)
+            sperrdatei.emplace(plan.ausgabe + QStringLiteral(".lock"));
+        if (!planNochGueltig())
+            return false;
+        if (plan.inhalt) {
+            inhalt = plan.inhalt;
+        } else {
+            Dateninhalt vorbereitet = DatendateiVorbereiten(plan.eingabe);
+            if (!vorbereitet.fehler.isEmpty())
+                return fehler(vorbereitet.fehler + kNichtsVeraendert);
+            inhalt = std::move(vorbereitet.inhalt);
+        }
         std::array<Bereich, kBereiche> bereiche = e.bereiche;
         if (e.nutzungsart == Nutzungsart::Jahreszeitabhaengig) {
             int64_t anzahl = 0;
@@ -384,7 +454,7 @@ std::array<QString, kBereiche> LaengenAnpassen(const std::array<Bereich, kBereic
 Stapelergebnis Stapellauf(const Dateiplan& plan, const Stapeleinstellungen& einstellungen,
                           const Fortschritt& fortschritt)
 {
-    Lauf lauf{plan, einstellungen, fortschritt, {}};
+    Lauf lauf{plan, einstellungen, fortschritt, {}, {}, {}};
     lauf.ausfuehren();
     return lauf.ergebnis;
 }

@@ -26,6 +26,16 @@ bool nurLeerraum(std::string_view text)
     return text.find_first_not_of(" \t") == std::string_view::npos;
 }
 
+// The one place that tells the kinds of lines apart, from what is left after the indent.
+Zeilenart artNachEinzug(std::string_view rest)
+{
+    if (nurLeerraum(rest))
+        return Zeilenart::Leer;
+    if (rest.front() == 'C')
+        return Zeilenart::Kommentar;
+    return rest.front() == 'S' ? Zeilenart::Zuordnung : Zeilenart::Daten;
+}
+
 void ohneFuehrendeBlanks(std::string_view& text)
 {
     const std::size_t erstes = text.find_first_not_of(' ');
@@ -95,16 +105,11 @@ Zeilenart VorschauzeileZerlegen(std::string_view zeile, int r, Vorschautabelle& 
                                 Spaltenzuordnung& zuordnung)
 {
     std::string_view rest = ohneEinzug(zeile);
-    if (nurLeerraum(rest))
-        return Zeilenart::Leer;
-    if (rest.front() == 'C')
-        return Zeilenart::Kommentar;
-    if (rest.front() == 'S') {
+    const Zeilenart art = artNachEinzug(rest);
+    if (art == Zeilenart::Zuordnung)
         zuordnungLesen(rest, zuordnung);
-        return Zeilenart::Zuordnung;
-    }
-    if (r < 1 || r > kVorschauzeilen)
-        return Zeilenart::Daten;
+    if (art != Zeilenart::Daten || r < 1 || r > kVorschauzeilen)
+        return art;
 
     float* zeileDerTabelle = tabelle.data() + kSpalten * (r - 1);
     rest = mitPunkten(rest);
@@ -122,15 +127,33 @@ Zeilenart VorschauzeileZerlegen(std::string_view zeile, int r, Vorschautabelle& 
     return Zeilenart::Daten;
 }
 
+std::optional<std::pair<int, int>> DoppelteSpalten(const Spaltenzuordnung& zuordnung)
+{
+    for (int a = 0; a < kSpalten; ++a) {
+        const int16_t code = zuordnung[std::size_t(a)];
+        if (code < kJahresstunde || code > kHoechsterWaehlbarerCode)
+            continue;
+        for (int b = a + 1; b < kSpalten; ++b)
+            if (zuordnung[std::size_t(b)] == code)
+                return std::pair{a, b};
+    }
+    return std::nullopt;
+}
+
+Zeilenart ZeilenartVon(std::string_view zeile)
+{
+    return artNachEinzug(ohneEinzug(zeile));
+}
+
 Zeilenart DatenzeileZerlegen(std::string_view zeile, Zeilenwerte& werte)
 {
     std::string_view rest = ohneEinzug(zeile);
-    if (nurLeerraum(rest))
-        return Zeilenart::Leer;
+    const Zeilenart art = artNachEinzug(rest);
+    if (art == Zeilenart::Leer)
+        return art;
     werte.fill(0.0f);
-    if (rest.front() == 'C')
-        return Zeilenart::Kommentar;
-    const Zeilenart art = rest.front() == 'S' ? Zeilenart::Zuordnung : Zeilenart::Daten;
+    if (art == Zeilenart::Kommentar)
+        return art;
 
     rest = mitPunkten(rest);
     for (int spalte = 0; spalte < kSpalten && !rest.empty(); ++spalte) {
@@ -149,16 +172,4 @@ Zeilenart DatenzeileZerlegen(std::string_view zeile, Zeilenwerte& werte)
     return art;
 }
 
-}  // namespace stapel
-
-namespace stapel {
-Zeilenart ZeilenartVon(std::string_view zeile)
-{
-    const std::string_view rest = ohneEinzug(zeile);
-    if (nurLeerraum(rest))
-        return Zeilenart::Leer;
-    if (rest.front() == 'C')
-        return Zeilenart::Kommentar;
-    return rest.front() == 'S' ? Zeilenart::Zuordnung : Zeilenart::Daten;
-}
 }  // namespace stapel

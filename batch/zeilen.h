@@ -8,6 +8,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <utility>
 #include <string_view>
 
 namespace stapel {
@@ -50,12 +52,14 @@ Zeilenart VorschauzeileZerlegen(std::string_view zeile, int r, Vorschautabelle& 
 // values are set, a comment line sets them to 0, an empty line leaves them as they were.
 Zeilenart DatenzeileZerlegen(std::string_view zeile, Zeilenwerte& werte);
 
+// The first two columns (indices a < b) that carry the same code 1 to 5, which may stand in
+// one column only; nothing when the assignment is free of such doubles.
+std::optional<std::pair<int, int>> DoppelteSpalten(const Spaltenzuordnung& zuordnung);
+
+// The kind of a line as DatenzeileZerlegen reports it, without splitting its fields.
+Zeilenart ZeilenartVon(std::string_view zeile);
+
 // Round half to even, as the assignment line and the range lengths are read.
 double RundeGerade(double wert);
 
-}  // namespace stapel
-
-namespace stapel {
-// The kind of a line as DatenzeileZerlegen reports it, without splitting its fields.
-Zeilenart ZeilenartVon(std::string_view zeile);
 }  // namespace stapel

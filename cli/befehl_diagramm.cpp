@@ -7,10 +7,14 @@
 #include "pmv.h"
 #include "zahlen.h"
 
+#include <QCommandLineParser>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -90,17 +94,17 @@ std::optional<double> eingabeLesen(const Eingabe& e, const char* text, std::stri
 {
     const std::optional<double> wert = leseZahl(QString::fromLocal8Bit(text));
     if (!wert || !std::isfinite(*wert)) {
-        fehler = std::string(e.option) + " \"" + text + "\" ist keine Zahl";
+        fehler = std::string(e.option) + " \"" + feldZitat(text) + "\" ist keine Zahl";
         return std::nullopt;
     }
     if (e.ganz && *wert != std::floor(*wert)) {
-        fehler = std::string(e.option) + " " + text + ": erwartet wird eine ganze Zahl";
+        fehler = std::string(e.option) + " " + feldZitat(text) + ": erwartet wird eine ganze Zahl";
         return std::nullopt;
     }
     if (*wert < e.min || *wert > e.max) {
         char grenzen[80];
         std::snprintf(grenzen, sizeof grenzen, "%g bis %g %s", e.min, e.max, e.einheit);
-        fehler = std::string(e.option) + " " + text + " liegt außerhalb dessen, was der Schieberegler des "
+        fehler = std::string(e.option) + " " + feldZitat(text) + " liegt außerhalb dessen, was der Schieberegler des "
                  "Hauptfensters fasst (" + grenzen + ")";
         return std::nullopt;
     }
@@ -130,62 +134,78 @@ struct Aufruf {
     QString bmp;
 };
 
-// Reads the arguments into `a`; returns an exit status when the run must stop (-1 to go on).
+// Reads the arguments into `a`, in the order they were given (a later value replaces an
+// earlier one); returns an exit status when the run must stop (-1 to go on).
 int lesen(int argc, char** argv, Aufruf& a)
 {
-    static const char* const kBereich[4] = {"--xmin", "--xmax", "--ymin", "--ymax"};
-    for (int i = 1; i < argc; ++i) {
-        std::string option = argv[i];
-        std::optional<std::string> wert;
-        if (const auto gleich = option.find('='); option.rfind("--", 0) == 0 && gleich != std::string::npos) {
-            wert = option.substr(gleich + 1);
-            option.resize(gleich);
+    static const char* const kBereich[4] = {"xmin", "xmax", "ymin", "ymax"};
+    QStringList argumente{QStringLiteral("diagramm")};
+    for (int i = 1; i < argc; ++i)
+        argumente << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QString kWert = QStringLiteral("WERT");
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("help"), QStringLiteral("h")}));
+    parser.addOption(QCommandLineOption(QStringLiteral("ts-gleich-ti")));
+    parser.addOption(QCommandLineOption(QStringLiteral("ts-getrennt")));
+    QStringList mitWert{QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("bmp")};
+    for (const char* b : kBereich)
+        mitWert << QString::fromLatin1(b);
+    for (const Eingabe& e : kEingaben)
+        mitWert << QString::fromLatin1(e.option + 2);
+    for (const QString& name : std::as_const(mitWert))
+        parser.addOption(QCommandLineOption(name, {}, kWert));
+    if (!parser.parse(argumente)) {
+        // The parser's own texts are English: the first argument it stumbled over, in German.
+        for (qsizetype i = 1; i < argumente.size(); ++i) {
+            const QString name = argumente[i].section(u'=', 0, 0);
+            if (!name.startsWith(u'-') || name.size() < 2)
+                continue;
+            const QString ohneStriche = QString(name).remove(QRegularExpression(QStringLiteral("^-+")));
+            if (!mitWert.contains(ohneStriche) && !parser.optionNames().contains(ohneStriche))
+                return falsch("unbekannte Option \"" + feldZitat(name.toStdString()) + "\"");
+            if (mitWert.contains(ohneStriche) && !argumente[i].contains(u'=') && i + 1 == argumente.size())
+                return falsch(name.toStdString() + " braucht einen Wert");
         }
-        if (option == "--help" || option == "-h") {
-            std::fputs(kHilfe, stdout);
-            return 0;
-        }
-        if (option == "--ts-gleich-ti" || option == "--ts-getrennt") {
-            a.tsGleichTi = option == "--ts-gleich-ti";
+        return falsch(parser.errorText().toStdString());
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(kHilfe, stdout);
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return falsch("unerwartetes Argument \"" + feldZitat(parser.positionalArguments().front().toStdString())
+                      + "\"");
+
+    std::map<QString, qsizetype> gelesen;  // values taken so far per option
+    for (const QString& name : parser.optionNames()) {
+        if (name == u"ts-gleich-ti" || name == u"ts-getrennt") {
+            a.tsGleichTi = name == u"ts-gleich-ti";
             continue;
         }
-        if (option.rfind("--", 0) != 0)
-            return falsch("unerwartetes Argument \"" + option + "\"");
-        if (!wert) {
-            if (i + 1 >= argc)
-                return falsch(option + " braucht einen Wert");
-            wert = argv[++i];
-        }
-        const char* text = wert->c_str();
-        if (option == "--x" || option == "--y") {
-            const std::optional<int> k = groesseAusKurzname(*wert);
+        const QString wertText = parser.values(name).value(gelesen[name]++);
+        const std::string option = "--" + name.toStdString();
+        const std::string wert = wertText.toStdString();
+        if (name == u"x" || name == u"y") {
+            const std::optional<int> k = groesseAusKurzname(wert);
             if (!k)
-                return falsch(option + " \"" + *wert + "\": erwartet ti, ts, v_luft, phi, m oder icl");
-            (option == "--x" ? a.x : a.y) = k;
-            continue;
+                return falsch(option + " \"" + feldZitat(wert) + "\": erwartet ti, ts, v_luft, phi, m oder icl");
+            (name == u"x" ? a.x : a.y) = k;
+        } else if (name == u"bmp") {
+            a.bmp = wertText;
+        } else if (const auto b = std::find(std::begin(kBereich), std::end(kBereich), name.toStdString());
+                   b != std::end(kBereich)) {
+            a.bereich[std::size_t(b - std::begin(kBereich))] = wertText;
+        } else {
+            const auto e = std::find_if(std::begin(kEingaben), std::end(kEingaben),
+                                        [&](const Eingabe& k) { return option == k.option; });
+            std::string fehler;
+            const std::optional<double> zahl = eingabeLesen(*e, wert.c_str(), fehler);
+            if (!zahl)
+                return falsch(fehler);
+            setzen(a.klima, int(e - std::begin(kEingaben)), *zahl);
+            a.tsAngegeben = a.tsAngegeben || name == u"ts";
         }
-        if (option == "--bmp") {
-            a.bmp = QString::fromLocal8Bit(text);
-            continue;
-        }
-        bool erkannt = false;
-        for (std::size_t b = 0; b < 4 && !erkannt; ++b)
-            if (option == kBereich[b]) {
-                a.bereich[b] = QString::fromLocal8Bit(text);
-                erkannt = true;
-            }
-        for (int e = 0; e < 8 && !erkannt; ++e)
-            if (option == kEingaben[e].option) {
-                std::string fehler;
-                const std::optional<double> zahl = eingabeLesen(kEingaben[e], text, fehler);
-                if (!zahl)
-                    return falsch(fehler);
-                setzen(a.klima, e, *zahl);
-                a.tsAngegeben = a.tsAngegeben || e == 1;
-                erkannt = true;
-            }
-        if (!erkannt)
-            return falsch("unbekannte Option \"" + option + "\"");
     }
     if (!a.x || !a.y)
         return falsch("--x und --y müssen angegeben sein");

@@ -71,18 +71,15 @@ int befehlPmv(int argc, char** argv)
     }
     std::string fehler;
     const std::optional<Raumklima> klima = leseFall(fall, fehler);
-    std::optional<std::string> text;
-    if (klima) {
-        text = rechneFall(*klima, tsGleichTi);
-        if (!text)
-            fehler = "Gleitkommafehler in der Berechnung";
-    }
-    if (!text) {
+    std::string text;
+    if (klima && !rechneFall(*klima, tsGleichTi, text))
+        fehler = "Gleitkommafehler in der Berechnung";
+    if (text.empty()) {
         std::fputs("Fehler\n", stdout);
         std::fprintf(stderr, "tempara-cli pmv: Zeile 1: %s\n", fehler.c_str());
         return 1;
     }
-    std::fputs(text->c_str(), stdout);
+    std::fputs(text.c_str(), stdout);
     return 0;
 }
 

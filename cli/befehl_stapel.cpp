@@ -4,17 +4,20 @@
 #include "befehle.h"
 
 #include "ausgabeplan.h"
+#include "datendatei.h"
 #include "ergebnisdatei.h"
 #include "stapellauf.h"
 #include "vorschau.h"
 
 #include "zahlen.h"
 
+#include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -62,6 +65,12 @@ void ausgeben(std::FILE* ziel, const QString& text)
     std::fputs(text.toUtf8().constData(), ziel);
 }
 
+// A typed value as a message quotes it: at most 60 characters, control bytes escaped.
+QString zitat(const QString& text)
+{
+    return QString::fromStdString(feldZitat(text.toStdString()));
+}
+
 struct Aufruffehler {
     QString text;
 };
@@ -76,7 +85,7 @@ int position(const QString& option, const QString& text, double faktor, int von,
         if (std::fabs(p - ganz) < 1e-6 && ganz >= von && ganz <= bis)
             return int(ganz);
     }
-    throw Aufruffehler{QStringLiteral("%1 %2: erlaubt ist %3.").arg(option, text, bereich)};
+    throw Aufruffehler{QStringLiteral("%1 %2: erlaubt ist %3.").arg(option, zitat(text), bereich)};
 }
 
 const QString kBereichTi = QStringLiteral("-20,0 bis 50,0 °C in Schritten von 0,2 °C");
@@ -99,13 +108,13 @@ Spaltenzuordnung spaltenAus(const QString& text)
 {
     const QStringList teile = text.split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
     if (teile.isEmpty() || teile.size() > kSpalten)
-        throw Aufruffehler{QStringLiteral("--spalten \"%1\": erwartet werden 1 bis 20 Codes.").arg(text)};
+        throw Aufruffehler{QStringLiteral("--spalten \"%1\": erwartet werden 1 bis 20 Codes.").arg(zitat(text))};
     Spaltenzuordnung zuordnung{};
     for (qsizetype i = 0; i < teile.size(); ++i) {
         bool ok = false;
         const int code = teile[i].toInt(&ok);
         if (!ok || code < 0 || code > kHoechsterCode)
-            throw Aufruffehler{QStringLiteral("--spalten: \"%1\" ist kein Code von 0 bis 7.").arg(teile[i])};
+            throw Aufruffehler{QStringLiteral("--spalten: \"%1\" ist kein Code von 0 bis 7.").arg(zitat(teile[i]))};
         zuordnung[std::size_t(i)] = int16_t(code);
     }
     return zuordnung;
@@ -114,21 +123,20 @@ Spaltenzuordnung spaltenAus(const QString& text)
 // Codes 1 to 5 may stand in one column only, as the column window checks.
 void doppelteVerbieten(const Spaltenzuordnung& zuordnung)
 {
-    for (int a = 0; a < kSpalten; ++a)
-        for (int b = a + 1; b < kSpalten; ++b)
-            if (zuordnung[std::size_t(a)] == zuordnung[std::size_t(b)] && zuordnung[std::size_t(a)] >= kJahresstunde
-                && zuordnung[std::size_t(a)] <= kHoechsterWaehlbarerCode)
-                throw Aufruffehler{QStringLiteral("Variable mehrfach vergeben! \"%1\" steht in Spalte %2 und %3.")
-                                       .arg(Variablenname(zuordnung[std::size_t(a)]))
-                                       .arg(a + 1)
-                                       .arg(b + 1)};
+    if (const auto paar = DoppelteSpalten(zuordnung))
+        throw Aufruffehler{QStringLiteral("Variable mehrfach vergeben! \"%1\" steht in Spalte %2 und %3.")
+                               .arg(Variablenname(zuordnung[std::size_t(paar->first)]))
+                               .arg(paar->first + 1)
+                               .arg(paar->second + 1)};
 }
 
 std::array<Bereich, kBereiche> bereicheAus(const QString& text, QChar trenner)
 {
     const QStringList teile = text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     if (teile.isEmpty() || teile.size() > kBereiche)
-        throw Aufruffehler{QStringLiteral("--bereiche \"%1\": erwartet werden ein bis vier Bereiche Länge:Energieumsatz:Bekleidung.").arg(text)};
+        throw Aufruffehler{
+            QStringLiteral("--bereiche \"%1\": erwartet werden ein bis vier Bereiche Länge:Energieumsatz:Bekleidung.")
+                .arg(zitat(text))};
     std::array<Bereich, kBereiche> bereiche;
     for (Bereich& b : bereiche)
         b = BereichAus(QStringLiteral("0"), 70, 1.0f, trenner);
@@ -137,7 +145,7 @@ std::array<Bereich, kBereiche> bereicheAus(const QString& text, QChar trenner)
         static const QRegularExpression ganzeZahl(QStringLiteral("^\\d+$"));
         if (feld.size() != 3 || !ganzeZahl.match(feld[0]).hasMatch())
             throw Aufruffehler{QStringLiteral("--bereiche: \"%1\" hat nicht die Form Länge:Energieumsatz:Bekleidung "
-                                              "mit einer ganzen Zahl von Datenzeilen.").arg(teile[k])};
+                                              "mit einer ganzen Zahl von Datenzeilen.").arg(zitat(teile[k]))};
         bereiche[std::size_t(k)] = BereichAus(feld[0], aktivitaetAus(QStringLiteral("--bereiche"), feld[1]),
                                               bekleidungAus(QStringLiteral("--bereiche"), feld[2]), trenner);
     }
@@ -154,36 +162,58 @@ struct Aufruf {
 
 Aufruf aufrufLesen(int argc, char** argv)
 {
-    Aufruf a;
-    for (int i = 1; i < argc; ++i) {
-        QString name = QString::fromLocal8Bit(argv[i]);
-        std::optional<QString> wert;
-        if (const qsizetype gleich = name.indexOf(u'='); name.startsWith(u"--") && gleich > 0) {
-            wert = name.mid(gleich + 1);
-            name.truncate(gleich);
-        }
-        auto naechster = [&]() -> QString {
-            if (wert)
-                return *wert;
-            if (i + 1 >= argc)
+    QStringList argumente{QStringLiteral("stapel")};
+    for (int i = 1; i < argc; ++i)
+        argumente << QString::fromLocal8Bit(argv[i]);
+    const QString kWert = QStringLiteral("WERT");
+    const QCommandLineOption spalten(QStringLiteral("spalten"), {}, kWert), ti(QStringLiteral("ti"), {}, kWert),
+        vLuft(QStringLiteral("v-luft"), {}, kWert), phi(QStringLiteral("phi"), {}, kWert),
+        aktivitaet(QStringLiteral("aktivitaet"), {}, kWert), bekleidung(QStringLiteral("bekleidung"), {}, kWert),
+        bereiche(QStringLiteral("bereiche"), {}, kWert), ausgabe(QStringLiteral("ausgabe"), {}, kWert),
+        ueberschreiben(QStringLiteral("ueberschreiben"));
+    const QList<QCommandLineOption> optionen{
+        spalten, ti, vLuft, phi, aktivitaet, bekleidung, bereiche, ausgabe, ueberschreiben};
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(optionen);
+    if (!parser.parse(argumente)) {
+        // The parser's own texts are English; the first argument it stumbled over gets a German one.
+        for (qsizetype i = 1; i < argumente.size(); ++i) {
+            const QString& a = argumente[i];
+            if (!a.startsWith(u'-') || a.size() < 2)
+                continue;
+            const QString name = a.section(u'=', 0, 0);
+            const QString ohneStriche = QString(name).remove(QRegularExpression(QStringLiteral("^-+")));
+            const auto option = std::find_if(optionen.begin(), optionen.end(),
+                [&](const QCommandLineOption& o) { return o.names().contains(ohneStriche); });
+            if (option == optionen.end() || (option->valueName().isEmpty() && a.contains(u'=')))
+                throw Aufruffehler{QStringLiteral("Unbekannte Angabe %1.").arg(zitat(name))};
+            if (!option->valueName().isEmpty() && !a.contains(u'=') && i + 1 == argumente.size())
                 throw Aufruffehler{QStringLiteral("%1 verlangt einen Wert.").arg(name)};
-            return QString::fromLocal8Bit(argv[++i]);
-        };
-        if (name == u"--spalten") a.spalten = naechster();
-        else if (name == u"--ti") a.ti = naechster();
-        else if (name == u"--v-luft") a.vLuft = naechster();
-        else if (name == u"--phi") a.phi = naechster();
-        else if (name == u"--aktivitaet") a.aktivitaet = naechster();
-        else if (name == u"--bekleidung") a.bekleidung = naechster();
-        else if (name == u"--bereiche") a.bereiche = naechster();
-        else if (name == u"--ausgabe") a.ausgabe = QFile::decodeName(naechster().toLocal8Bit());
-        else if (name == u"--ueberschreiben" && !wert) a.ueberschreiben = true;
-        else if (name.startsWith(u'-') && name.size() > 1) throw Aufruffehler{QStringLiteral("Unbekannte Angabe %1.").arg(name)};
-        else if (a.datendatei.isEmpty()) a.datendatei = QFile::decodeName(argv[i]);
-        else throw Aufruffehler{QStringLiteral("Nur eine Datendatei ist möglich: %1").arg(name)};
+        }
+        throw Aufruffehler{parser.errorText()};
     }
-    if (a.datendatei.isEmpty())
+    Aufruf a;
+    const QStringList dateien = parser.positionalArguments();
+    if (dateien.size() > 1)
+        throw Aufruffehler{QStringLiteral("Nur eine Datendatei ist möglich: %1").arg(zitat(dateien[1]))};
+    if (dateien.isEmpty() || dateien[0].isEmpty())
         throw Aufruffehler{QStringLiteral("Die Datendatei fehlt.")};
+    a.datendatei = dateien[0];
+    const auto wert = [&](const QCommandLineOption& o) {
+        return parser.isSet(o) ? std::optional<QString>(parser.value(o)) : std::nullopt;
+    };
+    a.spalten = wert(spalten);
+    a.ti = wert(ti).value_or(a.ti);
+    a.vLuft = wert(vLuft).value_or(a.vLuft);
+    a.phi = wert(phi).value_or(a.phi);
+    a.aktivitaet = wert(aktivitaet);
+    a.bekleidung = wert(bekleidung);
+    a.bereiche = wert(bereiche);
+    a.ausgabe = wert(ausgabe);
+    a.ueberschreiben = parser.isSet(ueberschreiben);
+    if (a.ausgabe && a.ausgabe->isEmpty())
+        throw Aufruffehler{QStringLiteral("--ausgabe verlangt einen Dateinamen.")};
     if (a.bereiche && (a.aktivitaet || a.bekleidung))
         throw Aufruffehler{QStringLiteral("--bereiche schließt --aktivitaet und --bekleidung aus.")};
     return a;
@@ -221,8 +251,9 @@ public:
     }
     std::optional<QString> sicherungsname() override { return std::nullopt; }
     void existiertBereits(const QString&) override {}
-    void istDatendatei(const QString&) override {}
+    void istDatendatei(const QString& pfad) override { fuehrtZurDatendatei = pfad; }
     QString verweigert;
+    QString fuehrtZurDatendatei;
 
 private:
     bool m_ueberschreiben;
@@ -248,13 +279,11 @@ void zusammenfassung(const Dateiplan& plan, const Stapeleinstellungen& e, const 
                 text += QStringLiteral("Bereich %1 gekürzt auf %2 von %3 angegebenen Datenzeilen\n")
                             .arg(QChar(u'A' + k))
                             .arg(ergebnis.laengen[std::size_t(k)].trimmed(), e.bereiche[std::size_t(k)].laenge);
-    static const char16_t* const grenzen[kEmpfindungsbaender] = {u"-3 < PMV < -2", u"-2 ≤ PMV < -1", u"-1 ≤ PMV < -0,5",
-                                                     u"-0,5 ≤ PMV < 0,5", u"0,5 ≤ PMV < 1", u"1 ≤ PMV < 2", u"2 ≤ PMV < 3"};
     text += QStringLiteral("PMV-Bänder:\n");
     for (int band = kEmpfindungsbaender - 1; band >= 0; --band)
         text += QStringLiteral("  %1 %2 %3  %4\n")
                     .arg(Empfindungsname(band), -11)
-                    .arg(QString::fromUtf16(grenzen[band]).replace(u',', t), -18)
+                    .arg(Empfindungsgrenzen(band, t), -18)
                     .arg(a.baender[std::size_t(band)], 8)
                     .arg(prozent(a.baender[std::size_t(band)], a.datenzeilen), 7);
     text += QStringLiteral("  %1 %2 %3  %4\n").arg(QStringLiteral("begrenzt"), -11).arg(QStringLiteral("PMV = ±3"), -18)
@@ -288,9 +317,16 @@ int befehlStapel(int argc, char** argv)
         return kFalscherAufruf;
     }
 
+    // Read once where a second reading would differ (pipe, FIFO) or needs converting (UTF-16).
+    Dateninhalt daten = DatendateiVorbereiten(aufruf.datendatei);
+    if (!daten.fehler.isEmpty()) {
+        ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1\n").arg(daten.fehler));
+        return kDateifehler;
+    }
     if (!aufruf.spalten) {
-        QFile datei(aufruf.datendatei);
-        if (!datei.open(QIODevice::ReadOnly)) {
+        const std::unique_ptr<QIODevice> geoeffnet = DatendateiOeffnen(aufruf.datendatei, daten.inhalt);
+        QIODevice& datei = *geoeffnet;
+        if (!datei.isOpen()) {
             ausgeben(stderr, QStringLiteral("tempara-cli stapel: Die Datendatei %1 kann nicht gelesen werden.\n").arg(aufruf.datendatei));
             return kDateifehler;
         }
@@ -323,6 +359,12 @@ int befehlStapel(int argc, char** argv)
     } else {
         Optionsantworten antworten(aufruf.ueberschreiben);
         const std::optional<Dateiplan> geplant = AusgabePlanen(aufruf.datendatei, antworten);
+        if (!geplant && !antworten.fuehrtZurDatendatei.isEmpty()) {
+            ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1 ist ein Verweis auf die Datendatei und wird nicht "
+                                            "ersetzt; bitte mit --ausgabe einen anderen Namen angeben.\n")
+                                 .arg(antworten.fuehrtZurDatendatei));
+            return kDateifehler;
+        }
         if (!geplant) {
             ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1 besteht bereits; mit --ueberschreiben wird sie ersetzt.\n").arg(antworten.verweigert));
             return kDateifehler;
@@ -330,6 +372,7 @@ int befehlStapel(int argc, char** argv)
         plan = *geplant;
     }
 
+    plan.inhalt = std::move(daten.inhalt);
     const Stapelergebnis ergebnis = Stapellauf(plan, e);
     if (!ergebnis.erfolgreich) {
         ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1\n").arg(ergebnis.fehlermeldung));

@@ -1,7 +1,14 @@
 // tempara-cli: the computations of Tempara without windows, for scripts.
 #include "befehle.h"
 
+#include "aufraeumen.h"
+#include "dateifehler.h"
+
+#include <QString>
+
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -20,9 +27,22 @@ void uebersicht(std::FILE* ziel)
     std::fprintf(ziel, "\n\"tempara-cli BEFEHL --help\" erklärt einen Befehl.\n");
 }
 
-}  // namespace
+// Standard output that could not be written completely (a full device, a closed or broken
+// pipe) is a failure: the caller must not take a cut result for the whole one.
+int mitAusgabepruefung(int status)
+{
+    errno = 0;
+    const bool fehler = std::fflush(stdout) != 0 || std::ferror(stdout);
+    const int nummer = errno;
+    if (std::fclose(stdout) == 0 && !fehler)
+        return status;
+    const QString grund = stapel::FehlerGrund(nummer != 0 ? nummer : errno);
+    std::fprintf(stderr, "tempara-cli: Die Ausgabe konnte nicht vollständig geschrieben werden.\n%s\n",
+                 grund.toUtf8().constData());
+    return status == 0 ? 1 : status;
+}
 
-int main(int argc, char** argv)
+int ausfuehren(int argc, char** argv)
 {
     if (argc < 2) {
         uebersicht(stderr);
@@ -38,4 +58,17 @@ int main(int argc, char** argv)
     std::fprintf(stderr, "tempara-cli: unbekannter Befehl \"%s\"\n\n", argv[1]);
     uebersicht(stderr);
     return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+#ifdef SIGXFSZ
+    // Past a file-size limit a write then fails with EFBIG, and the run says so in German
+    // instead of being killed without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+    stapel::AufraeumenBeiSignalen();
+    return mitAusgabepruefung(ausfuehren(argc, argv));
 }

@@ -2,7 +2,10 @@
 
 #include <QImageWriter>
 #include <QPainter>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
 
 #include <algorithm>
 
@@ -69,16 +72,14 @@ void beschriftungMalen(QPainter& maler, const Beschriftung& b, qreal boxBreite =
     text(maler, b.twips.topLeft() + QPointF(textVersatz, 0), b.text);
 }
 
-// The legend texts of the saved bitmap, at their top-left corners.
-struct Legendentext {
-    float x, y;
-    const char16_t* text;
-    bool weiss;
+// Where the words of each band's name stand in the saved bitmap (top-left corners), hot to
+// cold; a one-word name uses the first place only.
+struct Legendenplatz {
+    QPointF erstes, zweites;
 };
-constexpr Legendentext kLegendentexte[] = {
-    {5950, 334, u"heiß", true},   {5950, 1022, u"warm", true},   {5900, 1410, u"etwas", false},
-    {5950, 1610, u"warm", false}, {5850, 2098, u"neutral", false}, {5900, 2586, u"etwas", false},
-    {5950, 2786, u"kühl", false}, {5950, 3274, u"kühl", true},    {5950, 3862, u"kalt", true},
+constexpr Legendenplatz kLegendenplaetze[kAnzahlBaender] = {
+    {{5950, 334}, {}},     {{5950, 1022}, {}}, {{5900, 1410}, {5950, 1610}}, {{5850, 2098}, {}},
+    {{5900, 2586}, {5950, 2786}}, {{5950, 3274}, {}}, {{5950, 3862}, {}},
 };
 constexpr float kLegendeLinks = 5800, kLegendeRechts = 6484, kLegendeOben = 140, kLegendeKasten = 588;
 
@@ -98,8 +99,14 @@ void vektorzustandBereinigen()
 void vektorzustandBereinigen() {}
 #endif
 
-QString dateifehler(const QFileDevice& datei)
+QString dateifehler(const QFileDevice& datei, const QString& pfad, int nummer)
 {
+    if (QFileInfo(pfad).isDir())
+        return QStringLiteral("Unter diesem Namen steht ein Ordner.");
+    if (nummer == EFBIG)
+        return QStringLiteral("Die Datei wird größer, als der Datenträger oder das System erlaubt.");
+    if (nummer == ENOSPC)
+        return QStringLiteral("Der Datenträger ist voll.");
     switch (datei.error()) {
     case QFileDevice::PermissionsError:
         return QStringLiteral("Keine Schreibberechtigung für diese Datei oder diesen Ordner.");
@@ -195,8 +202,13 @@ QImage Diagrammbild::speicherbild(const Achsen& achsen, const Festwerte& festwer
         maler.fillRect(pixelRechteck(QRectF(QPointF(kLegendeLinks, oben), QPointF(kLegendeRechts, oben + kLegendeKasten))),
                        QColor(band(i).farbe));
     }
-    for (const Legendentext& t : kLegendentexte)
-        text(maler, {t.x, t.y}, QString::fromUtf16(t.text), t.weiss ? kWeiss : kSchwarz);
+    for (int i = 0; i < kAnzahlBaender; ++i) {
+        const QStringList woerter = QString::fromUtf16(band(i).text).split(u' ');
+        const QRgb farbe = band(i).weisseSchrift ? kWeiss : kSchwarz;
+        text(maler, kLegendenplaetze[i].erstes, woerter[0], farbe);
+        if (woerter.size() > 1)
+            text(maler, kLegendenplaetze[i].zweites, woerter[1], farbe);
+    }
     return gross;
 }
 
@@ -215,6 +227,7 @@ Laufbilanz diagrammZeichnen(Diagrammbild& bild, const PmvEingabe& vorbereitet, f
 bool bmpSchreiben(const QImage& bild, const QString& pfad, QString* grund)
 {
     QSaveFile datei(pfad);
+    errno = 0;
     bool gut = datei.open(QIODevice::WriteOnly);
     if (gut) {
         QImageWriter schreiber(&datei, "bmp");
@@ -222,10 +235,11 @@ bool bmpSchreiben(const QImage& bild, const QString& pfad, QString* grund)
     }
     if (gut)
         gut = datei.commit();
-    else
+    const int nummer = errno;
+    if (!gut)
         datei.cancelWriting();
     if (!gut && grund)
-        *grund = dateifehler(datei);
+        *grund = dateifehler(datei, pfad, nummer);
     return gut;
 }
 

@@ -29,13 +29,13 @@ constexpr float kFeuchte[] = {35.0f, 70.0f};
 constexpr float kEnergieumsatz[] = {40.0f};
 
 constexpr std::array<Band, kAnzahlBaender> kBaender{{
-    {qRgb(128, 0, 0), u"heiß", true},
-    {qRgb(255, 0, 0), u"warm", true},
-    {qRgb(255, 255, 0), u"etwas warm", false},
-    {qRgb(0, 255, 0), u"neutral", false},
-    {qRgb(0, 255, 255), u"etwas kühl", false},
-    {qRgb(0, 0, 255), u"kühl", true},
-    {qRgb(0, 0, 128), u"kalt", true},
+    {qRgb(128, 0, 0), kEmpfindungen[6].name, true},
+    {qRgb(255, 0, 0), kEmpfindungen[5].name, true},
+    {qRgb(255, 255, 0), kEmpfindungen[4].name, false},
+    {qRgb(0, 255, 0), kEmpfindungen[3].name, false},
+    {qRgb(0, 255, 255), kEmpfindungen[2].name, false},
+    {qRgb(0, 0, 255), kEmpfindungen[1].name, true},
+    {qRgb(0, 0, 128), kEmpfindungen[0].name, true},
 }};
 
 // Rows of the fixed-parameter list in their order: quantity index (-1 for the two that can

@@ -2,9 +2,11 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <string>
 
 namespace {
@@ -81,6 +83,34 @@ bool sammleZahl(const Text& text, std::string& puffer, Zeichen zeichenAn, bool (
     return true;
 }
 
+// The power of ten of the first significant digit plus one: "123" 3, "0.05" −1, "2e5" 6.
+long long dezimalstellenVorDemPunkt(std::string_view zahl)
+{
+    long long vorPunkt = 0, nullenNachPunkt = 0;
+    bool punkt = false, signifikant = false;
+    std::size_t i = 0;
+    for (; i < zahl.size() && zahl[i] != 'e' && zahl[i] != 'E'; ++i) {
+        const char c = zahl[i];
+        if (c == '.')
+            punkt = true;
+        else if (istZiffer(c) && !punkt && (signifikant || c != '0'))
+            signifikant = true, ++vorPunkt;
+        else if (istZiffer(c) && punkt && !signifikant && c == '0')
+            ++nullenNachPunkt;
+        else if (istZiffer(c) && punkt)
+            signifikant = true;
+    }
+    long long exponent = 0;
+    if (i < zahl.size()) {
+        const char* anfang = zahl.data() + i + 1;
+        if (*anfang == '+')
+            ++anfang;
+        if (std::from_chars(anfang, zahl.data() + zahl.size(), exponent).ec != std::errc())
+            exponent = *anfang == '-' ? -(1LL << 40) : (1LL << 40);  // too many digits for long long
+    }
+    return (vorPunkt > 0 ? vorPunkt : -nullenNachPunkt) + exponent;
+}
+
 double wertVon(const std::string& puffer)
 {
     double wert = 0.0;
@@ -89,11 +119,10 @@ double wertVon(const std::string& puffer)
         ++anfang;
     const auto [ende, fehler] = std::from_chars(anfang, puffer.data() + puffer.size(), wert);
     if (fehler == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone; a huge exponent is an overflow, a tiny one zero.
-        const bool klein = puffer.find("e-") != std::string::npos;
-        const bool negativ = puffer[0] == '-';
-        wert = klein ? 0.0 : HUGE_VAL;
-        if (negativ)
+        // from_chars leaves the value alone; the decimal magnitude decides: an overflow is
+        // infinite, an underflow zero, however many digits the text has.
+        wert = dezimalstellenVorDemPunkt(puffer) > 0 ? HUGE_VAL : 0.0;
+        if (puffer[0] == '-')
             wert = -wert;
     }
     return wert;
@@ -219,6 +248,65 @@ std::optional<double> leseZahl(QStringView text)
     return wert;
 }
 
+namespace {
+
+// The field as from_chars takes it: a comma becomes a point (copied into `kopie`), one '+'
+// is dropped, and the first character left must be a digit or the point.
+bool feldVorbereiten(std::string_view& feld, std::string& kopie)
+{
+    if (feld.find(',') != std::string_view::npos) {
+        kopie.assign(feld);
+        std::replace(kopie.begin(), kopie.end(), ',', '.');
+        feld = kopie;
+    }
+    const bool plus = !feld.empty() && feld.front() == '+';
+    if (plus)
+        feld.remove_prefix(1);
+    const std::size_t ziffer = !plus && !feld.empty() && feld.front() == '-' ? 1 : 0;
+    return ziffer < feld.size() && (feld[ziffer] == '.' || istZiffer(feld[ziffer]));
+}
+
+}  // namespace
+
+bool leseFeldAllgemein(std::string_view feld, double& wert)
+{
+    thread_local std::string kopie;
+    if (!feldVorbereiten(feld, kopie))
+        return false;
+    const auto [ende, fehler] = std::from_chars(feld.data(), feld.data() + feld.size(), wert);
+    if (ende != feld.data() + feld.size())
+        return false;
+    if (fehler == std::errc::result_out_of_range) {
+        wert = dezimalstellenVorDemPunkt(feld) > 0 ? HUGE_VAL : 0.0;
+        if (feld.front() == '-')
+            wert = -wert;
+        return true;
+    }
+    return fehler == std::errc();
+}
+
+bool leseFeldAllgemein(std::string_view feld, float& wert)
+{
+    thread_local std::string kopie;
+    std::string_view vorbereitet = feld;
+    if (!feldVorbereiten(vorbereitet, kopie))
+        return false;
+    const auto [ende, fehler] = std::from_chars(vorbereitet.data(), vorbereitet.data() + vorbereitet.size(), wert);
+    if (ende != vorbereitet.data() + vorbereitet.size())
+        return false;
+    if (fehler == std::errc::result_out_of_range) {
+        // Beyond float32 (or a subnormal one): through the double, then rounded once more.
+        double genau = 0.0;
+        if (!leseFeldAllgemein(feld, genau))
+            return false;
+        wert = std::fabs(genau) > double(std::numeric_limits<float>::max())
+                   ? float(std::copysign(double(std::numeric_limits<float>::infinity()), genau))
+                   : float(genau);
+        return true;
+    }
+    return fehler == std::errc();
+}
+
 std::size_t kuerzesterText(char* ziel, float wert)
 {
     const auto [ende, fehler] = std::to_chars(ziel, ziel + 31, wert);
@@ -230,4 +318,25 @@ QString kuerzesterText(float wert)
 {
     char puffer[32];
     return QString::fromLatin1(puffer, qsizetype(kuerzesterText(puffer, wert)));
+}
+
+std::string feldZitat(std::string_view feld)
+{
+    constexpr std::size_t kHoechstens = 60;
+    std::size_t n = std::min(feld.size(), kHoechstens);
+    while (n > 0 && n < feld.size() && (static_cast<unsigned char>(feld[n]) & 0xC0) == 0x80)
+        --n;  // never cut a UTF-8 character in two
+    std::string zitat;
+    for (const char c : feld.substr(0, n)) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x20 && b != 0x7f) {
+            zitat += c;
+            continue;
+        }
+        static constexpr char kHex[] = "0123456789abcdef";
+        zitat += {'\\', 'x', kHex[b >> 4], kHex[b & 15]};
+    }
+    if (n < feld.size())
+        zitat += "…";
+    return zitat;
 }

@@ -294,7 +294,9 @@ private Q_SLOTS:
         for (const auto& [k, laenge] : {std::pair{0, u"8"_s}, std::pair{1, u"8"_s}, std::pair{2, u"3"_s}})
             e.bereiche[std::size_t(k)].laenge = laenge;
         schreibe(pfad(u"g.TPR"_s), stundenwerte(10));
-        const Dateiplan plan{pfad(u"g.TPR"_s), pfad(u"g.TPR"_s), pfad(u"g.BAK"_s), {}, {}};
+        Dateiplan plan;
+        plan.eingabe = plan.ausgabe = pfad(u"g.TPR"_s);
+        plan.sicherung = pfad(u"g.BAK"_s);
         const Stapelergebnis ergebnis = Stapellauf(plan, e);
         QVERIFY(ergebnis.erfolgreich);
         const Jahresauswertung j = JahresauswertungAus(plan, e, ergebnis);
@@ -331,10 +333,15 @@ private Q_SLOTS:
         schreibe(pfad(u"d.BAK"_s), "alte Sicherung");
         schreibe(pfad(u"d.txt"_s), daten);
         Dateiplan plan;
-        if (erneut)
-            plan = {pfad(u"d.TPR"_s), pfad(u"d.TPR"_s), pfad(u"d.BAK"_s), {}, {}};
-        else
-            plan = {pfad(u"d.txt"_s), pfad(u"d.TPR"_s), {}, pfad(u"d.TPR"_s), pfad(u"d2.TPR"_s)};
+        plan.ausgabe = pfad(u"d.TPR"_s);
+        if (erneut) {
+            plan.eingabe = pfad(u"d.TPR"_s);
+            plan.sicherung = pfad(u"d.BAK"_s);
+        } else {
+            plan.eingabe = pfad(u"d.txt"_s);
+            plan.beiseiteVon = pfad(u"d.TPR"_s);
+            plan.beiseiteNach = pfad(u"d2.TPR"_s);
+        }
         Stapeleinstellungen e = einstellungenStundeTiTs();
         if (jahreszeitabhaengig) {
             e.nutzungsart = Nutzungsart::Jahreszeitabhaengig;

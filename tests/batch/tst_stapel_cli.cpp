@@ -1,19 +1,20 @@
 // tempara-cli stapel as a script uses it: exit status, messages, the result file (the same
 // bytes the window's run writes), the summary, and no lost file on a full disk or in a
 // folder without write permission.
+#include "cliprozess.h"
 #include "stapeltest.h"
 
 #include "stapellauf.h"
+#include "zeilenleser.h"
 
 #include <QLocale>
-#include <QProcess>
+#include <QLockFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#include <unistd.h>
+#include <sys/stat.h>
 #endif
 
 using namespace Qt::StringLiterals;
@@ -27,33 +28,32 @@ struct Ausgang {
     QString aus, fehler;
 };
 
-// tempara-cli stapel in `ordner` with the given locale, each file limited to `dateigroesse`
-// bytes; `ohneRechte` runs it as user nobody (for whom a folder of root's is read-only).
-Ausgang cli(const QStringList& argumente, const QString& ordner, const QString& sprache = u"de_DE.UTF-8"_s,
-            long dateigroesse = -1, bool ohneRechte = false)
+Ausgang cli(const QStringList& argumente, const QString& ordner, const QString& sprache = u"de_DE.UTF-8"_s)
 {
-    QProcess prozess;
-    prozess.setWorkingDirectory(ordner);
-    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    umgebung.insert(u"LC_ALL"_s, sprache);
-    prozess.setProcessEnvironment(umgebung);
-#ifdef Q_OS_UNIX
-    prozess.setChildProcessModifier([dateigroesse, ohneRechte] {
-        std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
-        const rlimit grenze{rlim_t(dateigroesse), rlim_t(dateigroesse)};
-        if (dateigroesse >= 0)
-            setrlimit(RLIMIT_FSIZE, &grenze);
-        if (ohneRechte && getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(99);
-    });
-#else
-    Q_UNUSED(dateigroesse);
-    Q_UNUSED(ohneRechte);
-#endif
-    prozess.start(QStringLiteral(TEMPARA_CLI), QStringList{u"stapel"_s} + argumente);
-    if (!prozess.waitForFinished(60000))
-        return {};
-    return {prozess.exitCode(), QString::fromUtf8(prozess.readAllStandardOutput()), QString::fromUtf8(prozess.readAllStandardError())};
+    CliUmgebung u;
+    u.ordner = ordner;
+    u.sprache = sprache;
+    const CliAusgang a = cliStarten(QStringList{u"stapel"_s} + argumente, u);
+    return {a.status, a.ausText(), a.fehlerText()};
+}
+
+// What lies below `ordner`, links and FIFOs as what they are: "->ziel", "<FIFO>", content.
+QMap<QString, QByteArray> bestand(const QString& ordner)
+{
+    QMap<QString, QByteArray> dateien;
+    QDirIterator it(ordner, QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString pfad = it.next();
+        const QFileInfo info = it.fileInfo();
+        const QString name = pfad.mid(ordner.size() + 1);
+        if (info.isSymLink())
+            dateien.insert(
+                name, "->" + QFile::encodeName(QDir(info.absolutePath()).relativeFilePath(info.symLinkTarget())));
+        else if (!info.isDir())
+            dateien.insert(name, info.isFile() ? lies(pfad) : QByteArray("<FIFO>"));
+    }
+    return dateien;
 }
 
 const QByteArray kDaten = "C Raum 2\r\nS 1 2 3\r\n\t1\t22,0\t22,0\r\n\t2\t26,0\t26,0\r\n\t3\t16,0\t16,0\r\n";
@@ -65,9 +65,28 @@ class TestStapelCli : public QObject {
 
     std::unique_ptr<QTemporaryDir> ordner;
     QString pfad(const QString& name) const { return ordner->filePath(name); }
+    QMap<QString, QByteArray> m_quellen;  // the contents the file-system table names
 
 private Q_SLOTS:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const QByteArray daten = "C Jahr\r\nS 1 2 3\r\n" + stundenwerte(2000);
+        const QString text = QString::fromUtf8(daten);
+        m_quellen = {{u"@d"_s, daten}, {u"@alt"_s, "altes Ergebnis"}, {u"@bom"_s, "\xEF\xBB\xBF" + daten},
+            {u"@u16"_s, QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom).encode(text)},
+            {u"@u16be"_s, QStringEncoder(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom).encode(text)},
+            {u"@u16ohne"_s, QStringEncoder(QStringConverter::Utf16LE).encode(text)},
+            {u"@nul"_s, daten.left(100) + '\0' + daten.mid(100)}, {u"@cr"_s, QByteArray(daten).replace("\r\n", "\r")},
+            {u"@lang"_s, daten.left(200) + QByteArray(kLaengsteZeile, '1') + "\r\n"}};
+        // The results of the UTF-8 data and of that result evaluated again.
+        QTemporaryDir ref;
+        schreibe(ref.filePath(u"d.txt"_s), daten);
+        QCOMPARE(cli({u"d.txt"_s}, ref.path()).status, 0);
+        m_quellen[u"@tpr"_s] = lies(ref.filePath(u"d.TPR"_s));
+        QCOMPARE(cli({u"d.TPR"_s}, ref.path()).status, 0);
+        m_quellen[u"@tpr2"_s] = lies(ref.filePath(u"d.TPR"_s));
+    }
     void init()
     {
         ordner = std::make_unique<QTemporaryDir>();
@@ -158,33 +177,148 @@ private Q_SLOTS:
         QCOMPARE(cli({u"m.TPR"_s, u"--ueberschreiben"_s}, ordner->path()).status, 0);
     }
 
-    // A full disk and a folder without write permission while a result is replaced: exit 1,
-    // a German reason, and every file as it was.
-    void nichtsGehtVerloren_data()
+    // What a user's files look like after a run, whatever the file system puts in the way:
+    // links, a second run, a pipe, a FIFO, a full device, a size limit, a folder without write
+    // permission, each encoding. Names are relative to the working folder w; "n=@q" is a file
+    // with content q, "n->z" a link to z, "n|" a FIFO fed with the data, "n#" a lock file held
+    // by another run. `danach` lists every file there is afterwards.
+    void dateisystem_data()
     {
-        QTest::addColumn<bool>("ohneRechte");
+        QTest::addColumn<QString>("aufbau");
+        QTest::addColumn<QString>("umgebung");
+        QTest::addColumn<QString>("aufruf");
+        QTest::addColumn<int>("status");
         QTest::addColumn<QString>("meldung");
-        QTest::newRow("Datenträger voll") << false << u"nicht vollständig geschrieben werden.\nDie Datei wird größer, als der Datenträger"_s;
-        QTest::newRow("Ordner ohne Schreibrecht") << true << u"kann nicht angelegt werden.\nEs fehlt die Berechtigung"_s;
+        QTest::addColumn<QString>("danach");
+        const auto fall = [](const char* tag, const char* aufbau, const char* umgebung, const char* aufruf, int status,
+                             const QString& meldung, const char* danach) {
+            QTest::newRow(tag) << QString::fromUtf8(aufbau) << QString::fromUtf8(umgebung) << QString::fromUtf8(aufruf)
+                               << status << meldung << QString::fromUtf8(danach);
+        };
+        const char* d = "d.txt=@d";
+        fall("Verweis auf das Ergebnis", "d.txt=@d run3.TPR=@tpr latest.TPR->run3.TPR", "", "stapel latest.TPR", 0,
+             u"gesichert als: latest.BAK"_s, "d.txt=@d run3.TPR=@tpr2 latest.TPR->run3.TPR latest.BAK=@tpr");
+        fall("Ergebnisname verweist auf die Datendatei", "d.txt=@d d.TPR->d.txt", "", "stapel d.txt --ueberschreiben",
+            1, u"d.TPR ist ein Verweis auf die Datendatei"_s, "d.txt=@d d.TPR->d.txt");
+        fall("--ausgabe verweist auf die Datendatei", "d.txt=@d e.TPR->d.txt", "",
+            "stapel d.txt --ausgabe e.TPR --ueberschreiben", 2, u"nicht die Datendatei"_s, "d.txt=@d e.TPR->d.txt");
+        fall("Verweis aus dem Ordner, ersetzen", "d.txt=@d d.TPR->../aussen.TPR ../aussen.TPR=@alt", "",
+            "stapel d.txt --ueberschreiben", 0, u"Ergebnisdatei: "_s,
+            "d.txt=@d d.TPR->../aussen.TPR ../aussen.TPR=@tpr");
+        fall("Verweis aus dem Ordner, nicht ersetzen", "d.txt=@d d.TPR->../aussen.TPR ../aussen.TPR=@alt", "",
+            "stapel d.txt", 1, u"besteht bereits; mit --ueberschreiben"_s,
+            "d.txt=@d d.TPR->../aussen.TPR ../aussen.TPR=@alt");
+        fall("verwaister Verweis", "d.txt=@d d.TPR->neu.TPR", "", "stapel d.txt", 0, u"Ergebnisdatei: "_s,
+             "d.txt=@d d.TPR->neu.TPR neu.TPR=@tpr");
+        fall("zweiter Lauf zur selben Zeit", "d.txt=@d d.TPR.lock#", "", "stapel d.txt", 1,
+             u"wird gerade von einem anderen Lauf geschrieben"_s, d);
+        fall("Pipe", "", "stdin", "stapel /dev/stdin --ausgabe p.TPR", 0, u"Ausgewertete Datenzeilen: 2000\n"_s,
+            "p.TPR=@tpr");
+        fall("FIFO", "f|", "", "stapel f --ausgabe f.TPR", 0, u"Ausgewertete Datenzeilen: 2000\n"_s, "f| f.TPR=@tpr");
+        fall("Größenbeschränkung", "d.txt=@d d.TPR=@alt", "grenze", "stapel d.txt --ueberschreiben", 1,
+            u"nicht vollständig geschrieben werden.\nDie Datei wird größer, als der Datenträger"_s,
+            "d.txt=@d d.TPR=@alt");
+        fall("Ordner ohne Schreibrecht", "d.txt=@d d.TPR=@alt", "nobody", "stapel d.txt --ueberschreiben", 1,
+             u"kann nicht angelegt werden.\nEs fehlt die Berechtigung"_s, "d.txt=@d d.TPR=@alt");
+        fall("Zusammenfassung auf vollem Gerät", d, "voll", "stapel d.txt", 1,
+            u"Die Ausgabe konnte nicht vollständig geschrieben werden.\nDer Datenträger ist voll."_s,
+            "d.txt=@d d.TPR=@tpr");
+        fall("Hilfe bei geschlossener Ausgabe", "", "zu", "stapel --help", 1, u"Die Ausgabe ist geschlossen."_s, "");
+        fall("pmv auf vollem Gerät", "", "voll", "pmv 20 20 0 60 70 0 0 1", 1, u"Der Datenträger ist voll."_s, "");
+        fall("UTF-8 mit Markierung", "u.txt=@bom", "", "stapel u.txt", 0, u"Ergebnisdatei: u.TPR"_s, "u.txt=@bom u.TPR=@tpr");
+        fall("UTF-16 mit Markierung", "u.txt=@u16", "", "stapel u.txt", 0, u"Ergebnisdatei: u.TPR"_s,
+            "u.txt=@u16 u.TPR=@tpr");
+        fall("UTF-16 BE mit Markierung", "u.txt=@u16be", "", "stapel u.txt", 0, u"Ergebnisdatei: u.TPR"_s,
+            "u.txt=@u16be u.TPR=@tpr");
+        fall("UTF-16 ohne Markierung", "u.txt=@u16ohne", "", "stapel u.txt", 1,
+            u"UTF-16 ohne Byte-Reihenfolge-Markierung"_s, "u.txt=@u16ohne");
+        fall("Nullbytes", "n.txt=@nul", "", "stapel n.txt --spalten 1,2,3", 1, u"enthält Nullbytes"_s, "n.txt=@nul");
+        fall("nur CR als Zeilenende", "c.txt=@cr", "", "stapel c.txt --spalten 1,2,3", 1, u"nur Wagenrückläufe (CR)"_s,
+            "c.txt=@cr");
+        fall("Zeile über 1 MiB", "l.txt=@lang", "", "stapel l.txt", 1,
+            u"Die Zeile 15 der Datendatei\nl.txt\nist länger als 1 MiB"_s, "l.txt=@lang");
+        fall("Ordner mit Punkt, Datei ohne Endung", "x.d/f=@d", "", "stapel x.d/f", 0, u"Ergebnisdatei: x.d/f.TPR"_s,
+             "x.d/f=@d x.d/f.TPR=@tpr");
+        fall("Datei TPR in einem Ordner mit Punkt", "proj.a/TPR=@d", "", "stapel proj.a/TPR", 0, u"proj.a/TPR.TPR"_s,
+             "proj.a/TPR=@d proj.a/TPR.TPR=@tpr");
     }
-    void nichtsGehtVerloren()
+    void dateisystem()
     {
 #ifndef Q_OS_UNIX
-        QSKIP("a full disk and another user are staged with POSIX resource limits");
-#endif
-        QFETCH(bool, ohneRechte);
+        QSKIP("links, FIFOs and resource limits are staged with POSIX calls");
+#else
+        QFETCH(QString, aufbau);
+        QFETCH(QString, umgebung);
+        QFETCH(QString, aufruf);
+        QFETCH(int, status);
         QFETCH(QString, meldung);
-        schreibe(pfad(u"gross.txt"_s), "S 1 2 3\r\n" + stundenwerte(5000));
-        schreibe(pfad(u"gross.TPR"_s), "altes Ergebnis");
-        QFile::setPermissions(ordner->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther | QFileDevice::ExeOther
-                                                  | (ohneRechte ? QFileDevice::Permissions() : QFileDevice::WriteOwner));
-        const auto vorher = abbild(ordner->path());
-        const Ausgang a = cli({u"gross.txt"_s, u"--ueberschreiben"_s}, ordner->path(), u"de_DE.UTF-8"_s, ohneRechte ? -1 : 30000, ohneRechte);
-        QFile::setPermissions(ordner->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QCOMPARE(a.status, 1);
-        QVERIFY2(a.fehler.contains(meldung), qPrintable(a.fehler));
-        QVERIFY2(a.fehler.contains(u"Ihre Dateien sind unverändert geblieben."_s), qPrintable(a.fehler));
-        QCOMPARE(abbild(ordner->path()), vorher);
+        QFETCH(QString, danach);
+        const bool ohneRechte = umgebung == u"nobody";
+        if (ohneRechte && getuid() == 0 && !ohneRechteMoeglich())
+            QSKIP("user nobody cannot start tempara-cli here, so a folder without write permission cannot be staged");
+        QFile::remove(pfad(u"m.txt"_s));
+        QFile::remove(pfad(u"ohne_s.txt"_s));
+        const QString w = pfad(u"w"_s);
+        QDir().mkpath(w);
+        std::vector<std::unique_ptr<QLockFile>> sperren;
+        QProcess fuetterer;
+        for (const QString& eintrag : aufbau.split(u' ', Qt::SkipEmptyParts)) {
+            const QString name = eintrag.section(u'=', 0, 0)
+                                     .section(u"->"_s, 0, 0)
+                                     .chopped(eintrag.endsWith(u'|') || eintrag.endsWith(u'#'));
+            const QString ziel = QDir(w).filePath(name);
+            QDir().mkpath(QFileInfo(ziel).absolutePath());
+            if (eintrag.contains(u"->"_s)) {
+                QVERIFY(::symlink(QFile::encodeName(eintrag.section(u"->"_s, 1)).constData(),
+                            QFile::encodeName(ziel).constData())
+                    == 0);
+            } else if (eintrag.endsWith(u'|')) {
+                QVERIFY(::mkfifo(QFile::encodeName(ziel).constData(), 0600) == 0);
+                schreibe(pfad(u"fifo-daten"_s), m_quellen[u"@d"_s]);
+                fuetterer.start(u"sh"_s, {u"-c"_s, u"cat \"$0\" > \"$1\""_s, pfad(u"fifo-daten"_s), ziel});
+            } else if (eintrag.endsWith(u'#')) {
+                sperren.push_back(std::make_unique<QLockFile>(ziel));
+                QVERIFY(sperren.back()->tryLock(0));
+            } else {
+                schreibe(ziel, m_quellen.value(eintrag.section(u'=', 1)));
+            }
+        }
+        CliUmgebung u;
+        u.ordner = w;
+        u.eingabe = umgebung == u"stdin" ? m_quellen[u"@d"_s] : QByteArray();
+        u.ausgabeDatei = umgebung == u"voll" ? u"/dev/full"_s : QString();
+        u.ausgabeGeschlossen = umgebung == u"zu";
+        u.dateigroesse = umgebung == u"grenze" ? 30000 : -1;
+        u.ohneRechte = ohneRechte;
+        if (ohneRechte) {
+            QFile::setPermissions(ordner->path(),
+                QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ExeOther);
+            QFile::setPermissions(
+                w, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther | QFileDevice::ExeOther);
+        }
+        const CliAusgang a = cliStarten(aufruf.split(u' '), u);
+        QFile::setPermissions(w, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        sperren.clear();
+        fuetterer.kill();
+        fuetterer.waitForFinished();
+        QFile::remove(pfad(u"fifo-daten"_s));
+
+        QCOMPARE(a.status, status);
+        QVERIFY2(
+            (status == 0 ? a.ausText() : a.fehlerText()).contains(meldung), qPrintable(a.ausText() + a.fehlerText()));
+        QMap<QString, QByteArray> soll;
+        for (const QString& eintrag : danach.split(u' ', Qt::SkipEmptyParts)) {
+            const QString name = QDir::cleanPath(
+                u"w/"_s + eintrag.section(u'=', 0, 0).section(u"->"_s, 0, 0).chopped(eintrag.endsWith(u'|')));
+            soll.insert(name, eintrag.contains(u"->"_s) ? ("->" + eintrag.section(u"->"_s, 1).toUtf8())
+                              : eintrag.endsWith(u'|') ? QByteArray("<FIFO>")
+                                                       : m_quellen.value(eintrag.section(u'=', 1)));
+        }
+        const QMap<QString, QByteArray> ist = bestand(ordner->path());
+        QCOMPARE(ist.keys(), soll.keys());
+        for (auto it = soll.cbegin(); it != soll.cend(); ++it)
+            QVERIFY2(ist.value(it.key()) == it.value(), qPrintable(it.key()));
+#endif
     }
 };
 

@@ -400,6 +400,18 @@ private Q_SLOTS:
         QCOMPARE(datenzeilenIn(text), 6);
     }
 
+    // A line that cannot be computed keeps the values before it: the message counts it and
+    // claims no full success.
+    void rechenfehlerInDerMeldung()
+    {
+        oeffne("S 1 2 3\r\n\t1\t20\t20\r\n\t2\t1E39\t20\r\n");
+        klick(datei.get(), u"rechnen"_s);
+        weiter();
+        QCOMPARE(dienste.meldungen().size(), 1);
+        QVERIFY2(dienste.meldungen()[0].startsWith(u"Berechnung durchgeführt; eine Datenzeile ließ sich nicht berechnen"_s),
+                 qPrintable(dienste.meldungen()[0]));
+    }
+
     // The whole road: columns, constants (which the main window follows), nutzen's "&Weiter",
     // the message, the result file shown in DATEI, and a further run on the result.
     void stapellaufUeberDieFenster()

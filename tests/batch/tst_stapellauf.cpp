@@ -74,6 +74,7 @@ struct Datenfall {
     float vLuft = 0;
     int16_t phi = 60;
     QChar trenner = u',';
+    float ts = 20.0f;  // the main window's Ts, used only with a Ts column
 };
 
 // A failing run: its plan (names in the scratch folder) and a folder made first.
@@ -82,6 +83,18 @@ struct Verlustfall {
     QString ordner;
     QString meldung;
 };
+
+Dateiplan plan(const QString& eingabe, const QString& ausgabe, const QString& sicherung,
+               const QString& beiseiteVon = {}, const QString& beiseiteNach = {})
+{
+    Dateiplan p;
+    p.eingabe = eingabe;
+    p.ausgabe = ausgabe;
+    p.sicherung = sicherung;
+    p.beiseiteVon = beiseiteVon;
+    p.beiseiteNach = beiseiteNach;
+    return p;
+}
 
 }  // namespace
 
@@ -123,6 +136,8 @@ private Q_SLOTS:
         QTest::newRow("kurze Endung") << u"/d/jahr.c"_s << false << u"/d/jahr.TPR"_s;
         QTest::newRow("endet mit Punkt") << u"/d/jahr."_s << false << u"/d/jahr.TPR"_s;
         QTest::newRow("endet mit tpr ohne Punkt") << u"/d/ftpr"_s << true << u"/d/ftpr.TPR"_s;
+        QTest::newRow("Punkt im Ordner, Datei ohne Endung") << u"x.d/f"_s << false << u"x.d/f.TPR"_s;
+        QTest::newRow("Datei TPR im Ordner mit Punkt") << u"proj.a/TPR"_s << false << u"proj.a/TPR.TPR"_s;
     }
     void ergebnisname()
     {
@@ -169,6 +184,8 @@ private Q_SLOTS:
         QTest::newRow("ISO-Fall mit Konstanten") << Datenfall{"1 22,0 22\r\n", "\t1\t22,0\t22,0\t-0,1\t5,1\r", {1, 2, 3}, 0.2f, 50};
         QTest::newRow("Gebietsschema mit Punkt") << Datenfall{"\t1\t22,0\t22.0\n", "\t1\t22.0\t22.0\t-0.1\t5.1\r", {1, 2, 3}, 0.2f, 50, u'.'};
         QTest::newRow("ohne Ti und Ts: Konstante 20 °C") << Datenfall{"5 77\n", "\t5\t-0,3\t6,7\r", {1}};
+        QTest::newRow("ohne Ts-Spalte folgt die Strahlung Ti, nicht Ts")
+            << Datenfall{"5 77\n", "\t5\t-0,3\t6,7\r", {1}, 0, 60, u',', 30.0f};
         QTest::newRow("negative Luftgeschwindigkeit als Betrag") << Datenfall{"22 22 -0,2 50\n", "\t22,0\t22,0\t0,2\t50,0\t-0,1\t5,1\r", {2, 3, 4, 5}, 0, 0};
         QTest::newRow("PMV und PPD einer alten Auswertung fallen weg") << Datenfall{"\t3\t20,0\t20,0\t1,0\t9,9\r\n", "\t3\t20,0\t20,0\t-0,3\t6,7\r", {1, 2, 3, 6, 7}};
         QTest::newRow("unbenutzte Spalte dazwischen") << Datenfall{"9 1000 20 20\n", "\t9\t20,0\t20,0\t-0,3\t6,7\r", {1, 0, 2, 3}};
@@ -181,6 +198,7 @@ private Q_SLOTS:
         std::copy(fall.codes.begin(), fall.codes.end(), e.zuordnung.begin());
         e.v_Luft = fall.vLuft;
         e.phi = fall.phi;
+        e.Ts = fall.ts;
         const Stapelergebnis ergebnis = lauf(u"m.txt"_s, fall.eingabe, u"m.TPR"_s, e);
         QVERIFY2(ergebnis.erfolgreich, qPrintable(ergebnis.fehlermeldung));
         QCOMPARE(datenzeilen(lies(u"m.TPR"_s)), QList<QByteArray>{fall.soll});
@@ -340,13 +358,22 @@ private Q_SLOTS:
     void nichtsGehtVerloren_data()
     {
         QTest::addColumn<Verlustfall>("fall");
-        QTest::newRow("Sicherung scheitert am Umbenennen")  // a folder with content cannot be replaced
-            << Verlustfall{{u"jahr.TPR"_s, u"jahr.TPR"_s, u"ordner.BAK"_s, {}, {}}, u"ordner.BAK/voll"_s, u"kann nicht als Sicherung"_s};
+        QTest::newRow("Sicherung scheitert am Umbenennen") // a folder with content cannot be replaced
+            << Verlustfall{plan(u"jahr.TPR"_s, u"jahr.TPR"_s, u"ordner.BAK"_s), u"ordner.BAK/voll"_s,
+                   u"kann nicht als Sicherung"_s};
+        QTest::newRow("Sicherung scheitert nach dem Beiseiteschieben") // the moved file must come back
+            << Verlustfall{plan(u"jahr.TPR"_s, u"jahr.TPR"_s, u"ordner.BAK"_s, u"jahr.BAK"_s, u"jahr2.bak"_s),
+                   u"ordner.BAK/voll"_s, u"kann nicht als Sicherung"_s};
         QTest::newRow("Beiseiteschieben scheitert")
-            << Verlustfall{{u"jahr.TPR"_s, u"jahr.TPR"_s, u"jahr.BAK"_s, u"jahr.BAK"_s, u"fehlt/jahr.bak"_s}, {}, u"existiert nicht (mehr)"_s};
-        QTest::newRow("Datendatei verschwunden") << Verlustfall{PlanMitAusgabe(u"weg.txt"_s, u"weg.TPR"_s), {}, u"kann nicht gelesen werden"_s};
-        QTest::newRow("Ergebnisname ist ein Ordner")
-            << Verlustfall{PlanMitAusgabe(u"jahr.TPR"_s, u"ziel.TPR"_s), u"ziel.TPR"_s, u"Unter diesem Namen steht ein Ordner"_s};
+            << Verlustfall{plan(u"jahr.TPR"_s, u"jahr.TPR"_s, u"jahr.BAK"_s, u"jahr.BAK"_s, u"fehlt/jahr.bak"_s), {},
+                   u"existiert nicht (mehr)"_s};
+        Dateiplan frei = plan(u"jahr.TPR"_s, u"jahr.BAK"_s, {});
+        frei.ausgabeWarFrei = true;  // planned while free, taken by another run since
+        QTest::newRow("Ergebnis inzwischen entstanden") << Verlustfall{frei, {}, u"ist entstanden, während"_s};
+        QTest::newRow("Datendatei verschwunden")
+            << Verlustfall{plan(u"weg.txt"_s, u"weg.TPR"_s, {}), {}, u"kann nicht gelesen werden"_s};
+        QTest::newRow("Ergebnisname ist ein Ordner") << Verlustfall{
+            plan(u"jahr.TPR"_s, u"ziel.TPR"_s, {}), u"ziel.TPR"_s, u"Unter diesem Namen steht ein Ordner"_s};
     }
     void nichtsGehtVerloren()
     {

@@ -1,7 +1,7 @@
 // tempara-cli pmv as a script calls it: arguments, streamed lines, failures and exit status.
 #include "pmv.h"
 
-#include <QProcess>
+#include "cliprozess.h"
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -16,17 +16,13 @@ struct Lauf {
 
 Lauf starte(const QStringList& argumente, const QByteArray& eingabe = {}, const QString& sprache = u"de_DE.UTF-8"_s)
 {
-    QProcess prozess;
-    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    umgebung.insert(u"LC_ALL"_s, sprache);
-    prozess.setProcessEnvironment(umgebung);
-    prozess.start(QStringLiteral(TEMPARA_CLI), argumente);
-    prozess.write(eingabe);
-    prozess.closeWriteChannel();
-    if (!prozess.waitForFinished(60000))
+    CliUmgebung u;
+    u.eingabe = eingabe;
+    u.sprache = sprache;
+    const CliAusgang a = cliStarten(argumente, u);
+    if (a.status < 0)
         qFatal("tempara-cli hängt");
-    return {prozess.exitCode(), QString::fromUtf8(prozess.readAllStandardOutput()),
-            QString::fromUtf8(prozess.readAllStandardError())};
+    return {a.status, a.ausText(), a.fehlerText()};
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 // tempara-cli diagramm as a script would call it: the bitmap, the range messages on
 // standard error, and the exit status for wrong calls and unwritable files.
+#include "cliprozess.h"
 #include "diagrammbild.h"
 #include "pmv.h"
 
 #include <QDir>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,11 +22,8 @@ Lauf cli(const QString& optionen, const QString& ordner)
     QStringList argumente{u"diagramm"_s};
     for (const QString& a : optionen.split(u' ', Qt::SkipEmptyParts))
         argumente << QString(a).replace(u"%1"_s, ordner);
-    QProcess p;
-    p.start(QStringLiteral(TEMPARA_CLI), argumente);
-    if (!p.waitForFinished(60000))
-        return {};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
+    const CliAusgang a = cliStarten(argumente);
+    return {a.status, QString::fromUtf8(a.aus + a.fehler)};
 }
 
 }  // namespace
@@ -71,6 +68,8 @@ private Q_SLOTS:
                                       << u"Xmax muss größer als 0 sein"_s << u"null.bmp"_s;
         QTest::newRow("nicht schreibbar") << u"--x=ti --y=ts --bmp=%1/fehlt/bild.bmp"_s << 1
                                           << u"konnte nicht geschrieben werden"_s << QString();
+        QTest::newRow("Ordner als Bitmap")
+            << u"--x=ti --y=ts --bmp=%1"_s << 1 << u"Unter diesem Namen steht ein Ordner"_s << QString();
         const QString bmp = u" --bmp=%1/x.bmp"_s;
         QTest::newRow("unbekannte Größe") << u"--x=tu --y=ts"_s + bmp << 2 << u"--x \"tu\""_s << QString();
         QTest::newRow("zweimal dieselbe") << u"--x=ti --y=ti"_s + bmp << 2 << u"verschiedene"_s << QString();
@@ -83,6 +82,8 @@ private Q_SLOTS:
         QTest::newRow("keine Zahl") << u"--x=ti --y=ts --v-luft=schnell"_s + bmp << 2 << u"keine Zahl"_s << QString();
         QTest::newRow("unbekannte Option") << u"--x=ti --y=ts --farbe=rot"_s + bmp << 2 << u"unbekannte"_s << QString();
         QTest::newRow("Wert fehlt") << u"--x=ti --y=ts"_s + bmp + u" --ti"_s << 2 << u"braucht einen Wert"_s << QString();
+        QTest::newRow("unbekannte Option zuletzt")
+            << u"--x=ti --y=ts"_s + bmp + u" --farbe"_s << 2 << u"unbekannte Option"_s << QString();
     }
     void aufruf()
     {

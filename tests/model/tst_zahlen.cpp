@@ -78,6 +78,14 @@ private Q_SLOTS:
         QVERIFY(std::isinf(Zahlwert(std::string_view("1E400"))));
         QCOMPARE(Zahlwert(std::string_view("1E-400")), 0.0);
         QCOMPARE(Zahlwert(std::string_view(std::string(5000, '9') + "E-4990")), 1e10);
+        // 400 digits without an exponent: the digits decide, not the sign of an exponent.
+        QVERIFY(std::isinf(Zahlwert(std::string_view(std::string(400, '9')))));
+        QCOMPARE(Zahlwert(std::string_view("0." + std::string(400, '0') + "1")), 0.0);
+        QVERIFY(std::isinf(Zahlwert(std::string_view("0." + std::string(400, '0') + "1E900"))));
+        float f = 1.0f;
+        QVERIFY(leseFeld("0," + std::string(400, '0') + "1", f) && f == 0.0f);
+        QVERIFY(leseFeld(std::string(400, '9'), f) && std::isinf(f));
+        QVERIFY(!leseFeld("+-5", f) && !leseFeld("inf", f) && !leseFeld("1,2.3", f));
     }
 
     void fuehrendeZahl_data()
