@@ -77,12 +77,16 @@ bool SemikolonGetrennt(std::string_view zeile)
     return kern.find(';') != std::string_view::npos && kern.find_first_of(" \t") == std::string_view::npos;
 }
 
-Dateibefund DateiPruefen(QIODevice& datei)
+Dateibefund DateiPruefen(QIODevice& datei, const Pruefstand& weiter)
 {
     Dateibefund b;
     Zeilenleser leser(datei);
     std::string_view zeile;
     for (int64_t nummer = 1; leser.naechste(zeile); ++nummer) {
+        if (weiter && nummer % kPruefenAlle == 0 && !weiter(nummer)) {
+            b.abgebrochen = true;
+            return b;
+        }
         if (ZeilenartVon(zeile) != Zeilenart::Daten)
             continue;
         if (++b.datenzeilen == 1) {

@@ -3,6 +3,7 @@
 // batch run with its questions and messages.
 #include "datei_fenster.h"
 #include "dateioeffner.h"
+#include "letzter_lauf.h"
 #include "monatstabelle.h"
 #include "nutzen_fenster.h"
 #include "stapeltest.h"
@@ -83,6 +84,7 @@ class TestStapelFenster : public QObject {
     std::unique_ptr<hpt> haupt;
     std::unique_ptr<DATEI> datei;
     std::unique_ptr<QTemporaryDir> ordner;
+    LetzterLauf letzter;
 
     QString pfad(const QString& name) const { return ordner->filePath(name); }
     void oeffne(const QByteArray& inhalt)
@@ -90,7 +92,7 @@ class TestStapelFenster : public QObject {
         schreibe(pfad(u"messwerte.txt"_s), inhalt);
         auto dateiZumLesen = std::make_unique<QFile>(pfad(u"messwerte.txt"_s));
         QVERIFY(dateiZumLesen->open(QIODevice::ReadOnly));
-        datei = std::make_unique<DATEI>(*haupt, pfad(u"messwerte.txt"_s), std::move(dateiZumLesen));
+        datei = std::make_unique<DATEI>(*haupt, pfad(u"messwerte.txt"_s), std::move(dateiZumLesen), letzter);
         datei->show();
         datei->activateWindow();
         if (!QTest::qWaitForWindowActive(datei.get()))
@@ -136,7 +138,7 @@ private Q_SLOTS:
         programm::Raumklima = Raumklima{};
         haupt = std::make_unique<hpt>(dienste);
         hpt::Fensteroeffner oeffner;
-        oeffner.datei = DateiFensterZeigen;
+        oeffner.datei = [this](Hauptfenster& h, const QString& p) { DateiFensterZeigen(h, p, letzter); };
         haupt->setzeFensteroeffner(std::move(oeffner));
         ordner = std::make_unique<QTemporaryDir>();
     }
