@@ -553,7 +553,7 @@ private Q_SLOTS:
     void abbrechenImFortschritt()
     {
         schreibe(pfad(u"messwerte.TPR"_s), "alt");
-        oeffne("S 1 2 3\r\n" + stundenwerte(200000));
+        oeffne("S 1 2 3\r\n" + stundenwerte(400000));
         QTRY_VERIFY(datei->befund());
         datei->setzeFortschrittNach(std::chrono::milliseconds(0));
         const QMap<QString, QByteArray> vorher = abbild(ordner->path());
