@@ -14,11 +14,7 @@ namespace {
 
 QString datenzeilenText(int64_t anzahl)
 {
-    if (anzahl == 0)
-        return QStringLiteral("Die Datei hat keine Datenzeile.");
-    if (anzahl == 1)
-        return QStringLiteral("Die Datei hat eine Datenzeile.");
-    return QStringLiteral("Die Datei hat %1 Datenzeilen.").arg(anzahl);
+    return anzahl == 0 ? QStringLiteral("Datenzeilen: keine") : QStringLiteral("Datenzeilen: %1").arg(anzahl);
 }
 
 }  // namespace
@@ -29,7 +25,7 @@ void DATEI::pruefenStarten()
     m_befund.reset();
     m_pruefstand.abbrechen = false;
     m_pruefstand.melden(0, -1);
-    ui.datenzeilen->setText(QStringLiteral("Die Datenzeilen werden gezählt …"));
+    ui.datenzeilen->setText(QStringLiteral("Datenzeilen: werden gezählt …"));
     m_pruefer.reset(QThread::create([this, pfad = m_datendatei, imSpeicher = m_imSpeicher] {
         const std::unique_ptr<QIODevice> datei = DatendateiOeffnen(pfad, imSpeicher);
         if (!datei->isOpen()) {
@@ -60,11 +56,11 @@ void DATEI::geprueft()
         return;
     m_pruefer->wait();
     if (m_pruefergebnis.abgebrochen) {
-        ui.datenzeilen->setText(QStringLiteral("Die Datenzeilen sind nicht gezählt."));
+        ui.datenzeilen->setText(QStringLiteral("Datenzeilen: nicht gezählt"));
         return;
     }
     m_befund = m_pruefergebnis;
-    ui.datenzeilen->setText(m_befund->lesefehler ? QStringLiteral("Die Datei kann nicht gelesen werden.")
+    ui.datenzeilen->setText(m_befund->lesefehler ? QStringLiteral("Datenzeilen: Datei nicht lesbar")
                                                  : datenzeilenText(m_befund->datenzeilen));
     if (m_nutzen)
         m_nutzen->setzeDatenzeilen(m_befund->datenzeilen);

@@ -590,7 +590,7 @@ private Q_SLOTS:
         QVERIFY(!eintrag->isEnabled());
         oeffne(kMesswerte);
         QVERIFY(!finde(datei.get(), u"letzteAuswertung"_s)->isEnabled());
-        QTRY_COMPARE(text(u"datenzeilen"_s), u"Die Datei hat 6 Datenzeilen."_s);
+        QTRY_COMPARE(text(u"datenzeilen"_s), u"Datenzeilen: 6"_s);
         weiter();
         auto* fenster = datei->findChild<Auswertungsfenster*>();
         QVERIFY(fenster && fenster->isVisible());
