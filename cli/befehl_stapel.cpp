@@ -10,6 +10,7 @@
 #include "jahresbild.h"
 #include "jahrestabelle.h"
 #include "stapellauf.h"
+#include "vorpruefung.h"
 #include "vorschau.h"
 
 #include "zahlen.h"
@@ -447,6 +448,10 @@ int befehlStapel(int argc, char** argv)
         }
     }
 
+    // What the window asks about before a run, the command line says and runs all the same.
+    if (const std::unique_ptr<QIODevice> datei = DatendateiOeffnen(aufruf.datendatei, daten.inhalt); datei->isOpen())
+        for (const QString& warnung : Vorwarnungen(DateiPruefen(*datei), e))
+            ausgeben(stderr, QStringLiteral("tempara-cli stapel: Warnung: %1\n").arg(warnung));
     plan.inhalt = std::move(daten.inhalt);
     const Stapelergebnis ergebnis = Stapellauf(plan, e);
     if (!ergebnis.erfolgreich) {
