@@ -70,6 +70,8 @@ void DATEI::geprueft()
 // takes long) and starts it again when it was cancelled. False when the user cancels.
 bool DATEI::befundAbwarten(QWidget* eltern)
 {
+    if (m_pruefer && m_pruefer->isFinished())
+        geprueft();  // its signal may still be on its way
     if (m_befund)
         return true;
     if (!m_pruefer || m_pruefer->isFinished())

@@ -159,11 +159,13 @@ QStringList Vorwarnungen(const Dateibefund& b, const Stapeleinstellungen& e)
                                         "ausgewertet, die Ergebnisdatei enthielte nur ihren Kopf.")
                              .arg(b.datenzeilen);
         else if (umfasst < b.datenzeilen)
-            warnungen << QStringLiteral("Die Bereiche A bis D umfassen %1 der %2 Datenzeilen. "
-                                        "Die übrigen %3 am Ende der Datei werden nicht ausgewertet.")
+            warnungen << QStringLiteral("Die Bereiche A bis D umfassen %1 der %2 Datenzeilen. %3")
                              .arg(umfasst)
                              .arg(b.datenzeilen)
-                             .arg(b.datenzeilen - umfasst);
+                             .arg(b.datenzeilen - umfasst == 1
+                                      ? QStringLiteral("Die letzte wird nicht ausgewertet.")
+                                      : QStringLiteral("Die übrigen %1 am Ende der Datei werden nicht ausgewertet.")
+                                            .arg(b.datenzeilen - umfasst));
     }
     return warnungen;
 }
