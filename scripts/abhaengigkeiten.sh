@@ -4,7 +4,7 @@
 set -euo pipefail
 
 declare -A gruppe=(
-  [basis]="cmake make g++ qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins fonts-dejavu-core fonts-liberation2 locales"
+  [basis]="cmake make g++ qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core fonts-liberation2 locales"
   [bench]="libbenchmark-dev"
   [fuzz]="clang-14 libclang-rt-14-dev"
   [bild]="xvfb xauth x11-utils imagemagick"
