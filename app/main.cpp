@@ -16,6 +16,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral("1.3"));
     QApplication::setDesktopFileName(QStringLiteral("de.tempara.Tempara"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/de.tempara.Tempara.svg")));
+    qtTexteDeutsch(anwendung);
     // The main window ends the program itself; the hand-over closes the start-up window first.
     QApplication::setQuitOnLastWindowClosed(false);
 
