@@ -46,27 +46,30 @@ void linie(QPainter& maler, QPointF von, QPointF bis, QRgb farbe)
     maler.drawLine(punkt(von), punkt(bis));
 }
 
+// Smoothed text at a whole pixel in fonts with whole-pixel glyph positions: every glyph is
+// there, a comma looks like a comma, and the same text always gives the same pixels.
 void text(QPainter& maler, QPointF linksObenTwips, const QString& t, QRgb farbe = kSchwarz)
 {
     maler.setPen(QColor(farbe));
-    // Without smoothing, so that a text painted twice (two saves in a row) stays the same.
-    QFont schrift = maler.font();
-    schrift.setStyleStrategy(QFont::NoAntialias);
-    maler.setFont(schrift);
     const QPoint p = punkt(linksObenTwips);
     maler.drawText(QRect(p, QSize(1000, 200)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, t);
 }
 
-// A label painted into the image: white box of its own size, caption at its top-left corner.
-void beschriftungMalen(QPainter& maler, const Beschriftung& b, qreal boxBreite = 0, qreal textVersatz = 0)
+// A label painted into the image: white box of its own size, caption where the window's label
+// shows it (same font, same place), so that the label on top covers it exactly.
+void beschriftungMalen(QPainter& maler, const Beschriftung& b, qreal boxBreite = 0)
 {
     if (b.text.isEmpty())
         return;
     QRectF box = b.twips;
     if (boxBreite > 0)
         box.setWidth(boxBreite);
-    maler.fillRect(pixelRechteck(box), QColor(kWeiss));
-    text(maler, b.twips.topLeft() + QPointF(textVersatz, 0), b.text);
+    // The box also takes in a text that runs over it, so that painting the same text again
+    // (the next save) gives the same pixels.
+    const QRect platz = textPlatz(b, maler.font());
+    maler.fillRect(pixelRechteck(box).united(platz), QColor(kWeiss));
+    maler.setPen(QColor(kSchwarz));
+    maler.drawText(platz, int(b.ausrichtung) | Qt::TextDontClip, b.text);
 }
 
 // The legend texts of the saved bitmap, at their top-left corners.
@@ -173,11 +176,11 @@ QImage Diagrammbild::speicherbild(const Achsen& achsen, const Festwerte& festwer
         maler.setFont(titelschrift());
         beschriftungMalen(maler, achsen.xTitel);
         beschriftungMalen(maler, achsen.yTitel);
-        maler.setFont(skalenschriftGespeichert());
+        maler.setFont(skalenschrift());
         for (int i = 0; i < kSkalenAnzahl; ++i) {
             beschriftungMalen(maler, achsen.xSkala[std::size_t(i)]);
             if (i != kFehlenderYIndex)
-                beschriftungMalen(maler, achsen.ySkala[std::size_t(i)], 300, 100);
+                beschriftungMalen(maler, achsen.ySkala[std::size_t(i)], 300);
         }
     }
 

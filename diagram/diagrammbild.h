@@ -32,8 +32,8 @@ public:
     // Grey lines at the reference values of both quantities.
     void bezugslinienZeichnen(const Achsen& achsen, int xGroesse, int yGroesse);
 
-    // The bitmap to save: paints the axis titles and scale labels into this image (they stay
-    // in it), then returns it enlarged to 6600 × 6000 twips with the six fixed parameters
+    // The bitmap to save: paints the axis titles and scale labels into this image where the
+    // window shows them (they stay in it), then returns it enlarged to 6600 × 6000 twips with the six fixed parameters
     // and the legend. This image keeps its size.
     QImage speicherbild(const Achsen& achsen, const Festwerte& festwerte);
 
