@@ -46,15 +46,6 @@ void linie(QPainter& maler, QPointF von, QPointF bis, QRgb farbe)
     maler.drawLine(punkt(von), punkt(bis));
 }
 
-// Smoothed text at a whole pixel in fonts with whole-pixel glyph positions: every glyph is
-// there, a comma looks like a comma, and the same text always gives the same pixels.
-void text(QPainter& maler, QPointF linksObenTwips, const QString& t, QRgb farbe = kSchwarz)
-{
-    maler.setPen(QColor(farbe));
-    const QPoint p = punkt(linksObenTwips);
-    maler.drawText(QRect(p, QSize(1000, 200)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, t);
-}
-
 // A label painted into the image: white box of its own size, caption where the window's label
 // shows it (same font, same place), so that the label on top covers it exactly.
 void beschriftungMalen(QPainter& maler, const Beschriftung& b, qreal boxBreite = 0)
@@ -119,6 +110,13 @@ QString dateifehler(const QFileDevice& datei)
 }
 
 }  // namespace
+
+void textZeichnen(QPainter& maler, QPointF linksObenTwips, const QString& t, QRgb farbe)
+{
+    maler.setPen(QColor(farbe));
+    const QPoint p = punkt(linksObenTwips);
+    maler.drawText(QRect(p, QSize(1000, 200)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, t);
+}
 
 Diagrammbild::Diagrammbild() : m_bild(neuesBild(kFlaecheBreite, kFlaecheHoehe)) {}
 
@@ -190,8 +188,8 @@ QImage Diagrammbild::speicherbild(const Achsen& achsen, const Festwerte& festwer
     maler.setFont(titelschrift());
     for (std::size_t k = 0; k < festwerte.size(); ++k) {
         const float oben = 4600.0f + 200.0f * float(k);
-        text(maler, {500, oben}, festwerte[k].name);
-        text(maler, {5300, oben}, festwerte[k].wert);
+        textZeichnen(maler, {500, oben}, festwerte[k].name);
+        textZeichnen(maler, {5300, oben}, festwerte[k].wert);
     }
     for (int i = 0; i < kAnzahlBaender; ++i) {
         const float oben = kLegendeOben + kLegendeKasten * float(i);
@@ -199,7 +197,7 @@ QImage Diagrammbild::speicherbild(const Achsen& achsen, const Festwerte& festwer
                        QColor(band(i).farbe));
     }
     for (const Legendentext& t : kLegendentexte)
-        text(maler, {t.x, t.y}, QString::fromUtf16(t.text), t.weiss ? kWeiss : kSchwarz);
+        textZeichnen(maler, {t.x, t.y}, QString::fromUtf16(t.text), t.weiss ? kWeiss : kSchwarz);
     return gross;
 }
 

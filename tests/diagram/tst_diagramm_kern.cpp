@@ -5,7 +5,9 @@
 #include "groessen.h"
 #include "pmv.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QSet>
 #include <QTest>
 
@@ -212,6 +214,60 @@ private Q_SLOTS:
         QCOMPARE(bereichsText(1e-7f), u"1E-07"_s);
         QCOMPARE(bereichsWert(u"1E-07"_s), 1e-7f);
         QCOMPARE(bereichsWert(u"0,1234568"_s), 0.1234568f);
+    }
+
+    void beschriftungVollstaendig_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("skala");
+        QSet<QString> texte;
+        for (int x = 0; x < 6; ++x) {
+            texte << QString::fromUtf16(info(x).achsentitel);
+            for (int y = 0; y < 6; ++y)
+                for (const Festwert& f : festwerte(x, y, werttexteAus(standardRaumklima(), true)))
+                    texte << f.name << f.wert;
+        }
+        for (const QString& t : texte)
+            QTest::newRow(qPrintable(t)) << t << false;
+        for (const QString& t : {u"1,05"_s, u"1,35"_s, u"-0,45"_s, u"-0,15"_s})
+            QTest::newRow(qPrintable(t)) << t << true;
+    }
+    void beschriftungVollstaendig()
+    {
+        // every glyph of a caption is painted: the ink is as wide as the font says, and the
+        // last glyph (a colon, a comma's digit) has ink in its own columns
+        QFETCH(QString, text);
+        QFETCH(bool, skala);
+        QImage bild(700, 40, QImage::Format_RGB32);
+        bild.setDotsPerMeterX(kDotsJeMeter);
+        bild.setDotsPerMeterY(kDotsJeMeter);
+        bild.fill(Qt::white);
+        const QFont schrift = skala ? skalenschrift() : titelschrift();
+        {
+            QPainter maler(&bild);
+            maler.setFont(schrift);
+            textZeichnen(maler, {150, 75}, text);
+        }
+        auto tinte = [&](int spalte) {
+            for (int y = 0; y < bild.height(); ++y)
+                if (qGray(bild.pixel(spalte, y)) < 160)
+                    return true;
+            return false;
+        };
+        int links = -1, rechts = -1;
+        for (int x = 0; x < bild.width(); ++x)
+            if (tinte(x)) {
+                links = links < 0 ? x : links;
+                rechts = x;
+            }
+        const QFontMetrics m(schrift, &bild);
+        const int breite = m.horizontalAdvance(text);
+        QVERIFY2(std::abs((rechts - links + 1) - breite) <= 2,
+                 qPrintable(u"Tinte %1 Punkte, Schrift %2"_s.arg(rechts - links + 1).arg(breite)));
+        bool letztesZeichen = false;
+        for (int x = 10 + m.horizontalAdvance(text.chopped(1)); x < 10 + breite; ++x)
+            letztesZeichen = letztesZeichen || tinte(x);
+        QVERIFY(letztesZeichen);
     }
 
     void speicherbild()

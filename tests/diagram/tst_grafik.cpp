@@ -262,7 +262,10 @@ private Q_SLOTS:
         };
         const QImage vorher = speichere(u"leer.bmp"_s);
         start();
+        // the texts painted in lie exactly under the labels: the window looks the same
+        const QImage fensterVorher = fenster->grab().toImage();
         const QImage eins = speichere(u"bild1.bmp"_s), zwei = speichere(u"bild2.bmp"_s);
+        QCOMPARE(fenster->grab().toImage(), fensterVorher);
         QVERIFY(dienste.meldungen().isEmpty());
         const Dateidialog& d = dienste.aufrufe.first().dialog;
         QCOMPARE(d.titel + u' ' + d.filter + u' ' + d.vorgabeEndung, u"Diagramm speichern Bitmap(*.bmp)|*.bmp bmp"_s);
@@ -322,6 +325,7 @@ private Q_SLOTS:
     {
         QFETCH(Druckfall, fall);
         dienste.drucker(fall.drucker);
+        start();  // hiding "&Start" for the print hands its focus to an option
         finde<QAction>(fall.menuepunkt)->trigger();
         QCOMPARE(dienste.aufrufe.size(), 1);  // and no message
         QCOMPARE(dienste.aufrufe.first().art + u' ' + dienste.aufrufe.first().text, fall.aufruf);
@@ -332,6 +336,14 @@ private Q_SLOTS:
             QCOMPARE(bild.size(), twipsGroesse(10185, 7335));
             QCOMPARE(bild.pixelColor(px(8000), px(7300)), kWeiss);
             QCOMPARE(bild.pixelColor(px(3360), px(4000)), kWeiss);
+            // no focus colouring in the picture: the column heads are black
+            for (const QString& kopf : {u"x_über(0)"_s, u"y_über(1)"_s}) {
+                const QWidget* w = finde(kopf);
+                const QRect r(w->mapTo(finde(u"Grafik_Flaeche"_s), QPoint()), w->size());
+                for (int y = r.top(); y <= r.bottom(); ++y)
+                    for (int x = r.left(); x <= r.right(); ++x)
+                        QVERIFY2(QColor(bild.pixel(x, y)).red() - QColor(bild.pixel(x, y)).green() < 100, qPrintable(kopf));
+            }
         }
         QVERIFY(finde(u"grafik_start"_s)->isVisible() && finde(u"grafik_ende"_s)->isVisible());
         QVERIFY(!finde(u"Frame_Druckinfo"_s)->isVisible());
