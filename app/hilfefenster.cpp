@@ -2,8 +2,11 @@
 
 #include "dienste.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QFile>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPointer>
@@ -149,4 +152,39 @@ void Hilfefenster::oeffne(const QString& pfad)
 QString Hilfefenster::aktuelleSeite() const
 {
     return m_text->source().toString(QUrl::RemoveFragment);
+}
+
+HilfeTaste::HilfeTaste(Dienste& dienste, QObject* eltern) : QObject(eltern), m_dienste(dienste)
+{
+    qApp->installEventFilter(this);
+}
+
+QString HilfeTaste::stichwortFuer(const QString& fenstername)
+{
+    static const QHash<QString, QString> tabelle{
+        {QStringLiteral("hpt"), QStringLiteral("Einfuehrung")},
+        {QStringLiteral("Start"), QStringLiteral("Startfenster")},
+        {QStringLiteral("DATEI"), QStringLiteral("Datendatei")},
+        {QStringLiteral("nutzen"), QStringLiteral("Benutzerverhalten")},
+        {QStringLiteral("Grafik"), QStringLiteral("Diagramm")},
+        {QStringLiteral("Aktivität"), QStringLiteral("Beispiele für Aktivitäten")},
+        {QStringLiteral("Bekleidungsliste"), QStringLiteral("Typische Bekleidungskombinationen")},
+        {QStringLiteral("Bekleidung"), QStringLiteral("Benutzerdefinierte Bekleidung")},
+    };
+    return tabelle.value(fenstername);
+}
+
+bool HilfeTaste::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (ereignis->type() != QEvent::KeyPress || !objekt->isWidgetType())
+        return false;
+    const auto* taste = static_cast<QKeyEvent*>(ereignis);
+    if (taste->key() != Qt::Key_F1 || taste->modifiers() != Qt::NoModifier)
+        return false;
+    QWidget* fenster = static_cast<QWidget*>(objekt)->window();
+    const QString stichwort = stichwortFuer(fenster->objectName());
+    if (stichwort.isEmpty())
+        return false;
+    m_dienste.hilfeZeigen(fenster, QStringLiteral("tempara.hlp"), kHilfeStichwort, stichwort);
+    return true;
 }

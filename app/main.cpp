@@ -1,4 +1,5 @@
 // Tempara: the start-up window, then the main window until it is closed.
+#include "hilfefenster.h"
 #include "hpt.h"
 #include "qtdienste.h"
 #include "start.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
 
     QtDienste dienste;
+    HilfeTaste hilfetaste(dienste);
     std::unique_ptr<hpt> hauptfenster;
     auto* start = new Start(nullptr, [&] {
         if (hauptfenster)

@@ -3,12 +3,14 @@
 #include "hilfefenster.h"
 #include "qtdienste.h"
 #include "skalenbilder.h"
+#include "skriptdienste.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QTimer>
@@ -191,6 +193,41 @@ private Q_SLOTS:
         delete fenster;
         Hilfefenster::zeige(nullptr, u"andere.hlp"_s, 257, u"Einfuehrung"_s);
         QVERIFY(!Hilfefenster::offenes());
+    }
+
+    void f1OeffnetDieSeiteDesFensters_data()
+    {
+        QTest::addColumn<QString>("fenster");
+        QTest::addColumn<QString>("seite");
+        QTest::newRow("DATEI") << u"DATEI"_s << u"50_datendateien.html"_s;
+        QTest::newRow("nutzen") << u"nutzen"_s << u"50_datendateien.html"_s;
+        QTest::newRow("Grafik") << u"Grafik"_s << u"40_diagramm.html"_s;
+        QTest::newRow("Aktivität") << u"Aktivität"_s << u"30_aktivitaet_bekleidung.html"_s;
+        QTest::newRow("Bekleidungsliste") << u"Bekleidungsliste"_s << u"30_aktivitaet_bekleidung.html"_s;
+        QTest::newRow("Bekleidung") << u"Bekleidung"_s << u"30_aktivitaet_bekleidung.html"_s;
+        QTest::newRow("fremdes Fenster") << u"anderes"_s << QString();
+    }
+    void f1OeffnetDieSeiteDesFensters()
+    {
+        // F1 in a field of a modal window: the help at that window's page
+        QFETCH(QString, fenster);
+        QFETCH(QString, seite);
+        SkriptDienste dienste;
+        HilfeTaste taste(dienste);
+        QDialog dialog;
+        dialog.setObjectName(fenster);
+        auto* feld = new QLineEdit(&dialog);
+        dialog.show();
+        feld->setFocus();
+        QTest::keyClick(feld, Qt::Key_F1);
+        if (seite.isEmpty()) {
+            QVERIFY(dienste.aufrufe.isEmpty());
+            return;
+        }
+        QCOMPARE(dienste.aufrufe.size(), 1);
+        const QString stichwort = dienste.aufrufe.constFirst().text.section(u' ', 1);
+        QCOMPARE(dienste.aufrufe.constFirst().text.section(u' ', 0, 0), u"257"_s);
+        QCOMPARE(Hilfefenster::seiteFuer(stichwort), u"qrc:/hilfe/"_s + seite);
     }
 };
 
