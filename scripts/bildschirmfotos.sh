@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# Pictures of every window and dialog of Tempara under a virtual X server (Xvfb), for looking
+# them over: drives the real program by keyboard and mouse (xdotool) as a user would and
+# captures each window (ImageMagick's import). Usage: scripts/bildschirmfotos.sh [build] [ziel]
+# Sprache: LANG/LC_ALL of the caller (the program's texts are German in any locale).
+set -euo pipefail
+build=$(realpath "${1:-build}")
+ziel=$(realpath -m "${2:-$build/bilder}")
+beispiel=$(realpath "$(dirname "$0")/../examples/buero_jahr.txt")
+mkdir -p "$ziel"
+export QT_QPA_PLATFORM=xcb LANG=${LANG:-de_DE.UTF-8}
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -s "$build" "$ziel" "$beispiel" <<'SKRIPT'
+set -uo pipefail
+build=$1 ziel=$2 beispiel=$3
+arbeit=$(mktemp -d)
+cp "$beispiel" "$arbeit/daten.txt"
+cd "$arbeit"
+
+fenster() {  # the id of the visible window whose title matches, waiting up to 10 s
+  local id=""
+  for _ in $(seq 50); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -1) && [ -n "$id" ] && break
+    sleep 0.2
+  done
+  echo "$id"
+}
+foto() {  # foto NAME TITEL: captures the window and gives it the keyboard
+  local id; id=$(fenster "$2")
+  if [ -z "$id" ]; then echo "kein Fenster \"$2\" für $1" >&2; return 0; fi
+  xdotool windowfocus --sync "$id" 2>/dev/null; sleep 0.5
+  import -window "$id" "$ziel/$1.png" && echo "$ziel/$1.png"
+}
+bildschirm() { sleep 0.7; import -window root "$ziel/$1.png" && echo "$ziel/$1.png"; }
+taste() { xdotool key --delay 80 "$@"; sleep 0.8; }
+klick() {  # klick TITEL X Y [KNOPF]: a click at pixel X, Y of the window's client area
+  local id; id=$(fenster "$1")
+  xdotool mousemove --window "$id" "$2" "$3" click "${4:-1}"; sleep 1
+}
+
+"$build"/bin/tempara & programm=$!
+sleep 2
+foto 01-startfenster '^Tempara$'
+taste Return
+foto 02-hauptfenster 'TEMPARA 1.3'
+klick 'TEMPARA 1.3' 200 120 3
+bildschirm 03-kontextmenue-schieber
+taste Escape
+
+# the catalogue windows (the buttons of the clothing and activity frames, at their pixels)
+klick 'TEMPARA 1.3' 180 291
+foto 04-bekleidung 'Abschätzung des Isolationswerts'
+taste Escape
+klick 'TEMPARA 1.3' 180 319
+foto 05-bekleidungsliste 'typische Bekleidungskombinationen'
+taste Escape
+klick 'TEMPARA 1.3' 530 319
+foto 06-aktivitaet 'körperlicher Tätigkeiten'
+taste Escape
+
+# the diagram with its menu, save and printer dialogs
+foto 02-hauptfenster 'TEMPARA 1.3' >/dev/null
+taste alt+s
+foto 07-diagramm 'Darstellung des Behaglichkeitsbereichs'
+taste Return
+sleep 4
+foto 08-diagramm-gezeichnet 'Darstellung des Behaglichkeitsbereichs'
+taste alt+d
+bildschirm 09-diagramm-menue
+taste s
+foto 10-diagramm-speichern 'Diagramm speichern'
+taste Escape
+foto 08-diagramm-gezeichnet 'Darstellung des Behaglichkeitsbereichs' >/dev/null
+taste alt+d r
+foto 11-drucker-einrichten '^Drucker$'
+taste Escape
+foto 08-diagramm-gezeichnet 'Darstellung des Behaglichkeitsbereichs' >/dev/null
+taste Escape
+
+# a data file: the open dialog, the column assignment and the user behaviour
+foto 02-hauptfenster 'TEMPARA 1.3' >/dev/null
+taste alt+f
+foto 12-datei-oeffnen 'Öffnen'
+xdotool type --delay 40 "$PWD/daten.txt"; taste Return
+foto 13-datei 'daten.txt'
+taste Escape
+
+# About, the help on each of its pages
+foto 02-hauptfenster 'TEMPARA 1.3' >/dev/null
+taste alt+h o
+foto 14-info '^Tempara$'
+taste Return
+foto 02-hauptfenster 'TEMPARA 1.3' >/dev/null
+taste F1
+seite=0
+for _ in $(seq 12); do
+  seite=$((seite + 1))
+  foto "$(printf '15-hilfe-%02d' $seite)" 'Tempara - Hilfe' >/dev/null && echo "$ziel/15-hilfe-$seite"
+  xdotool key Down; sleep 0.5
+done
+kill $programm
+rm -rf "$arbeit"
+SKRIPT
+echo "Bilder in $ziel"
