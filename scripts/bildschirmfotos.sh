@@ -42,7 +42,7 @@ sleep 2
 foto 01-startfenster '^Tempara$'
 taste Return
 foto 02-hauptfenster 'TEMPARA 1.3'
-klick 'TEMPARA 1.3' 200 120 3
+klick 'TEMPARA 1.3' 150 58 3
 bildschirm 03-kontextmenue-schieber
 taste Escape
 
