@@ -286,7 +286,13 @@ private Q_SLOTS:
     {
         QFETCH(QString, rahmen);
         QFETCH(QString, meldung);
-        QTest::mouseClick(finde<QFrame>(rahmen), Qt::LeftButton, {}, QPoint(5, 5));
+        // the right button, and a left press released outside the frame, say nothing
+        QFrame* f = finde<QFrame>(rahmen);
+        QTest::mouseClick(f, Qt::RightButton, {}, QPoint(5, 5));
+        QTest::mousePress(f, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(f, Qt::LeftButton, {}, QPoint(f->width() + 20, 5));
+        QVERIFY(dienste.meldungen().isEmpty());
+        QTest::mouseClick(f, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(dienste.meldungen(), QStringList{meldung});
         QCOMPARE(dienste.aufrufe.constFirst().titel, u"Tempara"_s);
         QCOMPARE(dienste.aufrufe.constFirst().symbol, Symbol::Keins);
