@@ -2,13 +2,14 @@
 # Pictures of every window and dialog of Tempara under a virtual X server (Xvfb), for looking
 # them over: drives the real program by keyboard and mouse (xdotool) as a user would and
 # captures each window (ImageMagick's import). Usage: scripts/bildschirmfotos.sh [build] [ziel]
-# Sprache: LANG/LC_ALL of the caller (the program's texts are German in any locale).
+# SPRACHE=C.UTF-8 takes them in another locale (default de_DE.UTF-8): the texts stay German,
+# only the numbers change their decimal separator.
 set -euo pipefail
 build=$(realpath "${1:-build}")
 ziel=$(realpath -m "${2:-$build/bilder}")
 beispiel=$(realpath "$(dirname "$0")/../examples/buero_jahr.txt")
 mkdir -p "$ziel"
-export QT_QPA_PLATFORM=xcb LANG=${LANG:-de_DE.UTF-8}
+export QT_QPA_PLATFORM=xcb LC_ALL=${SPRACHE:-de_DE.UTF-8}
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -s "$build" "$ziel" "$beispiel" <<'SKRIPT'
 set -uo pipefail
 build=$1 ziel=$2 beispiel=$3
