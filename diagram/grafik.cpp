@@ -278,10 +278,9 @@ bool Grafik::eventFilter(QObject* objekt, QEvent* ereignis)
     for (std::size_t i = 0; i < m_text.size(); ++i)
         if (objekt == m_text[i]) {
             textfarbe(m_panel[i], farbe);
-            // A click on "&Start" that took the focus from a wrong field: the message box
+            // A press on "&Start" that took the focus from a wrong field: the message box
             // swallows the click's release, so the run follows the corrected ranges here.
-            if (hinaus && bereich_pruefen() && grund == Qt::MouseFocusReason
-                && QApplication::focusWidget() == m_start)
+            if (hinaus && bereich_pruefen())
                 QMetaObject::invokeMethod(this, [this] {
                     if (!m_start->isDown())
                         return;  // the release came through: the click starts the run itself

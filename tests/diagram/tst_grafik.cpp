@@ -239,6 +239,26 @@ private Q_SLOTS:
         QCOMPARE(pixelBei(1400 + 82 * 30 + 5, 3300 - 31 * 50 + 5), farbe);
     }
 
+    void startNachBerichtigtemFeld()
+    {
+        // 60 in Xmin, then a press on "&Start": leaving the field corrects it to 40 with a
+        // message box, which swallows the release; the run follows with the corrected ranges
+        QTest::mouseClick(text(1), Qt::LeftButton);
+        QTest::keyClick(text(1), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(text(1), u"60"_s);
+        auto* knopf = finde<QPushButton>(u"grafik_start"_s);
+        QTest::mousePress(knopf, Qt::LeftButton);
+        QCOMPARE(dienste.meldungen(), QStringList{u"Xmin ist größer als Xmax"_s});
+        QCOMPARE(texte({u"Text1"_s, u"Text2"_s}), u"40|50"_s);
+        Diagrammbild erwartet;
+        diagrammZeichnen(erwartet, PmvEingabeAus(programm::Raumklima, true), 0, Lufttemperatur, Strahlungstemperatur,
+                         {40, 50, -15, 50});
+        QTRY_VERIFY(fenster->bild().bild() == erwartet.bild());
+        QVERIFY(!knopf->isDown());
+        QTest::mouseRelease(knopf, Qt::LeftButton);
+        QCOMPARE(dienste.meldungen().size(), 1);
+    }
+
     void eingabetasteZeichnetHoechstwertNullNicht()
     {
         // Return in a field starts the run; a maximum of 0 leaves the grid empty with a hint
