@@ -76,9 +76,10 @@ QFont skalenschrift() { return schrift(serif(), 6.75, true); }
 
 QRect textPlatz(const Beschriftung& b, const QFont& schrift)
 {
-    const QRectF t = b.twips;
-    const QRect platz(px(std::clamp(t.left(), -1e5, 1e5)), px(std::clamp(t.top(), -1e5, 1e5)), px(t.width()),
-                      px(t.height()));
+    // Corners rounded one by one, as the white box under a painted label.
+    auto punkt = [](QPointF p) { return QPoint(px(std::clamp(p.x(), -1e5, 1e5)), px(std::clamp(p.y(), -1e5, 1e5))); };
+    const QPoint a = punkt(b.twips.topLeft()), e = punkt(b.twips.bottomRight());
+    const QRect platz(a, QSize(e.x() - a.x(), e.y() - a.y()));
     const QFontMetrics m(schrift, &messbild());
     const QSize noetig = m.boundingRect(QRect(), int(b.ausrichtung), b.text).size();
     QRect r = platz;

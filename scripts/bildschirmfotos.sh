@@ -9,7 +9,7 @@ build=$(realpath "${1:-build}")
 ziel=$(realpath -m "${2:-$build/bilder}")
 beispiel=$(realpath "$(dirname "$0")/../examples/buero_jahr.txt")
 mkdir -p "$ziel"
-export QT_QPA_PLATFORM=xcb LC_ALL=${SPRACHE:-de_DE.UTF-8}
+export QT_QPA_PLATFORM=xcb SPRACHE=${SPRACHE:-de_DE.UTF-8}
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -s "$build" "$ziel" "$beispiel" <<'SKRIPT'
 set -uo pipefail
 build=$1 ziel=$2 beispiel=$3
@@ -17,6 +17,7 @@ arbeit=$(mktemp -d)
 cp "$beispiel" "$arbeit/daten.txt"
 cd "$arbeit"
 
+# Title patterns stay ASCII: xdotool matches them bytewise in any locale.
 fenster() {  # the id of the visible window whose title matches, waiting up to 10 s
   local id=""
   for _ in $(seq 50); do
@@ -35,10 +36,14 @@ bildschirm() { sleep 0.7; import -window root "$ziel/$1.png" && echo "$ziel/$1.p
 taste() { xdotool key --delay 80 "$@"; sleep 0.8; }
 klick() {  # klick TITEL X Y [KNOPF]: a click at pixel X, Y of the window's client area
   local id; id=$(fenster "$1")
-  xdotool mousemove --window "$id" "$2" "$3" click "${4:-1}"; sleep 1
+  # the pointer enters the window before it clicks: a click right after a closed menu or
+  # dialog would otherwise only deliver the enter event
+  xdotool mousemove --window "$id" "$((${2} - 1))" "$3"; sleep 0.3
+  xdotool mousemove --window "$id" "$2" "$3"; sleep 0.3
+  xdotool click "${4:-1}"; sleep 1
 }
 
-"$build"/bin/tempara & programm=$!
+LC_ALL=$SPRACHE "$build"/bin/tempara & programm=$!
 sleep 2
 foto 01-startfenster '^Tempara$'
 taste Return
@@ -49,13 +54,13 @@ taste Escape
 
 # the catalogue windows (the buttons of the clothing and activity frames, at their pixels)
 klick 'TEMPARA 1.3' 180 291
-foto 04-bekleidung 'Abschätzung des Isolationswerts'
+foto 04-bekleidung 'Isolationswerts von Bekleidungskombinationen'
 taste Escape
 klick 'TEMPARA 1.3' 180 319
 foto 05-bekleidungsliste 'typische Bekleidungskombinationen'
 taste Escape
 klick 'TEMPARA 1.3' 530 319
-foto 06-aktivitaet 'körperlicher Tätigkeiten'
+foto 06-aktivitaet '^Energieums'
 taste Escape
 
 # the diagram with its menu, save and printer dialogs
@@ -80,22 +85,37 @@ taste Escape
 # a data file: the open dialog, the column assignment and the user behaviour
 foto 02-hauptfenster 'TEMPARA 1.3' >/dev/null
 taste alt+f
-foto 12-datei-oeffnen 'Öffnen'
+foto 12-datei-oeffnen '^.+ffnen$'
 xdotool type --delay 40 "$PWD/daten.txt"; taste Return
-foto 13-datei 'daten.txt'
+foto 13-datei-spalten 'daten.txt'
+taste alt+w
+foto 14-datei-konstanten 'daten.txt'
+taste alt+w
+foto 15-datei-benutzerverhalten 'daten.txt'
+taste space
+foto 16-nutzen 'Benutzerverhalten einstellen'
 taste Escape
+foto 15-datei-benutzerverhalten 'daten.txt' >/dev/null
+taste alt+a
+
+# a message box: a click on the PMV frame
+klick 'TEMPARA 1.3' 60 470
+foto 17-meldung '^Tempara$'
+taste Return
 
 # About, the help on each of its pages
 foto 02-hauptfenster 'TEMPARA 1.3' >/dev/null
 taste alt+h o
-foto 14-info '^Tempara$'
+foto 18-info '^Tempara$'
 taste Return
 foto 02-hauptfenster 'TEMPARA 1.3' >/dev/null
 taste F1
-seite=0
-for _ in $(seq 12); do
-  seite=$((seite + 1))
-  foto "$(printf '15-hilfe-%02d' $seite)" 'Tempara - Hilfe' >/dev/null && echo "$ziel/15-hilfe-$seite"
+# Down in the contents list turns the page, until the last page stays
+vorige=""
+for seite in $(seq -w 1 40); do
+  foto "19-hilfe-$seite" 'Tempara - Hilfe' >/dev/null
+  if [ -n "$vorige" ] && cmp -s "$vorige" "$ziel/19-hilfe-$seite.png"; then rm "$ziel/19-hilfe-$seite.png"; break; fi
+  vorige="$ziel/19-hilfe-$seite.png"; echo "$vorige"
   xdotool key Down; sleep 0.5
 done
 kill $programm
