@@ -361,8 +361,10 @@ private Q_SLOTS:
                 const QWidget* w = finde(kopf);
                 const QRect r(w->mapTo(finde(u"Grafik_Flaeche"_s), QPoint()), w->size());
                 for (int y = r.top(); y <= r.bottom(); ++y)
-                    for (int x = r.left(); x <= r.right(); ++x)
-                        QVERIFY2(QColor(bild.pixel(x, y)).red() - QColor(bild.pixel(x, y)).green() < 100, qPrintable(kopf));
+                    for (int x = r.left(); x <= r.right(); ++x) {
+                        const QColor c = bild.pixelColor(x, y);
+                        QVERIFY2(c.red() - c.green() < 100, qPrintable(kopf));
+                    }
             }
         }
         QVERIFY(finde(u"grafik_start"_s)->isVisible() && finde(u"grafik_ende"_s)->isVisible());
