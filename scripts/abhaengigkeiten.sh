@@ -5,10 +5,10 @@
 set -euo pipefail
 
 declare -A gruppe=(
-  [basis]="cmake make g++ qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins fonts-dejavu-core fonts-liberation2 locales"
+  [basis]="cmake make g++ qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core fonts-liberation2 locales"
   [bench]="libbenchmark-dev"
   [fuzz]="clang-14 libclang-rt-14-dev"
-  [bild]="xvfb xauth x11-utils imagemagick"
+  [bild]="xvfb xauth x11-utils imagemagick xdotool"
   [paket]="dpkg-dev file lintian desktop-file-utils appstream man-db"
 )
 declare -A zweck=(
