@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test bench sanitize fuzz screenshot install package check-install check-package clean
+.PHONY: all deps build run test bench sanitize fuzz screenshot screenshots install package check-install check-package clean
 
 all: build
 
@@ -45,6 +45,11 @@ fuzz:
 screenshot: build
 	@scripts/abhaengigkeiten.sh bild
 	scripts/bildschirmfoto.sh $(BUILD) doc/hauptfenster.png
+
+# A picture of every window and dialog under Xvfb, into $(BUILD)/bilder/ for looking them over.
+screenshots: build
+	@scripts/abhaengigkeiten.sh bild
+	scripts/bildschirmfotos.sh $(BUILD) $(BUILD)/bilder
 
 # Installs under PREFIX (default /usr/local); DESTDIR stages it elsewhere.
 PREFIX ?= /usr/local

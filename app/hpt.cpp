@@ -11,6 +11,8 @@
 #include "version.h"
 #include "zahlen.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -19,10 +21,13 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTextLayout>
 
 namespace {
 
@@ -70,6 +75,46 @@ constexpr Extra kExtras[] = {
 
 const QString kKleidungStart = QStringLiteral("Slip, Hemd, Hose, Jacke, Socken, Schuhe");
 const QString kCrLf = QStringLiteral("\r\n");
+
+// The clothing description: word-wrapped like any label, but where the text runs out of lines
+// the last line shown ends in "…"; the tooltip (set by Neuberechnung) shows the whole list.
+class GekuerztesLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* ereignis) override
+    {
+        const QRect platz = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+        QString t = text();
+        t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+        t.replace(u'\n', QChar::LineSeparator);
+        QTextLayout satz(t, font());
+        const QFontMetrics m(font());
+        QList<QTextLine> zeilen;
+        satz.beginLayout();
+        for (QTextLine z = satz.createLine(); z.isValid(); z = satz.createLine()) {
+            z.setLineWidth(platz.width());
+            zeilen << z;
+        }
+        satz.endLayout();
+        const int passend = std::max(1, platz.height() / m.lineSpacing());
+        if (zeilen.size() <= passend) {
+            QLabel::paintEvent(ereignis);
+            return;
+        }
+        QPainter maler(this);
+        drawFrame(&maler);
+        maler.setPen(palette().color(QPalette::WindowText));
+        for (int i = 0; i < passend; ++i) {
+            QString zeile = t.mid(zeilen[i].textStart(), i + 1 < passend ? zeilen[i].textLength() : -1);
+            zeile.replace(QChar::LineSeparator, u' ');
+            if (i + 1 == passend)
+                zeile = m.elidedText(zeile.trimmed() + QStringLiteral(" …"), Qt::ElideRight, platz.width());
+            maler.drawText(QPoint(platz.left(), platz.top() + i * m.lineSpacing() + m.ascent()), zeile.trimmed());
+        }
+    }
+};
 
 QFrame* panel(QWidget* eltern, const QString& name, int links, int oben, int hoehe, const QColor& farbe)
 {
@@ -202,7 +247,7 @@ void hpt::baueEingabefeld()
     beschriftung(kleidung, QStringLiteral("Label_Bekleidung"), QRect(kInnen, 120, 3540, 285), QStringLiteral("Bekleidung"), true);
     eingabezeile(kleidung, {Eingabe::Icl, nullptr, nullptr, 0, 240, kKleidungsfarbe},
                  m_schieber[std::size_t(Eingabe::Icl)], m_wertfelder[std::size_t(Eingabe::Icl)]);
-    ui.Kleidung_Liste = erzeuge<QLabel>(kleidung, QStringLiteral("Kleidung_Liste"), QRect(kInnen, 930, 4980, 960));
+    ui.Kleidung_Liste = erzeuge<GekuerztesLabel>(kleidung, QStringLiteral("Kleidung_Liste"), QRect(kInnen, 930, 4980, 960));
     ui.Kleidung_Liste->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     ui.Kleidung_Liste->setWordWrap(true);
     ui.Kleidung_Liste->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -273,10 +318,8 @@ void hpt::baueBefehle()
 {
     QWidget* f = centralWidget();
     ui.oeffnen = knopf(f, QStringLiteral("oeffnen"), QRect(kLinks, kKnopfzeile, kKnopfBreite, kKnopfHoehe), QStringLiteral("Datei ö&ffnen"));
-    ui.zeichne = knopf(f, QStringLiteral("zeichne"), QRect(kLinks + kKnopfBreite + 120, kKnopfzeile, kKnopfBreite, kKnopfHoehe), QStringLiteral("&Darstellung"));
-    // "&Datei" and "&Darstellung" share Alt+D; as on Windows the menu wins, so the button keeps
-    // its underlined letter but takes no shortcut of its own.
-    ui.zeichne->setShortcut(QKeySequence());
+    ui.zeichne = knopf(f, QStringLiteral("zeichne"), QRect(kLinks + kKnopfBreite + 120, kKnopfzeile, kKnopfBreite, kKnopfHoehe), QStringLiteral("Dar&stellung"));
+    // Alt+D belongs to the menu "&Datei"; the button's own letter is the s, which works.
     ui.ende = knopf(f, QStringLiteral("ende"), QRect(kFensterBreite - kRand - kKnopfBreite, kKnopfzeile, kKnopfBreite, kKnopfHoehe), QStringLiteral("&Ende"));
 
     auto aktion = [this](QMenu* menu, const QString& name, const QString& text) {
@@ -487,7 +530,11 @@ void hpt::ergebnisAnzeigen()
 
 bool hpt::eventFilter(QObject* objekt, QEvent* ereignis)
 {
-    if (ereignis->type() == QEvent::MouseButtonRelease && (objekt == ui.pmv_frame || objekt == ui.ppd_frame)) {
+    // A left click on a result frame: released over the frame it was pressed on.
+    const auto* maus = ereignis->type() == QEvent::MouseButtonRelease ? static_cast<QMouseEvent*>(ereignis) : nullptr;
+    const auto* rahmen = qobject_cast<QWidget*>(objekt);
+    if (maus && (objekt == ui.pmv_frame || objekt == ui.ppd_frame) && maus->button() == Qt::LeftButton
+        && rahmen->rect().contains(maus->position().toPoint())) {
         const QString text = objekt == ui.pmv_frame
             ? QStringLiteral("Voraussichtliche mittlere Beurteilung") + kCrLf + kCrLf
                 + QStringLiteral("Eine ausführliche Erklärung des PMV-Wertes") + kCrLf + QStringLiteral("finden Sie in der Hilfe.")

@@ -2,6 +2,7 @@
 #include "bewertungsfenster.h"
 #include "dateioeffner.h"
 #include "grafik.h"
+#include "hilfefenster.h"
 #include "hpt.h"
 #include "kataloge.h"
 #include "letzter_lauf.h"
@@ -43,10 +44,12 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(kTemparaVersion);
     QApplication::setDesktopFileName(QStringLiteral("de.tempara.Tempara"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/de.tempara.Tempara.svg")));
+    qtTexteDeutsch(anwendung);
     // The main window ends the program itself; the hand-over closes the start-up window first.
     QApplication::setQuitOnLastWindowClosed(false);
 
     QtDienste dienste;
+    HilfeTaste hilfetaste(dienste);
     std::unique_ptr<hpt> hauptfenster;
     auto* start = new Start(nullptr, [&] {
         if (hauptfenster)

@@ -129,8 +129,11 @@ Start::Start(QWidget* eltern, std::function<void()> uebergabe)
     QFont klein = ui.Label4->font();
     klein.setPointSizeF(klein.pointSizeF() * 0.85);
     ui.Label4->setFont(klein);
-    ui.Label4->setText(QStringLiteral("Rechenkern nach dem Wärmebilanzmodell von ISO 7730; "
-                                      "Bilder, Figuren und Symbole vom Tempara-Team."));
+    // Lines break between words only: a no-break space holds "ISO 7730" together, a word
+    // joiner keeps "Tempara-Team" from breaking after its hyphen.
+    ui.Label4->setText(QStringLiteral("Rechenkern nach dem Wärmebilanzmodell von ISO\u00a07730; "
+                                      "Bilder, Figuren und Symbole vom Tempara-\u2060Team. "
+                                      "Freie Software unter der GNU\u00a0GPL, Version\u00a03 oder später."));
 
     ui.Command1 = new QPushButton(QStringLiteral("OK"), this);
     ui.Command1->setObjectName(QStringLiteral("Command1"));

@@ -41,6 +41,7 @@ Geometrie geometrieAus(const Bereich& bereich);
 struct Beschriftung {
     QString text;      // empty: the label is hidden
     QRectF twips;      // its own position and size
+    Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignVCenter;  // of the text in its place
 };
 
 // Indices as the window's control arrays: x_achsenskal(0..12), y_achsenskal(0..8, 10..12).
@@ -57,11 +58,17 @@ struct Achsen {
     std::vector<QLineF> linien;  // the two axes and every tick, black
 };
 
-// Fonts: titles "MS Sans Serif" 7.8 pt, scale labels "MS Serif" 6.75 pt bold on screen and
-// 5.4 pt in the saved bitmap; common free look-alikes stand in where they are missing.
+// Fonts: titles "MS Sans Serif" 7.8 pt, scale labels "MS Serif" 6.75 pt bold; common free
+// look-alikes stand in where they are missing. The saved bitmap paints its labels in the
+// same fonts as the window, so that they lie exactly under the window's labels.
 QFont titelschrift();
 QFont skalenschrift();
-QFont skalenschriftGespeichert();
+
+// The pixel rectangle in which a label shows its text, in the drawing area at 96 dpi: its own
+// place, grown where the text would not fit (titles to the right, scale labels around their
+// centre, right-aligned ones keeping their right edge). The window's label and the text painted
+// into the saved bitmap both use it.
+QRect textPlatz(const Beschriftung& beschriftung, const QFont& schrift);
 
 // Size of an axis title label: fits its text in the title font, at least 600 twips wide.
 QRectF titelRechteck(const QString& text, QPointF linksObenTwips);

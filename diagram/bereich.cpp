@@ -92,14 +92,16 @@ void bereichPruefen(Bereich& b, Bereichsfelder& felder, int xGroesse, int yGroes
 
 QString hinweisNichtPositiv(const Bereich& b)
 {
+    // A negative maximum mirrors its axis and leaves the grid empty, as drawn; only an axis
+    // without any scale (a maximum of 0) is worth a word.
     QStringList achsen;
-    if (!(b.Xmax > 0.0f))
+    if (b.Xmax == 0.0f || !std::isfinite(b.Xmax))
         achsen << QStringLiteral("Xmax");
-    if (!(b.Ymax > 0.0f))
+    if (b.Ymax == 0.0f || !std::isfinite(b.Ymax))
         achsen << QStringLiteral("Ymax");
     if (achsen.isEmpty())
         return {};
-    return achsen.join(QStringLiteral(" und ")) + u" muss größer als 0 sein:"_s + kZeilenumbruch
+    return achsen.join(QStringLiteral(" und ")) + u" ist 0:"_s + kZeilenumbruch
            + u"Der Maßstab einer Achse reicht immer von 0 bis zu ihrem Höchstwert."_s + kZeilenumbruch
            + u"Das Diagramm bleibt leer."_s;
 }

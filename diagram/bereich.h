@@ -37,8 +37,8 @@ Bereich bereichLesen(const Bereichsfelder& felder);
 void bereichPruefen(Bereich& bereich, Bereichsfelder& felder, int xGroesse, int yGroesse,
                     const std::function<void(const QString&)>& melden);
 
-// The hint when a maximum is not above 0: that axis has no usable scale and the grid
-// stays empty. Empty when both maxima are positive.
+// The hint when a maximum is 0 (or not a number): that axis has no scale and the grid stays
+// empty. Empty otherwise; a negative maximum draws its mirrored, empty grid without a word.
 QString hinweisNichtPositiv(const Bereich& bereich);
 
 }  // namespace diagramm

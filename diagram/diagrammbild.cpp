@@ -49,27 +49,21 @@ void linie(QPainter& maler, QPointF von, QPointF bis, QRgb farbe)
     maler.drawLine(punkt(von), punkt(bis));
 }
 
-void text(QPainter& maler, QPointF linksObenTwips, const QString& t, QRgb farbe = kSchwarz)
-{
-    maler.setPen(QColor(farbe));
-    // Without smoothing, so that a text painted twice (two saves in a row) stays the same.
-    QFont schrift = maler.font();
-    schrift.setStyleStrategy(QFont::NoAntialias);
-    maler.setFont(schrift);
-    const QPoint p = punkt(linksObenTwips);
-    maler.drawText(QRect(p, QSize(1000, 200)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, t);
-}
-
-// A label painted into the image: white box of its own size, caption at its top-left corner.
-void beschriftungMalen(QPainter& maler, const Beschriftung& b, qreal boxBreite = 0, qreal textVersatz = 0)
+// A label painted into the image: white box of its own size, caption where the window's label
+// shows it (same font, same place), so that the label on top covers it exactly.
+void beschriftungMalen(QPainter& maler, const Beschriftung& b, qreal boxBreite = 0)
 {
     if (b.text.isEmpty())
         return;
     QRectF box = b.twips;
     if (boxBreite > 0)
         box.setWidth(boxBreite);
-    maler.fillRect(pixelRechteck(box), QColor(kWeiss));
-    text(maler, b.twips.topLeft() + QPointF(textVersatz, 0), b.text);
+    // The box also takes in a text that runs over it, so that painting the same text again
+    // (the next save) gives the same pixels.
+    const QRect platz = textPlatz(b, maler.font());
+    maler.fillRect(pixelRechteck(box).united(platz), QColor(kWeiss));
+    maler.setPen(QColor(kSchwarz));
+    maler.drawText(platz, int(b.ausrichtung) | Qt::TextDontClip, b.text);
 }
 
 // Where the words of each band's name stand in the saved bitmap (top-left corners), hot to
@@ -123,6 +117,13 @@ QString dateifehler(const QFileDevice& datei, const QString& pfad, int nummer)
 }
 
 }  // namespace
+
+void textZeichnen(QPainter& maler, QPointF linksObenTwips, const QString& t, QRgb farbe)
+{
+    maler.setPen(QColor(farbe));
+    const QPoint p = punkt(linksObenTwips);
+    maler.drawText(QRect(p, QSize(1000, 200)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, t);
+}
 
 Diagrammbild::Diagrammbild() : m_bild(neuesBild(kFlaecheBreite, kFlaecheHoehe)) {}
 
@@ -180,11 +181,11 @@ QImage Diagrammbild::speicherbild(const Achsen& achsen, const Festwerte& festwer
         maler.setFont(titelschrift());
         beschriftungMalen(maler, achsen.xTitel);
         beschriftungMalen(maler, achsen.yTitel);
-        maler.setFont(skalenschriftGespeichert());
+        maler.setFont(skalenschrift());
         for (int i = 0; i < kSkalenAnzahl; ++i) {
             beschriftungMalen(maler, achsen.xSkala[std::size_t(i)]);
             if (i != kFehlenderYIndex)
-                beschriftungMalen(maler, achsen.ySkala[std::size_t(i)], 300, 100);
+                beschriftungMalen(maler, achsen.ySkala[std::size_t(i)], 300);
         }
     }
 
@@ -194,8 +195,8 @@ QImage Diagrammbild::speicherbild(const Achsen& achsen, const Festwerte& festwer
     maler.setFont(titelschrift());
     for (std::size_t k = 0; k < festwerte.size(); ++k) {
         const float oben = 4600.0f + 200.0f * float(k);
-        text(maler, {500, oben}, festwerte[k].name);
-        text(maler, {5300, oben}, festwerte[k].wert);
+        textZeichnen(maler, {500, oben}, festwerte[k].name);
+        textZeichnen(maler, {5300, oben}, festwerte[k].wert);
     }
     for (int i = 0; i < kAnzahlBaender; ++i) {
         const float oben = kLegendeOben + kLegendeKasten * float(i);
@@ -205,9 +206,9 @@ QImage Diagrammbild::speicherbild(const Achsen& achsen, const Festwerte& festwer
     for (int i = 0; i < kAnzahlBaender; ++i) {
         const QStringList woerter = QString::fromUtf16(band(i).text).split(u' ');
         const QRgb farbe = band(i).weisseSchrift ? kWeiss : kSchwarz;
-        text(maler, kLegendenplaetze[i].erstes, woerter[0], farbe);
+        textZeichnen(maler, kLegendenplaetze[i].erstes, woerter[0], farbe);
         if (woerter.size() > 1)
-            text(maler, kLegendenplaetze[i].zweites, woerter[1], farbe);
+            textZeichnen(maler, kLegendenplaetze[i].zweites, woerter[1], farbe);
     }
     return gross;
 }

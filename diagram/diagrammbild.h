@@ -8,6 +8,7 @@
 #include "raster.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QString>
 
 namespace diagramm {
@@ -32,8 +33,8 @@ public:
     // Grey lines at the reference values of both quantities.
     void bezugslinienZeichnen(const Achsen& achsen, int xGroesse, int yGroesse);
 
-    // The bitmap to save: paints the axis titles and scale labels into this image (they stay
-    // in it), then returns it enlarged to 6600 × 6000 twips with the six fixed parameters
+    // The bitmap to save: paints the axis titles and scale labels into this image where the
+    // window shows them (they stay in it), then returns it enlarged to 6600 × 6000 twips with the six fixed parameters
     // and the legend. This image keeps its size.
     QImage speicherbild(const Achsen& achsen, const Festwerte& festwerte);
 
@@ -45,6 +46,11 @@ private:
 // on top, reference lines. `bereich` must have passed bereichPruefen.
 Laufbilanz diagrammZeichnen(Diagrammbild& bild, const PmvEingabe& vorbereitet, float v_rel, int xGroesse,
                             int yGroesse, const Bereich& bereich);
+
+// A caption with its top-left corner at a point, in the painter's font: smoothed, at a whole
+// pixel, in fonts with whole-pixel glyph positions (achsen.h), so that every glyph is there,
+// a comma looks like a comma, and the same text always gives the same pixels.
+void textZeichnen(QPainter& maler, QPointF linksObenTwips, const QString& text, QRgb farbe = 0xff000000);
 
 // Writes `bild` as a Windows bitmap. The file appears complete or not at all: an earlier
 // file of the name stays untouched on failure. On failure `grund` gets a German reason.

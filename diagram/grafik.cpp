@@ -29,9 +29,10 @@ void textfarbe(QLabel* label, const QColor& farbe)
     label->setPalette(p);
 }
 
-// A scale label on screen: its place from the layout, widened (and heightened) around its
-// centre where the text would not fit, so that no digit is cut off.
-void skalaSetzen(QLabel* label, const Beschriftung& b)
+// A label on screen where the saved bitmap paints its text (textPlatz), grown further only
+// where a screen's larger font needs it. Its white background is the white box that a save
+// paints under the text, so the window looks the same before and after a save.
+void beschriftungSetzen(QLabel* label, const Beschriftung& b)
 {
     if (!label)
         return;
@@ -39,26 +40,18 @@ void skalaSetzen(QLabel* label, const Beschriftung& b)
     label->setVisible(!b.text.isEmpty());
     if (b.text.isEmpty())
         return;
-    const QRect platz(twipsPunkt(std::clamp(b.twips.left(), -1e5, 1e5), std::clamp(b.twips.top(), -1e5, 1e5)),
-                      twipsGroesse(b.twips.width(), b.twips.height()));
-    const QSize noetig = label->sizeHint();
+    label->setAlignment(b.ausrichtung);
+    label->setAutoFillBackground(true);
+    QPalette p = label->palette();
+    p.setColor(QPalette::Window, Qt::white);
+    label->setPalette(p);
+    const QRect platz = textPlatz(b, label->font());
     QRect r = platz;
-    if (noetig.width() > r.width())
-        r.setWidth(noetig.width());
-    if (noetig.height() > r.height())
-        r.setHeight(noetig.height());
-    r.moveCenter(platz.center());
-    if (label->alignment() & Qt::AlignRight)
-        r.moveRight(platz.right());  // right-aligned labels keep their right edge
-    label->setGeometry(r);
-}
-
-// An axis title at its place, grown to the right where a screen's larger font needs it.
-void titelSetzen(QLabel* label, const Beschriftung& b)
-{
-    label->setText(b.text);
-    QRect r = twipsRect(b.twips.left(), b.twips.top(), b.twips.width(), b.twips.height());
     r.setSize(r.size().expandedTo(label->sizeHint()));
+    if (!(b.ausrichtung & Qt::AlignLeft))
+        r.moveCenter(platz.center());
+    if (b.ausrichtung & Qt::AlignRight)
+        r.moveRight(platz.right());
     label->setGeometry(r);
 }
 
@@ -169,18 +162,21 @@ void Grafik::felderSchreiben(const Bereichsfelder& f)
             m_text[i]->setText(f[i]);
 }
 
-void Grafik::bereich_pruefen()
+bool Grafik::bereich_pruefen()
 {
     if (m_pruefend)
-        return;
+        return false;
     m_pruefend = true;
+    bool gemeldet = false;
     Bereichsfelder f = felder();
     diagramm::bereichPruefen(m_bereich, f, m_xVariable, m_yVariable - 6, [&](const QString& meldung) {
         felderSchreiben(f);
         melden(Symbol::Warnung, meldung);
+        gemeldet = true;
     });
     felderSchreiben(f);
     m_pruefend = false;
+    return gemeldet;
 }
 
 void Grafik::achsen_zeichnen()
@@ -195,12 +191,24 @@ void Grafik::achsen_zeichnen()
 
 void Grafik::beschriftungenSetzen()
 {
-    titelSetzen(m_xAchse, m_achsen.xTitel);
-    titelSetzen(m_yAchse, m_achsen.yTitel);
+    beschriftungSetzen(m_xAchse, m_achsen.xTitel);
+    beschriftungSetzen(m_yAchse, m_achsen.yTitel);
     for (std::size_t i = 0; i < m_achsen.xSkala.size(); ++i) {
-        skalaSetzen(m_xSkala[i], m_achsen.xSkala[i]);
-        skalaSetzen(m_ySkala[i], m_achsen.ySkala[i]);
+        beschriftungSetzen(m_xSkala[i], m_achsen.xSkala[i]);
+        beschriftungSetzen(m_ySkala[i], m_achsen.ySkala[i]);
     }
+}
+
+void Grafik::fokusfarben(bool zeigen)
+{
+    for (std::size_t seite = 0; seite < m_ueber.size(); ++seite) {
+        bool fokus = false;
+        for (std::size_t i = 6 * seite; i < 6 * seite + 6; ++i)
+            fokus = fokus || m_option[i]->hasFocus();
+        textfarbe(m_ueber[seite], zeigen && fokus ? kRot : QColor(Qt::black));
+    }
+    for (std::size_t i = 0; i < m_text.size(); ++i)
+        textfarbe(m_panel[i], zeigen && m_text[i]->hasFocus() ? kRot : QColor(Qt::black));
 }
 
 void Grafik::titelfarbe(const QColor& farbe)
@@ -270,8 +278,15 @@ bool Grafik::eventFilter(QObject* objekt, QEvent* ereignis)
     for (std::size_t i = 0; i < m_text.size(); ++i)
         if (objekt == m_text[i]) {
             textfarbe(m_panel[i], farbe);
-            if (hinaus)
-                bereich_pruefen();
+            // A press on "&Start" that took the focus from a wrong field: the message box
+            // swallows the click's release, so the run follows the corrected ranges here.
+            if (hinaus && bereich_pruefen())
+                QMetaObject::invokeMethod(this, [this] {
+                    if (!m_start->isDown())
+                        return;  // the release came through: the click starts the run itself
+                    m_start->setDown(false);
+                    grafik_start_Click();
+                }, Qt::QueuedConnection);
         }
     return false;
 }

@@ -35,7 +35,8 @@ public:
     static void zeigen(Hauptfenster& hauptfenster);
 
     // Reads, checks and writes back the four range fields; shows its messages.
-    void bereich_pruefen();
+    // True when it had to correct a field (and said so).
+    bool bereich_pruefen();
     // Reads the four fields (unchecked) and draws the empty axes with their labels.
     void achsen_zeichnen();
     // One whole run of "&Start" without the progress frame.
@@ -76,6 +77,9 @@ private:
     void festwerteSchreiben();
     void beschriftungenSetzen();
     void titelfarbe(const QColor& farbe);
+    // The red column heads and range captions of the control with the focus; all black
+    // when `zeigen` is false.
+    void fokusfarben(bool zeigen);
     // A message box under the application's title, with the normal pointer over it even
     // while the hourglass stands over the window.
     void melden(Symbol symbol, const QString& text);

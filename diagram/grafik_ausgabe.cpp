@@ -64,12 +64,18 @@ void Grafik::druckansicht(bool drucken)
 
 void Grafik::drucken()
 {
+    QWidget* fokus = focusWidget();
     druckansicht(true);
+    // Hiding "&Start" hands the focus on; the picture shows no focus colouring at all.
+    fokusfarben(false);
     // The window as it shows now, print frame included, at 10 mm from the corner of the
     // printable area in its own size. Without a printer the print ends without a word.
     const QImage bild = m_flaeche->grab().toImage();
     m_dienste.bildDrucken(bild, QPointF(10, 10));
     druckansicht(false);
+    if (fokus && fokus->isVisible())
+        fokus->setFocus(Qt::OtherFocusReason);
+    fokusfarben(true);
 }
 
 void Grafik::druckerEinrichten()

@@ -2,9 +2,12 @@
 
 #include "dienste.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
@@ -13,6 +16,8 @@
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -66,8 +71,15 @@ void Hilfefenster::zeige(QWidget* eltern, const QString& hilfedatei, int befehl,
         g_fenster = new Hilfefenster(nullptr);
         g_fenster->setAttribute(Qt::WA_DeleteOnClose);
         if (eltern) {
+            // Beside the asking window, but whole on its screen.
             const QRect rahmen = eltern->window()->frameGeometry();
-            g_fenster->move(rahmen.topLeft() + QPoint(40, 40));
+            QPoint ecke = rahmen.topLeft() + QPoint(40, 40);
+            if (const QScreen* bildschirm = eltern->screen()) {
+                const QRect frei = bildschirm->availableGeometry();
+                ecke.setX(std::max(frei.left(), std::min(ecke.x(), frei.right() - g_fenster->width())));
+                ecke.setY(std::max(frei.top(), std::min(ecke.y(), frei.bottom() - g_fenster->height())));
+            }
+            g_fenster->move(ecke);
         }
     }
     QString ziel = befehl == kHilfeStichwort ? seiteFuer(stichwort) : QString();
@@ -116,11 +128,18 @@ Hilfefenster::Hilfefenster(QWidget* eltern)
     teiler->addWidget(m_inhalt);
     teiler->addWidget(m_text);
     teiler->setStretchFactor(1, 3);
-    teiler->setSizes({260, 600});
+    // The list as narrow as its titles, the page as wide as the widest table (the comparison
+    // with ISO 7730) wherever the screen allows; the divider can be dragged either way.
+    const int listenbreite = m_inhalt->sizeHintForColumn(0) + 2 * m_inhalt->frameWidth() + 8;
+    m_inhalt->setMinimumWidth(80);
+    QSize groesse(listenbreite + 860, 720);
+    if (const QScreen* bildschirm = screen())
+        groesse = groesse.boundedTo(bildschirm->availableGeometry().size() * 0.9);
+    teiler->setSizes({listenbreite, groesse.width() - listenbreite});
     auto* spalte = new QVBoxLayout(this);
     spalte->addLayout(knoepfe);
     spalte->addWidget(teiler);
-    resize(880, 640);
+    resize(groesse);
 
     connect(m_inhalt, &QListWidget::currentRowChanged, this, [this](int zeile) {
         if (zeile >= 0 && zeile < m_seiten.size() && aktuelleSeite() != m_seiten.at(zeile).pfad)
@@ -149,4 +168,39 @@ void Hilfefenster::oeffne(const QString& pfad)
 QString Hilfefenster::aktuelleSeite() const
 {
     return m_text->source().toString(QUrl::RemoveFragment);
+}
+
+HilfeTaste::HilfeTaste(Dienste& dienste, QObject* eltern) : QObject(eltern), m_dienste(dienste)
+{
+    qApp->installEventFilter(this);
+}
+
+QString HilfeTaste::stichwortFuer(const QString& fenstername)
+{
+    static const QHash<QString, QString> tabelle{
+        {QStringLiteral("hpt"), QStringLiteral("Einfuehrung")},
+        {QStringLiteral("Start"), QStringLiteral("Startfenster")},
+        {QStringLiteral("DATEI"), QStringLiteral("Datendatei")},
+        {QStringLiteral("nutzen"), QStringLiteral("Benutzerverhalten")},
+        {QStringLiteral("Grafik"), QStringLiteral("Diagramm")},
+        {QStringLiteral("Aktivität"), QStringLiteral("Beispiele für Aktivitäten")},
+        {QStringLiteral("Bekleidungsliste"), QStringLiteral("Typische Bekleidungskombinationen")},
+        {QStringLiteral("Bekleidung"), QStringLiteral("Benutzerdefinierte Bekleidung")},
+    };
+    return tabelle.value(fenstername);
+}
+
+bool HilfeTaste::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (ereignis->type() != QEvent::KeyPress || !objekt->isWidgetType())
+        return false;
+    const auto* taste = static_cast<QKeyEvent*>(ereignis);
+    if (taste->key() != Qt::Key_F1 || taste->modifiers() != Qt::NoModifier)
+        return false;
+    QWidget* fenster = static_cast<QWidget*>(objekt)->window();
+    const QString stichwort = stichwortFuer(fenster->objectName());
+    if (stichwort.isEmpty())
+        return false;
+    m_dienste.hilfeZeigen(fenster, QStringLiteral("tempara.hlp"), kHilfeStichwort, stichwort);
+    return true;
 }

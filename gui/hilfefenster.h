@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class Dienste;
 class QListWidget;
 class QTextBrowser;
 
@@ -35,4 +36,20 @@ private:
     QListWidget* m_inhalt;
     QTextBrowser* m_text;
     QList<Seite> m_seiten;
+};
+
+// F1 in any window of the program opens the help at that window's page: one filter for the
+// whole application, looking the window up by its object name. Windows without an entry
+// (the main window has its own F1 in the menu "&Hilfe") keep the key.
+class HilfeTaste : public QObject {
+public:
+    explicit HilfeTaste(Dienste& dienste, QObject* eltern = nullptr);
+    // The help keyword for a window's object name ("" if none).
+    static QString stichwortFuer(const QString& fenstername);
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    Dienste& m_dienste;
 };

@@ -2,13 +2,19 @@
 
 #include "hilfefenster.h"
 
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QTranslator>
 
 namespace {
 
@@ -36,6 +42,8 @@ QString zeilen(const QString& text)
 std::optional<QString> zeigeDateidialog(QWidget* eltern, const Dateidialog& d, QFileDialog::AcceptMode modus)
 {
     QFileDialog dialog(eltern, d.titel);
+    // Qt's own dialog: German with Qt's translations, whatever the desktop's dialog would say.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(modus);
     dialog.setFileMode(modus == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     const QStringList filter = QtDienste::namensfilter(d.filter);
@@ -43,6 +51,13 @@ std::optional<QString> zeigeDateidialog(QWidget* eltern, const Dateidialog& d, Q
         dialog.setNameFilters(filter);
         if (d.filterIndex >= 1 && d.filterIndex <= filter.size())
             dialog.selectNameFilter(filter.at(d.filterIndex - 1));
+        // The list shows the captions as the program gives them ("All files (*.*)"); the
+        // dialog filters by its own list, in which "*.*" became "*".
+        if (auto* typen = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
+            const QStringList titel = QtDienste::filtertitel(d.filter);
+            for (int i = 0; i < typen->count() && i < titel.size(); ++i)
+                typen->setItemText(i, titel.at(i));
+        }
     }
     QString endung = d.vorgabeEndung;
     if (endung.startsWith(u'.'))
@@ -58,6 +73,28 @@ std::optional<QString> zeigeDateidialog(QWidget* eltern, const Dateidialog& d, Q
 }
 
 }  // namespace
+
+void QtDienste::druckknopfAlsOk(QDialog& dialog)
+{
+    // The dialog only chooses and sets up the printer; its button must not promise a print.
+    for (auto* knoepfe : dialog.findChildren<QDialogButtonBox*>())
+        for (QAbstractButton* knopf : knoepfe->buttons())
+            if (knoepfe->buttonRole(knopf) == QDialogButtonBox::AcceptRole)
+                knopf->setText(QCoreApplication::translate("QPlatformTheme", "OK"));
+}
+
+bool qtTexteDeutsch(QCoreApplication& anwendung)
+{
+    // Tempara speaks German on an English system too, its dialogs included. The numbers keep
+    // the user's locale (decimal comma or point), so only the texts are switched.
+    auto* uebersetzer = new QTranslator(&anwendung);
+    if (!uebersetzer->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qt"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete uebersetzer;
+        return false;
+    }
+    return QCoreApplication::installTranslator(uebersetzer);
+}
 
 QtDienste::QtDienste() = default;
 QtDienste::~QtDienste() = default;
@@ -105,6 +142,15 @@ QStringList QtDienste::namensfilter(const QString& filter)
     return ergebnis;
 }
 
+QStringList QtDienste::filtertitel(const QString& filter)
+{
+    QStringList ergebnis;
+    const QStringList teile = filter.split(u'|');
+    for (qsizetype i = 0; i + 1 < teile.size(); i += 2)
+        ergebnis << teile.at(i).trimmed();
+    return ergebnis;
+}
+
 QPrinter& QtDienste::drucker()
 {
     if (!m_drucker)
@@ -119,6 +165,7 @@ bool QtDienste::druckerEinrichten(QWidget* eltern)
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    druckknopfAlsOk(dialog);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -7,7 +7,14 @@
 
 #include <memory>
 
+class QCoreApplication;
+class QDialog;
 class QPrinter;
+
+// Loads Qt's own German texts (buttons of the file and printer dialogs, context menus) into
+// the application, whatever the locale; the translator stays for the rest of the run.
+// False when Qt's German translations are not installed.
+bool qtTexteDeutsch(QCoreApplication& anwendung);
 
 class QtDienste : public Dienste {
 public:
@@ -26,6 +33,10 @@ public:
     static bool druckeBild(QPrinter& drucker, const QImage& bild, QPointF linksObenMm, QSizeF groesseMm);
     // "Text|Muster|…" as Qt's name filters; "*.*" means every file, as on Windows.
     static QStringList namensfilter(const QString& filter);
+    // The captions of the same filter as the program gives them, for the dialog's list.
+    static QStringList filtertitel(const QString& filter);
+    // The printer dialog as a set-up dialog: its accepting button reads "OK", not "Drucken".
+    static void druckknopfAlsOk(QDialog& dialog);
 
 private:
     QPrinter& drucker();

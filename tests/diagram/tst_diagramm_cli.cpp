@@ -65,7 +65,7 @@ private Q_SLOTS:
             << u"X-Wert ist zu klein!\nXmin wird auf X = 0 gesetzt\ntempara-cli diagramm: Y-Wert ist zu groß!\n"
                u"Ymax wird auf Y = 500 gesetzt"_s << u"v.bmp"_s;
         QTest::newRow("Höchstwert 0") << u"--x=ti --y=ts --xmax=0 --bmp=%1/null.bmp"_s << 0
-                                      << u"Xmax muss größer als 0 sein"_s << u"null.bmp"_s;
+                                      << u"Xmax ist 0"_s << u"null.bmp"_s;
         QTest::newRow("nicht schreibbar") << u"--x=ti --y=ts --bmp=%1/fehlt/bild.bmp"_s << 1
                                           << u"konnte nicht geschrieben werden"_s << QString();
         QTest::newRow("Ordner als Bitmap")

@@ -5,7 +5,9 @@
 #include "groessen.h"
 #include "pmv.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QSet>
 #include <QTest>
 
@@ -158,7 +160,7 @@ private Q_SLOTS:
                           u"0,4 0,8 1,2 1,6 2 2,4 2,8 3,2 3,6 4 -0,4 -0,8 -1,2"_s,
                           u"0,05 0,1 0,15 0,2 0,25 0,3 0,35 0,4 0,45  -0,05 -0,1 -0,15"_s};
         QTest::newRow("negativer Höchstwert spiegelt, leeres Raster")
-            << Skalenfall{ti, ts, {-15, -5, -15, 50}, u"-0,5 -1 -1,5 -2 -2,5 -3 -3,5 -4 -4,5 -5 0,5 1 1,5"_s, y, u"Xmax"_s};
+            << Skalenfall{ti, ts, {-15, -5, -15, 50}, u"-0,5 -1 -1,5 -2 -2,5 -3 -3,5 -4 -4,5 -5 0,5 1 1,5"_s, y};
         QTest::newRow("Xmax 0 ohne Maßstab") << Skalenfall{ti, ts, {-15, 0, -15, 50}, QString(12, u' '), y, u"Xmax"_s};
         QTest::newRow("Ymax 0 ohne Maßstab") << Skalenfall{ti, ts, {-15, 50, -15, 0}, x, QString(12, u' '), u"Ymax"_s};
     }
@@ -168,11 +170,11 @@ private Q_SLOTS:
         const Achsen a = achsenAuslegen(fall.bereich, fall.x, fall.y);
         QCOMPARE(texte(a.xSkala), fall.xTexte);
         QCOMPARE(texte(a.ySkala), fall.yTexte);
-        // a maximum not above 0 gives the hint and no cell, but the axes
+        // a maximum not above 0 gives no cell, but the axes; only a maximum of 0 a hint
         QCOMPARE(hinweisNichtPositiv(fall.bereich).left(4), fall.hinweis);
         Laufbilanz bilanz;
         QCOMPARE(farbe(gezeichnet(fall.x, fall.y, fall.bereich, &bilanz), 3000, kY0), kSchwarz);
-        QVERIFY(fall.hinweis.isEmpty() || bilanz.zellen == 0);
+        QVERIFY((fall.bereich.Xmax > 0 && fall.bereich.Ymax > 0) || bilanz.zellen == 0);
     }
 
     void beschriftungenAnDenStrichen()
@@ -212,6 +214,60 @@ private Q_SLOTS:
         QCOMPARE(bereichsText(1e-7f), u"1E-07"_s);
         QCOMPARE(bereichsWert(u"1E-07"_s), 1e-7f);
         QCOMPARE(bereichsWert(u"0,1234568"_s), 0.1234568f);
+    }
+
+    void beschriftungVollstaendig_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("skala");
+        QSet<QString> texte;
+        for (int x = 0; x < 6; ++x) {
+            texte << QString::fromUtf16(info(x).achsentitel);
+            for (int y = 0; y < 6; ++y)
+                for (const Festwert& f : festwerte(x, y, werttexteAus(standardRaumklima(), true)))
+                    texte << f.name << f.wert;
+        }
+        for (const QString& t : texte)
+            QTest::newRow(qPrintable(t)) << t << false;
+        for (const QString& t : {u"1,05"_s, u"1,35"_s, u"-0,45"_s, u"-0,15"_s})
+            QTest::newRow(qPrintable(t)) << t << true;
+    }
+    void beschriftungVollstaendig()
+    {
+        // every glyph of a caption is painted: the ink is as wide as the font says, and the
+        // last glyph (a colon, a comma's digit) has ink in its own columns
+        QFETCH(QString, text);
+        QFETCH(bool, skala);
+        QImage bild(700, 40, QImage::Format_RGB32);
+        bild.setDotsPerMeterX(kDotsJeMeter);
+        bild.setDotsPerMeterY(kDotsJeMeter);
+        bild.fill(Qt::white);
+        const QFont schrift = skala ? skalenschrift() : titelschrift();
+        {
+            QPainter maler(&bild);
+            maler.setFont(schrift);
+            textZeichnen(maler, {150, 75}, text);
+        }
+        auto tinte = [&](int spalte) {
+            for (int y = 0; y < bild.height(); ++y)
+                if (qGray(bild.pixel(spalte, y)) < 160)
+                    return true;
+            return false;
+        };
+        int links = -1, rechts = -1;
+        for (int x = 0; x < bild.width(); ++x)
+            if (tinte(x)) {
+                links = links < 0 ? x : links;
+                rechts = x;
+            }
+        const QFontMetrics m(schrift, &bild);
+        const int breite = m.horizontalAdvance(text);
+        QVERIFY2(std::abs((rechts - links + 1) - breite) <= 2,
+                 qPrintable(u"Tinte %1 Punkte, Schrift %2"_s.arg(rechts - links + 1).arg(breite)));
+        bool letztesZeichen = false;
+        for (int x = 10 + m.horizontalAdvance(text.chopped(1)); x < 10 + breite; ++x)
+            letztesZeichen = letztesZeichen || tinte(x);
+        QVERIFY(letztesZeichen);
     }
 
     void speicherbild()

@@ -3,13 +3,22 @@
 #include "hilfefenster.h"
 #include "qtdienste.h"
 #include "skalenbilder.h"
+#include "skriptdienste.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
 #include <QFile>
+#include <QLineEdit>
 #include <QPrinter>
+#include <QProcess>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdlib>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -19,6 +28,26 @@ struct Ecke {
     int spalte;
     int r, g, b;
 };
+
+// The texts of every button of the modal dialog that `oeffnen` shows; the dialog is then cancelled.
+QStringList knoepfeDesDialogs(const std::function<void()>& oeffnen, QStringList* typen = nullptr)
+{
+    QStringList texte;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog)
+            return;
+        for (const QAbstractButton* knopf : dialog->findChildren<QAbstractButton*>())
+            if (knopf->isVisible() && !knopf->text().isEmpty())
+                texte << knopf->text().remove(u'&');
+        if (auto* liste = dialog->findChild<QComboBox*>(u"fileTypeCombo"_s); liste && typen)
+            for (int i = 0; i < liste->count(); ++i)
+                *typen << liste->itemText(i);
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    oeffnen();
+    return texte;
+}
 
 // The ramp as its corners define it, for a column.
 QColor soll(const QList<Ecke>& ecken, int x)
@@ -43,10 +72,55 @@ class TestPlattform : public QObject {
 private Q_SLOTS:
     void dateifilter()
     {
+        // "*.*" is every file, with or without an extension
         QCOMPARE(QtDienste::namensfilter(u"All files (*.*)|*.*|Text Files (*.txt)|*.txt|Tempara Files (*.tpr)|*.tpr"_s),
                  (QStringList{u"All files (*)"_s, u"Text Files (*.txt)"_s, u"Tempara Files (*.tpr)"_s}));
         QCOMPARE(QtDienste::namensfilter(u"Bitmap(*.bmp)|*.bmp"_s), QStringList{u"Bitmap (*.bmp)"_s});
         QVERIFY(QtDienste::namensfilter(QString()).isEmpty());
+    }
+
+    // Qt's own dialogs speak German as main() sets them up, under any locale of the user.
+    void dialogeDeutsch()
+    {
+        QVERIFY2(qtTexteDeutsch(*QCoreApplication::instance()), "Qt-Übersetzungen fehlen (qt6-translations-l10n)");
+        QtDienste dienste;
+        QStringList typen;
+        Dateidialog oeffnen;
+        oeffnen.titel = u"Öffnen"_s;
+        oeffnen.filter = u"All files (*.*)|*.*|Text Files (*.txt)|*.txt"_s;
+        const QStringList datei = knoepfeDesDialogs([&] { dienste.dateiOeffnen(nullptr, oeffnen); }, &typen);
+        QVERIFY2(datei.contains(u"Abbrechen"_s), qPrintable(datei.join(u" | "_s)));
+        QVERIFY2(!datei.contains(u"Cancel"_s), qPrintable(datei.join(u" | "_s)));
+        QCOMPARE(typen, (QStringList{u"All files (*.*)"_s, u"Text Files (*.txt)"_s}));
+
+        const QStringList drucker = knoepfeDesDialogs([&] { dienste.druckerEinrichten(nullptr); });
+        QVERIFY2(drucker.contains(u"Abbrechen"_s), qPrintable(drucker.join(u" | "_s)));
+        for (const QString& wort : {u"Print"_s, u"Drucken"_s, u"Cancel"_s})
+            QVERIFY2(!drucker.contains(wort), qPrintable(drucker.join(u" | "_s)));
+    }
+
+    void dialogeDeutschInJedemGebietsschema_data()
+    {
+        QTest::addColumn<QString>("gebietsschema");
+        QTest::newRow("C") << u"C"_s;
+        QTest::newRow("en_US") << u"en_US.UTF-8"_s;
+    }
+
+    void dialogeDeutschInJedemGebietsschema()
+    {
+        if (qEnvironmentVariableIsSet("TEMPARA_KIND"))
+            QSKIP("im Kindprozess");
+        QFETCH(QString, gebietsschema);
+        QProcess kind;
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        for (const QString& name : {u"LC_ALL"_s, u"LANG"_s, u"LANGUAGE"_s, u"LC_MESSAGES"_s})
+            umgebung.insert(name, gebietsschema);
+        umgebung.insert(u"TEMPARA_KIND"_s, u"1"_s);
+        kind.setProcessEnvironment(umgebung);
+        kind.start(QCoreApplication::applicationFilePath(), {u"dialogeDeutsch"_s});
+        QVERIFY(kind.waitForFinished(120000));
+        QVERIFY2(kind.exitStatus() == QProcess::NormalExit && kind.exitCode() == 0,
+                 kind.readAllStandardOutput().constData());
     }
 
     void druckInPdf()
@@ -119,6 +193,41 @@ private Q_SLOTS:
         delete fenster;
         Hilfefenster::zeige(nullptr, u"andere.hlp"_s, 257, u"Einfuehrung"_s);
         QVERIFY(!Hilfefenster::offenes());
+    }
+
+    void f1OeffnetDieSeiteDesFensters_data()
+    {
+        QTest::addColumn<QString>("fenster");
+        QTest::addColumn<QString>("seite");
+        QTest::newRow("DATEI") << u"DATEI"_s << u"50_datendateien.html"_s;
+        QTest::newRow("nutzen") << u"nutzen"_s << u"50_datendateien.html"_s;
+        QTest::newRow("Grafik") << u"Grafik"_s << u"40_diagramm.html"_s;
+        QTest::newRow("Aktivität") << u"Aktivität"_s << u"30_aktivitaet_bekleidung.html"_s;
+        QTest::newRow("Bekleidungsliste") << u"Bekleidungsliste"_s << u"30_aktivitaet_bekleidung.html"_s;
+        QTest::newRow("Bekleidung") << u"Bekleidung"_s << u"30_aktivitaet_bekleidung.html"_s;
+        QTest::newRow("fremdes Fenster") << u"anderes"_s << QString();
+    }
+    void f1OeffnetDieSeiteDesFensters()
+    {
+        // F1 in a field of a modal window: the help at that window's page
+        QFETCH(QString, fenster);
+        QFETCH(QString, seite);
+        SkriptDienste dienste;
+        HilfeTaste taste(dienste);
+        QDialog dialog;
+        dialog.setObjectName(fenster);
+        auto* feld = new QLineEdit(&dialog);
+        dialog.show();
+        feld->setFocus();
+        QTest::keyClick(feld, Qt::Key_F1);
+        if (seite.isEmpty()) {
+            QVERIFY(dienste.aufrufe.isEmpty());
+            return;
+        }
+        QCOMPARE(dienste.aufrufe.size(), 1);
+        const QString stichwort = dienste.aufrufe.constFirst().text.section(u' ', 1);
+        QCOMPARE(dienste.aufrufe.constFirst().text.section(u' ', 0, 0), u"257"_s);
+        QCOMPARE(Hilfefenster::seiteFuer(stichwort), u"qrc:/hilfe/"_s + seite);
     }
 };
 
