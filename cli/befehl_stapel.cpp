@@ -228,7 +228,9 @@ Aufruf aufrufLesen(int argc, char** argv)
     a.ueberschreiben = parser.isSet(ueberschreiben);
     a.tabelle = wert(tabelle);
     a.bild = wert(bild);
-    for (const auto& [name, pfad] : {std::pair{u"--ausgabe", &a.ausgabe}, {u"--tabelle", &a.tabelle}, {u"--bild", &a.bild}})
+    const std::pair<const char16_t*, std::optional<QString>*> pfade[] = {
+        {u"--ausgabe", &a.ausgabe}, {u"--tabelle", &a.tabelle}, {u"--bild", &a.bild}};
+    for (const auto& [name, pfad] : pfade)
         if (*pfad && (*pfad)->isEmpty())
             throw Aufruffehler{QStringLiteral("%1 verlangt einen Dateinamen.").arg(QString::fromUtf16(name))};
     if (a.bild && !a.bild->endsWith(u".png", Qt::CaseInsensitive) && !a.bild->endsWith(u".svg", Qt::CaseInsensitive))
@@ -442,7 +444,8 @@ int befehlStapel(int argc, char** argv)
     if (aufruf.bild)
         bild = nebenErgebnis(*aufruf.bild, plan.ausgabe);
     for (const std::optional<QString>& ziel : {tabelle, bild}) {
-        if (const QString grund = ziel ? zielPruefen(*ziel, plan, aufruf.ueberschreiben) : QString(); !grund.isEmpty()) {
+        const QString grund = ziel ? zielPruefen(*ziel, plan, aufruf.ueberschreiben) : QString();
+        if (!grund.isEmpty()) {
             ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1\n").arg(grund));
             return kDateifehler;
         }

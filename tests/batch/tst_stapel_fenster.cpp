@@ -476,7 +476,8 @@ private Q_SLOTS:
         QTest::newRow("Überschrift, Nein") << kopf << 0 << QString() << u"Beginnt die Zeile mit „C“"_s << false;
         QTest::newRow("Überschrift, Ja") << kopf << 0 << QString() << u"Die erste Datenzeile (Zeile 2)"_s << true;
         QTest::newRow("Semikolons") << semikolons << 0 << QString() << u"Semikolons trennen keine Spalten"_s << false;
-        QTest::newRow("alle Längen 0") << kMesswerte << 1 << u"0"_s << u"Alle Bereiche A bis D haben die Länge 0"_s << false;
+        QTest::newRow("alle Längen 0")
+            << kMesswerte << 1 << u"0"_s << u"Alle Bereiche A bis D haben die Länge 0"_s << false;
         QTest::newRow("nicht alle Zeilen, Ja")
             << kMesswerte << 1 << u"5"_s << u"Die Bereiche A bis D umfassen 5 der 6 Datenzeilen."_s << true;
     }
@@ -540,7 +541,8 @@ private Q_SLOTS:
             QCOMPARE(laengen(), (QStringList{u"2880"_s, u"3672"_s, u"2208"_s, u"0"_s}));
             QCOMPARE(beschriftung(n, u"hinweis"_s), hinweis.arg(6));
             waehle(3, 3);  // März, before C
-            QCOMPARE(beschriftung(n, u"hinweis"_s), u"Bereich D muss in einem späteren Monat beginnen als Bereich C."_s);
+            QCOMPARE(beschriftung(n, u"hinweis"_s),
+                     u"Bereich D muss in einem späteren Monat beginnen als Bereich C."_s);
             QCOMPARE(laengen(), (QStringList{u"2880"_s, u"3672"_s, u"2208"_s, u"0"_s}));
             tippe(n, u"bereich(0)"_s, u"4"_s);
             QCOMPARE(feld(n, u"bereich(0)"_s), u"4"_s);
