@@ -172,6 +172,12 @@ private Q_SLOTS:
         dienste.datei(pfad(u"gibt_es_nicht.txt"_s));  // cannot be opened: silently nothing
         findeKind<QAction>(haupt.get(), u"menu_datei_open"_s)->trigger();
         QVERIFY(!QApplication::activeModalWidget());
+        // A file that cannot be read as text is refused with its cause before any preview.
+        schreibe(pfad(u"null.txt"_s), QByteArray("S 1 2\r\n1 2\0\r\n", 14));
+        dienste.datei(pfad(u"null.txt"_s));
+        findeKind<QAction>(haupt.get(), u"menu_datei_open"_s)->trigger();
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(dienste.meldungen().constLast().contains(u"enthält Nullbytes"_s));
     }
 
     void ersteSeite()
