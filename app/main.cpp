@@ -20,9 +20,9 @@ namespace {
 hpt::Fensteroeffner fensteroeffner()
 {
     hpt::Fensteroeffner oeffner;
-    oeffner.aktivitaet = zeigeAktivitaet;
-    oeffner.bekleidungsliste = zeigeBekleidungsliste;
-    oeffner.bekleidung = zeigeBekleidung;
+    oeffner.aktivitaet = catalogues::zeigeAktivitaet;
+    oeffner.bekleidungsliste = catalogues::zeigeBekleidungsliste;
+    oeffner.bekleidung = catalogues::zeigeBekleidung;
     oeffner.grafik = &Grafik::zeigen;
     oeffner.bewertung = [](Hauptfenster& h) { zeigeBewertung(h); };
     oeffner.datei = stapel::DateiFensterZeigen;
