@@ -1,5 +1,5 @@
 // Tempara: the start-up window, then the main window until it is closed.
-#include "bewertungsfenster.h"
+#include "bewertung_fenster.h"
 #include "dateioeffner.h"
 #include "grafik.h"
 #include "hpt.h"
@@ -24,7 +24,7 @@ hpt::Fensteroeffner fensteroeffner()
     oeffner.bekleidungsliste = catalogues::zeigeBekleidungsliste;
     oeffner.bekleidung = catalogues::zeigeBekleidung;
     oeffner.grafik = &Grafik::zeigen;
-    oeffner.bewertung = [](Hauptfenster& h) { zeigeBewertung(h); };
+    oeffner.bewertung = [](Hauptfenster& h) { assessment::zeigeBewertung(h); };
     oeffner.datei = stapel::DateiFensterZeigen;
     return oeffner;
 }
