@@ -106,7 +106,8 @@ foto 16b-fertig '^Tempara$'
 taste Return
 foto 16c-jahresauswertung 'Jahresauswertung'
 taste alt+s
-foto 15-datei-benutzerverhalten 'daten.txt' >/dev/null
+# DATEI stays open with the result file, ready for another run
+foto 16d-datei-ergebnis 'daten.TPR'
 taste alt+a
 
 # a message box: a click on the PMV frame
