@@ -167,48 +167,40 @@ void Auswertungsfenster::tabelleFuellen()
     m_tabelle->resizeColumnsToContents();
 }
 
-QString Auswertungsfenster::vorgabeName(const QString& endung) const
+// Asks for a name beside the result file and writes there; a failure names the file and why.
+void Auswertungsfenster::speichern(const QString& titel, const QString& filter, const QString& endung,
+                                   const QString& was, const Schreiber& schreiben)
 {
     const QFileInfo ergebnis(m_auswertung.ergebnisdatei);
-    return ergebnis.dir().filePath(ergebnis.completeBaseName() + u'.' + endung);
+    Dateidialog dialog;
+    dialog.titel = titel;
+    dialog.filter = filter;
+    dialog.vorgabeEndung = endung;
+    dialog.dateiname = ergebnis.dir().filePath(ergebnis.completeBaseName() + u'.' + endung);
+    dialog.ueberschreibenFragen = true;
+    const std::optional<QString> pfad = m_dienste.dateiSpeichern(this, dialog);
+    if (!pfad || pfad->isEmpty())
+        return;
+    QString grund;
+    if (!schreiben(*pfad, &grund))
+        m_dienste.meldung(this, Symbol::Warnung, QStringLiteral("Warnung"),
+                          QStringLiteral("%1 konnte nicht gespeichert werden:\n%2\n\n%3")
+                              .arg(was, QDir::toNativeSeparators(*pfad), grund));
 }
 
 void Auswertungsfenster::bildSpeichern()
 {
-    Dateidialog dialog;
-    dialog.titel = QStringLiteral("Bild speichern");
-    dialog.filter = QStringLiteral("PNG-Bild (*.png)|*.png|SVG-Grafik (*.svg)|*.svg");
-    dialog.filterIndex = 1;
-    dialog.vorgabeEndung = QStringLiteral("png");
-    dialog.dateiname = vorgabeName(QStringLiteral("png"));
-    dialog.ueberschreibenFragen = true;
-    const std::optional<QString> pfad = m_dienste.dateiSpeichern(this, dialog);
-    if (!pfad || pfad->isEmpty())
-        return;
-    QString grund;
-    if (!JahresbildSchreiben(m_auswertung, *pfad, &grund))
-        m_dienste.meldung(this, Symbol::Warnung, QStringLiteral("Warnung"),
-                          QStringLiteral("Das Bild konnte nicht gespeichert werden:\n%1\n\n%2")
-                              .arg(QDir::toNativeSeparators(*pfad), grund));
+    speichern(QStringLiteral("Bild speichern"), QStringLiteral("PNG-Bild (*.png)|*.png|SVG-Grafik (*.svg)|*.svg"),
+              QStringLiteral("png"), QStringLiteral("Das Bild"),
+              [this](const QString& pfad, QString* grund) { return JahresbildSchreiben(m_auswertung, pfad, grund); });
 }
 
 void Auswertungsfenster::tabelleSpeichern()
 {
-    Dateidialog dialog;
-    dialog.titel = QStringLiteral("Tabelle speichern");
-    dialog.filter = QStringLiteral("CSV-Tabelle (*.csv)|*.csv");
-    dialog.filterIndex = 1;
-    dialog.vorgabeEndung = QStringLiteral("csv");
-    dialog.dateiname = vorgabeName(QStringLiteral("csv"));
-    dialog.ueberschreibenFragen = true;
-    const std::optional<QString> pfad = m_dienste.dateiSpeichern(this, dialog);
-    if (!pfad || pfad->isEmpty())
-        return;
-    QString grund;
-    if (!TabelleSchreiben(m_auswertung.zaehlung, *pfad, &grund))
-        m_dienste.meldung(this, Symbol::Warnung, QStringLiteral("Warnung"),
-                          QStringLiteral("Die Tabelle konnte nicht gespeichert werden:\n%1\n\n%2")
-                              .arg(QDir::toNativeSeparators(*pfad), grund));
+    speichern(QStringLiteral("Tabelle speichern"), QStringLiteral("CSV-Tabelle (*.csv)|*.csv"), QStringLiteral("csv"),
+              QStringLiteral("Die Tabelle"), [this](const QString& pfad, QString* grund) {
+                  return TabelleSchreiben(m_auswertung.zaehlung, pfad, grund);
+              });
 }
 
 void Auswertungsfenster::drucken()

@@ -9,6 +9,8 @@
 #include <QDialog>
 #include <QImage>
 
+#include <functional>
+
 class Dienste;
 class QCheckBox;
 class QLabel;
@@ -27,7 +29,9 @@ public:
 
 private:
     void tabelleFuellen();
-    QString vorgabeName(const QString& endung) const;
+    using Schreiber = std::function<bool(const QString& pfad, QString* grund)>;
+    void speichern(const QString& titel, const QString& filter, const QString& endung, const QString& was,
+                   const Schreiber& schreiben);
 
     Dienste& m_dienste;
     const Jahresauswertung m_auswertung;

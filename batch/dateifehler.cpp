@@ -1,5 +1,7 @@
 #include "dateifehler.h"
 
+#include <QSaveFile>
+
 #include <cerrno>
 
 namespace stapel {
@@ -30,6 +32,20 @@ QString FehlerGrund(int fehlernummer, const QString& systemtext)
     if (!systemtext.isEmpty())
         return QStringLiteral("Das System meldet: ") + systemtext;
     return QStringLiteral("Die Ursache ist nicht bekannt.");
+}
+
+bool SicherSchreiben(const QString& pfad, const QByteArray& daten, QString* grund)
+{
+    QSaveFile datei(pfad);
+    errno = 0;
+    const bool gut = datei.open(QIODevice::WriteOnly) && datei.write(daten) == daten.size() && datei.commit();
+    const int nummer = errno != 0 ? errno : EIO;
+    if (!gut) {
+        if (grund)
+            *grund = FehlerGrund(nummer, datei.errorString());
+        datei.cancelWriting();
+    }
+    return gut;
 }
 
 }  // namespace stapel

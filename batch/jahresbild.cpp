@@ -8,11 +8,9 @@
 #include <QFontMetrics>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
-#include <cerrno>
 #include <optional>
 #include <unordered_map>
 
@@ -357,17 +355,12 @@ bool JahresbildSchreiben(const Jahresauswertung& auswertung, const QString& pfad
 {
     const bool alsSvg = QFileInfo(pfad).suffix().compare(u"svg", Qt::CaseInsensitive) == 0;
     const QByteArray daten = alsSvg ? JahresbildSvg(auswertung) : JahresbildPng(auswertung);
-    QSaveFile datei(pfad);
-    errno = 0;
-    const bool gut = !daten.isEmpty() && datei.open(QIODevice::WriteOnly) && datei.write(daten) == daten.size()
-                     && datei.commit();
-    const int nummer = errno != 0 ? errno : EIO;
-    if (!gut) {
+    if (daten.isEmpty()) {
         if (grund)
-            *grund = FehlerGrund(nummer, datei.errorString());
-        datei.cancelWriting();
+            *grund = QStringLiteral("Das Bild ließ sich nicht erzeugen.");
+        return false;
     }
-    return gut;
+    return SicherSchreiben(pfad, daten, grund);
 }
 
 }  // namespace stapel

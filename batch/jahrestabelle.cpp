@@ -2,9 +2,7 @@
 
 #include "dateifehler.h"
 
-#include <QSaveFile>
 
-#include <cerrno>
 
 namespace stapel {
 
@@ -38,17 +36,7 @@ QByteArray TabelleCsv(const Auswertung& a)
 
 bool TabelleSchreiben(const Auswertung& auswertung, const QString& pfad, QString* grund)
 {
-    const QByteArray text = TabelleCsv(auswertung);
-    QSaveFile datei(pfad);
-    errno = 0;
-    bool gut = datei.open(QIODevice::WriteOnly) && datei.write(text) == text.size() && datei.commit();
-    const int nummer = errno != 0 ? errno : EIO;
-    if (!gut) {
-        if (grund)
-            *grund = FehlerGrund(nummer, datei.errorString());
-        datei.cancelWriting();
-    }
-    return gut;
+    return SicherSchreiben(pfad, TabelleCsv(auswertung), grund);
 }
 
 }  // namespace stapel
