@@ -1,6 +1,8 @@
 // The window "Behaglichkeit nach ISO 7730" as a user sees it: its controls, the coupling to the
 // main window's records, switching criteria, marks outside the ranges, and the report.
 #include "bewertungsfenster.h"
+#include "fenstertest.h"
+#include "findekind.h"
 #include "hilfefenster.h"
 #include "hpt.h"
 #include "programm.h"
@@ -30,13 +32,7 @@ class TestBewertungsfenster : public QObject {
     std::unique_ptr<Bewertung> fenster;
 
     template <typename T = QWidget>
-    T* finde(const QString& name)
-    {
-        const QList<T*> treffer = fenster->findChildren<T*>(name);
-        if (treffer.size() != 1)
-            qFatal("%s: %lld Treffer", qPrintable(name), qlonglong(treffer.size()));
-        return treffer.constFirst();
-    }
+    T* finde(const QString& name) { return findeKind<T>(fenster.get(), name); }
     QString text(const QString& name) { return finde<QLabel>(name)->text(); }
     void tippe(const QString& name, const QString& text)
     {
@@ -61,7 +57,7 @@ private Q_SLOTS:
         fenster.reset();
         QVERIFY2(dienste.offeneFehler().isEmpty(), qPrintable(dienste.offeneFehler().join(u'\n')));
         dienste.zuruecksetzen();
-        QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "ein Fenster ist übrig geblieben");
+        keineFensterUebrig();
     }
 
     void vertrag_data()
@@ -91,11 +87,11 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, klasse);
         QCOMPARE(QString::fromLatin1(finde(name)->metaObject()->className()), klasse);
-        QCOMPARE(fenster->windowTitle(), u"Behaglichkeit nach ISO 7730"_s);
     }
 
     void startzustand()
     {
+        QCOMPARE(fenster->windowTitle(), u"Behaglichkeit nach ISO 7730"_s);
         QCOMPARE(finde<QLineEdit>(u"DR_Tu"_s)->text(), u"40"_s);
         QCOMPARE(finde<QLineEdit>(u"DR_t_lokal"_s)->text(), u"20,0"_s);
         QCOMPARE(finde<QLineEdit>(u"DR_v_lokal"_s)->text(), u"0,00"_s);

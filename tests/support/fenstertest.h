@@ -34,14 +34,14 @@ inline void pruefeVertrag(const QWidget& fenster, std::initializer_list<Steuerel
     }
 }
 
-// No visible top-level window but `erlaubt` is left once a test is done (windows closed with
-// deleteLater are gone first). Call it in cleanup(); it fails the test that leaked.
+// No top-level window but `erlaubt` is left once a test is done, shown or hidden (windows closed
+// with deleteLater are gone first). Call it in cleanup(); it fails the test that leaked.
 inline void keineFensterUebrig(std::initializer_list<const QWidget*> erlaubt = {})
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QStringList uebrig;
     for (const QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && std::find(erlaubt.begin(), erlaubt.end(), w) == erlaubt.end())
+        if (std::find(erlaubt.begin(), erlaubt.end(), w) == erlaubt.end())
             uebrig << QStringLiteral("%1 (%2)").arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()));
     QVERIFY2(uebrig.isEmpty(), qPrintable(QStringLiteral("offen geblieben: ") + uebrig.join(QStringLiteral(", "))));
 }
