@@ -129,14 +129,14 @@ private Q_SLOTS:
         QTest::addColumn<Kriterium>("k");
         QTest::addColumn<double>("x");
         QTest::addColumn<bool>("gueltig");
-        QTest::newRow("vertikal 0 K") << Formelfall{Kriterium::Vertikal, 0.0, true;
-        QTest::newRow("vertikal knapp 8 K"), Kriterium::Vertikal, 7.999 << true};
-        QTest::newRow("vertikal 8 K") << Formelfall{Kriterium::Vertikal, 8.0, false;
-        QTest::newRow("vertikal −1 K"), Kriterium::Vertikal, -1.0 << false};
-        QTest::newRow("warme Decke 23 K") << Formelfall{Kriterium::DeckeWarm, 23.0, false;
-        QTest::newRow("kalte Wand 15 K"), Kriterium::WandKalt, 15.0 << false};
-        QTest::newRow("kalte Decke 14,9 K") << Formelfall{Kriterium::DeckeKalt, 14.9, true;
-        QTest::newRow("warme Wand 35 K"), Kriterium::WandWarm, 35.0 << false};
+        QTest::newRow("vertikal 0 K") << Kriterium::Vertikal << 0.0 << true;
+        QTest::newRow("vertikal knapp 8 K") << Kriterium::Vertikal << 7.999 << true;
+        QTest::newRow("vertikal 8 K") << Kriterium::Vertikal << 8.0 << false;
+        QTest::newRow("vertikal −1 K") << Kriterium::Vertikal << -1.0 << false;
+        QTest::newRow("warme Decke 23 K") << Kriterium::DeckeWarm << 23.0 << false;
+        QTest::newRow("kalte Wand 15 K") << Kriterium::WandKalt << 15.0 << false;
+        QTest::newRow("kalte Decke 14,9 K") << Kriterium::DeckeKalt << 14.9 << true;
+        QTest::newRow("warme Wand 35 K") << Kriterium::WandWarm << 35.0 << false;
         QTest::newRow("Boden ohne Bereich") << Kriterium::Boden << 45.0 << true;
     }
     void gueltigkeit()
