@@ -32,7 +32,10 @@ class TestBewertungsfenster : public QObject {
     std::unique_ptr<Bewertung> fenster;
 
     template <typename T = QWidget>
-    T* finde(const QString& name) { return findeKind<T>(fenster.get(), name); }
+    T* finde(const QString& name)
+    {
+        return findeKind<T>(fenster.get(), name);
+    }
     QString text(const QString& name) { return finde<QLabel>(name)->text(); }
     void tippe(const QString& name, const QString& text)
     {
@@ -70,7 +73,7 @@ private Q_SLOTS:
             QTest::newRow(n) << QString::fromLatin1(n) << u"QLineEdit"_s;
         for (const char* n : {"Bericht_speichern", "Bericht_drucken", "Bewertung_Hilfe", "Bewertung_Schliessen"})
             QTest::newRow(n) << QString::fromLatin1(n) << u"QPushButton"_s;
-        const QStringList kriterien = {u"PMV"_s, u"PPD"_s, u"DR"_s, u"Vertikal"_s, u"Boden"_s,
+        const QStringList kriterien = {u"PMV"_s,        u"PPD"_s,       u"DR"_s,         u"Vertikal"_s, u"Boden"_s,
                                        u"Decke_warm"_s, u"Wand_kalt"_s, u"Decke_kalt"_s, u"Wand_warm"_s};
         for (const QString& k : kriterien) {
             for (const QString& teil : {u"_Wert"_s, u"_Kategorie"_s, u"_Hinweis"_s})
@@ -169,8 +172,9 @@ private Q_SLOTS:
 
         programm::Raumklima.Ti = 32.0f;  // above PMV's 30 °C and DR's 26 °C; at 60 % pa is 2857 Pa
         fenster->aktualisieren();
-        QCOMPARE(text(u"PMV_Hinweis"_s), u"Außerhalb des Gültigkeitsbereichs von ISO 7730: PMV = 2,475 (gültig −2 bis 2); "
-                                         "ta = 32,0 °C (gültig 10–30 °C); pa = 2857 Pa (gültig 0–2700 Pa)."_s);
+        QCOMPARE(text(u"PMV_Hinweis"_s),
+                 u"Außerhalb des Gültigkeitsbereichs von ISO 7730: PMV = 2,475 (gültig −2 bis 2); "
+                 "ta = 32,0 °C (gültig 10–30 °C); pa = 2857 Pa (gültig 0–2700 Pa)."_s);
         QVERIFY(text(u"DR_Hinweis"_s).contains(u"20–26 °C"_s));
         programm::Raumklima.Ti = -234.175f;  // the model fails
         fenster->aktualisieren();

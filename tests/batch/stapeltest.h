@@ -34,10 +34,11 @@ inline QMap<QString, QByteArray> abbild(const QString& ordner)
         const QString pfad = it.next();
         const QFileInfo info = it.fileInfo();
         dateien.insert(pfad.mid(ordner.size() + 1),
-                       info.isSymLink() ? "->" + QFile::encodeName(QDir(info.absolutePath()).relativeFilePath(info.symLinkTarget()))
-                       : info.isDir()   ? QByteArray("<Ordner>")
-                       : info.isFile()  ? lies(pfad)
-                                        : QByteArray("<FIFO>"));
+                       info.isSymLink()
+                           ? "->" + QFile::encodeName(QDir(info.absolutePath()).relativeFilePath(info.symLinkTarget()))
+                       : info.isDir()  ? QByteArray("<Ordner>")
+                       : info.isFile() ? lies(pfad)
+                                       : QByteArray("<FIFO>"));
     }
     return dateien;
 }

@@ -81,8 +81,8 @@ private Q_SLOTS:
             if (f.size() != 4 || f[0].startsWith(u'C'))
                 continue;
             const float icl = zeile >= 2160 && zeile < 2160 + 4416 ? 0.5f : 1.0f;
-            const PmvEingabe ein{f[1].toFloat(), f[2].toFloat(), 0.1f, f[3].toFloat(), 70, 0, icl,
-                                 Kleidungsflaechenfaktor(icl)};
+            const PmvEingabe ein{
+                f[1].toFloat(), f[2].toFloat(), 0.1f, f[3].toFloat(), 70, 0, icl, Kleidungsflaechenfaktor(icl)};
             PmvErgebnis aus;
             QVERIFY(PmvBerechnen(ein, aus));
             ++zeile;
@@ -127,15 +127,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<QList<int>>("stundenspalte");  // empty: no hour column
         QTest::addColumn<int>("zeilen");
-        QTest::addColumn<QList<int>>("soll");  // lines per month, January first
+        QTest::addColumn<QList<int>>("soll");        // lines per month, January first
         QTest::addColumn<QList<int>>("gezeichnet");  // hours 1 to 8784 with a carpet cell
         const QList<int> keine(12, 0);
         QList<int> grenzen(12, 0);
         grenzen[0] = 2;   // 1, 744
         grenzen[1] = 1;   // 745
         grenzen[11] = 3;  // 8760, 8761, 8784
-        QTest::newRow("Stundenspalte") << QList<int>{0, 1, 744, 745, 8760, 8761, 8784, 8785} << 8
-                                       << grenzen << QList<int>{1, 744, 745, 8760, 8761, 8784};
+        QTest::newRow("Stundenspalte") << QList<int>{0, 1, 744, 745, 8760, 8761, 8784, 8785} << 8 << grenzen
+                                       << QList<int>{1, 744, 745, 8760, 8761, 8784};
         QTest::newRow("Zeilennummer, 8760 Zeilen") << QList<int>{} << 8760 << keine << QList<int>{1, 8760};
         QTest::newRow("Zeilennummer, 8784 Zeilen") << QList<int>{} << 8784 << keine << QList<int>{1, 8784};
         QTest::newRow("Zeilennummer, 8761 Zeilen") << QList<int>{} << 8761 << keine << QList<int>{};
@@ -181,8 +181,8 @@ private Q_SLOTS:
                                 "etwas warm;warm;hei\xC3\x9F;begrenzt;A;B;C;Fehler\r\n";
         const QByteArray summe = "Summe;8;0;0;1;4;1;0;0;1;2;4;5;1\r\n";
         QByteArray monate = "Januar;6;0;0;1;4;0;0;0;0;2;4;5;1\r\n";
-        for (const char* m : {"Februar", "M\xC3\xA4rz", "April", "Mai", "Juni", "Juli", "August", "September",
-                              "Oktober", "November"})
+        for (const char* m :
+             {"Februar", "M\xC3\xA4rz", "April", "Mai", "Juni", "Juli", "August", "September", "Oktober", "November"})
             monate += QByteArray(m) + ";0;0;0;0;0;0;0;0;0;0;0;0;0\r\n";
         monate += "Dezember;1;0;0;0;0;1;0;0;0;0;0;0;0\r\n";
         QTest::newRow("mit Jahresstunde") << true << kopf + monate + summe;
@@ -217,8 +217,8 @@ private Q_SLOTS:
         QTest::newRow("in Ordnung") << "C Kopf\r\nS 1 2 3\r\n" + zehn << u""_s << 10 << QStringList{};
         QTest::newRow("Überschrift als Daten") << "Datum Uhrzeit\tStunde\tTi\r\n" + zehn << u""_s << 11
                                                << QStringList{u"Die erste Datenzeile (Zeile 1) enthält Buchstaben"_s};
-        QTest::newRow("Überschrift mit Ziffern im Namen") << "Zone1 Zone2 Tür\r\n" + zehn << u""_s << 11
-                                                          << QStringList{u"Die erste Datenzeile"_s};
+        QTest::newRow("Überschrift mit Ziffern im Namen")
+            << "Zone1 Zone2 Tür\r\n" + zehn << u""_s << 11 << QStringList{u"Die erste Datenzeile"_s};
         QTest::newRow("Buchstaben nach einer Zahl") << "1 x\r\n" + zehn << u""_s << 11 << QStringList{};
         QTest::newRow("Semikolons") << QByteArray("C\r\n1;20,5;21\r\n2;20,5;21\r\n3 ;4\r\n") << u""_s << 3
                                     << QStringList{u"2 Datenzeilen (zuerst Zeile 2) enthalten Semikolons"_s};
@@ -227,10 +227,10 @@ private Q_SLOTS:
             << zehn << u"5|4|0|0"_s << 10 << QStringList{u"Die Bereiche A bis D umfassen 9 der 10 Datenzeilen."_s};
         QTest::newRow("Bereiche genau") << zehn << u"5|5|0|0"_s << 10 << QStringList{};
         QTest::newRow("Bereiche zu lang") << zehn << u"8|8|0|0"_s << 10 << QStringList{};
-        QTest::newRow("alle Längen 0")
-            << zehn << u"0|0|0|0"_s << 10 << QStringList{u"Alle Bereiche A bis D haben die Länge 0"_s};
-        QTest::newRow("keine Datenzeile") << QByteArray("C nur Kommentar\r\n") << u""_s << 0
-                                          << QStringList{u"Die Datei enthält keine Datenzeile"_s};
+        QTest::newRow("alle Längen 0") << zehn << u"0|0|0|0"_s << 10
+                                       << QStringList{u"Alle Bereiche A bis D haben die Länge 0"_s};
+        QTest::newRow("keine Datenzeile")
+            << QByteArray("C nur Kommentar\r\n") << u""_s << 0 << QStringList{u"Die Datei enthält keine Datenzeile"_s};
     }
     void vorwarnungen()
     {
@@ -305,7 +305,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("jahreszeitabhaengig");
         QTest::addColumn<bool>("erneut");  // a result read again (backup) or a new one (file moved aside)
-        QTest::addColumn<int>("zeilen");  // the callback says stop at its second call
+        QTest::addColumn<int>("zeilen");   // the callback says stop at its second call
         const int n = int(kFortschrittAlle);
         QTest::newRow("Ergebnis erneut, jahreszeitunabhängig") << false << true << 3 * n;
         QTest::newRow("neues Ergebnis, jahreszeitabhängig") << true << false << 3 * n;

@@ -17,8 +17,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("ausgabe");
         QTest::newRow("Vorgabewerte: DR allein")
-            << u"20 20 0 60 70 0 0 1"_s << 0
-            << u"PMV\t-0.265\tB\nPPD\t6.68\tB\nDR\t0.00\tA\nGesamt\t\tB\n"_s;
+            << u"20 20 0 60 70 0 0 1"_s << 0 << u"PMV\t-0.265\tB\nPPD\t6.68\tB\nDR\t0.00\tA\nGesamt\t\tB\n"_s;
         QTest::newRow("alle Kriterien, Komma als Trenner")
             << u"22 22 0,2 50 70 0 0 1 --dt-vertikal 2 --t-boden 29 --decke-warm 5 --wand-kalt 10 "
                "--decke-kalt 14 --wand-warm 23"_s

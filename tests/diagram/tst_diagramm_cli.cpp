@@ -34,8 +34,10 @@ private Q_SLOTS:
         QCOMPARE(l.status, 0);
         QVERIFY(l.aus.isEmpty() && l.fehler.isEmpty());
         Diagrammbild erwartet;
-        diagrammZeichnen(erwartet, PmvEingabeAus(standardRaumklima(), true), 0, Lufttemperatur, Strahlungstemperatur, {});
-        const Festwerte zeilen = festwerte(Lufttemperatur, Strahlungstemperatur, werttexteAus(standardRaumklima(), true));
+        diagrammZeichnen(erwartet, PmvEingabeAus(standardRaumklima(), true), 0, Lufttemperatur, Strahlungstemperatur,
+                         {});
+        const Festwerte zeilen =
+            festwerte(Lufttemperatur, Strahlungstemperatur, werttexteAus(standardRaumklima(), true));
         QCOMPARE(QImage(ordner.filePath(u"vorgabe.bmp"_s)).convertToFormat(QImage::Format_RGB32),
                  erwartet.speicherbild(achsenAuslegen({}, Lufttemperatur, Strahlungstemperatur), zeilen));
     }
@@ -57,11 +59,12 @@ private Q_SLOTS:
         QTest::newRow("Meldungen des Fensters, der Reihe nach")
             << u"--x v_luft --y m --xmin -2 --ymax 700 --bmp %1/v.bmp"_s << 0
             << u"X-Wert ist zu klein!\nXmin wird auf X = 0 gesetzt\ntempara-cli diagramm: Y-Wert ist zu groß!\n"
-               u"Ymax wird auf Y = 500 gesetzt"_s << u"v.bmp"_s;
-        QTest::newRow("Höchstwert 0") << u"--x=ti --y=ts --xmax=0 --bmp=%1/null.bmp"_s << 0
-                                      << u"Xmax ist 0"_s << u"null.bmp"_s;
-        QTest::newRow("nicht schreibbar") << u"--x=ti --y=ts --bmp=%1/fehlt/bild.bmp"_s << 1
-                                          << u"konnte nicht geschrieben werden"_s << QString();
+               u"Ymax wird auf Y = 500 gesetzt"_s
+            << u"v.bmp"_s;
+        QTest::newRow("Höchstwert 0") << u"--x=ti --y=ts --xmax=0 --bmp=%1/null.bmp"_s << 0 << u"Xmax ist 0"_s
+                                      << u"null.bmp"_s;
+        QTest::newRow("nicht schreibbar")
+            << u"--x=ti --y=ts --bmp=%1/fehlt/bild.bmp"_s << 1 << u"konnte nicht geschrieben werden"_s << QString();
         QTest::newRow("Ordner als Bitmap")
             << u"--x=ti --y=ts --bmp=%1"_s << 1 << u"Unter diesem Namen steht ein Ordner"_s << QString();
         const QString bmp = u" --bmp=%1/x.bmp"_s;
@@ -73,7 +76,8 @@ private Q_SLOTS:
         QTest::newRow("phi nicht ganz") << u"--x=ti --y=ts --phi=50.5"_s + bmp << 2 << u"ganze Zahl"_s << QString();
         QTest::newRow("keine Zahl") << u"--x=ti --y=ts --v-luft=schnell"_s + bmp << 2 << u"keine Zahl"_s << QString();
         QTest::newRow("unbekannte Option") << u"--x=ti --y=ts --farbe=rot"_s + bmp << 2 << u"unbekannte"_s << QString();
-        QTest::newRow("Wert fehlt") << u"--x=ti --y=ts"_s + bmp + u" --ti"_s << 2 << u"braucht einen Wert"_s << QString();
+        QTest::newRow("Wert fehlt") << u"--x=ti --y=ts"_s + bmp + u" --ti"_s << 2 << u"braucht einen Wert"_s
+                                    << QString();
         QTest::newRow("unbekannte Option zuletzt")
             << u"--x=ti --y=ts"_s + bmp + u" --farbe"_s << 2 << u"unbekannte Option"_s << QString();
     }

@@ -28,7 +28,10 @@ class TestHauptfenster : public QObject {
     std::unique_ptr<hpt> fenster;
 
     template <typename T = QWidget>
-    T* finde(const QString& name) { return findeKind<T>(fenster.get(), name); }
+    T* finde(const QString& name)
+    {
+        return findeKind<T>(fenster.get(), name);
+    }
     QString text(const QString& name) { return finde<QLabel>(name)->text(); }
     QStringList texte(const QStringList& namen)
     {
@@ -62,31 +65,45 @@ private Q_SLOTS:
 
     void vertrag()
     {
-        pruefeVertrag(*fenster, {
-            {"Frame_Temperatur", "QFrame", 60, 60, 5220, 1800}, {"Frame_Luft", "QFrame", 5340, 60, 5220, 1800},
-            {"Frame_Bekleidung", "QFrame", 60, 1920, 5220, 2835}, {"Frame_Aktivitaet", "QFrame", 5340, 1920, 5220, 2835},
-            {"pmv_frame", "QFrame", 60, 4815, 5220, 2100}, {"ppd_frame", "QFrame", 5340, 4815, 5220, 2100},
-            {"TLI_Scroll", "QScrollBar", 120, 420, 3540, 255}, {"eingabe_txt1", "QLabel", 3780, 390, 1320, 315},
-            {"TU_Scroll", "QScrollBar", 120, 1200, 3540, 255}, {"eingabe_txt2", "QLabel", 3780, 1170, 1320, 315},
-            {"TU_Check", "QCheckBox", 2640, 900, 2460, 285},
-            {"V_Scroll", "QScrollBar", 120, 420, 3540, 255}, {"eingabe_txt3", "QLabel", 3780, 390, 1320, 315},
-            {"PHI_Scroll", "QScrollBar", 120, 1200, 3540, 255}, {"eingabe_txt4", "QLabel", 3780, 1170, 1320, 315},
-            {"Kleidung_Scroll", "QScrollBar", 120, 510, 3540, 255}, {"eingabe_txt5", "QLabel", 3780, 480, 1320, 315},
-            {"Kleidung_Liste", "QLabel", 120, 930, 4980, 960},
-            {"Command1", "QPushButton", 120, 1980, 4980, 360}, {"Command2", "QPushButton", 120, 2400, 4980, 360},
-            {"Energieumsatz_Scroll", "QScrollBar", 120, 720, 3540, 255}, {"eingabe_txt6", "QLabel", 3780, 690, 1320, 315},
-            {"mech_Leistung_Scroll", "QScrollBar", 120, 1350, 3540, 255}, {"eingabe_txt7", "QLabel", 3780, 1320, 1320, 315},
-            {"rel_Geschwindigkeit_Scroll", "QScrollBar", 120, 1980, 3540, 255},
-            {"eingabe_txt8", "QLabel", 3780, 1950, 1320, 315}, {"Command3", "QPushButton", 120, 2400, 4980, 360},
-            {"pmv_gauge0", "QLabel", 345, 780, 4515, 540}, {"ppd_gauge0", "QLabel", 345, 780, 4515, 540},
-            {"oeffnen", "QPushButton", 60, 7035, 1935, 420}, {"zeichne", "QPushButton", 2115, 7035, 1935, 420},
-            {"ende", "QPushButton", 8625, 7035, 1935, 420}});
+        pruefeVertrag(*fenster, {{"Frame_Temperatur", "QFrame", 60, 60, 5220, 1800},
+                                 {"Frame_Luft", "QFrame", 5340, 60, 5220, 1800},
+                                 {"Frame_Bekleidung", "QFrame", 60, 1920, 5220, 2835},
+                                 {"Frame_Aktivitaet", "QFrame", 5340, 1920, 5220, 2835},
+                                 {"pmv_frame", "QFrame", 60, 4815, 5220, 2100},
+                                 {"ppd_frame", "QFrame", 5340, 4815, 5220, 2100},
+                                 {"TLI_Scroll", "QScrollBar", 120, 420, 3540, 255},
+                                 {"eingabe_txt1", "QLabel", 3780, 390, 1320, 315},
+                                 {"TU_Scroll", "QScrollBar", 120, 1200, 3540, 255},
+                                 {"eingabe_txt2", "QLabel", 3780, 1170, 1320, 315},
+                                 {"TU_Check", "QCheckBox", 2640, 900, 2460, 285},
+                                 {"V_Scroll", "QScrollBar", 120, 420, 3540, 255},
+                                 {"eingabe_txt3", "QLabel", 3780, 390, 1320, 315},
+                                 {"PHI_Scroll", "QScrollBar", 120, 1200, 3540, 255},
+                                 {"eingabe_txt4", "QLabel", 3780, 1170, 1320, 315},
+                                 {"Kleidung_Scroll", "QScrollBar", 120, 510, 3540, 255},
+                                 {"eingabe_txt5", "QLabel", 3780, 480, 1320, 315},
+                                 {"Kleidung_Liste", "QLabel", 120, 930, 4980, 960},
+                                 {"Command1", "QPushButton", 120, 1980, 4980, 360},
+                                 {"Command2", "QPushButton", 120, 2400, 4980, 360},
+                                 {"Energieumsatz_Scroll", "QScrollBar", 120, 720, 3540, 255},
+                                 {"eingabe_txt6", "QLabel", 3780, 690, 1320, 315},
+                                 {"mech_Leistung_Scroll", "QScrollBar", 120, 1350, 3540, 255},
+                                 {"eingabe_txt7", "QLabel", 3780, 1320, 1320, 315},
+                                 {"rel_Geschwindigkeit_Scroll", "QScrollBar", 120, 1980, 3540, 255},
+                                 {"eingabe_txt8", "QLabel", 3780, 1950, 1320, 315},
+                                 {"Command3", "QPushButton", 120, 2400, 4980, 360},
+                                 {"pmv_gauge0", "QLabel", 345, 780, 4515, 540},
+                                 {"ppd_gauge0", "QLabel", 345, 780, 4515, 540},
+                                 {"oeffnen", "QPushButton", 60, 7035, 1935, 420},
+                                 {"zeichne", "QPushButton", 2115, 7035, 1935, 420},
+                                 {"ende", "QPushButton", 8625, 7035, 1935, 420}});
         // the colours that tell the groups apart
-        const QList<std::pair<QString, QColor>> farben{{u"Frame_Luft"_s, QColor(192, 192, 192)},
-            {u"pmv_frame"_s, QColor(255, 255, 187)}, {u"pmv_gauge1"_s, QColor(64, 64, 64)},
-            {u"eingabe_txt1"_s, QColor(255, 160, 160)}, {u"eingabe_txt3"_s, QColor(192, 255, 192)},
-            {u"eingabe_txt4"_s, QColor(192, 255, 255)}, {u"eingabe_txt5"_s, QColor(255, 255, 128)},
-            {u"eingabe_txt6"_s, QColor(208, 208, 255)}, {u"PMV_numerisch"_s, QColor(Qt::white)}};
+        const QList<std::pair<QString, QColor>> farben{
+            {u"Frame_Luft"_s, QColor(192, 192, 192)},   {u"pmv_frame"_s, QColor(255, 255, 187)},
+            {u"pmv_gauge1"_s, QColor(64, 64, 64)},      {u"eingabe_txt1"_s, QColor(255, 160, 160)},
+            {u"eingabe_txt3"_s, QColor(192, 255, 192)}, {u"eingabe_txt4"_s, QColor(192, 255, 255)},
+            {u"eingabe_txt5"_s, QColor(255, 255, 128)}, {u"eingabe_txt6"_s, QColor(208, 208, 255)},
+            {u"PMV_numerisch"_s, QColor(Qt::white)}};
         for (const auto& [name, farbe] : farben) {
             QVERIFY(finde(name)->autoFillBackground());
             QCOMPARE(finde(name)->palette().color(QPalette::Window), farbe);
@@ -96,16 +113,16 @@ private Q_SLOTS:
     void startzustand()
     {
         QCOMPARE(fenster->windowTitle(), u"TEMPARA 1.3"_s);
-        QCOMPARE(texte({u"eingabe_txt1"_s, u"eingabe_txt2"_s, u"eingabe_txt3"_s, u"eingabe_txt4"_s, u"eingabe_txt5"_s,
-                        u"eingabe_txt6"_s, u"eingabe_txt7"_s, u"eingabe_txt8"_s, u"Kleidung_Liste"_s,
-                        u"PMV_numerisch"_s, u"PPD_numerisch"_s}),
-                 (QStringList{u"20,0 °C"_s, u"20,0 °C"_s, u"0,00 m/s"_s, u"60 %"_s, u"1,00 clo"_s, u"70 W/m²"_s,
-                              u"0 %"_s, u"0,00 m/s"_s, u"Slip, Hemd, Hose, Jacke, Socken, Schuhe"_s, u"-0,26"_s,
-                              u"6,7 %"_s}));
+        QCOMPARE(
+            texte({u"eingabe_txt1"_s, u"eingabe_txt2"_s, u"eingabe_txt3"_s, u"eingabe_txt4"_s, u"eingabe_txt5"_s,
+                   u"eingabe_txt6"_s, u"eingabe_txt7"_s, u"eingabe_txt8"_s, u"Kleidung_Liste"_s, u"PMV_numerisch"_s,
+                   u"PPD_numerisch"_s}),
+            (QStringList{u"20,0 °C"_s, u"20,0 °C"_s, u"0,00 m/s"_s, u"60 %"_s, u"1,00 clo"_s, u"70 W/m²"_s, u"0 %"_s,
+                         u"0,00 m/s"_s, u"Slip, Hemd, Hose, Jacke, Socken, Schuhe"_s, u"-0,26"_s, u"6,7 %"_s}));
         QList<int> positionen;
-        for (const QString& n : {u"TLI_Scroll"_s, u"TU_Scroll"_s, u"V_Scroll"_s, u"PHI_Scroll"_s,
-                                 u"Energieumsatz_Scroll"_s, u"mech_Leistung_Scroll"_s,
-                                 u"rel_Geschwindigkeit_Scroll"_s, u"Kleidung_Scroll"_s})
+        for (const QString& n :
+             {u"TLI_Scroll"_s, u"TU_Scroll"_s, u"V_Scroll"_s, u"PHI_Scroll"_s, u"Energieumsatz_Scroll"_s,
+              u"mech_Leistung_Scroll"_s, u"rel_Geschwindigkeit_Scroll"_s, u"Kleidung_Scroll"_s})
             positionen << schieber(n)->value();
         QCOMPARE(positionen, (QList<int>{100, 100, 0, 60, 14, 0, 0, 20}));
         QCOMPARE(programm::Raumklima, (Raumklima{20, 20, 0, 60, 70, 0, 0, 1}));
@@ -208,8 +225,8 @@ private Q_SLOTS:
         schieber(u"rel_Geschwindigkeit_Scroll"_s)->setValue(20);
         schalter()->click();
         finde<QAction>(u"menu_datei_neu"_s)->trigger();
-        QCOMPARE(texte({u"eingabe_txt1"_s, u"eingabe_txt5"_s, u"eingabe_txt6"_s, u"eingabe_txt8"_s,
-                        u"Kleidung_Liste"_s, u"PMV_numerisch"_s}),
+        QCOMPARE(texte({u"eingabe_txt1"_s, u"eingabe_txt5"_s, u"eingabe_txt6"_s, u"eingabe_txt8"_s, u"Kleidung_Liste"_s,
+                        u"PMV_numerisch"_s}),
                  (QStringList{u"20,0 °C"_s, u"1,00 clo"_s, u"70 W/m²"_s, u"0,00 m/s"_s,
                               u"Slip, Hemd, Hose, Jacke, Socken, Schuhe"_s, u"-0,26"_s}));
         QVERIFY(!schalter()->isChecked());  // the switch keeps its state
@@ -253,10 +270,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("rahmen");
         QTest::addColumn<QString>("meldung");
-        QTest::newRow("PMV") << u"pmv_frame"_s
-                             << u"Voraussichtliche mittlere Beurteilung\r\n\r\nEine ausführliche Erklärung des PMV-Wertes\r\nfinden Sie in der Hilfe."_s;
-        QTest::newRow("PPD") << u"ppd_frame"_s
-                             << u"Vorhergesagter Prozentsatz der unzufriedenen Personen\r\n\r\nEine ausführliche Erklärung des PPD-Wertes\r\nfinden Sie in der Hilfe."_s;
+        QTest::newRow("PMV")
+            << u"pmv_frame"_s
+            << u"Voraussichtliche mittlere Beurteilung\r\n\r\nEine ausführliche Erklärung des PMV-Wertes\r\nfinden Sie in der Hilfe."_s;
+        QTest::newRow("PPD")
+            << u"ppd_frame"_s
+            << u"Vorhergesagter Prozentsatz der unzufriedenen Personen\r\n\r\nEine ausführliche Erklärung des PPD-Wertes\r\nfinden Sie in der Hilfe."_s;
     }
     void rahmenklickErklaert()
     {
@@ -331,8 +350,8 @@ private Q_SLOTS:
         for (const QString& knopf : {u"Command1"_s, u"Command2"_s, u"Command3"_s, u"zeichne"_s})
             QTest::mouseClick(finde<QPushButton>(knopf), Qt::LeftButton);
         finde<QAction>(u"menu_extras_zeichne"_s)->trigger();
-        QCOMPARE(gezeigt, (QStringList{u"Bekleidung"_s, u"Bekleidungsliste"_s, u"Aktivität"_s,
-                                       u"Grafik mit Sanduhr"_s, u"Grafik"_s}));
+        QCOMPARE(gezeigt, (QStringList{u"Bekleidung"_s, u"Bekleidungsliste"_s, u"Aktivität"_s, u"Grafik mit Sanduhr"_s,
+                                       u"Grafik"_s}));
         QCOMPARE(finde(u"Command1"_s)->cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(fenster->cursor().shape(), Qt::ArrowCursor);
     }

@@ -14,9 +14,9 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
-#include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdlib>
 #include <functional>
@@ -97,7 +97,8 @@ private Q_SLOTS:
 
         const QStringList drucker = knoepfeDesDialogs([&] { dienste.druckerEinrichten(nullptr); });
         QVERIFY2(drucker.contains(u"Abbrechen"_s) && !drucker.contains(u"Print"_s) && !drucker.contains(u"Drucken"_s)
-                     && !drucker.contains(u"Cancel"_s), qPrintable(drucker.join(u" | "_s)));
+                     && !drucker.contains(u"Cancel"_s),
+                 qPrintable(drucker.join(u" | "_s)));
     }
 
     void dialogeDeutschInJedemGebietsschema_data()
@@ -142,9 +143,10 @@ private Q_SLOTS:
         QTest::addColumn<QImage>("bild");
         QTest::addColumn<QList<Ecke>>("ecken");
         QTest::addColumn<int>("tickabstand");
-        QTest::newRow("PMV") << pmvSkala()
-                             << QList<Ecke>{{1, 0, 0, 130}, {47, 0, 0, 255}, {149, 255, 255, 255}, {251, 255, 0, 0}, {299, 133, 0, 0}}
-                             << 50;
+        QTest::newRow("PMV")
+            << pmvSkala()
+            << QList<Ecke>{{1, 0, 0, 130}, {47, 0, 0, 255}, {149, 255, 255, 255}, {251, 255, 0, 0}, {299, 133, 0, 0}}
+            << 50;
         QTest::newRow("PPD") << ppdSkala()
                              << QList<Ecke>{{1, 0, 255, 0}, {99, 255, 255, 0}, {200, 255, 0, 0}, {299, 129, 0, 0}}
                              << 30;
@@ -222,7 +224,6 @@ private Q_SLOTS:
                  u"257 qrc:/hilfe/"_s + seite);
     }
 };
-
 
 QTEST_MAIN(TestPlattform)
 #include "tst_plattform.moc"

@@ -19,9 +19,12 @@ private Q_SLOTS:
     void inhaltUndZeitgeber()
     {
         Start start(nullptr, {});
-        pruefeVertrag(start, {{"Image1", "QLabel", 240, 240, 1200, 1500}, {"Image2", "QLabel", 240, 1800, 1200, 705},
-                              {"Picture2", "QLabel", 240, 2940, 1200, 1050}, {"Label1", "QLabel", 1680, 180, 5295, 600},
-                              {"Label2", "QLabel", 1680, 900, 5295, 900}, {"Label3", "QLabel", 1680, 1920, 5295, 900},
+        pruefeVertrag(start, {{"Image1", "QLabel", 240, 240, 1200, 1500},
+                              {"Image2", "QLabel", 240, 1800, 1200, 705},
+                              {"Picture2", "QLabel", 240, 2940, 1200, 1050},
+                              {"Label1", "QLabel", 1680, 180, 5295, 600},
+                              {"Label2", "QLabel", 1680, 900, 5295, 900},
+                              {"Label3", "QLabel", 1680, 1920, 5295, 900},
                               {"Label4", "QLabel", 1680, 2940, 3900, 900},
                               {"Command1", "QPushButton", 5700, 3540, 1260, 420}});
         QCOMPARE(start.windowTitle(), u"Tempara"_s);

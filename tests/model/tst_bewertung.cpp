@@ -17,9 +17,16 @@ Q_DECLARE_METATYPE(Kategorie)
 namespace {
 
 // A criterion's value from one to three inputs (NaN where unused), and the expected result.
-struct Formelfall { Kriterium k; double a, b, c, erwartet; };
+struct Formelfall {
+    Kriterium k;
+    double a, b, c, erwartet;
+};
 // The local velocity (negative: DR off), floor and cool-wall values (NaN: not assessed), the result.
-struct Gesamtfall { double vLokal, boden, wandKalt; Kategorie gesamt; Kriterium entscheidend; };
+struct Gesamtfall {
+    double vLokal, boden, wandKalt;
+    Kategorie gesamt;
+    Kriterium entscheidend;
+};
 
 double formel(Kriterium k, double a, double b, double c)
 {
@@ -81,12 +88,15 @@ private Q_SLOTS:
             Kriterium k;
             double a, b, c;
         };
-        const Zeile tabelle[] = {
-            {"PMV", Kriterium::PMV, 0.2, 0.5, 0.7},           {"PPD", Kriterium::PPD, 6, 10, 15},
-            {"DR", Kriterium::DR, 10, 20, 30},                {"vertikal", Kriterium::Vertikal, 3, 5, 10},
-            {"Boden", Kriterium::Boden, 10, 10, 15},          {"warme Decke", Kriterium::DeckeWarm, 5, 5, 10},
-            {"kalte Wand", Kriterium::WandKalt, 5, 5, 10},    {"kalte Decke", Kriterium::DeckeKalt, 5, 5, 10},
-            {"warme Wand", Kriterium::WandWarm, 5, 5, 10}};
+        const Zeile tabelle[] = {{"PMV", Kriterium::PMV, 0.2, 0.5, 0.7},
+                                 {"PPD", Kriterium::PPD, 6, 10, 15},
+                                 {"DR", Kriterium::DR, 10, 20, 30},
+                                 {"vertikal", Kriterium::Vertikal, 3, 5, 10},
+                                 {"Boden", Kriterium::Boden, 10, 10, 15},
+                                 {"warme Decke", Kriterium::DeckeWarm, 5, 5, 10},
+                                 {"kalte Wand", Kriterium::WandKalt, 5, 5, 10},
+                                 {"kalte Decke", Kriterium::DeckeKalt, 5, 5, 10},
+                                 {"warme Wand", Kriterium::WandWarm, 5, 5, 10}};
         for (const Zeile& z : tabelle) {
             const double grenze[3] = {z.a, z.b, z.c};
             // the first category whose limit lies above a value (equal limits for A and B
@@ -203,7 +213,8 @@ private Q_SLOTS:
         QVERIFY(dr.bewertet && dr.gueltig);  // 20 °C and still air lie inside the range
         QCOMPARE(dr.wert, 0.0);
         QCOMPARE((QList<Kategorie>{r.werte[int(Kriterium::PMV)].kategorie, r.werte[int(Kriterium::PPD)].kategorie,
-                                   r.gesamt}), (QList<Kategorie>{Kategorie::B, Kategorie::B, Kategorie::B}));
+                                   r.gesamt}),
+                 (QList<Kategorie>{Kategorie::B, Kategorie::B, Kategorie::B}));
         QCOMPARE(r.entscheidend, Kriterium::PMV);  // the first of two equally bad
     }
 

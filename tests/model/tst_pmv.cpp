@@ -166,7 +166,8 @@ private Q_SLOTS:
         QTest::addColumn<Raumklima>("k");
         QTest::newRow("Nenner der Magnus-Formel") << klima(-234.175f, -234.175f, 0, 60, 70, 0, 0, 1);
         QTest::newRow("Überlauf der Temperatur") << klima(1e30f, 20, 0, 60, 70, 0, 0, 1);
-        QTest::newRow("unendliche Geschwindigkeit") << klima(20, 20, std::numeric_limits<float>::infinity(), 60, 70, 0, 0, 1);
+        QTest::newRow("unendliche Geschwindigkeit")
+            << klima(20, 20, std::numeric_limits<float>::infinity(), 60, 70, 0, 0, 1);
         QTest::newRow("NaN") << klima(std::numeric_limits<float>::quiet_NaN(), 20, 0, 60, 70, 0, 0, 1);
     }
     void gleitkommafehler()
@@ -189,7 +190,6 @@ private Q_SLOTS:
         QCOMPARE(programm::Raumklima, vorher);  // the user's inputs stay as they were
     }
 };
-
 
 QTEST_GUILESS_MAIN(TestPmv)
 #include "tst_pmv.moc"
