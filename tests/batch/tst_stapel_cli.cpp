@@ -146,25 +146,15 @@ private Q_SLOTS:
                      .status,
                  0);
         QVERIFY(lies(pfad(u"en.TPR"_s)).contains("\r\n\t1\t22.0\t22.0\t-0.1\t5.1\r\n"));
-    }
-
-    // Replacing needs --ueberschreiben; a result evaluated again keeps the old one as BAK, and
-    // an existing BAK needs permission too.
-    void ueberschreibenNurMitErlaubnis()
-    {
-        schreibe(pfad(u"m.TPR"_s), "alt");
-        Ausgang a = cli({u"m.txt"_s}, ordner->path());
-        QCOMPARE(a.status, 1);
-        QVERIFY(a.fehler.contains(u"besteht bereits; mit --ueberschreiben"_s));
-        QCOMPARE(lies(pfad(u"m.TPR"_s)), QByteArray("alt"));
-        QCOMPARE(cli({u"m.txt"_s, u"--ueberschreiben"_s}, ordner->path()).status, 0);
-        const QByteArray erstes = lies(pfad(u"m.TPR"_s));
-        QVERIFY(erstes.startsWith("C\r\n"));
-        QCOMPARE(cli({u"m.TPR"_s, u"--bereiche"_s, u"2:70:0,5"_s}, ordner->path()).status, 0);
-        QCOMPARE(lies(pfad(u"m.BAK"_s)), erstes);
-        QVERIFY(lies(pfad(u"m.TPR"_s)).contains("C  2                 70 W/m\xc2\xb2             0,50 clo\r\n"));
-        QCOMPARE(cli({u"m.TPR"_s}, ordner->path()).status, 1);
-        QCOMPARE(cli({u"m.TPR"_s, u"--ueberschreiben"_s}, ordner->path()).status, 0);
+        // Ranges from the command line as ranges set in the window.
+        const QStringList bereiche{u"m.txt"_s, u"--ausgabe"_s, u"b.TPR"_s,      u"--v-luft"_s,        u"0,2"_s,
+                                   u"--phi"_s, u"50"_s,        u"--bereiche"_s, u"2:70:0,5 1:400:4"_s};
+        QCOMPARE(cli(bereiche, ordner->path()).status, 0);
+        e.nutzungsart = Nutzungsart::Jahreszeitabhaengig;
+        e.bereiche[0] = BereichAus(u"2"_s, 70, 0.5f, u',');
+        e.bereiche[1] = BereichAus(u"1"_s, 400, 4.0f, u',');
+        QVERIFY(Stapellauf(PlanMitAusgabe(pfad(u"m.txt"_s), pfad(u"fb.TPR"_s)), e).erfolgreich);
+        QCOMPARE(lies(pfad(u"b.TPR"_s)), lies(pfad(u"fb.TPR"_s)));
     }
 
     // What a user's files look like after a run, whatever the file system puts in the way:
@@ -186,6 +176,14 @@ private Q_SLOTS:
                                << status << meldung << QString::fromUtf8(danach);
         };
         const char* d = "d.txt=@d";
+        fall("Ergebnis besteht", "d.txt=@d d.TPR=@alt", "", "stapel d.txt", 1,
+             u"besteht bereits; mit --ueberschreiben"_s, "d.txt=@d d.TPR=@alt");
+        fall("Ergebnis ersetzen", "d.txt=@d d.TPR=@alt", "", "stapel d.txt --ueberschreiben", 0,
+             u"Ergebnisdatei: d.TPR"_s, "d.txt=@d d.TPR=@tpr");
+        fall("Sicherung besteht", "d.TPR=@tpr d.BAK=@alt", "", "stapel d.TPR", 1, u"besteht bereits"_s,
+             "d.TPR=@tpr d.BAK=@alt");
+        fall("Sicherung ersetzen", "d.TPR=@tpr d.BAK=@alt", "", "stapel d.TPR --ueberschreiben", 0,
+             u"gesichert als: d.BAK"_s, "d.TPR=@tpr2 d.BAK=@tpr");
         fall("Verweis auf das Ergebnis", "d.txt=@d run3.TPR=@tpr latest.TPR->run3.TPR", "", "stapel latest.TPR", 0,
              u"gesichert als: latest.BAK"_s, "d.txt=@d run3.TPR=@tpr2 latest.TPR->run3.TPR latest.BAK=@tpr");
         fall("Ergebnisname verweist auf die Datendatei", "d.txt=@d d.TPR->d.txt", "", "stapel d.txt --ueberschreiben",

@@ -110,25 +110,38 @@ private Q_SLOTS:
         }
     }
 
-    void startzustand()
+    // The defaults at the start and again after "Neu", which keeps only the switch's state.
+    void startzustandUndNeu()
     {
+        const auto vorgaben = [this] {
+            QCOMPARE(texte({u"eingabe_txt1"_s, u"eingabe_txt2"_s, u"eingabe_txt3"_s, u"eingabe_txt4"_s,
+                            u"eingabe_txt5"_s, u"eingabe_txt6"_s, u"eingabe_txt7"_s, u"eingabe_txt8"_s,
+                            u"Kleidung_Liste"_s, u"PMV_numerisch"_s, u"PPD_numerisch"_s}),
+                     (QStringList{u"20,0 °C"_s, u"20,0 °C"_s, u"0,00 m/s"_s, u"60 %"_s, u"1,00 clo"_s, u"70 W/m²"_s,
+                                  u"0 %"_s, u"0,00 m/s"_s, u"Slip, Hemd, Hose, Jacke, Socken, Schuhe"_s, u"-0,26"_s,
+                                  u"6,7 %"_s}));
+            QList<int> positionen;
+            for (const QString& n :
+                 {u"TLI_Scroll"_s, u"TU_Scroll"_s, u"V_Scroll"_s, u"PHI_Scroll"_s, u"Energieumsatz_Scroll"_s,
+                  u"mech_Leistung_Scroll"_s, u"rel_Geschwindigkeit_Scroll"_s, u"Kleidung_Scroll"_s})
+                positionen << schieber(n)->value();
+            QCOMPARE(positionen, (QList<int>{100, 100, 0, 60, 14, 0, 0, 20}));
+            QCOMPARE(programm::Raumklima, (Raumklima{20, 20, 0, 60, 70, 0, 0, 1}));
+        };
         QCOMPARE(fenster->windowTitle(), u"TEMPARA 1.3"_s);
-        QCOMPARE(
-            texte({u"eingabe_txt1"_s, u"eingabe_txt2"_s, u"eingabe_txt3"_s, u"eingabe_txt4"_s, u"eingabe_txt5"_s,
-                   u"eingabe_txt6"_s, u"eingabe_txt7"_s, u"eingabe_txt8"_s, u"Kleidung_Liste"_s, u"PMV_numerisch"_s,
-                   u"PPD_numerisch"_s}),
-            (QStringList{u"20,0 °C"_s, u"20,0 °C"_s, u"0,00 m/s"_s, u"60 %"_s, u"1,00 clo"_s, u"70 W/m²"_s, u"0 %"_s,
-                         u"0,00 m/s"_s, u"Slip, Hemd, Hose, Jacke, Socken, Schuhe"_s, u"-0,26"_s, u"6,7 %"_s}));
-        QList<int> positionen;
-        for (const QString& n :
-             {u"TLI_Scroll"_s, u"TU_Scroll"_s, u"V_Scroll"_s, u"PHI_Scroll"_s, u"Energieumsatz_Scroll"_s,
-              u"mech_Leistung_Scroll"_s, u"rel_Geschwindigkeit_Scroll"_s, u"Kleidung_Scroll"_s})
-            positionen << schieber(n)->value();
-        QCOMPARE(positionen, (QList<int>{100, 100, 0, 60, 14, 0, 0, 20}));
-        QCOMPARE(programm::Raumklima, (Raumklima{20, 20, 0, 60, 70, 0, 0, 1}));
-        QVERIFY(schalter()->isChecked());
+        vorgaben();
+        QVERIFY(schalter()->isChecked() && !schieber(u"TU_Scroll"_s)->isEnabled());
         QCOMPARE(schalter()->text(), u" Ts = Ti"_s);
-        QVERIFY(!schieber(u"TU_Scroll"_s)->isEnabled());
+        schieber(u"Kleidung_Scroll"_s)->setValue(30);
+        QCOMPARE(text(u"Kleidung_Liste"_s), QString());
+        for (const QString& n : {u"TLI_Scroll"_s, u"V_Scroll"_s, u"PHI_Scroll"_s, u"Energieumsatz_Scroll"_s,
+                                 u"mech_Leistung_Scroll"_s, u"rel_Geschwindigkeit_Scroll"_s})
+            schieber(n)->setValue(40);
+        schalter()->click();
+        schieber(u"TU_Scroll"_s)->setValue(40);
+        finde<QAction>(u"menu_datei_neu"_s)->trigger();
+        vorgaben();
+        QVERIFY(!schalter()->isChecked());
     }
 
     // One row per bar: the label shows its value, one recomputation, what is shown is what is computed.
@@ -214,22 +227,6 @@ private Q_SLOTS:
                  (QList<int>{150, 20, 10}));
         QCOMPARE(texte({u"eingabe_txt2"_s, u"eingabe_txt6"_s, u"eingabe_txt5"_s, u"Kleidung_Liste"_s}),
                  (QStringList{u"20,0 °C"_s, u"100 W/m²"_s, u"0,50 clo"_s, QString()}));
-    }
-
-    void neuStelltAllesZurueck()
-    {
-        schieber(u"Kleidung_Scroll"_s)->setValue(30);
-        QCOMPARE(text(u"Kleidung_Liste"_s), QString());
-        schieber(u"TLI_Scroll"_s)->setValue(0);
-        schieber(u"Energieumsatz_Scroll"_s)->setValue(40);
-        schieber(u"rel_Geschwindigkeit_Scroll"_s)->setValue(20);
-        schalter()->click();
-        finde<QAction>(u"menu_datei_neu"_s)->trigger();
-        QCOMPARE(texte({u"eingabe_txt1"_s, u"eingabe_txt5"_s, u"eingabe_txt6"_s, u"eingabe_txt8"_s, u"Kleidung_Liste"_s,
-                        u"PMV_numerisch"_s}),
-                 (QStringList{u"20,0 °C"_s, u"1,00 clo"_s, u"70 W/m²"_s, u"0,00 m/s"_s,
-                              u"Slip, Hemd, Hose, Jacke, Socken, Schuhe"_s, u"-0,26"_s}));
-        QVERIFY(!schalter()->isChecked());  // the switch keeps its state
     }
 
     // The scale texts under their ticks, the markers over their values, the numbers in the frame.
