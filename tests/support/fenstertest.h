@@ -38,13 +38,18 @@ inline void pruefeVertrag(const QWidget& fenster, std::initializer_list<Steuerel
 }
 
 // No top-level window but `erlaubt` is left once a test is done, shown or hidden (windows closed
-// with deleteLater are gone first). Call it in cleanup(); it fails the test that leaked.
+// with deleteLater are gone first). Call it in cleanup(); it fails the test that leaked and
+// removes what it found, so that the next test starts clean.
 inline void keineFensterUebrig(std::initializer_list<const QWidget*> erlaubt = {})
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QStringList uebrig;
-    for (const QWidget* w : QApplication::topLevelWidgets())
-        if (std::find(erlaubt.begin(), erlaubt.end(), w) == erlaubt.end())
-            uebrig << QStringLiteral("%1 (%2)").arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()));
-    QVERIFY2(uebrig.isEmpty(), qPrintable(QStringLiteral("offen geblieben: ") + uebrig.join(QStringLiteral(", "))));
+    QList<QWidget*> uebrig;
+    QStringList namen;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (std::find(erlaubt.begin(), erlaubt.end(), w) == erlaubt.end()) {
+            uebrig << w;
+            namen << QStringLiteral("%1 (%2)").arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()));
+        }
+    qDeleteAll(uebrig);
+    QVERIFY2(uebrig.isEmpty(), qPrintable(QStringLiteral("offen geblieben: ") + namen.join(QStringLiteral(", "))));
 }
