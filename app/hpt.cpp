@@ -63,10 +63,14 @@ struct Extra {
     const char* name;
     const char* text;
     hpt::Fensteroeffner::Oeffner hpt::Fensteroeffner::*oeffner;
+    // A window that is there only at times: the entry is enabled while this says so.
+    std::function<bool()> hpt::Fensteroeffner::*da = nullptr;
 };
 constexpr Extra kExtras[] = {
     {"menu_extras_zeichne", "&Darstellung...", &hpt::Fensteroeffner::grafik},
     {"menu_extras_bewertung", "&Behaglichkeit nach ISO 7730...", &hpt::Fensteroeffner::bewertung},
+    {"menu_extras_auswertung", "Letzte &Auswertung...", &hpt::Fensteroeffner::letzteAuswertung,
+     &hpt::Fensteroeffner::letzteAuswertungDa},
 };
 
 const QString kKleidungStart = QStringLiteral("Slip, Hemd, Hose, Jacke, Socken, Schuhe");
@@ -335,6 +339,7 @@ void hpt::baueBefehle()
     for (const Extra& extra : kExtras)
         m_extras.push_back(aktion(ui.menu_extras, QString::fromUtf8(extra.name), QString::fromUtf8(extra.text)));
     ui.menu_extras_zeichne = m_extras.front();
+    connect(ui.menu_extras, &QMenu::aboutToShow, this, &hpt::aktualisiereBefehle);
     ui.Menu_hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     ui.Menu_hilfe->setObjectName(QStringLiteral("Menu_hilfe"));
     ui.Menu_hilfe_index = aktion(ui.Menu_hilfe, QStringLiteral("Menu_hilfe_index"), QStringLiteral("&Hilfe"));
@@ -559,8 +564,10 @@ void hpt::aktualisiereBefehle()
     ui.oeffnen->setEnabled(datei);
     ui.menu_datei_open->setEnabled(datei);
     ui.zeichne->setEnabled(bool(m_oeffner.grafik));
-    for (std::size_t i = 0; i < std::size(kExtras); ++i)
-        m_extras[i]->setEnabled(bool(m_oeffner.*kExtras[i].oeffner));
+    for (std::size_t i = 0; i < std::size(kExtras); ++i) {
+        const auto& da = kExtras[i].da;
+        m_extras[i]->setEnabled(bool(m_oeffner.*kExtras[i].oeffner) && (!da || !(m_oeffner.*da) || (m_oeffner.*da)()));
+    }
     ui.Command1->setEnabled(bool(m_oeffner.bekleidung));
     ui.Command2->setEnabled(bool(m_oeffner.bekleidungsliste));
     ui.Command3->setEnabled(bool(m_oeffner.aktivitaet));

@@ -35,6 +35,8 @@ public:
         Oeffner bekleidung;        // Command1
         Oeffner grafik;            // "&Darstellung..."
         Oeffner bewertung;         // "&Behaglichkeit nach ISO 7730..." (modeless)
+        Oeffner letzteAuswertung;  // "Letzte &Auswertung...", while letzteAuswertungDa says there is one
+        std::function<bool()> letzteAuswertungDa;
         // "Ö&ffnen...": gets the chosen path; opens the file and shows DATEI, or returns
         // silently when the file cannot be opened.
         std::function<void(Hauptfenster&, const QString& pfad)> datei;

@@ -5,6 +5,7 @@
 #include "hilfefenster.h"
 #include "hpt.h"
 #include "kataloge.h"
+#include "letzter_lauf.h"
 #include "qtdienste.h"
 #include "start.h"
 #include "version.h"
@@ -26,7 +27,11 @@ hpt::Fensteroeffner fensteroeffner()
     oeffner.bekleidung = zeigeBekleidung;
     oeffner.grafik = &Grafik::zeigen;
     oeffner.bewertung = [](Hauptfenster& h) { zeigeBewertung(h); };
-    oeffner.datei = stapel::DateiFensterZeigen;
+    // The last batch run: DATEI keeps it, "Letzte Auswertung..." shows it.
+    auto letzter = std::make_shared<stapel::LetzterLauf>();
+    oeffner.datei = [letzter](Hauptfenster& h, const QString& pfad) { stapel::DateiFensterZeigen(h, pfad, *letzter); };
+    oeffner.letzteAuswertung = [letzter](Hauptfenster& h) { stapel::LetzteAuswertungZeigen(h, *letzter); };
+    oeffner.letzteAuswertungDa = [letzter] { return letzter->vorhanden(); };
     return oeffner;
 }
 

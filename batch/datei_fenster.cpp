@@ -1,6 +1,9 @@
 #include "datei_fenster.h"
 
+#include "auswertung_fenster.h"
+#include "datendatei.h"
 #include "fensterbau.h"
+#include "letzter_lauf.h"
 #include "vorschau.h"
 
 #include "dienste.h"
@@ -9,6 +12,7 @@
 #include "programm.h"
 #include "zahlen.h"
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -19,6 +23,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QThread>
 
 #include <algorithm>
 
@@ -59,8 +64,9 @@ QScrollBar* schieber(QWidget* eltern, const QString& name, int oben, int gross)
 
 }  // namespace
 
-DATEI::DATEI(Hauptfenster& haupt, const QString& datendatei, std::unique_ptr<QIODevice> datei)
-    : QDialog(&haupt.fenster()), m_haupt(haupt), m_dienste(haupt.dienste()), m_datendatei(datendatei)
+DATEI::DATEI(Hauptfenster& haupt, const QString& datendatei, std::unique_ptr<QIODevice> datei, LetzterLauf& letzter)
+    : QDialog(&haupt.fenster()), m_haupt(haupt), m_dienste(haupt.dienste()), m_datendatei(datendatei),
+      m_letzter(letzter)
 {
     setObjectName(QStringLiteral("DATEI"));
     setModal(true);
@@ -76,6 +82,7 @@ DATEI::DATEI(Hauptfenster& haupt, const QString& datendatei, std::unique_ptr<QIO
 // and the main window, already half gone, is left alone.
 DATEI::~DATEI()
 {
+    pruefenBeenden();
     if (m_datei)
         m_datei->close();
 }
@@ -187,6 +194,10 @@ void DATEI::baueKnoepfe()
     connect(ui.rechnen, &QPushButton::clicked, this, &DATEI::weiterKlick);
     connect(ui.Zurueck, &QPushButton::clicked, this, &DATEI::zurueckKlick);
     connect(ui.abbrechen, &QPushButton::clicked, this, &DATEI::reject);
+    ui.datenzeilen = beschriftung(this, QStringLiteral("datenzeilen"), 240, oben + 45, 2880, {});
+    ui.letzteAuswertung = knopf(this, QStringLiteral("letzteAuswertung"), 3120, oben, 1980, 375,
+                                QStringLiteral("&Letzte Auswertung..."));
+    connect(ui.letzteAuswertung, &QPushButton::clicked, this, &DATEI::auswertungZeigen);
 }
 
 // Opening: frames parked, the main window's open commands off, lists filled, then the
@@ -216,6 +227,11 @@ void DATEI::laden(std::unique_ptr<QIODevice> datei)
     m_datei = std::move(datei);
     if (m_datei)
         VorschauLesen(*m_datei, m_vorschau, m_zuordnung);
+    ui.letzteAuswertung->setEnabled(m_letzter.vorhanden());
+    // A file read into memory (a pipe, UTF-16) is checked there; any other is read again.
+    if (const auto* puffer = qobject_cast<const QBuffer*>(m_datei.get()))
+        m_imSpeicher = puffer->data();
+    pruefenStarten();
     m_vLuftAnfang = programm::Raumklima.v_Luft;
     m_phiAnfang = programm::Raumklima.phi;
     spaltenZeigen(1, true);
@@ -376,6 +392,8 @@ void DATEI::einstellenKlick()
     nutzen fenster(m_nutzungsart, m_haupt.stellung(Eingabe::M), m_haupt.stellung(Eingabe::Icl), programm::Raumklima.Icl,
                    this);
     fenster.setzeLauf([this](nutzen& n) { return stapelStarten(n); });
+    if (m_befund)
+        fenster.setzeDatenzeilen(m_befund->datenzeilen);
     m_nutzen = &fenster;
     fenster.exec();
     m_nutzen = nullptr;
@@ -392,6 +410,7 @@ void DATEI::done(int ergebnis)
 {
     if (!m_geschlossen) {
         m_geschlossen = true;
+        pruefenBeenden();
         if (m_datei)
             m_datei->close();
         hauptfensterAngleichen();

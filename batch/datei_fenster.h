@@ -6,13 +6,19 @@
 #pragma once
 
 #include "einstellungen.h"
+#include "fortschrittsanzeige.h"
 #include "nutzen_fenster.h"
+#include "vorpruefung.h"
 #include "zeilen.h"
 
+#include <QByteArray>
 #include <QDialog>
+#include <QPointer>
 
 #include <array>
+#include <chrono>
 #include <memory>
+#include <optional>
 
 class Hauptfenster;
 class Dienste;
@@ -24,8 +30,12 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+class QThread;
 
 namespace stapel {
+
+class Auswertungsfenster;
+class LetzterLauf;
 
 class DATEI : public QDialog {
     Q_OBJECT
@@ -54,12 +64,15 @@ public:
         QPushButton* Zurueck = nullptr;  // objectName "Zurück"
         QPushButton* rechnen = nullptr;
         QPushButton* abbrechen = nullptr;
+        QLabel* datenzeilen = nullptr;          // how many data lines the file has
+        QPushButton* letzteAuswertung = nullptr;  // the evaluation of the last run again
     };
     Ui ui;
 
     // `datei` is the data file, opened for reading at its start; it stays open while the
-    // window is, and closes when the batch run starts or the window closes.
-    DATEI(Hauptfenster& haupt, const QString& datendatei, std::unique_ptr<QIODevice> datei);
+    // window is, and closes when the batch run starts or the window closes. A successful run
+    // becomes the `letzter` run, whose evaluation the window shows.
+    DATEI(Hauptfenster& haupt, const QString& datendatei, std::unique_ptr<QIODevice> datei, LetzterLauf& letzter);
     ~DATEI() override;
 
     int16_t Assistentenschritt() const { return m_schritt; }
@@ -68,6 +81,10 @@ public:
     const QString& datendatei() const { return m_datendatei; }
     // The window nutzen while it is open (for the batch run and tests), else nullptr.
     nutzen* nutzenFenster() const { return m_nutzen; }
+    // The check of the data file (its data lines, a heading, semicolons) once it is done.
+    const std::optional<Dateibefund>& befund() const { return m_befund; }
+    // How long a run goes before its progress dialog shows (tests shorten it).
+    void setzeFortschrittNach(std::chrono::milliseconds dauer) { m_fortschrittNach = dauer; }
 
     void done(int ergebnis) override;
 
@@ -96,9 +113,17 @@ private:
     void phiScrollGeaendert(int position);
     void einstellenKlick();
 
+    // The check of the data file runs in a worker thread from opening on; the run waits for it.
+    void pruefenStarten();
+    void pruefenBeenden();
+    void geprueft();
+    bool befundAbwarten(QWidget* eltern);
+
     // The batch run behind nutzen's "&Weiter" and what the window shows afterwards.
     nutzen::Ausgang stapelStarten(nutzen& fenster);
+    bool vorwarnungenBestaetigt(nutzen& fenster, const Stapeleinstellungen& e);
     void ergebnisZeigen();
+    void auswertungZeigen();
     Stapeleinstellungen einstellungen(const nutzen& fenster) const;
     void hauptfensterAngleichen();
 
@@ -112,6 +137,14 @@ private:
     Spaltenzuordnung m_zuordnung{};
     Vorschautabelle m_vorschau{};
     nutzen* m_nutzen = nullptr;
+    LetzterLauf& m_letzter;
+    QPointer<Auswertungsfenster> m_auswertungsfenster;
+    std::optional<QByteArray> m_imSpeicher;  // the data file when it was read into memory
+    std::unique_ptr<QThread> m_pruefer;
+    Fortschrittsstand m_pruefstand;
+    Dateibefund m_pruefergebnis;  // written by the worker, read once it has finished
+    std::optional<Dateibefund> m_befund;
+    std::chrono::milliseconds m_fortschrittNach = kFortschrittNach;
     QString m_ausgabe;  // the result of the last run
     float m_vLuftAnfang = 0;
     int16_t m_phiAnfang = 0;

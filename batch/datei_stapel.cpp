@@ -1,9 +1,13 @@
-// The batch run as the window DATEI drives it: the questions before a file is replaced, the
-// run itself, and the result file shown afterwards.
+// The batch run as the window DATEI drives it: the warnings and the questions before a file is
+// replaced, the run itself in a worker thread with its progress dialog, and afterwards the
+// result file and the evaluation of the run.
 #include "datei_fenster.h"
 
 #include "ausgabeplan.h"
+#include "auswertung_fenster.h"
 #include "ergebnisdatei.h"
+#include "jahresauswertung.h"
+#include "letzter_lauf.h"
 #include "stapellauf.h"
 #include "vorschau.h"
 
@@ -15,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -83,8 +88,20 @@ Stapeleinstellungen DATEI::einstellungen(const nutzen& fenster) const
     return e;
 }
 
+// Before the run: what in the file or the ranges would make the result silently wrong. Ja runs,
+// Nein goes back to nutzen.
+bool DATEI::vorwarnungenBestaetigt(nutzen& fenster, const Stapeleinstellungen& e)
+{
+    const QStringList warnungen = Vorwarnungen(*m_befund, e);
+    return warnungen.isEmpty()
+           || m_dienste.frage(&fenster, Symbol::Warnung, QStringLiteral("Warnung"), VorwarnungFrage(warnungen), false);
+}
+
 nutzen::Ausgang DATEI::stapelStarten(nutzen& fenster)
 {
+    const Stapeleinstellungen e = einstellungen(fenster);
+    if (!befundAbwarten(&fenster) || !vorwarnungenBestaetigt(fenster, e))
+        return nutzen::Ausgang::Offen;
     m_schritt = 5;
     if (m_datei)
         m_datei->close();
@@ -94,7 +111,18 @@ nutzen::Ausgang DATEI::stapelStarten(nutzen& fenster)
         m_schritt = 4;
         return nutzen::Ausgang::Abgebrochen;
     }
-    const Stapelergebnis ergebnis = Stapellauf(*plan, einstellungen(fenster));
+    Fortschrittsstand stand;
+    Stapelergebnis ergebnis;
+    const Fortschrittstexte texte{QStringLiteral("Datendatei auswerten"), QStringLiteral("%1 Datenzeilen ausgewertet"),
+                                  QStringLiteral("%1 von %2 Datenzeilen ausgewertet")};
+    imHintergrund(
+        &fenster,
+        [&] { ergebnis = Stapellauf(*plan, e, [&stand](int64_t a, int64_t g) { return stand.melden(a, g); }); },
+        stand, texte, m_befund->datenzeilen, m_fortschrittNach);
+    if (ergebnis.abgebrochen) {  // every file as before; nutzen stays open
+        m_schritt = 4;
+        return nutzen::Ausgang::Offen;
+    }
     if (!ergebnis.erfolgreich) {
         fenster.unsetCursor();
         m_dienste.meldung(&fenster, Symbol::Warnung, QStringLiteral("Warnung"), ergebnis.fehlermeldung);
@@ -104,6 +132,7 @@ nutzen::Ausgang DATEI::stapelStarten(nutzen& fenster)
     fenster.laengenZeigen(ergebnis.laengen);
     m_ausgabe = plan->ausgabe;
     m_rechenfehler = ergebnis.auswertung.rechenfehler;
+    m_letzter.setzen(JahresauswertungAus(*plan, e, ergebnis));
     return nutzen::Ausgang::Fertig;
 }
 
@@ -121,6 +150,8 @@ void DATEI::ergebnisZeigen()
     if (ergebnis.open(QIODevice::ReadOnly))
         VorschauLesen(ergebnis, m_vorschau, m_zuordnung);
     ergebnis.close();
+    m_imSpeicher.reset();
+    pruefenStarten();
     m_dienste.meldung(this, Symbol::Information, anwendungsTitel(), meldung);
     spaltenseite();
     {
@@ -128,6 +159,21 @@ void DATEI::ergebnisZeigen()
         ui.sp_scroll->setValue(1);
     }
     spaltenZeigen(1, true);
+    ui.letzteAuswertung->setEnabled(true);
+    auswertungZeigen();
+}
+
+// The evaluation window beside DATEI, which stays usable; a newer run replaces it, and it
+// closes with DATEI. The main window shows the same evaluation again later.
+void DATEI::auswertungZeigen()
+{
+    if (!m_letzter.vorhanden())
+        return;
+    if (m_auswertungsfenster)
+        m_auswertungsfenster->close();
+    m_auswertungsfenster = new Auswertungsfenster(m_dienste, m_letzter.auswertung(), this);
+    m_auswertungsfenster->setAttribute(Qt::WA_DeleteOnClose);
+    m_auswertungsfenster->show();
 }
 
 // The constants page writes v_Luft and phi; the main window's bars and labels follow them.

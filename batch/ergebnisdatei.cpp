@@ -1,5 +1,6 @@
 #include "ergebnisdatei.h"
 
+#include "version.h"
 #include "zahlen.h"
 
 #include <algorithm>
@@ -115,7 +116,7 @@ QByteArray Kopfzeilen(const Stapeleinstellungen& e)
 {
     QString kopf;
     kopf += QStringLiteral("C") + kZeilenende;
-    kopf += QStringLiteral("C  Tempara 1.3") + kZeilenende;
+    kopf += QStringLiteral("C  Tempara ") + kTemparaVersion + kZeilenende;
     kopf += QStringLiteral("C  ") + kZeilenende;
     kopf += QStringLiteral("C  Bei der Berechnung von PMV und PPD wurden folgende") + kZeilenende;
     kopf += QStringLiteral("C  konstante Parameter verwendet:") + kZeilenende;

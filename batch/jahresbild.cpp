@@ -6,7 +6,6 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QImageWriter>
 #include <QPainter>
 #include <QSaveFile>
@@ -57,9 +56,12 @@ std::array<int64_t, 5> stapelteile(const Zaehlung& z)
             z.datenzeilen - z.rechenfehler - z.kategorieC, z.rechenfehler};
 }
 
+// Named families rather than the desktop's font: the window and tempara-cli (without a
+// desktop) must paint the same pixels.
 QFont schrift(int pixel, bool fett = false)
 {
-    QFont f = QGuiApplication::font();
+    QFont f;
+    f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
     f.setPixelSize(pixel);
     f.setBold(fett);
     f.setHintingPreference(QFont::PreferFullHinting);

@@ -2,10 +2,12 @@
 
 #include "fensterbau.h"
 #include "monatstabelle.h"
+#include "vorpruefung.h"
 
 #include "eingaben.h"
 #include "zahlen.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -83,6 +85,8 @@ void nutzen::baueEinstellen()
     connect(ui.Kleidung_Scroll, &QScrollBar::valueChanged, this, &nutzen::kleidungGeaendert);
 }
 
+// Each range in a row: its letter, its first month, its length in data lines, its activity
+// and clothing. A first month fills the lengths from the month table.
 void nutzen::baueBereiche()
 {
     ui.Frame1 = erzeuge<QFrame>(this, QStringLiteral("Frame1"), 120, 1800, 6120, 2760);
@@ -91,22 +95,31 @@ void nutzen::baueBereiche()
         const char* name;
         const char16_t* text;
         int links;
-    } kopf[] = {{"Label3", u"Datenzeilen", 840}, {"Label4", u"Energieumsatz", 2520}, {"Label5", u"Bekleidung", 4320}};
+    } kopf[] = {{"Label6", u"Ab Monat", 660},
+                {"Label3", u"Datenzeilen", 1920},
+                {"Label4", u"Energieumsatz", 3060},
+                {"Label5", u"Bekleidung", 4560}};
     for (const auto& k : kopf)
-        erzeuge<QLabel>(ui.Frame1, QLatin1String(k.name), k.links, 120, 1680, 285)->setText(QString::fromUtf16(k.text));
+        erzeuge<QLabel>(ui.Frame1, QLatin1String(k.name), k.links, 120, 1440, 285)->setText(QString::fromUtf16(k.text));
     for (int k = 0; k < kBereiche; ++k) {
         const int oben = 480 + k * 540;
-        QLabel* titel = erzeuge<QLabel>(ui.Frame1, feldname("zeilen_titel", k), 240, oben, 480, 345);
+        QLabel* titel = erzeuge<QLabel>(ui.Frame1, feldname("zeilen_titel", k), 240, oben, 360, 345);
         titel->setText(QString(QChar(u'A' + k)));
         titel->setAlignment(Qt::AlignCenter);
         fett(titel);
         titel->installEventFilter(this);
         ui.zeilen_titel[std::size_t(k)] = titel;
-        QLineEdit* laenge = erzeuge<QLineEdit>(ui.Frame1, feldname("bereich", k), 840, oben, 1560, 345);
+        QComboBox* monat = erzeuge<QComboBox>(ui.Frame1, feldname("monat", k), 660, oben, 1200, 345);
+        monat->addItem(QStringLiteral("–"));
+        for (const Monat& m : kMonate)
+            monat->addItem(QString::fromUtf16(m.vollname));
+        connect(monat, &QComboBox::activated, this, &nutzen::monatGewaehlt);
+        ui.monat[std::size_t(k)] = monat;
+        QLineEdit* laenge = erzeuge<QLineEdit>(ui.Frame1, feldname("bereich", k), 1920, oben, 1080, 345);
         connect(laenge, &QLineEdit::textChanged, this, [this, k] { bereichGeaendert(k); });
         ui.bereich[std::size_t(k)] = laenge;
-        for (auto [feld, name, links] : {std::tuple{&ui.a, "a", 2520}, std::tuple{&ui.b, "b", 4320}}) {
-            QLineEdit* text = erzeuge<QLineEdit>(ui.Frame1, feldname(name, k), links, oben, 1680, 345);
+        for (auto [feld, name, links] : {std::tuple{&ui.a, "a", 3060}, std::tuple{&ui.b, "b", 4560}}) {
+            QLineEdit* text = erzeuge<QLineEdit>(ui.Frame1, feldname(name, k), links, oben, 1440, 345);
             text->setReadOnly(true);
             text->setFocusPolicy(Qt::ClickFocus);
             text->installEventFilter(this);
@@ -114,6 +127,9 @@ void nutzen::baueBereiche()
         }
     }
     ui.tabelle = erzeuge<Monatstabelle>(this, QStringLiteral("tabelle"), 6480, 120, 3075, 4560);
+    ui.hinweis = erzeuge<QLabel>(this, QStringLiteral("hinweis"), 120, 4650, 6120, 600);
+    ui.hinweis->setWordWrap(true);
+    ui.hinweis->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void nutzen::formWaehlen()
@@ -132,6 +148,7 @@ void nutzen::formWaehlen()
         setFixedSize(innenGroesse(6360, 3750));
         ui.Zurueck->move(twipsPunkt(1680, 2760));
         ui.weiter->move(twipsPunkt(3360, 2760));
+        ui.hinweis->setGeometry(QRect(twipsPunkt(120, 1800), twipsGroesse(6000, 600)));
     }
     for (QLineEdit* laenge : ui.bereich)
         laenge->setFocusPolicy(abhaengig ? Qt::StrongFocus : Qt::NoFocus);
@@ -210,6 +227,49 @@ void nutzen::bereichGeaendert(int k)
     QLineEdit* feld = ui.bereich[std::size_t(k)];
     if (Zahlwert(QStringView(feld->text())) < 0)
         feld->setText(QStringLiteral("0"));
+    m_monatsfehler.clear();
+    hinweisZeigen();
+}
+
+// The lengths from the first months of an hourly year (the last range to its end); a range
+// without a month gets 0. What does not fit together is said instead, and the boxes stay.
+void nutzen::monatGewaehlt()
+{
+    std::array<int, kBereiche> ersterMonat{};
+    for (int k = 0; k < kBereiche; ++k)
+        ersterMonat[std::size_t(k)] = ui.monat[std::size_t(k)]->currentIndex();
+    const Monatsbereiche m = LaengenNachMonaten(ersterMonat);
+    m_monatsfehler = m.fehler;
+    if (m.fehler.isEmpty())
+        for (int k = 0; k < kBereiche; ++k)
+            ui.bereich[std::size_t(k)]->setText(QString::number(m.laengen[std::size_t(k)]));
+    hinweisZeigen();
+}
+
+void nutzen::setzeDatenzeilen(int64_t datenzeilen)
+{
+    m_datenzeilen = datenzeilen;
+    hinweisZeigen();
+}
+
+void nutzen::hinweisZeigen()
+{
+    textfarbe(ui.hinweis, m_monatsfehler.isEmpty() ? QColor(Qt::black) : kHellrot);
+    if (!m_monatsfehler.isEmpty()) {
+        ui.hinweis->setText(m_monatsfehler);
+        return;
+    }
+    if (!m_datenzeilen) {
+        ui.hinweis->clear();
+        return;
+    }
+    QString text = *m_datenzeilen == 0   ? QStringLiteral("Die Datei hat keine Datenzeile.")
+                   : *m_datenzeilen == 1 ? QStringLiteral("Die Datei hat eine Datenzeile.")
+                                         : QStringLiteral("Die Datei hat %1 Datenzeilen.").arg(*m_datenzeilen);
+    if (m_art == Nutzungsart::Jahreszeitabhaengig)
+        text += QStringLiteral(" Die Bereiche A bis D umfassen %1 davon.")
+                    .arg(BereicheUmfassen(bereiche(), *m_datenzeilen));
+    ui.hinweis->setText(text);
 }
 
 bool nutzen::eventFilter(QObject* objekt, QEvent* ereignis)

@@ -8,8 +8,11 @@
 #include <QDialog>
 
 #include <array>
+#include <cstdint>
 #include <functional>
+#include <optional>
 
+class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -36,10 +39,12 @@ public:
         QLabel* eingabe_txt5 = nullptr;
         QFrame* Frame1 = nullptr;
         std::array<QLabel*, kBereiche> zeilen_titel{};
+        std::array<QComboBox*, kBereiche> monat{};  // the first month of each range, or "–"
         std::array<QLineEdit*, kBereiche> bereich{};
         std::array<QLineEdit*, kBereiche> a{};
         std::array<QLineEdit*, kBereiche> b{};
         Monatstabelle* tabelle = nullptr;
+        QLabel* hinweis = nullptr;  // the data lines of the file and of the ranges, or what is wrong with the months
         QPushButton* weiter = nullptr;
         QPushButton* Zurueck = nullptr;  // objectName "Zurück"
     };
@@ -59,6 +64,8 @@ public:
     std::array<Bereich, kBereiche> bereiche() const;
     // Shows the range lengths as the run fitted them.
     void laengenZeigen(const std::array<QString, kBereiche>& laengen);
+    // The number of data lines of the file, once it is counted.
+    void setzeDatenzeilen(int64_t datenzeilen);
 
 protected:
     void showEvent(QShowEvent* ereignis) override;
@@ -75,6 +82,8 @@ private:
     void kleidungGeaendert(int position);
     void zeileWaehlen(int k, bool werteLaden);
     void bereichGeaendert(int k);
+    void monatGewaehlt();
+    void hinweisZeigen();
     void weiterKlick();
     void zurueckKlick();
 
@@ -84,6 +93,8 @@ private:
     std::array<float, kBereiche> m_bekleidung{};
     std::function<Ausgang(nutzen&)> m_lauf;
     Ausgang m_ausgang = Ausgang::Offen;
+    std::optional<int64_t> m_datenzeilen;
+    QString m_monatsfehler;
 };
 
 }  // namespace stapel

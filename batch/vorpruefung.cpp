@@ -77,12 +77,16 @@ bool SemikolonGetrennt(std::string_view zeile)
     return kern.find(';') != std::string_view::npos && kern.find_first_of(" \t") == std::string_view::npos;
 }
 
-Dateibefund DateiPruefen(QIODevice& datei)
+Dateibefund DateiPruefen(QIODevice& datei, const Pruefstand& weiter)
 {
     Dateibefund b;
     Zeilenleser leser(datei);
     std::string_view zeile;
     for (int64_t nummer = 1; leser.naechste(zeile); ++nummer) {
+        if (weiter && nummer % kPruefenAlle == 0 && !weiter(nummer)) {
+            b.abgebrochen = true;
+            return b;
+        }
         if (ZeilenartVon(zeile) != Zeilenart::Daten)
             continue;
         if (++b.datenzeilen == 1) {
@@ -155,11 +159,13 @@ QStringList Vorwarnungen(const Dateibefund& b, const Stapeleinstellungen& e)
                                         "ausgewertet, die Ergebnisdatei enthielte nur ihren Kopf.")
                              .arg(b.datenzeilen);
         else if (umfasst < b.datenzeilen)
-            warnungen << QStringLiteral("Die Bereiche A bis D umfassen %1 der %2 Datenzeilen. "
-                                        "Die übrigen %3 am Ende der Datei werden nicht ausgewertet.")
+            warnungen << QStringLiteral("Die Bereiche A bis D umfassen %1 der %2 Datenzeilen. %3")
                              .arg(umfasst)
                              .arg(b.datenzeilen)
-                             .arg(b.datenzeilen - umfasst);
+                             .arg(b.datenzeilen - umfasst == 1
+                                      ? QStringLiteral("Die letzte wird nicht ausgewertet.")
+                                      : QStringLiteral("Die übrigen %1 am Ende der Datei werden nicht ausgewertet.")
+                                            .arg(b.datenzeilen - umfasst));
     }
     return warnungen;
 }

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 namespace stapel {
@@ -27,9 +28,14 @@ struct Dateibefund {
     int64_t semikolonzeilen = 0;
     int64_t ersteSemikolonzeile = 0;  // line number in the file
     bool lesefehler = false;
+    bool abgebrochen = false;  // stopped by `weiter`; the figures then are incomplete
 };
 
-Dateibefund DateiPruefen(QIODevice& datei);  // reads from the current position to the end
+// Reads from the current position to the end. `weiter` gets the lines read so far every
+// kPruefenAlle lines; returning false stops the reading.
+using Pruefstand = std::function<bool(int64_t zeilen)>;
+inline constexpr int64_t kPruefenAlle = 65536;
+Dateibefund DateiPruefen(QIODevice& datei, const Pruefstand& weiter = {});
 Dateibefund DateiPruefen(const QString& pfad);
 
 // The line rules on their own: letters and no field that starts with a number; a semicolon

@@ -6,14 +6,20 @@
 #include "ausgabeplan.h"
 #include "datendatei.h"
 #include "ergebnisdatei.h"
+#include "jahresauswertung.h"
+#include "jahresbild.h"
+#include "jahrestabelle.h"
 #include "stapellauf.h"
+#include "vorpruefung.h"
 #include "vorschau.h"
 
 #include "zahlen.h"
 
 #include <QCommandLineParser>
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -34,6 +40,7 @@ const char* const kHilfe =
     "Aufruf: tempara-cli stapel DATENDATEI [--spalten CODES] [--ti X] [--v-luft X] [--phi X]\n"
     "            [--aktivitaet M --bekleidung CLO | --bereiche \"L:M:CLO ...\"]\n"
     "            [--ausgabe PFAD] [--ueberschreiben]\n"
+    "            [--tabelle DATEI.csv] [--bild DATEI.png|DATEI.svg]\n"
     "\n"
     "Berechnet PMV und PPD für jede Datenzeile einer Stundenwerte-Datei und schreibt die\n"
     "Ergebnisdatei, genau wie \"Datei öffnen\" im Programmfenster.\n"
@@ -55,6 +62,12 @@ const char* const kHilfe =
     "  --ausgabe PFAD    Ergebnisdatei statt DATENDATEI mit der Endung .TPR\n"
     "  --ueberschreiben  eine vorhandene Ergebnisdatei ersetzen (beim erneuten Auswerten einer\n"
     "                    .TPR-Datei: eine vorhandene .BAK-Datei)\n"
+    "  --tabelle DATEI   die Jahresauswertung als Tabelle (CSV mit Semikolons, UTF-8) wie\n"
+    "                    \"Tabelle speichern...\" im Auswertungsfenster\n"
+    "  --bild DATEI      das Bild der Jahresauswertung (Teppich der Stunden, Kategorien je\n"
+    "                    Monat) als PNG oder SVG, nach der Endung .png oder .svg\n"
+    "                    Ein Name ohne Ordner liegt neben der Ergebnisdatei; eine vorhandene\n"
+    "                    Datei wird nur mit --ueberschreiben ersetzt.\n"
     "\n"
     "Zahlen dürfen Komma oder Punkt haben. Die Ergebnisdatei schreibt Zahlen mit dem\n"
     "Dezimaltrennzeichen der Spracheinstellung.\n"
@@ -156,7 +169,7 @@ struct Aufruf {
     QString datendatei;
     std::optional<QString> spalten;
     QString ti = QStringLiteral("20"), vLuft = QStringLiteral("0"), phi = QStringLiteral("60");
-    std::optional<QString> aktivitaet, bekleidung, bereiche, ausgabe;
+    std::optional<QString> aktivitaet, bekleidung, bereiche, ausgabe, tabelle, bild;
     bool ueberschreiben = false;
 };
 
@@ -170,9 +183,10 @@ Aufruf aufrufLesen(int argc, char** argv)
         vLuft(QStringLiteral("v-luft"), {}, kWert), phi(QStringLiteral("phi"), {}, kWert),
         aktivitaet(QStringLiteral("aktivitaet"), {}, kWert), bekleidung(QStringLiteral("bekleidung"), {}, kWert),
         bereiche(QStringLiteral("bereiche"), {}, kWert), ausgabe(QStringLiteral("ausgabe"), {}, kWert),
-        ueberschreiben(QStringLiteral("ueberschreiben"));
+        ueberschreiben(QStringLiteral("ueberschreiben")), tabelle(QStringLiteral("tabelle"), {}, kWert),
+        bild(QStringLiteral("bild"), {}, kWert);
     const QList<QCommandLineOption> optionen{
-        spalten, ti, vLuft, phi, aktivitaet, bekleidung, bereiche, ausgabe, ueberschreiben};
+        spalten, ti, vLuft, phi, aktivitaet, bekleidung, bereiche, ausgabe, ueberschreiben, tabelle, bild};
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions(optionen);
@@ -212,8 +226,15 @@ Aufruf aufrufLesen(int argc, char** argv)
     a.bereiche = wert(bereiche);
     a.ausgabe = wert(ausgabe);
     a.ueberschreiben = parser.isSet(ueberschreiben);
-    if (a.ausgabe && a.ausgabe->isEmpty())
-        throw Aufruffehler{QStringLiteral("--ausgabe verlangt einen Dateinamen.")};
+    a.tabelle = wert(tabelle);
+    a.bild = wert(bild);
+    const std::pair<const char16_t*, std::optional<QString>*> pfade[] = {
+        {u"--ausgabe", &a.ausgabe}, {u"--tabelle", &a.tabelle}, {u"--bild", &a.bild}};
+    for (const auto& [name, pfad] : pfade)
+        if (*pfad && (*pfad)->isEmpty())
+            throw Aufruffehler{QStringLiteral("%1 verlangt einen Dateinamen.").arg(QString::fromUtf16(name))};
+    if (a.bild && !a.bild->endsWith(u".png", Qt::CaseInsensitive) && !a.bild->endsWith(u".svg", Qt::CaseInsensitive))
+        throw Aufruffehler{QStringLiteral("--bild %1: Der Name endet auf .png oder .svg.").arg(zitat(*a.bild))};
     if (a.bereiche && (a.aktivitaet || a.bekleidung))
         throw Aufruffehler{QStringLiteral("--bereiche schließt --aktivitaet und --bekleidung aus.")};
     return a;
@@ -259,6 +280,24 @@ private:
     bool m_ueberschreiben;
 };
 
+// A name without a folder lies beside the result file; any other path is taken as given.
+QString nebenErgebnis(const QString& name, const QString& ergebnisdatei)
+{
+    return QFileInfo(name).fileName() == name ? QFileInfo(ergebnisdatei).dir().filePath(name) : name;
+}
+
+// Before the run: the table or picture neither is the data or result file nor replaces a
+// file without --ueberschreiben. Empty when all is well, else the German reason.
+QString zielPruefen(const QString& pfad, const Dateiplan& plan, bool ueberschreiben)
+{
+    if (dieselbeDatei(pfad, plan.eingabe) || dieselbeDatei(pfad, plan.ausgabe)
+        || QFileInfo(pfad).absoluteFilePath() == QFileInfo(plan.ausgabe).absoluteFilePath())
+        return QStringLiteral("%1 ist die Daten- oder Ergebnisdatei; bitte einen anderen Namen angeben.").arg(pfad);
+    if (QFileInfo::exists(pfad) && !ueberschreiben)
+        return QStringLiteral("%1 besteht bereits; mit --ueberschreiben wird sie ersetzt.").arg(pfad);
+    return {};
+}
+
 QString prozent(int64_t anteil, int64_t ganzes)
 {
     return formatiereZahl(ganzes > 0 ? 100.0 * double(anteil) / double(ganzes) : 0.0, 1) + QStringLiteral(" %");
@@ -272,13 +311,9 @@ void zusammenfassung(const Dateiplan& plan, const Stapeleinstellungen& e, const 
     if (!plan.sicherung.isEmpty())
         text += QStringLiteral("Bisheriges Ergebnis gesichert als: %1\n").arg(plan.sicherung);
     text += QStringLiteral("Ausgewertete Datenzeilen: %1\n").arg(a.datenzeilen);
-    if (e.nutzungsart == Nutzungsart::Jahreszeitabhaengig)
-        for (int k = 0; k < kBereiche; ++k)
-            if (ergebnis.laengen[std::size_t(k)] != e.bereiche[std::size_t(k)].laenge
-                && Zahlwert(QStringView(e.bereiche[std::size_t(k)].laenge)) > 0)
-                text += QStringLiteral("Bereich %1 gekürzt auf %2 von %3 angegebenen Datenzeilen\n")
-                            .arg(QChar(u'A' + k))
-                            .arg(ergebnis.laengen[std::size_t(k)].trimmed(), e.bereiche[std::size_t(k)].laenge);
+    for (const GekuerzterBereich& g : GekuerzteBereiche(e, ergebnis.laengen))
+        text += QStringLiteral("Bereich %1 gekürzt auf %2 von %3 angegebenen Datenzeilen\n")
+                    .arg(Bereichsname(g.bereich), g.umfasst, g.angegeben);
     text += QStringLiteral("PMV-Bänder:\n");
     for (int band = kEmpfindungsbaender - 1; band >= 0; --band)
         text += QStringLiteral("  %1 %2 %3  %4\n")
@@ -297,6 +332,37 @@ void zusammenfassung(const Dateiplan& plan, const Stapeleinstellungen& e, const 
     if (a.rechenfehler > 0)
         text += QStringLiteral("Zeilen mit Rechenfehler (mit den Werten der Zeile davor geschrieben): %1\n").arg(a.rechenfehler);
     ausgeben(stdout, text);
+}
+
+// The table and the picture of the run, with the code of the evaluation window's buttons.
+int auswertungSchreiben(const Jahresauswertung& j, const std::optional<QString>& tabelle,
+                        const std::optional<QString>& bild)
+{
+    QString grund;
+    if (tabelle && !TabelleSchreiben(j.zaehlung, *tabelle, &grund)) {
+        ausgeben(stderr, QStringLiteral("tempara-cli stapel: Die Ergebnisdatei ist geschrieben, die Tabelle\n%1\n"
+                                        "aber nicht:\n%2\n").arg(*tabelle, grund));
+        return kDateifehler;
+    }
+    if (!bild)
+        return kErfolg;
+    // Text needs a font system, but never a screen: the same pixels with or without a display.
+    // Qt's own notes about the session (runtime folder and the like) are no concern here.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType art, const QMessageLogContext&, const QString& text) {
+        if (art == QtCriticalMsg || art == QtFatalMsg)
+            std::fprintf(stderr, "tempara-cli stapel: %s\n", qPrintable(text));
+    });
+    int qtArgc = 1;
+    char name[] = "tempara-cli";
+    char* qtArgv[] = {name, nullptr};
+    QGuiApplication anwendung(qtArgc, qtArgv);
+    if (!JahresbildSchreiben(j, *bild, &grund)) {
+        ausgeben(stderr, QStringLiteral("tempara-cli stapel: Die Ergebnisdatei ist geschrieben, das Bild\n%1\n"
+                                        "aber nicht:\n%2\n").arg(*bild, grund));
+        return kDateifehler;
+    }
+    return kErfolg;
 }
 
 int befehlStapel(int argc, char** argv)
@@ -372,6 +438,23 @@ int befehlStapel(int argc, char** argv)
         plan = *geplant;
     }
 
+    std::optional<QString> tabelle, bild;
+    if (aufruf.tabelle)
+        tabelle = nebenErgebnis(*aufruf.tabelle, plan.ausgabe);
+    if (aufruf.bild)
+        bild = nebenErgebnis(*aufruf.bild, plan.ausgabe);
+    for (const std::optional<QString>& ziel : {tabelle, bild}) {
+        const QString grund = ziel ? zielPruefen(*ziel, plan, aufruf.ueberschreiben) : QString();
+        if (!grund.isEmpty()) {
+            ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1\n").arg(grund));
+            return kDateifehler;
+        }
+    }
+
+    // What the window asks about before a run, the command line says and runs all the same.
+    if (const std::unique_ptr<QIODevice> datei = DatendateiOeffnen(aufruf.datendatei, daten.inhalt); datei->isOpen())
+        for (const QString& warnung : Vorwarnungen(DateiPruefen(*datei), e))
+            ausgeben(stderr, QStringLiteral("tempara-cli stapel: Warnung: %1\n").arg(warnung));
     plan.inhalt = std::move(daten.inhalt);
     const Stapelergebnis ergebnis = Stapellauf(plan, e);
     if (!ergebnis.erfolgreich) {
@@ -379,7 +462,7 @@ int befehlStapel(int argc, char** argv)
         return kDateifehler;
     }
     zusammenfassung(plan, e, ergebnis);
-    return kErfolg;
+    return auswertungSchreiben(JahresauswertungAus(plan, e, ergebnis), tabelle, bild);
 }
 
 }  // namespace

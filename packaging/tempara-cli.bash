@@ -17,10 +17,12 @@ _tempara_cli()
         stapel)
             case "$prev" in
                 --ausgabe) COMPREPLY=($(compgen -f -- "$cur")); return ;;
+                --tabelle) COMPREPLY=($(compgen -f -X '!*.@(csv|CSV)' -- "$cur") $(compgen -d -- "$cur")); return ;;
+                --bild) COMPREPLY=($(compgen -f -X '!*.@(png|PNG|svg|SVG)' -- "$cur") $(compgen -d -- "$cur")); return ;;
                 --spalten|--ti|--v-luft|--phi|--aktivitaet|--bekleidung|--bereiche) return ;;
             esac
             if [[ "$cur" == -* ]]; then
-                COMPREPLY=($(compgen -W "--spalten --ti --v-luft --phi --aktivitaet --bekleidung --bereiche --ausgabe --ueberschreiben --help" -- "$cur"))
+                COMPREPLY=($(compgen -W "--spalten --ti --v-luft --phi --aktivitaet --bekleidung --bereiche --ausgabe --ueberschreiben --tabelle --bild --help" -- "$cur"))
             else
                 COMPREPLY=($(compgen -f -- "$cur"))
             fi

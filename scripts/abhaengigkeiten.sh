@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Tempara needs, only those that are missing. Before anything is
 # installed it says which packages and what for; without root rights it asks before sudo runs.
-# Usage: scripts/abhaengigkeiten.sh [basis] [bench] [fuzz] [bild] [paket]
+# Usage: scripts/abhaengigkeiten.sh [basis] [bench] [fuzz] [bild] [paket] [pruefung]
 set -euo pipefail
 
 declare -A gruppe=(
@@ -10,6 +10,7 @@ declare -A gruppe=(
   [fuzz]="clang-14 libclang-rt-14-dev"
   [bild]="xvfb xauth x11-utils imagemagick xdotool"
   [paket]="dpkg-dev file lintian desktop-file-utils appstream man-db"
+  [pruefung]="clang-format"
 )
 declare -A zweck=(
   [basis]="zum Bauen und Testen (Compiler, CMake, Qt 6, Schriften, deutsche Locale)"
@@ -17,6 +18,7 @@ declare -A zweck=(
   [fuzz]="für make fuzz (clang mit libFuzzer)"
   [bild]="für das Bildschirmfoto und die Paketprobe (virtueller X-Server, ImageMagick)"
   [paket]="für make package und make check-install (Debian-Paketwerkzeuge)"
+  [pruefung]="für die Prüfung der Quelltextform (clang-format)"
 )
 
 gruppen=("$@")

@@ -104,6 +104,12 @@ private Q_SLOTS:
         falsch("Ti doppelt", {u"--spalten"_s, u"1,2,2"_s}, u"Variable mehrfach vergeben!"_s);
         falsch("Ausgabe ist die Datendatei", {u"--ausgabe"_s, u"m.txt"_s, u"--ueberschreiben"_s},
                u"nicht die Datendatei"_s);
+        falsch("Bild als GIF", {u"--bild"_s, u"m.gif"_s}, u"endet auf .png oder .svg"_s);
+        QTest::newRow("Tabelle ist die Datendatei")
+            << QStringList{u"m.txt"_s, u"--tabelle"_s, u"m.txt"_s, u"--ueberschreiben"_s} << 1
+            << u"ist die Daten- oder Ergebnisdatei"_s;
+        QTest::newRow("Tabelle vorhanden")
+            << QStringList{u"m.txt"_s, u"--tabelle"_s, u"ohne_s.txt"_s} << 1 << u"ohne_s.txt besteht bereits"_s;
     }
     void aufruf()
     {

@@ -1,8 +1,10 @@
 // The windows DATEI and nutzen driven as a user drives them: opening a data file from the
 // main window, paging, choosing column variables, constants, the behaviour window and the
 // batch run with its questions and messages.
+#include "auswertung_fenster.h"
 #include "datei_fenster.h"
 #include "dateioeffner.h"
+#include "letzter_lauf.h"
 #include "monatstabelle.h"
 #include "nutzen_fenster.h"
 #include "stapeltest.h"
@@ -21,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -83,6 +86,7 @@ class TestStapelFenster : public QObject {
     std::unique_ptr<hpt> haupt;
     std::unique_ptr<DATEI> datei;
     std::unique_ptr<QTemporaryDir> ordner;
+    LetzterLauf letzter;
 
     QString pfad(const QString& name) const { return ordner->filePath(name); }
     void oeffne(const QByteArray& inhalt)
@@ -90,7 +94,7 @@ class TestStapelFenster : public QObject {
         schreibe(pfad(u"messwerte.txt"_s), inhalt);
         auto dateiZumLesen = std::make_unique<QFile>(pfad(u"messwerte.txt"_s));
         QVERIFY(dateiZumLesen->open(QIODevice::ReadOnly));
-        datei = std::make_unique<DATEI>(*haupt, pfad(u"messwerte.txt"_s), std::move(dateiZumLesen));
+        datei = std::make_unique<DATEI>(*haupt, pfad(u"messwerte.txt"_s), std::move(dateiZumLesen), letzter);
         datei->show();
         datei->activateWindow();
         if (!QTest::qWaitForWindowActive(datei.get()))
@@ -135,8 +139,11 @@ private Q_SLOTS:
     {
         programm::Raumklima = Raumklima{};
         haupt = std::make_unique<hpt>(dienste);
+        letzter = LetzterLauf{};
         hpt::Fensteroeffner oeffner;
-        oeffner.datei = DateiFensterZeigen;
+        oeffner.datei = [this](Hauptfenster& h, const QString& p) { DateiFensterZeigen(h, p, letzter); };
+        oeffner.letzteAuswertung = [this](Hauptfenster& h) { LetzteAuswertungZeigen(h, letzter); };
+        oeffner.letzteAuswertungDa = [this] { return letzter.vorhanden(); };
         haupt->setzeFensteroeffner(std::move(oeffner));
         ordner = std::make_unique<QTemporaryDir>();
     }
@@ -165,6 +172,12 @@ private Q_SLOTS:
         dienste.datei(pfad(u"gibt_es_nicht.txt"_s));  // cannot be opened: silently nothing
         findeKind<QAction>(haupt.get(), u"menu_datei_open"_s)->trigger();
         QVERIFY(!QApplication::activeModalWidget());
+        // A file that cannot be read as text is refused with its cause before any preview.
+        schreibe(pfad(u"null.txt"_s), QByteArray("S 1 2\r\n1 2\0\r\n", 14));
+        dienste.datei(pfad(u"null.txt"_s));
+        findeKind<QAction>(haupt.get(), u"menu_datei_open"_s)->trigger();
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(dienste.meldungen().constLast().contains(u"enthält Nullbytes"_s));
     }
 
     void ersteSeite()
@@ -453,6 +466,173 @@ private Q_SLOTS:
         PmvErgebnis soll;
         QVERIFY(PmvBerechnen(PmvEingabeAus(programm::Raumklima, true), soll));
         QCOMPARE(findeKind<QLabel>(h, u"PMV_numerisch"_s)->text(), formatiereZahl(soll.PMV, 2));
+    }
+
+    // Before a run, what would make the result silently wrong is asked about: Nein writes
+    // nothing and keeps nutzen open, Ja runs as before.
+    void vorwarnungen_data()
+    {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<int>("art");
+        QTest::addColumn<QString>("laengeA");  // season-dependent only
+        QTest::addColumn<QString>("teil");     // of the question
+        QTest::addColumn<bool>("ja");
+        const QByteArray kopf = "S 1 2 3\r\nJahresstunde\tTi\tTs\r\n" + stundenwerte(3);
+        const QByteArray semikolons = "S 1 2 3\r\n1;21,5;20\r\n2;21;19\r\n";
+        QTest::newRow("Überschrift, Nein") << kopf << 0 << QString() << u"Beginnt die Zeile mit „C“"_s << false;
+        QTest::newRow("Überschrift, Ja") << kopf << 0 << QString() << u"Die erste Datenzeile (Zeile 2)"_s << true;
+        QTest::newRow("Semikolons") << semikolons << 0 << QString() << u"Semikolons trennen keine Spalten"_s << false;
+        QTest::newRow("alle Längen 0")
+            << kMesswerte << 1 << u"0"_s << u"Alle Bereiche A bis D haben die Länge 0"_s << false;
+        QTest::newRow("nicht alle Zeilen, Ja")
+            << kMesswerte << 1 << u"5"_s << u"Die Bereiche A bis D umfassen 5 der 6 Datenzeilen."_s << true;
+    }
+    void vorwarnungen()
+    {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(int, art);
+        QFETCH(QString, laengeA);
+        QFETCH(QString, teil);
+        QFETCH(bool, ja);
+        oeffne(inhalt);
+        QTRY_VERIFY(datei->befund());
+        const QMap<QString, QByteArray> vorher = abbild(ordner->path());
+        ja ? dienste.ja() : dienste.nein();
+        bool offen = false;
+        zuNutzen([&](nutzen* n) {
+            if (!laengeA.isNull())
+                tippe(n, u"bereich(0)"_s, laengeA);
+            klick(n, u"weiter"_s);
+            offen = n->isVisible();
+        }, art);
+        QCOMPARE(dienste.aufrufe[0].art, u"frage"_s);
+        QVERIFY2(dienste.aufrufe[0].text.contains(teil), qPrintable(dienste.aufrufe[0].text));
+        QVERIFY(dienste.aufrufe[0].text.endsWith(u"Trotzdem auswerten?"_s) && !dienste.aufrufe[0].vorgabeJa);
+        QCOMPARE(offen, !ja);
+        if (!ja) {
+            QCOMPARE(abbild(ordner->path()), vorher);
+            QCOMPARE(dienste.aufrufe.size(), 1);
+            return;
+        }
+        QCOMPARE(datenzeilenIn(lies(pfad(u"messwerte.TPR"_s))), art == 1 ? 5 : 4);
+    }
+
+    // A first month per range fills the lengths from the month table (the last range to the
+    // end of the year); what does not fit is said and changes nothing; the boxes stay editable.
+    void bereicheNachMonaten()
+    {
+        oeffne(kMesswerte);
+        QTRY_VERIFY(datei->befund());
+        zuNutzen([&](nutzen* n) {
+            auto waehle = [&](int k, int monat) {
+                auto* liste = finde<QComboBox>(n, u"monat(%1)"_s.arg(k));
+                liste->setFocus();
+                while (liste->currentIndex() < monat)
+                    QTest::keyClick(liste, Qt::Key_Down);
+                while (liste->currentIndex() > monat)
+                    QTest::keyClick(liste, Qt::Key_Up);
+            };
+            auto laengen = [&] {
+                QStringList l;
+                for (int k = 0; k < 4; ++k)
+                    l << feld(n, u"bereich(%1)"_s.arg(k));
+                return l;
+            };
+            const QString hinweis = u"Die Datei hat 6 Datenzeilen. Die Bereiche A bis D umfassen %1 davon."_s;
+            QCOMPARE(beschriftung(n, u"hinweis"_s), hinweis.arg(0));
+            waehle(0, 1);
+            QCOMPARE(laengen(), (QStringList{u"8760"_s, u"0"_s, u"0"_s, u"0"_s}));
+            waehle(1, 5);   // Mai
+            waehle(2, 10);  // Oktober
+            QCOMPARE(laengen(), (QStringList{u"2880"_s, u"3672"_s, u"2208"_s, u"0"_s}));
+            QCOMPARE(beschriftung(n, u"hinweis"_s), hinweis.arg(6));
+            waehle(3, 3);  // März, before C
+            QCOMPARE(beschriftung(n, u"hinweis"_s),
+                     u"Bereich D muss in einem späteren Monat beginnen als Bereich C."_s);
+            QCOMPARE(laengen(), (QStringList{u"2880"_s, u"3672"_s, u"2208"_s, u"0"_s}));
+            tippe(n, u"bereich(0)"_s, u"4"_s);
+            QCOMPARE(feld(n, u"bereich(0)"_s), u"4"_s);
+            QCOMPARE(beschriftung(n, u"hinweis"_s), hinweis.arg(6));
+        }, 1);
+    }
+
+    // "Abbrechen" in the progress dialog of a long run: the old result stays, nothing new is
+    // written, nutzen stays open.
+    void abbrechenImFortschritt()
+    {
+        schreibe(pfad(u"messwerte.TPR"_s), "alt");
+        oeffne("S 1 2 3\r\n" + stundenwerte(400000));
+        QTRY_VERIFY(datei->befund());
+        datei->setzeFortschrittNach(std::chrono::milliseconds(0));
+        const QMap<QString, QByteArray> vorher = abbild(ordner->path());
+        dienste.ja();  // the old result may be replaced, but the cancelled run must not
+        QString knopftext;
+        QTimer wache;
+        connect(&wache, &QTimer::timeout, this, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == u"Fortschritt" && w->isVisible()) {
+                    wache.stop();
+                    auto* knopf = w->findChild<QPushButton*>();
+                    knopftext = knopf->text();
+                    QTest::mouseClick(knopf, Qt::LeftButton);
+                }
+        });
+        wache.start(5);
+        bool offen = false;
+        zuNutzen([&](nutzen* n) {
+            klick(n, u"weiter"_s);
+            offen = n->isVisible();
+        });
+        QCOMPARE(knopftext, u"Abbrechen"_s);
+        QVERIFY(offen);
+        QCOMPARE(abbild(ordner->path()), vorher);
+        QCOMPARE(dienste.aufrufe.size(), 1);  // the question before replacing, no message
+        QVERIFY(!letzter.vorhanden());
+    }
+
+    // After a run its evaluation opens beside DATEI; DATEI and the main window's entry (enabled
+    // only once there is a run) show it again; its table and picture are tempara-cli's.
+    void auswertungNachDemLauf()
+    {
+        auto* eintrag = findeKind<QAction>(haupt.get(), u"menu_extras_auswertung"_s);
+        QVERIFY(!eintrag->isEnabled());
+        oeffne(kMesswerte);
+        QVERIFY(!finde(datei.get(), u"letzteAuswertung"_s)->isEnabled());
+        QTRY_COMPARE(text(u"datenzeilen"_s), u"Datenzeilen: 6"_s);
+        weiter();
+        auto* fenster = datei->findChild<Auswertungsfenster*>();
+        QVERIFY(fenster && fenster->isVisible());
+        QVERIFY(beschriftung(fenster, u"zusammenfassung"_s).contains(u"Ausgewertete Datenzeilen: 6"_s));
+        QVERIFY(finde(datei.get(), u"letzteAuswertung"_s)->isEnabled());
+
+        dienste.datei(pfad(u"fenster.png"_s));
+        klick(fenster, u"bildSpeichern"_s);
+        dienste.datei(pfad(u"fenster.csv"_s));
+        klick(fenster, u"tabelleSpeichern"_s);
+        QTemporaryDir anders;
+        schreibe(anders.filePath(u"messwerte.txt"_s), kMesswerte);
+        QProcess cli;
+        cli.setWorkingDirectory(anders.path());
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.insert(u"LC_ALL"_s, u"de_DE.UTF-8"_s);
+        cli.setProcessEnvironment(umgebung);
+        cli.start(QStringLiteral(TEMPARA_CLI), {u"stapel"_s, u"messwerte.txt"_s, u"--v-luft"_s, u"0"_s, u"--phi"_s,
+                                                u"60"_s, u"--tabelle"_s, u"cli.csv"_s, u"--bild"_s, u"cli.png"_s});
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(cli.exitCode(), 0);
+        QCOMPARE(lies(anders.filePath(u"messwerte.TPR"_s)), lies(pfad(u"messwerte.TPR"_s)));
+        QCOMPARE(lies(anders.filePath(u"cli.csv"_s)), lies(pfad(u"fenster.csv"_s)));
+        QCOMPARE(lies(anders.filePath(u"cli.png"_s)), lies(pfad(u"fenster.png"_s)));
+
+        klick(datei.get(), u"abbrechen"_s);
+        QVERIFY(eintrag->isEnabled());
+        QString gezeigt;
+        imNaechstenModalen([&](QWidget* w) {
+            gezeigt = beschriftung(w, u"zusammenfassung"_s);
+            w->close();
+        });
+        eintrag->trigger();
+        QVERIFY(gezeigt.contains(u"Ausgewertete Datenzeilen: 6"_s));
     }
 
     // The question before a result is replaced, the save dialog, and "Datei existiert bereits!".
