@@ -94,9 +94,9 @@ private Q_SLOTS:
         }
         auto* anteile = finde<QCheckBox>(&fenster, "anteile");
         QTest::mouseClick(anteile, Qt::LeftButton, {}, QPoint(8, anteile->height() / 2));  // on its box
-        QCOMPARE(tabelle->item(12, 0)->text(), u"73"_s);              // lines stay a count
-        QCOMPARE(tabelle->item(11, 6)->text(), u"100,0 %"_s);          // December: all "warm"
-        QCOMPARE(tabelle->item(12, 8)->text(), u"1,4 %"_s);            // clipped: 1 of 73
+        QCOMPARE(tabelle->item(12, 0)->text(), u"73"_s);                                   // lines stay a count
+        QCOMPARE(tabelle->item(11, 6)->text(), u"100,0 %"_s);                              // December: all "warm"
+        QCOMPARE(tabelle->item(12, 8)->text(), u"1,4 %"_s);                                // clipped: 1 of 73
 
         const Jahresauswertung ohne = beispiel(false);
         Auswertungsfenster ohneMonate(m_dienste, ohne);
@@ -122,7 +122,7 @@ private Q_SLOTS:
         const QString pfad = m_ordner->filePath(name);
         m_dienste.datei(pfad);
         QTest::mouseClick(finde<QPushButton>(&fenster, knopf.toLatin1().constData()), Qt::LeftButton);
-        const QByteArray soll = name.endsWith(u".csv") ? TabelleCsv(j.zaehlung)
+        const QByteArray soll = name.endsWith(u".csv")   ? TabelleCsv(j.zaehlung)
                                 : name.endsWith(u".png") ? JahresbildPng(j)
                                                          : JahresbildSvg(j);
         QCOMPARE(stapeltest::lies(pfad), soll);
@@ -162,9 +162,9 @@ private Q_SLOTS:
         QCOMPARE(bild, JahresbildRaster(j));  // the PNG loses nothing of what is painted
         // The diagram's colours: "kalt" dark blue, "warm" red, a clipped vote black.
         auto farbe = [&](int tag, int stunde) { return bild.pixelColor(TeppichZelle(tag, stunde).center()); };
-        QCOMPARE(farbe(1, 1), QColor(0, 0, 128));    // hour 1: −2.5
-        QCOMPARE(farbe(2, 1), QColor(0, 0, 0));      // hour 25: clipped at 3
-        QCOMPARE(farbe(335, 24), QColor(255, 0, 0)); // hour 8040: 1.5
+        QCOMPARE(farbe(1, 1), QColor(0, 0, 128));        // hour 1: −2.5
+        QCOMPARE(farbe(2, 1), QColor(0, 0, 0));          // hour 25: clipped at 3
+        QCOMPARE(farbe(335, 24), QColor(255, 0, 0));     // hour 8040: 1.5
         QCOMPARE(farbe(3, 1), Zellfarbe(kZelleFehler));  // hour 49: failed
         QCOMPARE(farbe(200, 12), Zellfarbe(kZelleLeer));
         QVERIFY(TeppichZelle(1, 24).top() < TeppichZelle(1, 1).top());  // hours run upwards
