@@ -7,6 +7,8 @@
 #include "jahrestabelle.h"
 #include "stapeltest.h"
 
+#include "fenstertest.h"
+#include "findekind.h"
 #include "skriptdienste.h"
 
 #include <QApplication>
@@ -45,10 +47,7 @@ Jahresauswertung beispiel(bool stundenspalte = true)
 template <typename T = QWidget>
 T* finde(QWidget* fenster, const char* name)
 {
-    T* w = fenster->findChild<T*>(QLatin1String(name));
-    if (!w)
-        QTest::qFail(name, __FILE__, __LINE__);
-    return w;
+    return findeKind<T>(fenster, QString::fromUtf8(name));
 }
 
 }  // namespace
@@ -66,7 +65,11 @@ private Q_SLOTS:
         m_ordner = std::make_unique<QTemporaryDir>();
         m_dienste.zuruecksetzen();
     }
-    void cleanup() { QCOMPARE(m_dienste.offeneFehler(), QStringList()); }
+    void cleanup()
+    {
+        QCOMPARE(m_dienste.offeneFehler(), QStringList());
+        keineFensterUebrig();
+    }
 
     void zeigtZahlenUndAnteile()
     {
@@ -74,6 +77,15 @@ private Q_SLOTS:
         Auswertungsfenster fenster(m_dienste, j);
         fenster.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+        pruefeVertrag(fenster, {{"zusammenfassung", "QLabel", 0, 0, -1, 0},
+                                {"kategorienHinweis", "QLabel", 0, 0, -1, 0},
+                                {"anteile", "QCheckBox", 0, 0, -1, 0},
+                                {"tabelle", "QTableWidget", 0, 0, -1, 0},
+                                {"bild", "QWidget", 0, 0, -1, 0},
+                                {"bildSpeichern", "QPushButton", 0, 0, -1, 0},
+                                {"tabelleSpeichern", "QPushButton", 0, 0, -1, 0},
+                                {"drucken", "QPushButton", 0, 0, -1, 0},
+                                {"schliessen", "QPushButton", 0, 0, -1, 0}});
         const QString text = finde<QLabel>(&fenster, "zusammenfassung")->text();
         for (const QString& teil : {u"Ausgewertete Datenzeilen: 73"_s, u"Datenzeilen mit Rechenfehler: 1"_s,
                                     u"Bereich B gekürzt auf 3760 von 5000"_s, u"buero.BAK"_s})
