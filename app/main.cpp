@@ -1,5 +1,5 @@
 // Tempara: the start-up window, then the main window until it is closed.
-#include "bewertungsfenster.h"
+#include "bewertung_fenster.h"
 #include "dateioeffner.h"
 #include "grafik.h"
 #include "hilfefenster.h"
@@ -22,11 +22,11 @@ namespace {
 hpt::Fensteroeffner fensteroeffner()
 {
     hpt::Fensteroeffner oeffner;
-    oeffner.aktivitaet = zeigeAktivitaet;
-    oeffner.bekleidungsliste = zeigeBekleidungsliste;
-    oeffner.bekleidung = zeigeBekleidung;
+    oeffner.aktivitaet = catalogues::zeigeAktivitaet;
+    oeffner.bekleidungsliste = catalogues::zeigeBekleidungsliste;
+    oeffner.bekleidung = catalogues::zeigeBekleidung;
     oeffner.grafik = &Grafik::zeigen;
-    oeffner.bewertung = [](Hauptfenster& h) { zeigeBewertung(h); };
+    oeffner.bewertung = [](Hauptfenster& h) { assessment::zeigeBewertung(h); };
     // The last batch run: DATEI keeps it, "Letzte Auswertung..." shows it.
     auto letzter = std::make_shared<stapel::LetzterLauf>();
     oeffner.datei = [letzter](Hauptfenster& h, const QString& pfad) { stapel::DateiFensterZeigen(h, pfad, *letzter); };

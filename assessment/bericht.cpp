@@ -12,6 +12,8 @@
 
 using namespace bewertung;
 
+namespace assessment {
+
 namespace {
 
 // Drawing units: tenths of a millimetre across the 190 mm wide content area.
@@ -170,3 +172,5 @@ QImage berichtBild(const Berichtsinhalt& inhalt)
     zeichneBericht(maler, QRectF(0, 0, bild.width(), bild.height()), inhalt);
     return bild;
 }
+
+}  // namespace assessment

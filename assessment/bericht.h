@@ -12,6 +12,8 @@
 class QIODevice;
 class QPainter;
 
+namespace assessment {
+
 struct Berichtsinhalt {
     Raumklima klima;
     bool tsGleichTi = true;
@@ -30,3 +32,5 @@ bool schreibeBerichtPdf(QIODevice& ziel, const Berichtsinhalt& inhalt);
 inline constexpr double kBerichtBreiteMm = 190.0;
 inline constexpr double kBerichtHoeheMm = 277.0;
 QImage berichtBild(const Berichtsinhalt& inhalt);
+
+}  // namespace assessment

@@ -11,6 +11,8 @@
 
 using namespace bewertung;
 
+namespace assessment {
+
 Kategoriebalken::Kategoriebalken(Kriterium kriterium, QWidget* eltern)
     : QWidget(eltern)
     , m_kriterium(kriterium)
@@ -67,3 +69,5 @@ void Kategoriebalken::paintEvent(QPaintEvent*)
         maler.drawLine(QPointF(mitte, rect().top()), QPointF(mitte, rect().bottom()));
     }
 }
+
+}  // namespace assessment

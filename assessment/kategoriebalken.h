@@ -8,6 +8,8 @@
 
 #include <optional>
 
+namespace assessment {
+
 class Kategoriebalken : public QWidget {
     Q_OBJECT
 
@@ -27,3 +29,5 @@ private:
     bewertung::Kriterium m_kriterium;
     std::optional<double> m_wert;
 };
+
+}  // namespace assessment

@@ -2,7 +2,9 @@
 
 #include "zahlen.h"
 
-namespace bewertung {
+using namespace bewertung;
+
+namespace assessment {
 
 const Kriteriumstext& text(Kriterium k)
 {
@@ -51,4 +53,4 @@ QString wertText(Kriterium k, double wert)
     return formatiereZahl(wert, 2) + QStringLiteral(" %");
 }
 
-}  // namespace bewertung
+}  // namespace assessment

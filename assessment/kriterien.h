@@ -6,7 +6,7 @@
 #include <QColor>
 #include <QString>
 
-namespace bewertung {
+namespace assessment {
 
 struct Kriteriumstext {
     QString name;        // "Zugluftrisiko DR"
@@ -15,13 +15,13 @@ struct Kriteriumstext {
     QString einheit;     // of the input: " K", " °C"
     QString bereich;     // the range of validity, "gültig für ..."
 };
-const Kriteriumstext& text(Kriterium kriterium);
+const Kriteriumstext& text(bewertung::Kriterium kriterium);
 
 // "A", "B", "C" or "–".
-QString kategorieText(Kategorie kategorie);
-QColor kategorieFarbe(Kategorie kategorie);
+QString kategorieText(bewertung::Kategorie kategorie);
+QColor kategorieFarbe(bewertung::Kategorie kategorie);
 
 // The value as shown: PMV with three decimals, the rest as a percentage with two.
-QString wertText(Kriterium kriterium, double wert);
+QString wertText(bewertung::Kriterium kriterium, double wert);
 
-}  // namespace bewertung
+}  // namespace assessment

@@ -5,6 +5,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace catalogues {
+
 namespace {
 
 const QString& stiefelBemerkung()
@@ -162,3 +164,5 @@ void Zuruecksetzen(const Haelfte& haelfte, Auswahl& auswahl, int aktuell, Anklei
     }
     Klickbehandlung(haelfte, auswahl, aktuell, false, hilfe);
 }
+
+}  // namespace catalogues

@@ -11,6 +11,8 @@
 #include <span>
 #include <vector>
 
+namespace catalogues {
+
 // Selected state of each list row, in list order.
 using Auswahl = std::vector<bool>;
 
@@ -77,3 +79,5 @@ void Klickbehandlung(const Haelfte& haelfte, Auswahl& auswahl, int aktuell, bool
 // "Reset" of a half: every selected row is deselected quietly (each change shows the
 // figure), then one checked run shows 0,00 and the bare figure.
 void Zuruecksetzen(const Haelfte& haelfte, Auswahl& auswahl, int aktuell, Ankleidehilfe& hilfe);
+
+}  // namespace catalogues

@@ -15,6 +15,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace catalogues {
+
 namespace {
 
 // Geometry in twips, relative to the half's left edge; the half is 6000 twips wide.
@@ -240,3 +242,5 @@ void Bekleidungshaelfte::bemerkung(const QString& text)
 {
     m_dienste.meldung(&m_fenster, Symbol::Warnung, u"Hinweis"_s, text);
 }
+
+}  // namespace catalogues

@@ -16,6 +16,8 @@ class QListWidget;
 class QPushButton;
 class QWidget;
 
+namespace catalogues {
+
 class Bekleidungshaelfte : public QObject, private Ankleidehilfe {
     Q_OBJECT
 
@@ -66,3 +68,5 @@ private:
     bool m_stumm = false;  // the list changes from code; its handling is run by the caller
     int m_hoehe = 0;
 };
+
+}  // namespace catalogues

@@ -5,6 +5,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace catalogues {
+
 namespace {
 
 QString figurname(Figur figur) { return figur == Figur::Mann ? u"mann"_s : u"frau"_s; }
@@ -33,3 +35,5 @@ QPixmap svgBild(const QString& pfad, QSize groesse, qreal pixelverhaeltnis)
     zeichner.render(&maler, QRectF(QPointF(0, 0), QSizeF(groesse)));
     return bild;
 }
+
+}  // namespace catalogues

@@ -6,6 +6,8 @@
 #include <QSize>
 #include <QString>
 
+namespace catalogues {
+
 enum class Figur { Mann, Frau };
 
 inline constexpr QSize kFigurGroesse(110, 240);
@@ -19,3 +21,5 @@ QString symbolPfad(Figur figur);
 // Rendered at the given size for the screen's pixel ratio; a null pixmap when the picture
 // is missing or unreadable.
 QPixmap svgBild(const QString& pfad, QSize groesse, qreal pixelverhaeltnis = 1.0);
+
+}  // namespace catalogues

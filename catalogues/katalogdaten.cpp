@@ -2,6 +2,8 @@
 
 #include "zahlen.h"
 
+namespace catalogues {
+
 namespace {
 
 using namespace Qt::StringLiterals;
@@ -136,3 +138,5 @@ std::span<const Kleidungsstueck, kKleidungMann> KleidungMann() { return mann(); 
 std::span<const Kleidungsstueck, kKleidungFrau> KleidungFrau() { return frau(); }
 
 QString tabellenzahl(double wert, int stellen) { return formatiereZahl(wert, stellen, u','); }
+
+}  // namespace catalogues

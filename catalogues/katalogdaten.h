@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <span>
 
+namespace catalogues {
+
 // One row of the activity table. met is only shown, never written anywhere.
 struct Aktivitaetszeile {
     QString Taetigkeit;
@@ -44,3 +46,5 @@ std::span<const Kleidungsstueck, kKleidungFrau> KleidungFrau();
 
 // Catalogue cells are fixed German table texts: always a decimal comma ("0,7", "1,10").
 QString tabellenzahl(double wert, int stellen);
+
+}  // namespace catalogues

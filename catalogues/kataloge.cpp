@@ -1,13 +1,15 @@
 #include "kataloge.h"
 
-#include "aktivitaet.h"
+#include "aktivitaet_fenster.h"
 #include "bauhilfen.h"
-#include "bekleidung.h"
-#include "bekleidungsliste.h"
+#include "bekleidung_fenster.h"
+#include "bekleidungsliste_fenster.h"
 #include "hauptfenster.h"
 
 #include <QCloseEvent>
 #include <QLabel>
+
+namespace catalogues {
 
 namespace {
 
@@ -66,3 +68,5 @@ QLabel* erzeugeLabel(QWidget* eltern, const QString& name, const QString& text, 
     label->setAlignment(ausrichtung);
     return label;
 }
+
+}  // namespace catalogues

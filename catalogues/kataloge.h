@@ -7,6 +7,8 @@
 class Hauptfenster;
 class QLabel;
 
+namespace catalogues {
+
 // The main window's openers. Each shows its window modally over the main window
 // and returns when the window hides. The window is created on first use and kept as a child
 // of the main window, so its selection survives until the next opening; a window closed
@@ -47,3 +49,5 @@ void kleidungUebernehmen(Hauptfenster& hauptfenster, float clo, const QString& t
 // A read-only label with its objectName at a twips rectangle.
 QLabel* erzeugeLabel(QWidget* eltern, const QString& name, const QString& text, const QRect& twips,
                      Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignVCenter);
+
+}  // namespace catalogues

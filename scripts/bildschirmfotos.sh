@@ -82,6 +82,12 @@ taste Escape
 foto 08-diagramm-gezeichnet 'Darstellung des Behaglichkeitsbereichs' >/dev/null
 taste Escape
 
+# the assessment by ISO 7730 (modeless beside the main window)
+foto 02-hauptfenster 'TEMPARA 1.3' >/dev/null
+taste alt+x b
+foto 07b-bewertung 'Behaglichkeit nach ISO 7730'
+taste alt+c
+
 # a data file: the open dialog, the column assignment and the user behaviour
 foto 02-hauptfenster 'TEMPARA 1.3' >/dev/null
 taste alt+f
@@ -94,7 +100,12 @@ taste alt+w
 foto 15-datei-benutzerverhalten 'daten.txt'
 taste space
 foto 16-nutzen 'Benutzerverhalten einstellen'
-taste Escape
+# the run, its completion message and the annual evaluation
+taste alt+w
+foto 16b-fertig '^Tempara$'
+taste Return
+foto 16c-jahresauswertung 'Jahresauswertung'
+taste alt+s
 foto 15-datei-benutzerverhalten 'daten.txt' >/dev/null
 taste alt+a
 

@@ -11,11 +11,15 @@
 #include <array>
 
 class Dienste;
-class Kategoriebalken;
+class Hauptfenster;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace assessment {
+
+class Kategoriebalken;
 
 class Bewertung : public QWidget {
     Q_OBJECT
@@ -70,8 +74,8 @@ private:
     QLabel* m_gesamtHinweis = nullptr;
 };
 
-class Hauptfenster;
-
 // Shows the one assessment window of the run (created on first use as a tool window of the
 // main window, following each of its recomputations), brings it to the front and returns it.
 Bewertung* zeigeBewertung(Hauptfenster& hauptfenster);
+
+}  // namespace assessment

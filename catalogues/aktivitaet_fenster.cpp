@@ -1,4 +1,4 @@
-#include "aktivitaet.h"
+#include "aktivitaet_fenster.h"
 
 #include "bauhilfen.h"
 #include "hauptfenster.h"
@@ -10,6 +10,8 @@
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
+
+namespace catalogues {
 
 namespace {
 
@@ -154,3 +156,5 @@ void Aktivitaet::Command1_Click()
     hauptfenster().uebernehmen(klima);
     hide();
 }
+
+}  // namespace catalogues

@@ -1,6 +1,6 @@
 // The window "Behaglichkeit nach ISO 7730" as a user sees it: its controls, the coupling to the
 // main window's records, switching criteria, marks outside the ranges, and the report.
-#include "bewertungsfenster.h"
+#include "bewertung_fenster.h"
 #include "fenstertest.h"
 #include "findekind.h"
 #include "hilfefenster.h"
@@ -24,6 +24,7 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using namespace assessment;
 
 class TestBewertungsfenster : public QObject {
     Q_OBJECT
@@ -78,7 +79,7 @@ private Q_SLOTS:
         for (const QString& k : kriterien) {
             for (const QString& teil : {u"_Wert"_s, u"_Kategorie"_s, u"_Hinweis"_s})
                 QTest::newRow(qPrintable(k + teil)) << k + teil << u"QLabel"_s;
-            QTest::newRow(qPrintable(k + u"_Balken"_s)) << k + u"_Balken"_s << u"Kategoriebalken"_s;
+            QTest::newRow(qPrintable(k + u"_Balken"_s)) << k + u"_Balken"_s << u"assessment::Kategoriebalken"_s;
             if (k != u"PMV"_s && k != u"PPD"_s)
                 QTest::newRow(qPrintable(k + u"_bewertet"_s)) << k + u"_bewertet"_s << u"QCheckBox"_s;
             if (k != u"PMV"_s && k != u"PPD"_s && k != u"DR"_s)
@@ -241,4 +242,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestBewertungsfenster)
-#include "tst_bewertungsfenster.moc"
+#include "tst_assessment_fenster.moc"

@@ -11,6 +11,8 @@ class QCheckBox;
 class QFrame;
 class QPushButton;
 
+namespace catalogues {
+
 class Bekleidungsliste : public Katalogfenster {
     Q_OBJECT
 
@@ -40,3 +42,5 @@ private:
 
     bool m_inKlick = false;  // unticking from code raises the box's own click
 };
+
+}  // namespace catalogues

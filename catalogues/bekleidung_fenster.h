@@ -4,8 +4,11 @@
 
 #include "kataloge.h"
 
-class Bekleidungshaelfte;
 class QLabel;
+
+namespace catalogues {
+
+class Bekleidungshaelfte;
 
 class Bekleidung : public Katalogfenster {
     Q_OBJECT
@@ -31,3 +34,5 @@ private:
     int m_halbeBreite = 0;  // pixels
     int m_leisteOben = 0;   // pixels
 };
+
+}  // namespace catalogues

@@ -1,4 +1,4 @@
-#include "bekleidung.h"
+#include "bekleidung_fenster.h"
 
 #include "bekleidungshaelfte.h"
 #include "bauhilfen.h"
@@ -15,6 +15,8 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+
+namespace catalogues {
 
 namespace {
 
@@ -104,3 +106,5 @@ void Bekleidung::uebernehmen(const Bekleidungshaelfte& haelfte)
                         namensliste(haelfte.daten().tabelle, gewaehlt));
     hide();
 }
+
+}  // namespace catalogues

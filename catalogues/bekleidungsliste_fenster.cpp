@@ -1,4 +1,4 @@
-#include "bekleidungsliste.h"
+#include "bekleidungsliste_fenster.h"
 
 #include "bauhilfen.h"
 #include "hauptfenster.h"
@@ -14,6 +14,8 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+
+namespace catalogues {
 
 namespace {
 
@@ -155,3 +157,5 @@ void Bekleidungsliste::Command1_Click()
     kleidungUebernehmen(hauptfenster(), clo, text);
     hide();
 }
+
+}  // namespace catalogues

@@ -2,10 +2,10 @@
 // dressing either figure garment by garment with the questions on the way, the totals at the
 // expedition thresholds, the pointer panel, taking a value over into the main window,
 // cancelling, reset, and hiding versus closing.
-#include "aktivitaet.h"
-#include "bekleidung.h"
+#include "aktivitaet_fenster.h"
+#include "bekleidung_fenster.h"
 #include "bekleidungshaelfte.h"
-#include "bekleidungsliste.h"
+#include "bekleidungsliste_fenster.h"
 #include "figurbilder.h"
 #include "hpt.h"
 #include "katalogdaten.h"
@@ -32,6 +32,7 @@
 #include <set>
 
 using namespace Qt::StringLiterals;
+using namespace catalogues;
 
 namespace {
 
@@ -519,4 +520,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestKatalogfenster)
-#include "tst_katalogfenster.moc"
+#include "tst_catalogues_fenster.moc"

@@ -1,4 +1,4 @@
-#include "bewertungsfenster.h"
+#include "bewertung_fenster.h"
 
 #include "dienste.h"
 #include "hauptfenster.h"
@@ -24,6 +24,8 @@
 #include <limits>
 
 using namespace bewertung;
+
+namespace assessment {
 
 namespace {
 
@@ -410,3 +412,5 @@ Bewertung* zeigeBewertung(Hauptfenster& hauptfenster)
     fenster->activateWindow();
     return fenster;
 }
+
+}  // namespace assessment

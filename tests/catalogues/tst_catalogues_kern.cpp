@@ -9,6 +9,7 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+using namespace catalogues;
 
 namespace {
 
@@ -162,4 +163,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestKatalogkern)
-#include "tst_katalogkern.moc"
+#include "tst_catalogues_kern.moc"
