@@ -7,14 +7,14 @@
 #include "bekleidungshaelfte.h"
 #include "bekleidungsliste_fenster.h"
 #include "figurbilder.h"
+#include "findekind.h"
 #include "hpt.h"
 #include "katalogdaten.h"
+#include "kataloge.h"
 #include "pmv.h"
 #include "programm.h"
 #include "pruefen.h"
-#include "findekind.h"
 #include "skriptdienste.h"
-#include "kataloge.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -38,9 +38,20 @@ namespace {
 
 // An activity taken over: its row, and what the main window's record, scroll bars and
 // labels then hold (M, its position, W, v_rel, its position and label).
-struct Aktivitaetsfall { int zeile, M, mPosition, W; float vRel; int vPosition; QString vText; };
+struct Aktivitaetsfall {
+    int zeile, M, mPosition, W;
+    float vRel;
+    int vPosition;
+    QString vText;
+};
 // An ensemble taken over: its table and row, and Icl, the scroll position and the label.
-struct Ensemblefall { bool taeglich; int zeile; float clo; int position; QString text; };
+struct Ensemblefall {
+    bool taeglich;
+    int zeile;
+    float clo;
+    int position;
+    QString text;
+};
 // Garments clicked in this order, the answers (J/N) to the questions on the way, and what
 // the half then shows and hands over: the total, the expedition remark, the scroll position
 // and the clothing text (unchecked where null).
@@ -134,7 +145,10 @@ class TestKatalogfenster : public QObject {
     const QString kAktivitaet = u"AW_Energieumsatz"_s, kArbeit = u"AW_Arbeitsbekleidung"_s,
                   kTaeglich = u"AW_Täglichebekleidung"_s;
 
-    QCheckBox* box(QWidget& f, const QString& feld, int i) { return finde<QCheckBox>(&f, u"%1(%2)"_s.arg(feld).arg(i)); }
+    QCheckBox* box(QWidget& f, const QString& feld, int i)
+    {
+        return finde<QCheckBox>(&f, u"%1(%2)"_s.arg(feld).arg(i));
+    }
     QString zelle(QWidget& f, const QString& name) { return finde<QLabel>(&f, name)->text(); }
     QList<int> angekreuzt(QWidget& f, const QString& feld)
     {
@@ -274,7 +288,7 @@ private Q_SLOTS:
         QCOMPARE(findeKind<QLabel>(haupt.get(), u"eingabe_txt6"_s)->text(), u"%1 W/m²"_s.arg(M));
         QCOMPARE(findeKind<QLabel>(haupt.get(), u"eingabe_txt7"_s)->text(), u"%1 %"_s.arg(W));
         QCOMPARE(findeKind<QLabel>(haupt.get(), u"eingabe_txt8"_s)->text(), vText);
-        QCOMPARE(k.Icl, 1.0f);  // the clothing stays
+        QCOMPARE(k.Icl, 1.0f);                                           // the clothing stays
         TEMPARA_NAHE(programm::PmvErgebnis.PMV, erwartetesPmv(), 1e-6);  // recomputed from the exact values
         QVERIFY(fenster.isHidden() && !fenster.verworfen());
     }
@@ -328,7 +342,8 @@ private Q_SLOTS:
         QCOMPARE(programm::Raumklima.Icl, clo);
         QCOMPARE(findeKind<QScrollBar>(haupt.get(), u"Kleidung_Scroll"_s)->value(), position);
         QCOMPARE(findeKind<QLabel>(haupt.get(), u"eingabe_txt5"_s)->text(), text);
-        QCOMPARE(findeKind<QLabel>(haupt.get(), u"Kleidung_Liste"_s)->text(), (taeglich ? Taeglichebekleidung() : Arbeitsbekleidung())[zeile].Text);
+        QCOMPARE(findeKind<QLabel>(haupt.get(), u"Kleidung_Liste"_s)->text(),
+                 (taeglich ? Taeglichebekleidung() : Arbeitsbekleidung())[zeile].Text);
         TEMPARA_NAHE(programm::PmvErgebnis.PMV, erwartetesPmv(), 1e-6);
         QVERIFY(fenster.isHidden());
         // A later move of the main window's clothing scroll bar empties the text.
@@ -345,7 +360,8 @@ private Q_SLOTS:
         versteckenUndSchliessen<Bekleidungsliste>(findeKind<QPushButton>(haupt.get(), u"Command2"_s), kArbeit, 7);
         QCOMPARE(int(programm::Raumklima.M), 70);
         QCOMPARE(programm::Raumklima.Icl, 1.0f);
-        QCOMPARE(findeKind<QLabel>(haupt.get(), u"Kleidung_Liste"_s)->text(), u"Slip, Hemd, Hose, Jacke, Socken, Schuhe"_s);
+        QCOMPARE(findeKind<QLabel>(haupt.get(), u"Kleidung_Liste"_s)->text(),
+                 u"Slip, Hemd, Hose, Jacke, Socken, Schuhe"_s);
     }
 
     void schaetzerOeffnen()
@@ -409,7 +425,12 @@ private Q_SLOTS:
         zeile("Mann nichts", {M, {}, {}, u"0,00"_s, false, 0, {}});
         zeile("Frau Kleid und Schuhe",
               {F, {18, 14}, {}, u"0,22"_s, false, 4, u"Sommerkleid, kurze Ärmel, Schuhe, dünn besohlt"_s});
-        zeile("Mann Pyjamas Ja", {M, {2, 3}, u"J"_s, u"0,99"_s, false, 20,
+        zeile("Mann Pyjamas Ja", {M,
+                                  {2, 3},
+                                  u"J"_s,
+                                  u"0,99"_s,
+                                  false,
+                                  20,
                                   u"Pyjama, kurze Ärmel, kurze Beine, Pyjama, lange Ärmel, lange Beine"_s});
         zeile("Mann Pyjamas Nein", {M, {2, 3}, u"N"_s, u"0,42"_s, false, 8, u"Pyjama, kurze Ärmel, kurze Beine"_s});
         zeile("Frau Stiefel Nein", {F, {18, 19}, u"N"_s, u"0,02"_s, false, 0, u"Schuhe, dünn besohlt"_s});
