@@ -1,6 +1,8 @@
 // The window "Behaglichkeit nach ISO 7730" as a user sees it: its controls, the coupling to the
 // main window's records, switching criteria, marks outside the ranges, and the report.
 #include "bewertung_fenster.h"
+#include "fenstertest.h"
+#include "findekind.h"
 #include "hilfefenster.h"
 #include "hpt.h"
 #include "programm.h"
@@ -33,10 +35,7 @@ class TestBewertungsfenster : public QObject {
     template <typename T = QWidget>
     T* finde(const QString& name)
     {
-        const QList<T*> treffer = fenster->findChildren<T*>(name);
-        if (treffer.size() != 1)
-            qFatal("%s: %lld Treffer", qPrintable(name), qlonglong(treffer.size()));
-        return treffer.constFirst();
+        return findeKind<T>(fenster.get(), name);
     }
     QString text(const QString& name) { return finde<QLabel>(name)->text(); }
     void tippe(const QString& name, const QString& text)
@@ -62,7 +61,7 @@ private Q_SLOTS:
         fenster.reset();
         QVERIFY2(dienste.offeneFehler().isEmpty(), qPrintable(dienste.offeneFehler().join(u'\n')));
         dienste.zuruecksetzen();
-        QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "ein Fenster ist übrig geblieben");
+        keineFensterUebrig();
     }
 
     void vertrag_data()
@@ -75,7 +74,7 @@ private Q_SLOTS:
             QTest::newRow(n) << QString::fromLatin1(n) << u"QLineEdit"_s;
         for (const char* n : {"Bericht_speichern", "Bericht_drucken", "Bewertung_Hilfe", "Bewertung_Schliessen"})
             QTest::newRow(n) << QString::fromLatin1(n) << u"QPushButton"_s;
-        const QStringList kriterien = {u"PMV"_s, u"PPD"_s, u"DR"_s, u"Vertikal"_s, u"Boden"_s,
+        const QStringList kriterien = {u"PMV"_s,        u"PPD"_s,       u"DR"_s,         u"Vertikal"_s, u"Boden"_s,
                                        u"Decke_warm"_s, u"Wand_kalt"_s, u"Decke_kalt"_s, u"Wand_warm"_s};
         for (const QString& k : kriterien) {
             for (const QString& teil : {u"_Wert"_s, u"_Kategorie"_s, u"_Hinweis"_s})
@@ -92,11 +91,11 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, klasse);
         QCOMPARE(QString::fromLatin1(finde(name)->metaObject()->className()), klasse);
-        QCOMPARE(fenster->windowTitle(), u"Behaglichkeit nach ISO 7730"_s);
     }
 
     void startzustand()
     {
+        QCOMPARE(fenster->windowTitle(), u"Behaglichkeit nach ISO 7730"_s);
         QCOMPARE(finde<QLineEdit>(u"DR_Tu"_s)->text(), u"40"_s);
         QCOMPARE(finde<QLineEdit>(u"DR_t_lokal"_s)->text(), u"20,0"_s);
         QCOMPARE(finde<QLineEdit>(u"DR_v_lokal"_s)->text(), u"0,00"_s);
@@ -174,8 +173,9 @@ private Q_SLOTS:
 
         programm::Raumklima.Ti = 32.0f;  // above PMV's 30 °C and DR's 26 °C; at 60 % pa is 2857 Pa
         fenster->aktualisieren();
-        QCOMPARE(text(u"PMV_Hinweis"_s), u"Außerhalb des Gültigkeitsbereichs von ISO 7730: PMV = 2,475 (gültig −2 bis 2); "
-                                         "ta = 32,0 °C (gültig 10–30 °C); pa = 2857 Pa (gültig 0–2700 Pa)."_s);
+        QCOMPARE(text(u"PMV_Hinweis"_s),
+                 u"Außerhalb des Gültigkeitsbereichs von ISO 7730: PMV = 2,475 (gültig −2 bis 2); "
+                 "ta = 32,0 °C (gültig 10–30 °C); pa = 2857 Pa (gültig 0–2700 Pa)."_s);
         QVERIFY(text(u"DR_Hinweis"_s).contains(u"20–26 °C"_s));
         programm::Raumklima.Ti = -234.175f;  // the model fails
         fenster->aktualisieren();

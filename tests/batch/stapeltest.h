@@ -23,14 +23,22 @@ inline QByteArray lies(const QString& pfad)
     return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray("<fehlt>");
 }
 
-// Every file below `ordner` with its content (folders as "<Ordner>").
+// Everything below `ordner` as it is: files with their content, folders as "<Ordner>", links as
+// "->ziel", FIFOs as "<FIFO>".
 inline QMap<QString, QByteArray> abbild(const QString& ordner)
 {
     QMap<QString, QByteArray> dateien;
-    QDirIterator it(ordner, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    QDirIterator it(ordner, QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString pfad = it.next();
-        dateien.insert(pfad.mid(ordner.size() + 1), it.fileInfo().isDir() ? QByteArray("<Ordner>") : lies(pfad));
+        const QFileInfo info = it.fileInfo();
+        dateien.insert(pfad.mid(ordner.size() + 1),
+                       info.isSymLink()
+                           ? "->" + QFile::encodeName(QDir(info.absolutePath()).relativeFilePath(info.symLinkTarget()))
+                       : info.isDir()  ? QByteArray("<Ordner>")
+                       : info.isFile() ? lies(pfad)
+                                       : QByteArray("<FIFO>"));
     }
     return dateien;
 }

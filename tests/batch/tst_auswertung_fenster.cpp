@@ -7,6 +7,8 @@
 #include "jahrestabelle.h"
 #include "stapeltest.h"
 
+#include "fenstertest.h"
+#include "findekind.h"
 #include "skriptdienste.h"
 
 #include <QApplication>
@@ -45,10 +47,7 @@ Jahresauswertung beispiel(bool stundenspalte = true)
 template <typename T = QWidget>
 T* finde(QWidget* fenster, const char* name)
 {
-    T* w = fenster->findChild<T*>(QLatin1String(name));
-    if (!w)
-        QTest::qFail(name, __FILE__, __LINE__);
-    return w;
+    return findeKind<T>(fenster, QString::fromUtf8(name));
 }
 
 }  // namespace
@@ -66,7 +65,11 @@ private Q_SLOTS:
         m_ordner = std::make_unique<QTemporaryDir>();
         m_dienste.zuruecksetzen();
     }
-    void cleanup() { QCOMPARE(m_dienste.offeneFehler(), QStringList()); }
+    void cleanup()
+    {
+        QCOMPARE(m_dienste.offeneFehler(), QStringList());
+        keineFensterUebrig();
+    }
 
     void zeigtZahlenUndAnteile()
     {
@@ -74,6 +77,15 @@ private Q_SLOTS:
         Auswertungsfenster fenster(m_dienste, j);
         fenster.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+        pruefeVertrag(fenster, {{"zusammenfassung", "QLabel", 0, 0, -1, 0},
+                                {"kategorienHinweis", "QLabel", 0, 0, -1, 0},
+                                {"anteile", "QCheckBox", 0, 0, -1, 0},
+                                {"tabelle", "QTableWidget", 0, 0, -1, 0},
+                                {"bild", "QWidget", 0, 0, -1, 0},
+                                {"bildSpeichern", "QPushButton", 0, 0, -1, 0},
+                                {"tabelleSpeichern", "QPushButton", 0, 0, -1, 0},
+                                {"drucken", "QPushButton", 0, 0, -1, 0},
+                                {"schliessen", "QPushButton", 0, 0, -1, 0}});
         const QString text = finde<QLabel>(&fenster, "zusammenfassung")->text();
         for (const QString& teil : {u"Ausgewertete Datenzeilen: 73"_s, u"Datenzeilen mit Rechenfehler: 1"_s,
                                     u"Bereich B gekürzt auf 3760 von 5000"_s, u"buero.BAK"_s})
@@ -94,9 +106,9 @@ private Q_SLOTS:
         }
         auto* anteile = finde<QCheckBox>(&fenster, "anteile");
         QTest::mouseClick(anteile, Qt::LeftButton, {}, QPoint(8, anteile->height() / 2));  // on its box
-        QCOMPARE(tabelle->item(12, 0)->text(), u"73"_s);              // lines stay a count
-        QCOMPARE(tabelle->item(11, 6)->text(), u"100,0 %"_s);          // December: all "warm"
-        QCOMPARE(tabelle->item(12, 8)->text(), u"1,4 %"_s);            // clipped: 1 of 73
+        QCOMPARE(tabelle->item(12, 0)->text(), u"73"_s);                                   // lines stay a count
+        QCOMPARE(tabelle->item(11, 6)->text(), u"100,0 %"_s);                              // December: all "warm"
+        QCOMPARE(tabelle->item(12, 8)->text(), u"1,4 %"_s);                                // clipped: 1 of 73
 
         const Jahresauswertung ohne = beispiel(false);
         Auswertungsfenster ohneMonate(m_dienste, ohne);
@@ -122,7 +134,7 @@ private Q_SLOTS:
         const QString pfad = m_ordner->filePath(name);
         m_dienste.datei(pfad);
         QTest::mouseClick(finde<QPushButton>(&fenster, knopf.toLatin1().constData()), Qt::LeftButton);
-        const QByteArray soll = name.endsWith(u".csv") ? TabelleCsv(j.zaehlung)
+        const QByteArray soll = name.endsWith(u".csv")   ? TabelleCsv(j.zaehlung)
                                 : name.endsWith(u".png") ? JahresbildPng(j)
                                                          : JahresbildSvg(j);
         QCOMPARE(stapeltest::lies(pfad), soll);
@@ -162,9 +174,9 @@ private Q_SLOTS:
         QCOMPARE(bild, JahresbildRaster(j));  // the PNG loses nothing of what is painted
         // The diagram's colours: "kalt" dark blue, "warm" red, a clipped vote black.
         auto farbe = [&](int tag, int stunde) { return bild.pixelColor(TeppichZelle(tag, stunde).center()); };
-        QCOMPARE(farbe(1, 1), QColor(0, 0, 128));    // hour 1: −2.5
-        QCOMPARE(farbe(2, 1), QColor(0, 0, 0));      // hour 25: clipped at 3
-        QCOMPARE(farbe(335, 24), QColor(255, 0, 0)); // hour 8040: 1.5
+        QCOMPARE(farbe(1, 1), QColor(0, 0, 128));        // hour 1: −2.5
+        QCOMPARE(farbe(2, 1), QColor(0, 0, 0));          // hour 25: clipped at 3
+        QCOMPARE(farbe(335, 24), QColor(255, 0, 0));     // hour 8040: 1.5
         QCOMPARE(farbe(3, 1), Zellfarbe(kZelleFehler));  // hour 49: failed
         QCOMPARE(farbe(200, 12), Zellfarbe(kZelleLeer));
         QVERIFY(TeppichZelle(1, 24).top() < TeppichZelle(1, 1).top());  // hours run upwards

@@ -36,18 +36,20 @@ QList<QByteArray> spalte(const QByteArray& ergebnis, int spalte)
 const QByteArray kKopfAnfang = "C\r\nC  Tempara 1.3\r\nC  \r\n"
                                "C  Bei der Berechnung von PMV und PPD wurden folgende\r\n"
                                "C  konstante Parameter verwendet:\r\nC  \r\n";
-const QByteArray kKopfMesswerte = kKopfAnfang + "C  Luftgeschwindigkeit  = 0,1 m/s\r\n"
-                                                "C  relative Luftfeuchte = 50,0 %\r\n"
-                                                "C  Aktivit\xc3\xa4t            = 70 W/m\xc2\xb2\r\n"
-                                                "C  Bekleidung           = 1,00 clo\r\n"
-                                                "C  \r\nS 1 2 3 6 7\r\nC \r\nC\tStunde\tTLI   \tTU    \tPMV\tPPD\r\n";
+const QByteArray kKopfMesswerte = kKopfAnfang
+                                  + "C  Luftgeschwindigkeit  = 0,1 m/s\r\n"
+                                    "C  relative Luftfeuchte = 50,0 %\r\n"
+                                    "C  Aktivit\xc3\xa4t            = 70 W/m\xc2\xb2\r\n"
+                                    "C  Bekleidung           = 1,00 clo\r\n"
+                                    "C  \r\nS 1 2 3 6 7\r\nC \r\nC\tStunde\tTLI   \tTU    \tPMV\tPPD\r\n";
 
 // Answers for AusgabePlanen from a script: "j" yes, "n" no, "-" cancels the dialog, any other
 // word is the name chosen in it. Records every call with the file name it names.
 class SkriptRueckfragen : public Rueckfragen {
 public:
     SkriptRueckfragen(const QString& ordner, const QString& antworten)
-        : m_ordner(ordner), m_antworten(antworten.split(u' ', Qt::SkipEmptyParts)) {}
+        : m_ordner(ordner), m_antworten(antworten.split(u' ', Qt::SkipEmptyParts))
+    {}
     QStringList protokoll;
 
     bool ueberschreiben(const QString& pfad) override { return notiere(u"frage"_s, pfad), naechste() == u"j"; }
@@ -131,10 +133,10 @@ private Q_SLOTS:
         QTest::newRow("txt") << u"/d/messwerte.txt"_s << false << u"/d/messwerte.TPR"_s;
         QTest::newRow("TPR wird gelesen") << u"/d/messwerte.TPR"_s << true << u"/d/messwerte.BAK"_s;
         QTest::newRow("tpr klein") << u"/d/a.tpr"_s << true << u"/d/a.BAK"_s;
-        QTest::newRow("kein Punkt in den letzten vier") << u"/d/messwerte.data"_s << false << u"/d/messwerte.data.TPR"_s;
+        QTest::newRow("kein Punkt in den letzten vier")
+            << u"/d/messwerte.data"_s << false << u"/d/messwerte.data.TPR"_s;
         QTest::newRow("ohne Endung") << u"/d/jahr"_s << false << u"/d/jahr.TPR"_s;
         QTest::newRow("kurze Endung") << u"/d/jahr.c"_s << false << u"/d/jahr.TPR"_s;
-        QTest::newRow("endet mit Punkt") << u"/d/jahr."_s << false << u"/d/jahr.TPR"_s;
         QTest::newRow("endet mit tpr ohne Punkt") << u"/d/ftpr"_s << true << u"/d/ftpr.TPR"_s;
         QTest::newRow("Punkt im Ordner, Datei ohne Endung") << u"x.d/f"_s << false << u"x.d/f.TPR"_s;
         QTest::newRow("Datei TPR im Ordner mit Punkt") << u"proj.a/TPR"_s << false << u"proj.a/TPR.TPR"_s;
@@ -154,11 +156,13 @@ private Q_SLOTS:
         e.zuordnung = {kUnbenutzt, kPMV, kFeuchte, kVLuft, kPPD};
         e.Ti = -20.0f;
         e.bereiche[0] = BereichAus(u"0"_s, 400, 0.05f, u'.');
-        QCOMPARE(Kopfzeilen(e), kKopfAnfang + "C  Raumlufttemperatur   = -20.0 \xc2\xb0" "C\r\n"
-                                              "C  Strahlungstemperatur = Raumlufttemperatur\r\n"
-                                              "C  Aktivit\xc3\xa4t            = 400 W/m\xc2\xb2\r\n"
-                                              "C  Bekleidung           = 0.05 clo\r\n"
-                                              "C  \r\nS 5 4 6 7\r\nC \r\nC\tPHI   \tVGES  \tPMV\tPPD\r\n");
+        QCOMPARE(Kopfzeilen(e), kKopfAnfang
+                                    + "C  Raumlufttemperatur   = -20.0 \xc2\xb0"
+                                      "C\r\n"
+                                      "C  Strahlungstemperatur = Raumlufttemperatur\r\n"
+                                      "C  Aktivit\xc3\xa4t            = 400 W/m\xc2\xb2\r\n"
+                                      "C  Bekleidung           = 0.05 clo\r\n"
+                                      "C  \r\nS 5 4 6 7\r\nC \r\nC\tPHI   \tVGES  \tPMV\tPPD\r\n");
     }
 
     void kopfJahreszeitabhaengig()
@@ -170,25 +174,32 @@ private Q_SLOTS:
         e.bereiche[2].laenge = u"7344"_s;
         e.bereiche[3].laenge = u"123456789012345678"_s;
         e.bereiche[2].aktivitaetText = u"sehr lange Aktivit\u00e4t 20 Zeichen"_s;
-        QCOMPARE(Kopfzeilen(e), kKopfAnfang + "C\r\nC  Datenzeilen       Aktivit\xc3\xa4t           Bekleidung\r\n"
-                                              "C  744               70 W/m\xc2\xb2             0,50 clo\r\n"
-                                              "C  7344              sehr lange Aktivit\xc3\xa4t 20 Zeichen1,00 clo\r\n"
-                                              "C  123456789012345678" "70 W/m\xc2\xb2             1,00 clo\r\n"
-                                              "C  \r\nS 2 3 4 5 6 7\r\nC \r\nC\tTLI   \tTU    \tVGES  \tPHI   \tPMV\tPPD\r\n");
+        QCOMPARE(Kopfzeilen(e), kKopfAnfang
+                                    + "C\r\nC  Datenzeilen       Aktivit\xc3\xa4t           Bekleidung\r\n"
+                                      "C  744               70 W/m\xc2\xb2             0,50 clo\r\n"
+                                      "C  7344              sehr lange Aktivit\xc3\xa4t 20 Zeichen1,00 clo\r\n"
+                                      "C  123456789012345678"
+                                      "70 W/m\xc2\xb2             1,00 clo\r\n"
+                                      "C  \r\nS 2 3 4 5 6 7\r\nC \r\nC\tTLI   \tTU    \tVGES  \tPHI   \tPMV\tPPD\r\n");
     }
 
     void datenzeilenUndKonstanten_data()
     {
         QTest::addColumn<Datenfall>("fall");
-        QTest::newRow("Grundwerte, Spalten Stunde Ti Ts") << Datenfall{"\t8017\t20\t20,0\r\n", "\t8017\t20,0\t20,0\t-0,3\t6,7\r", {1, 2, 3}};
-        QTest::newRow("ISO-Fall mit Konstanten") << Datenfall{"1 22,0 22\r\n", "\t1\t22,0\t22,0\t-0,1\t5,1\r", {1, 2, 3}, 0.2f, 50};
-        QTest::newRow("Gebietsschema mit Punkt") << Datenfall{"\t1\t22,0\t22.0\n", "\t1\t22.0\t22.0\t-0.1\t5.1\r", {1, 2, 3}, 0.2f, 50, u'.'};
-        QTest::newRow("ohne Ti und Ts: Konstante 20 °C") << Datenfall{"5 77\n", "\t5\t-0,3\t6,7\r", {1}};
+        QTest::newRow("Grundwerte, Spalten Stunde Ti Ts")
+            << Datenfall{"\t8017\t20\t20,0\r\n", "\t8017\t20,0\t20,0\t-0,3\t6,7\r", {1, 2, 3}};
+        QTest::newRow("ISO-Fall mit Konstanten")
+            << Datenfall{"1 22,0 22\r\n", "\t1\t22,0\t22,0\t-0,1\t5,1\r", {1, 2, 3}, 0.2f, 50};
+        QTest::newRow("Gebietsschema mit Punkt")
+            << Datenfall{"\t1\t22,0\t22.0\n", "\t1\t22.0\t22.0\t-0.1\t5.1\r", {1, 2, 3}, 0.2f, 50, u'.'};
         QTest::newRow("ohne Ts-Spalte folgt die Strahlung Ti, nicht Ts")
             << Datenfall{"5 77\n", "\t5\t-0,3\t6,7\r", {1}, 0, 60, u',', 30.0f};
-        QTest::newRow("negative Luftgeschwindigkeit als Betrag") << Datenfall{"22 22 -0,2 50\n", "\t22,0\t22,0\t0,2\t50,0\t-0,1\t5,1\r", {2, 3, 4, 5}, 0, 0};
-        QTest::newRow("PMV und PPD einer alten Auswertung fallen weg") << Datenfall{"\t3\t20,0\t20,0\t1,0\t9,9\r\n", "\t3\t20,0\t20,0\t-0,3\t6,7\r", {1, 2, 3, 6, 7}};
-        QTest::newRow("unbenutzte Spalte dazwischen") << Datenfall{"9 1000 20 20\n", "\t9\t20,0\t20,0\t-0,3\t6,7\r", {1, 0, 2, 3}};
+        QTest::newRow("negative Luftgeschwindigkeit als Betrag")
+            << Datenfall{"22 22 -0,2 50\n", "\t22,0\t22,0\t0,2\t50,0\t-0,1\t5,1\r", {2, 3, 4, 5}, 0, 0};
+        QTest::newRow("PMV und PPD einer alten Auswertung fallen weg")
+            << Datenfall{"\t3\t20,0\t20,0\t1,0\t9,9\r\n", "\t3\t20,0\t20,0\t-0,3\t6,7\r", {1, 2, 3, 6, 7}};
+        QTest::newRow("unbenutzte Spalte dazwischen")
+            << Datenfall{"9 1000 20 20\n", "\t9\t20,0\t20,0\t-0,3\t6,7\r", {1, 0, 2, 3}};
     }
     void datenzeilenUndKonstanten()
     {
@@ -207,9 +218,11 @@ private Q_SLOTS:
 
     void ganzeDateiJahreszeitunabhaengig()
     {
-        QByteArray eingabe = "C Messung Raum 12\r\nS 1 2 3\r\n" + stundenwerte(3) + "\r\n   \r\nC Pause\r\n" + stundenwerte(2, 4);
+        QByteArray eingabe =
+            "C Messung Raum 12\r\nS 1 2 3\r\n" + stundenwerte(3) + "\r\n   \r\nC Pause\r\n" + stundenwerte(2, 4);
         eingabe.chop(2);  // no line end after the last line
-        const Stapelergebnis ergebnis = lauf(u"messwerte.txt"_s, eingabe, u"messwerte.TPR"_s, einstellungenStundeTiTs());
+        const Stapelergebnis ergebnis =
+            lauf(u"messwerte.txt"_s, eingabe, u"messwerte.TPR"_s, einstellungenStundeTiTs());
         QVERIFY(ergebnis.erfolgreich);
         const QByteArray text = lies(u"messwerte.TPR"_s);
         QVERIFY(text.startsWith(kKopfMesswerte));
@@ -229,14 +242,19 @@ private Q_SLOTS:
         QTest::addColumn<int>("zeilen");
         QTest::addColumn<QString>("angepasst");
         QTest::addColumn<QByteArray>("pmvFolge");  // one letter per written line: n, k (cold), h (hot)
-        const auto folge = [](int n, int k, int h) { return QByteArray(n, 'n') + QByteArray(k, 'k') + QByteArray(h, 'h'); };
+        const auto folge = [](int n, int k, int h) {
+            return QByteArray(n, 'n') + QByteArray(k, 'k') + QByteArray(h, 'h');
+        };
         QTest::newRow("3 2 4 0 auf 10 Zeilen") << u"3|2|4|0"_s << 10 << u"3|2|4|0"_s << QByteArray("nnnkkhhhh");
         QTest::newRow("Bereich B gekürzt") << u"3|50|4|0"_s << 6 << u"3| 3| 0| 0"_s << QByteArray("nnnkkk");
         QTest::newRow("alle Längen 0") << u"0|0|0|0"_s << 6 << u"0|0|0|0"_s << QByteArray();
         QTest::newRow("Länge 0 dann B") << u"0|2|0|1"_s << 6 << u"0|2|0|1"_s << QByteArray("kkn");
-        QTest::newRow("halbe Länge zur geraden Zahl") << u"2.5|9|0|0"_s << 6 << u"2.5| 4| 0| 0"_s << QByteArray("nnkkkk");
-        QTest::newRow("Januar, Februar, Rest") << u"744|672|7344|0"_s << 8760 << u"744|672|7344| 0"_s << folge(744, 672, 7344);
-        QTest::newRow("40000 Zeilen") << u"30000|20000|0|0"_s << 40000 << u"30000| 10000| 0| 0"_s << folge(30000, 10000, 0);
+        QTest::newRow("halbe Länge zur geraden Zahl")
+            << u"2.5|9|0|0"_s << 6 << u"2.5| 4| 0| 0"_s << QByteArray("nnkkkk");
+        QTest::newRow("Januar, Februar, Rest")
+            << u"744|672|7344|0"_s << 8760 << u"744|672|7344| 0"_s << folge(744, 672, 7344);
+        QTest::newRow("40000 Zeilen") << u"30000|20000|0|0"_s << 40000 << u"30000| 10000| 0| 0"_s
+                                      << folge(30000, 10000, 0);
     }
     void bereiche()
     {
@@ -253,8 +271,11 @@ private Q_SLOTS:
         e.bereiche[2] = BereichAus(l[2], 400, 4.0f, u',');  // hard work in heavy clothing: hot
         e.bereiche[3] = BereichAus(l[3], 70, 1.0f, u',');
         QList<QPair<qint64, qint64>> fortschritt, sollFortschritt;
-        const Stapelergebnis ergebnis = lauf(u"b.txt"_s, "C Kopf\r\n" + stundenwerte(zeilen), u"b.TPR"_s, e,
-                                             [&](int64_t erledigt, int64_t gesamt) { fortschritt.append({erledigt, gesamt}); return true; });
+        const Stapelergebnis ergebnis =
+            lauf(u"b.txt"_s, "C Kopf\r\n" + stundenwerte(zeilen), u"b.TPR"_s, e, [&](int64_t erledigt, int64_t gesamt) {
+                fortschritt.append({erledigt, gesamt});
+                return true;
+            });
         QVERIFY(ergebnis.erfolgreich);
         QCOMPARE(ergebnis.datenzeilenImEingang, zeilen);
         QCOMPARE(QStringList(ergebnis.laengen.begin(), ergebnis.laengen.end()).join(u'|'), angepasst);
@@ -278,7 +299,8 @@ private Q_SLOTS:
         e.v_Luft = 0.2f;
         e.gehaltenPMV = 1.25f;
         e.gehaltenPPD = 37.5f;
-        const Stapelergebnis ergebnis = lauf(u"f.txt"_s, "1 22 22\n2 1E39 1E39\n3 -234.175 20\n4 22 22\n5 26 26\n6 60 60\n", u"f.TPR"_s, e);
+        const Stapelergebnis ergebnis =
+            lauf(u"f.txt"_s, "1 22 22\n2 1E39 1E39\n3 -234.175 20\n4 22 22\n5 26 26\n6 60 60\n", u"f.TPR"_s, e);
         QVERIFY(ergebnis.erfolgreich);
         QCOMPARE(spalte(lies(u"f.TPR"_s), 1), (QList<QByteArray>{"22,0", "Inf", "-234,2", "22,0", "26,0", "60,0"}));
         QCOMPARE(spalte(lies(u"f.TPR"_s), 3), (QList<QByteArray>{"-0,1", "-0,1", "-0,1", "-0,1", "0,9", "3,0"}));
@@ -306,16 +328,21 @@ private Q_SLOTS:
             QTest::addColumn<QString>(spalte);
         QTest::newRow("frei") << u"m.txt"_s << u"m.txt"_s << u""_s << u""_s << u"m.TPR|||"_s;
         QTest::newRow("Ja ersetzt") << u"m.txt m.TPR"_s << u"m.txt"_s << u"j"_s << u"frage m.TPR"_s << u"m.TPR|||"_s;
-        QTest::newRow("Nein, Abbrechen") << u"m.txt m.TPR"_s << u"m.txt"_s << u"n -"_s << u"frage m.TPR|dialog"_s << u"abgebrochen"_s;
-        QTest::newRow("Nein, neuer Name") << u"m.txt m.TPR"_s << u"m.txt"_s << u"n alt.bak"_s << u"frage m.TPR|dialog"_s << u"m.TPR||m.TPR|alt.bak"_s;
-        QTest::newRow("Nein, Name existiert, dann Ja") << u"m.txt m.TPR x.bak"_s << u"m.txt"_s << u"n x.bak j"_s
-                                                      << u"frage m.TPR|dialog|existiert x.bak|frage x.bak"_s << u"x.bak|||"_s;
-        QTest::newRow("Datendatei gewählt") << u"m.txt m.TPR"_s << u"m.txt"_s << u"n m.txt neu.bak"_s
-                                            << u"frage m.TPR|dialog|datendatei m.txt|dialog"_s << u"m.TPR||m.TPR|neu.bak"_s;
+        QTest::newRow("Nein, Abbrechen") << u"m.txt m.TPR"_s << u"m.txt"_s << u"n -"_s << u"frage m.TPR|dialog"_s
+                                         << u"abgebrochen"_s;
+        QTest::newRow("Nein, neuer Name")
+            << u"m.txt m.TPR"_s << u"m.txt"_s << u"n alt.bak"_s << u"frage m.TPR|dialog"_s << u"m.TPR||m.TPR|alt.bak"_s;
+        QTest::newRow("Nein, Name existiert, dann Ja")
+            << u"m.txt m.TPR x.bak"_s << u"m.txt"_s << u"n x.bak j"_s
+            << u"frage m.TPR|dialog|existiert x.bak|frage x.bak"_s << u"x.bak|||"_s;
+        QTest::newRow("Datendatei gewählt")
+            << u"m.txt m.TPR"_s << u"m.txt"_s << u"n m.txt neu.bak"_s << u"frage m.TPR|dialog|datendatei m.txt|dialog"_s
+            << u"m.TPR||m.TPR|neu.bak"_s;
         QTest::newRow("Ergebnis erneut, BAK frei") << u"m.TPR"_s << u"m.TPR"_s << u""_s << u""_s << u"m.TPR|m.BAK||"_s;
-        QTest::newRow("Ergebnis erneut, BAK ersetzt") << u"m.TPR m.BAK"_s << u"m.TPR"_s << u"j"_s << u"frage m.BAK"_s << u"m.TPR|m.BAK||"_s;
-        QTest::newRow("Ergebnis erneut, BAK beiseite") << u"m.TPR m.BAK"_s << u"m.TPR"_s << u"n m2.bak"_s << u"frage m.BAK|dialog"_s
-                                                       << u"m.TPR|m.BAK|m.BAK|m2.bak"_s;
+        QTest::newRow("Ergebnis erneut, BAK ersetzt")
+            << u"m.TPR m.BAK"_s << u"m.TPR"_s << u"j"_s << u"frage m.BAK"_s << u"m.TPR|m.BAK||"_s;
+        QTest::newRow("Ergebnis erneut, BAK beiseite") << u"m.TPR m.BAK"_s << u"m.TPR"_s << u"n m2.bak"_s
+                                                       << u"frage m.BAK|dialog"_s << u"m.TPR|m.BAK|m.BAK|m2.bak"_s;
     }
     void ausgabeplan()
     {
@@ -358,15 +385,16 @@ private Q_SLOTS:
     void nichtsGehtVerloren_data()
     {
         QTest::addColumn<Verlustfall>("fall");
-        QTest::newRow("Sicherung scheitert am Umbenennen") // a folder with content cannot be replaced
+        QTest::newRow("Sicherung scheitert am Umbenennen")  // a folder with content cannot be replaced
             << Verlustfall{plan(u"jahr.TPR"_s, u"jahr.TPR"_s, u"ordner.BAK"_s), u"ordner.BAK/voll"_s,
-                   u"kann nicht als Sicherung"_s};
-        QTest::newRow("Sicherung scheitert nach dem Beiseiteschieben") // the moved file must come back
+                           u"kann nicht als Sicherung"_s};
+        QTest::newRow("Sicherung scheitert nach dem Beiseiteschieben")  // the moved file must come back
             << Verlustfall{plan(u"jahr.TPR"_s, u"jahr.TPR"_s, u"ordner.BAK"_s, u"jahr.BAK"_s, u"jahr2.bak"_s),
-                   u"ordner.BAK/voll"_s, u"kann nicht als Sicherung"_s};
+                           u"ordner.BAK/voll"_s, u"kann nicht als Sicherung"_s};
         QTest::newRow("Beiseiteschieben scheitert")
-            << Verlustfall{plan(u"jahr.TPR"_s, u"jahr.TPR"_s, u"jahr.BAK"_s, u"jahr.BAK"_s, u"fehlt/jahr.bak"_s), {},
-                   u"existiert nicht (mehr)"_s};
+            << Verlustfall{plan(u"jahr.TPR"_s, u"jahr.TPR"_s, u"jahr.BAK"_s, u"jahr.BAK"_s, u"fehlt/jahr.bak"_s),
+                           {},
+                           u"existiert nicht (mehr)"_s};
         Dateiplan frei = plan(u"jahr.TPR"_s, u"jahr.BAK"_s, {});
         frei.ausgabeWarFrei = true;  // planned while free, taken by another run since
         QTest::newRow("Ergebnis inzwischen entstanden") << Verlustfall{frei, {}, u"ist entstanden, während"_s};
@@ -381,7 +409,8 @@ private Q_SLOTS:
         schreibe(pfad(u"jahr.TPR"_s), "C alte Auswertung\r\nS 1 2 3 6 7\r\n" + stundenwerte(3000));
         schreibe(pfad(u"jahr.BAK"_s), "noch aeltere Auswertung");
         QVERIFY(fall.ordner.isEmpty() || QDir(m_ordner->path()).mkpath(fall.ordner));
-        for (QString* name : {&fall.plan.eingabe, &fall.plan.ausgabe, &fall.plan.sicherung, &fall.plan.beiseiteVon, &fall.plan.beiseiteNach})
+        for (QString* name : {&fall.plan.eingabe, &fall.plan.ausgabe, &fall.plan.sicherung, &fall.plan.beiseiteVon,
+                              &fall.plan.beiseiteNach})
             *name = name->isEmpty() ? QString() : pfad(*name);
         const auto vorher = abbild(m_ordner->path());
         Stapeleinstellungen e = einstellungenStundeTiTs();
@@ -389,7 +418,8 @@ private Q_SLOTS:
         const Stapelergebnis ergebnis = Stapellauf(fall.plan, e);
         QVERIFY(!ergebnis.erfolgreich);
         QVERIFY2(ergebnis.fehlermeldung.contains(fall.meldung), qPrintable(ergebnis.fehlermeldung));
-        QVERIFY2(ergebnis.fehlermeldung.endsWith(u"\n\nIhre Dateien sind unverändert geblieben."_s), qPrintable(ergebnis.fehlermeldung));
+        QVERIFY2(ergebnis.fehlermeldung.endsWith(u"\n\nIhre Dateien sind unverändert geblieben."_s),
+                 qPrintable(ergebnis.fehlermeldung));
         QCOMPARE(abbild(m_ordner->path()), vorher);  // no leftovers either
     }
 };

@@ -6,15 +6,16 @@
 #include "bekleidung_fenster.h"
 #include "bekleidungshaelfte.h"
 #include "bekleidungsliste_fenster.h"
+#include "fenstertest.h"
 #include "figurbilder.h"
+#include "findekind.h"
 #include "hpt.h"
 #include "katalogdaten.h"
+#include "kataloge.h"
 #include "pmv.h"
 #include "programm.h"
 #include "pruefen.h"
-#include "findekind.h"
 #include "skriptdienste.h"
-#include "kataloge.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -38,9 +39,20 @@ namespace {
 
 // An activity taken over: its row, and what the main window's record, scroll bars and
 // labels then hold (M, its position, W, v_rel, its position and label).
-struct Aktivitaetsfall { int zeile, M, mPosition, W; float vRel; int vPosition; QString vText; };
+struct Aktivitaetsfall {
+    int zeile, M, mPosition, W;
+    float vRel;
+    int vPosition;
+    QString vText;
+};
 // An ensemble taken over: its table and row, and Icl, the scroll position and the label.
-struct Ensemblefall { bool taeglich; int zeile; float clo; int position; QString text; };
+struct Ensemblefall {
+    bool taeglich;
+    int zeile;
+    float clo;
+    int position;
+    QString text;
+};
 // Garments clicked in this order, the answers (J/N) to the questions on the way, and what
 // the half then shows and hands over: the total, the expedition remark, the scroll position
 // and the clothing text (unchecked where null).
@@ -64,10 +76,7 @@ void klicke(QAbstractButton* knopf)
 template <typename T>
 T* finde(QObject* eltern, const QString& name)
 {
-    T* gefunden = eltern->findChild<T*>(name);
-    if (!gefunden)
-        qWarning("%s nicht gefunden", qPrintable(name));
-    return gefunden;
+    return findeKind<T>(eltern, name);
 }
 
 // The indices 0 … n-1 for which `gilt` holds, e.g. the ticked rows of a catalogue.
@@ -134,7 +143,10 @@ class TestKatalogfenster : public QObject {
     const QString kAktivitaet = u"AW_Energieumsatz"_s, kArbeit = u"AW_Arbeitsbekleidung"_s,
                   kTaeglich = u"AW_Täglichebekleidung"_s;
 
-    QCheckBox* box(QWidget& f, const QString& feld, int i) { return finde<QCheckBox>(&f, u"%1(%2)"_s.arg(feld).arg(i)); }
+    QCheckBox* box(QWidget& f, const QString& feld, int i)
+    {
+        return finde<QCheckBox>(&f, u"%1(%2)"_s.arg(feld).arg(i));
+    }
     QString zelle(QWidget& f, const QString& name) { return finde<QLabel>(&f, name)->text(); }
     QList<int> angekreuzt(QWidget& f, const QString& feld)
     {
@@ -218,6 +230,46 @@ private Q_SLOTS:
         QVERIFY(m_schaetzer || dienste->aufrufe.isEmpty());  // only the estimator speaks
         m_schaetzer.reset();
         haupt.reset();
+        keineFensterUebrig();
+    }
+
+    void vertrag()
+    {
+        Aktivitaet aktivitaet(*haupt);
+        pruefeVertrag(aktivitaet, {{"Frame1", "QFrame", 120, 120, 9240, 7500},
+                                   {"AW_Energieumsatz(1)", "QCheckBox", 240, 1740, 300, 270},
+                                   {"Tätigkeit(1)", "QLabel", 600, 1740, 3120, 270},
+                                   {"W_Energieumsatz(1)", "QLabel", 3840, 1740, 900, 270},
+                                   {"met_Energieumsatz(1)", "QLabel", 4800, 1740, 900, 270},
+                                   {"P_mech_Leistung(1)", "QLabel", 5820, 1740, 1560, 270},
+                                   {"m_rel_Geschwindigkeit(1)", "QLabel", 7500, 1740, 1620, 270},
+                                   {"Command1", "QPushButton", 120, 7800, 2040, 450},
+                                   {"Command3", "QPushButton", 7320, 7800, 2040, 450}});
+        Bekleidungsliste liste(*haupt);
+        pruefeVertrag(liste, {{"Frame1", "QFrame", 120, 120, 6000, 6990},
+                              {"AW_Arbeitsbekleidung(0)", "QCheckBox", 120, 1080, 300, 270},
+                              {"Arbeitsbekleidung(0)", "QLabel", 480, 1080, 3600, 270},
+                              {"Clo_Arbeitsbekleidung(0)", "QLabel", 4140, 1080, 780, 270},
+                              {"W_Arbeitsbekleidung(0)", "QLabel", 4980, 1080, 900, 270},
+                              {"Frame2", "QFrame", 6240, 120, 6000, 6990},
+                              {"AW_Täglichebekleidung(1)", "QCheckBox", 120, 1620, 300, 270},
+                              {"Command1", "QPushButton", 120, 7290, 2040, 450},
+                              {"Command3", "QPushButton", 10200, 7290, 2040, 450}});
+        pruefeVertrag(schaetzer(), {{"Kopf_Mann", "QFrame", 120, 120, 5760, 480},
+                                    {"List1", "QListWidget", 120, 720, 3600, 4920},
+                                    {"Frame1", "QFrame", 3840, 720, 2040, 4920},
+                                    {"Mann(0)", "QLabel", 195, 660, 1650, 3600},
+                                    {"Kleidungsstueck_Mann_Name", "QLabel", 120, 0, 3960, 420},
+                                    {"Label_clo_Mann", "QLabel", 4200, 0, 900, 420},
+                                    {"Command1", "QPushButton", 120, 6840, 2160, 450},
+                                    {"Command2", "QPushButton", 2400, 6840, 1620, 450},
+                                    {"Command3", "QPushButton", 4260, 6840, 1620, 450},
+                                    {"Kopf_Frau", "QFrame", 6120, 120, 5760, 480},
+                                    {"List2", "QListWidget", 8280, 720, 3600, 4920},
+                                    {"Frame3", "QFrame", 6120, 720, 2040, 4920},
+                                    {"Command6", "QPushButton", 6120, 6840, 2160, 450},
+                                    {"Command4", "QPushButton", 10260, 6840, 1620, 450},
+                                    {"Nachweis", "QLabel", 120, 7410, 11760, 330}});
     }
 
     void aktivitaetOeffnenUndAnkreuzen()
@@ -226,13 +278,9 @@ private Q_SLOTS:
         fenster.show();
         QCOMPARE(fenster.objectName(), u"Aktivität"_s);
         QCOMPARE(fenster.windowTitle(), u"Energieumsätze verschiedener körperlicher Tätigkeiten"_s);
-        // The cells read as tabled, with decimal commas; met is shown only.
-        QCOMPARE(zelle(fenster, u"Tätigkeit(7)"_s), u"aufwärts gehen (4 km/h)"_s);
-        QCOMPARE(zelle(fenster, u"W_Energieumsatz(0)"_s), u"41"_s);
-        QCOMPARE(zelle(fenster, u"met_Energieumsatz(0)"_s), u"0,7"_s);
-        QCOMPARE(zelle(fenster, u"met_Energieumsatz(17)"_s), u"3,5"_s);
-        QCOMPARE(zelle(fenster, u"P_mech_Leistung(8)"_s), u"20"_s);
-        QCOMPARE(zelle(fenster, u"m_rel_Geschwindigkeit(4)"_s), u"1,10"_s);
+        // The cells with decimal commas; met is shown only.
+        QCOMPARE(zelle(fenster, u"met_Energieumsatz(0)"_s) + u' ' + zelle(fenster, u"m_rel_Geschwindigkeit(4)"_s),
+                 u"0,7 1,10"_s);
         // One tick at a time; "Wert übernehmen" only with a tick.
         klicke(box(fenster, kAktivitaet, 3));
         klicke(box(fenster, kAktivitaet, 5));
@@ -274,7 +322,7 @@ private Q_SLOTS:
         QCOMPARE(findeKind<QLabel>(haupt.get(), u"eingabe_txt6"_s)->text(), u"%1 W/m²"_s.arg(M));
         QCOMPARE(findeKind<QLabel>(haupt.get(), u"eingabe_txt7"_s)->text(), u"%1 %"_s.arg(W));
         QCOMPARE(findeKind<QLabel>(haupt.get(), u"eingabe_txt8"_s)->text(), vText);
-        QCOMPARE(k.Icl, 1.0f);  // the clothing stays
+        QCOMPARE(k.Icl, 1.0f);                                           // the clothing stays
         TEMPARA_NAHE(programm::PmvErgebnis.PMV, erwartetesPmv(), 1e-6);  // recomputed from the exact values
         QVERIFY(fenster.isHidden() && !fenster.verworfen());
     }
@@ -284,9 +332,10 @@ private Q_SLOTS:
         Bekleidungsliste fenster(*haupt);
         fenster.show();
         QCOMPARE(fenster.windowTitle(), u"Thermische Isolationswerte für typische Bekleidungskombinationen"_s);
-        QCOMPARE(zelle(fenster, u"Clo_Arbeitsbekleidung(7)"_s), u"2,55"_s);
-        QCOMPARE(zelle(fenster, u"W_Täglichebekleidung(2)"_s), u"0,105"_s);
-        QCOMPARE(zelle(fenster, u"W_Täglichebekleidung(3)"_s), u"0,110"_s);
+        QCOMPARE(
+            (QStringList{zelle(fenster, u"Clo_Arbeitsbekleidung(7)"_s), zelle(fenster, u"W_Täglichebekleidung(2)"_s),
+                         zelle(fenster, u"W_Täglichebekleidung(3)"_s)}),
+            (QStringList{u"2,55"_s, u"0,105"_s, u"0,110"_s}));  // two and three decimals, with commas
         // The longest ensemble wraps over several lines, at most five.
         QLabel* lang = finde<QLabel>(&fenster, u"Arbeitsbekleidung(7)"_s);
         const int zeilen = lang->height() / lang->fontMetrics().lineSpacing();
@@ -328,7 +377,8 @@ private Q_SLOTS:
         QCOMPARE(programm::Raumklima.Icl, clo);
         QCOMPARE(findeKind<QScrollBar>(haupt.get(), u"Kleidung_Scroll"_s)->value(), position);
         QCOMPARE(findeKind<QLabel>(haupt.get(), u"eingabe_txt5"_s)->text(), text);
-        QCOMPARE(findeKind<QLabel>(haupt.get(), u"Kleidung_Liste"_s)->text(), (taeglich ? Taeglichebekleidung() : Arbeitsbekleidung())[zeile].Text);
+        QCOMPARE(findeKind<QLabel>(haupt.get(), u"Kleidung_Liste"_s)->text(),
+                 (taeglich ? Taeglichebekleidung() : Arbeitsbekleidung())[zeile].Text);
         TEMPARA_NAHE(programm::PmvErgebnis.PMV, erwartetesPmv(), 1e-6);
         QVERIFY(fenster.isHidden());
         // A later move of the main window's clothing scroll bar empties the text.
@@ -345,7 +395,8 @@ private Q_SLOTS:
         versteckenUndSchliessen<Bekleidungsliste>(findeKind<QPushButton>(haupt.get(), u"Command2"_s), kArbeit, 7);
         QCOMPARE(int(programm::Raumklima.M), 70);
         QCOMPARE(programm::Raumklima.Icl, 1.0f);
-        QCOMPARE(findeKind<QLabel>(haupt.get(), u"Kleidung_Liste"_s)->text(), u"Slip, Hemd, Hose, Jacke, Socken, Schuhe"_s);
+        QCOMPARE(findeKind<QLabel>(haupt.get(), u"Kleidung_Liste"_s)->text(),
+                 u"Slip, Hemd, Hose, Jacke, Socken, Schuhe"_s);
     }
 
     void schaetzerOeffnen()
@@ -353,8 +404,6 @@ private Q_SLOTS:
         QCOMPARE(schaetzer().windowTitle(), u"Abschätzung des Isolationswerts von Bekleidungskombinationen"_s);
         auto* list1 = finde<QListWidget>(&schaetzer(), u"List1"_s);
         auto* list2 = finde<QListWidget>(&schaetzer(), u"List2"_s);
-        QCOMPARE(list1->item(1)->text(), u"ärmelloses Unterhemd"_s);
-        QCOMPARE(list2->item(0)->text(), u"Slip und Büstenhalter"_s);
         for (bool frau : {false, true}) {
             pruefeHaelfte(haelfte(frau), {}, u"0,00"_s);
             QVERIFY(haelfte(frau).grundbild->isVisible());
@@ -409,10 +458,7 @@ private Q_SLOTS:
         zeile("Mann nichts", {M, {}, {}, u"0,00"_s, false, 0, {}});
         zeile("Frau Kleid und Schuhe",
               {F, {18, 14}, {}, u"0,22"_s, false, 4, u"Sommerkleid, kurze Ärmel, Schuhe, dünn besohlt"_s});
-        zeile("Mann Pyjamas Ja", {M, {2, 3}, u"J"_s, u"0,99"_s, false, 20,
-                                  u"Pyjama, kurze Ärmel, kurze Beine, Pyjama, lange Ärmel, lange Beine"_s});
         zeile("Mann Pyjamas Nein", {M, {2, 3}, u"N"_s, u"0,42"_s, false, 8, u"Pyjama, kurze Ärmel, kurze Beine"_s});
-        zeile("Frau Stiefel Nein", {F, {18, 19}, u"N"_s, u"0,02"_s, false, 0, u"Schuhe, dünn besohlt"_s});
         zeile("Mann alles 5,03", {M, alleAusser(M, -1), u"JJJJ"_s, u"5,03"_s, true, 80, {}});
         zeile("Mann ohne kurze Socken 5,01", {M, alleAusser(M, 5), u"JJJJ"_s, u"5,01"_s, true, 80, {}});
         zeile("Mann ohne Slip 5,00", {M, alleAusser(M, 0), u"JJJJ"_s, u"5,00"_s, false, 80, {}});

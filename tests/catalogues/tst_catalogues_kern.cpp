@@ -1,8 +1,8 @@
 // The catalogue tables and the estimator's logic, without windows: the tables hold no typing
 // slips, and each plausibility rule asks what it should and undoes what "Nein" undoes.
 #include "ankleiden.h"
-#include "katalogdaten.h"
 #include "eingaben.h"
+#include "katalogdaten.h"
 
 #include <QTest>
 

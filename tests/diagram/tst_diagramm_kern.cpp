@@ -20,7 +20,10 @@ const QString kWeiss = u"#ffffff"_s, kSchwarz = u"#000000"_s;
 const int ti = Lufttemperatur, ts = Strahlungstemperatur;
 
 // Colour name of the pixel under a point given in twips.
-QString farbe(const QImage& bild, double xTwips, double yTwips) { return bild.pixelColor(px(xTwips), px(yTwips)).name(); }
+QString farbe(const QImage& bild, double xTwips, double yTwips)
+{
+    return bild.pixelColor(px(xTwips), px(yTwips)).name();
+}
 QString bandfarbe(int i) { return QColor(band(i).farbe).name(); }
 
 PmvEingabe vorgabe() { return PmvEingabeAus(standardRaumklima(), true); }
@@ -56,7 +59,11 @@ int dunklePunkte(const QImage& bild, QRectF twips)
 
 // Scale texts blank-separated (x_achsenskal(0..12), y_achsenskal(0..12) without (9)); the
 // axis that a maximum not above 0 leaves without a scale.
-struct Skalenfall { int x, y; Bereich bereich; QString xTexte, yTexte, hinweis = {}; };
+struct Skalenfall {
+    int x, y;
+    Bereich bereich;
+    QString xTexte, yTexte, hinweis = {};
+};
 
 }  // namespace
 
@@ -156,7 +163,9 @@ private Q_SLOTS:
         const QString x = u"5 10 15 20 25 30 35 40 45 50 -5 -10 -15"_s, y = u"5 10 15 20 25 30 35 40 45  -5 -10 -15"_s;
         QTest::newRow("Vorgabe -15 bis 50") << Skalenfall{ti, ts, {}, x, y};
         QTest::newRow("Kleidung bis 4 mit Komma")
-            << Skalenfall{Kleidung, Luftgeschwindigkeit, {0, 4, 0, 0.5f},
+            << Skalenfall{Kleidung,
+                          Luftgeschwindigkeit,
+                          {0, 4, 0, 0.5f},
                           u"0,4 0,8 1,2 1,6 2 2,4 2,8 3,2 3,6 4 -0,4 -0,8 -1,2"_s,
                           u"0,05 0,1 0,15 0,2 0,25 0,3 0,35 0,4 0,45  -0,05 -0,1 -0,15"_s};
         QTest::newRow("negativer Höchstwert spiegelt, leeres Raster")

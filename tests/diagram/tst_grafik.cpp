@@ -1,10 +1,11 @@
 // The window Grafik driven as a user would: choosing quantities, typing ranges, "&Start",
 // saving and printing through the menu, and opening it from the main window.
+#include "fenstertest.h"
+#include "findekind.h"
 #include "grafik.h"
 #include "hpt.h"
 #include "pmv.h"
 #include "programm.h"
-#include "findekind.h"
 #include "skriptdienste.h"
 
 #include <QAction>
@@ -33,15 +34,33 @@ const QColor kRot(255, 0, 0), kSchwarz(Qt::black), kWeiss(Qt::white), kGruen(0, 
 // Option clicked after typing "-10" into Text1 (-1: none); then, joined by "|", x_achse and
 // y_achse, Text1 to Text4, x_achsenskal(0), (12), y_achsenskal(0), (12); the six rows
 // "Wertname(k) Wertergebnis(k)"; the disabled options.
-struct Auswahlfall { int klick; QString titel, felder, skalen; QStringList zeilen; QList<int> gesperrt; };
+struct Auswahlfall {
+    int klick;
+    QString titel, felder, skalen;
+    QStringList zeilen;
+    QList<int> gesperrt;
+};
 // Option clicked first (-1: none); fields typed into and left, in order; the messages; then the
 // four fields, joined by "|".
-struct Feldfall { int wahl; QList<QPair<int, QString>> getippt; QStringList meldungen; QString felder; };
+struct Feldfall {
+    int wahl;
+    QList<QPair<int, QString>> getippt;
+    QStringList meldungen;
+    QString felder;
+};
 // The name typed into the save dialog (empty: cancelled), the file written, the message (%1:
 // the path chosen) with its icon.
-struct Namensfall { QString name, datei, meldung; Symbol symbol = Symbol::Keins; };
+struct Namensfall {
+    QString name, datei, meldung;
+    Symbol symbol = Symbol::Keins;
+};
 // The menu item, whether a printer answers, the platform call with its arguments, the pages printed.
-struct Druckfall { QString menuepunkt; bool drucker; QString aufruf; int seiten; };
+struct Druckfall {
+    QString menuepunkt;
+    bool drucker;
+    QString aufruf;
+    int seiten;
+};
 
 // Notes whether the hourglass stood over each message box: the user must be able to see
 // that the program waits for an answer.
@@ -66,10 +85,7 @@ class TestGrafik : public QObject {
     template <typename T = QWidget>
     T* finde(const QString& name) const
     {
-        T* w = fenster->findChild<T*>(name);
-        if (!w)
-            qFatal("Steuerelement %s fehlt", qPrintable(name));
-        return w;
+        return findeKind<T>(fenster.get(), name);
     }
     QRadioButton* option(int i) const { return finde<QRadioButton>(u"Option3D1(%1)"_s.arg(i)); }
     QLineEdit* text(int i) const { return finde<QLineEdit>(u"Text%1"_s.arg(i)); }
@@ -109,21 +125,53 @@ private Q_SLOTS:
     {
         fenster.reset();
         QVERIFY2(dienste.offeneFehler().isEmpty(), qPrintable(dienste.offeneFehler().join(u"; "_s)));
+        keineFensterUebrig();
+    }
+
+    void vertrag()
+    {
+        pruefeVertrag(*fenster, {{"Grafik_Flaeche", "QWidget", 0, 270, 10185, 7335},
+                                 {"Frame1", "QFrame", 60, 0, 3270, 3000},
+                                 {"Frame2", "QFrame", 2430, 660, 375, 2280},
+                                 {"Frame3", "QFrame", 2850, 660, 375, 2280},
+                                 {"Option3D1(0)", "QRadioButton", 75, 180, 255, 255},
+                                 {"Frame4", "QFrame", 60, 3000, 3270, 1590},
+                                 {"Text1", "QLineEdit", 900, 600, 555, 285},
+                                 {"Text2", "QLineEdit", 900, 1050, 555, 285},
+                                 {"Text3", "QLineEdit", 2340, 600, 555, 285},
+                                 {"Text4", "QLineEdit", 2340, 1050, 555, 285},
+                                 {"Frame6", "QFrame", 60, 4590, 6660, 2655},
+                                 {"Wertname(0)", "QLabel", 360, 720, 4695, 255},
+                                 {"diagramm", "DiagrammFlaeche", 3390, 90, 5700, 4500},
+                                 {"x_achse", "QLabel", 4095, 3795, 810, 180},
+                                 {"Frame5", "QFrame", 9150, 0, 975, 4590},
+                                 {"grafik_start", "QPushButton", 7320, 6000, 2295, 495},
+                                 {"grafik_ende", "QPushButton", 7320, 6600, 2295, 495},
+                                 {"Frame_Druckinfo", "QFrame", 6780, 4590, 3330, 2655}});
     }
 
     void auswahl_data()
     {
         QTest::addColumn<Auswahlfall>("fall");
-        const QString m = u"Aktivität - Energieumsatz: 70 W/m²"_s, w = u"Aktivität - Wirksame mechanische Leistung: 0 %"_s,
+        const QString m = u"Aktivität - Energieumsatz: 70 W/m²"_s,
+                      w = u"Aktivität - Wirksame mechanische Leistung: 0 %"_s,
                       v = u"Aktivität - Relative Geschwindigkeit in ruhender Luft: 0,00 m/s"_s,
                       luft = u"Luftgeschwindigkeit: 0,00 m/s"_s, phi = u"Relative Luftfeuchtigkeit: 60 %"_s,
                       icl = u"Bekleidung: 1,00 clo"_s;
-        QTest::newRow("beim Öffnen") << Auswahlfall{-1, u"T_Luft [°C]|T_Strahlung [°C]"_s, u"-15|50|-15|50"_s,
-                                                    u"5|-15|5|-15"_s, {luft, phi, icl, m, w, v}, {1, 6}};
-        QTest::newRow("y Kleidung") << Auswahlfall{11, u"T_Luft [°C]|Kleidung [clo]"_s, u"-15|50|0|4"_s, u"5|-15|0,4|-1,2"_s,
-                                                   {u"Strahlungstemperatur: 20,0 °C"_s, luft, phi, m, w, v}, {5, 6}};
-        QTest::newRow("x Feuchte") << Auswahlfall{3, u"rel. Feuchte [%]|T_Strahlung [°C]"_s, u"0|100|-15|50"_s,
-                                                  u"10|-30|5|-15"_s, {u"Raumlufttemperatur: 20,0 °C"_s, luft, icl, m, w, v},
+        QTest::newRow("beim Öffnen") << Auswahlfall{
+            -1,    u"T_Luft [°C]|T_Strahlung [°C]"_s, u"-15|50|-15|50"_s, u"5|-15|5|-15"_s, {luft, phi, icl, m, w, v},
+            {1, 6}};
+        QTest::newRow("y Kleidung") << Auswahlfall{11,
+                                                   u"T_Luft [°C]|Kleidung [clo]"_s,
+                                                   u"-15|50|0|4"_s,
+                                                   u"5|-15|0,4|-1,2"_s,
+                                                   {u"Strahlungstemperatur: 20,0 °C"_s, luft, phi, m, w, v},
+                                                   {5, 6}};
+        QTest::newRow("x Feuchte") << Auswahlfall{3,
+                                                  u"rel. Feuchte [%]|T_Strahlung [°C]"_s,
+                                                  u"0|100|-15|50"_s,
+                                                  u"10|-30|5|-15"_s,
+                                                  {u"Raumlufttemperatur: 20,0 °C"_s, luft, icl, m, w, v},
                                                   {1, 9}};
     }
     void auswahl()
@@ -164,26 +212,24 @@ private Q_SLOTS:
     void verlassenPrueft_data()
     {
         QTest::addColumn<Feldfall>("fall");
-        QTest::newRow("v_Luft: Xmin -2")
-            << Feldfall{2, {{1, u"-2"_s}}, {u"X-Wert ist zu klein!\r\nXmin wird auf X = 0 gesetzt"_s}, u"0|10|-15|50"_s};
+        QTest::newRow("v_Luft: Xmin -2") << Feldfall{
+            2, {{1, u"-2"_s}}, {u"X-Wert ist zu klein!\r\nXmin wird auf X = 0 gesetzt"_s}, u"0|10|-15|50"_s};
         QTest::newRow("Xmin 60: nur eine Meldung")
             << Feldfall{-1, {{1, u"60"_s}}, {u"Xmin ist größer als Xmax"_s}, u"40|50|-15|50"_s};
         QTest::newRow("Xmax gleich Xmin")
             << Feldfall{-1, {{2, u"-15"_s}}, {u"Xmax ist kleiner als Xmin"_s}, u"-15|-5|-15|50"_s};
-        QTest::newRow("Xmax 60") << Feldfall{-1, {{2, u"60"_s}},
-                                             {u"X-Wert ist zu groß!\r\nXmax wird auf X = 50 gesetzt"_s}, u"-15|50|-15|50"_s};
-        QTest::newRow("Ymin -99") << Feldfall{-1, {{3, u"-99"_s}},
-                                              {u"Y-Wert ist zu klein!\r\nYmin wird auf Y = -15 gesetzt"_s}, u"-15|50|-15|50"_s};
+        QTest::newRow("Xmax 60") << Feldfall{
+            -1, {{2, u"60"_s}}, {u"X-Wert ist zu groß!\r\nXmax wird auf X = 50 gesetzt"_s}, u"-15|50|-15|50"_s};
         QTest::newRow("Feuchte: Ymin über Ymax, dann zu klein")
-            << Feldfall{9, {{4, u"5"_s}, {3, u"8"_s}},
+            << Feldfall{9,
+                        {{4, u"5"_s}, {3, u"8"_s}},
                         {u"Ymin ist größer als Ymax"_s, u"Y-Wert ist zu klein!\r\nYmin wird auf Y = 0 gesetzt"_s},
                         u"-15|50|0|5"_s};
         QTest::newRow("Feuchte: Ymax unter Ymin, dann zu groß")
-            << Feldfall{9, {{3, u"95"_s}, {4, u"3"_s}},
+            << Feldfall{9,
+                        {{3, u"95"_s}, {4, u"3"_s}},
                         {u"Ymax ist kleiner als Ymin"_s, u"Y-Wert ist zu groß!\r\nYmax wird auf Y = 100 gesetzt"_s},
                         u"-15|50|95|100"_s};
-        QTest::newRow("Aktivität: Ymax 700")
-            << Feldfall{10, {{4, u"700"_s}}, {u"Y-Wert ist zu groß!\r\nYmax wird auf Y = 500 gesetzt"_s}, u"-15|50|0|500"_s};
         QTest::newRow("abc liest 0") << Feldfall{-1, {{2, u"abc"_s}}, {}, u"-15|0|-15|50"_s};
         QTest::newRow("v_Luft: Komma, Punkt, führende Zahl")
             << Feldfall{2, {{1, u"0,5"_s}, {2, u"  7.5 m/s"_s}}, {}, u"0,5|7,5|-15|50"_s};
@@ -297,8 +343,10 @@ private Q_SLOTS:
         QCOMPARE(vorher.pixel(px(5820), px(200)), band(0).farbe);
         QCOMPARE(eins, zwei);
         Diagrammbild erwartet;
-        diagrammZeichnen(erwartet, PmvEingabeAus(programm::Raumklima, true), 0, Lufttemperatur, Strahlungstemperatur, {});
-        const Festwerte zeilen = festwerte(Lufttemperatur, Strahlungstemperatur, werttexteAus(programm::Raumklima, true));
+        diagrammZeichnen(erwartet, PmvEingabeAus(programm::Raumklima, true), 0, Lufttemperatur, Strahlungstemperatur,
+                         {});
+        const Festwerte zeilen =
+            festwerte(Lufttemperatur, Strahlungstemperatur, werttexteAus(programm::Raumklima, true));
         QCOMPARE(eins, erwartet.speicherbild(achsenAuslegen({}, Lufttemperatur, Strahlungstemperatur), zeilen)
                            .convertToFormat(eins.format()));
     }
@@ -312,9 +360,12 @@ private Q_SLOTS:
         QTest::newRow("Stern") << Namensfall{u"a*.bmp"_s, {}, fehlerhaft};
         QTest::newRow("ohne Endung") << Namensfall{u"bild"_s, u"bild.bmp"_s, {}};
         QTest::newRow("abgebrochen") << Namensfall{};
-        QTest::newRow("Ordner fehlt") << Namensfall{u"fehlt/bild.bmp"_s, {},
+        QTest::newRow("Ordner fehlt") << Namensfall{
+            u"fehlt/bild.bmp"_s,
+            {},
             u"Das Diagramm konnte nicht gespeichert werden:\r\n%1\r\n\r\nDie Datei ließ sich nicht anlegen (gibt es "
-            u"den Ordner, und darf dort geschrieben werden?)."_s, Symbol::Warnung};
+            u"den Ordner, und darf dort geschrieben werden?)."_s,
+            Symbol::Warnung};
     }
     void dateiname()
     {
@@ -325,9 +376,11 @@ private Q_SLOTS:
         else
             dienste.datei(ordner.filePath(fall.name));
         menue(u"menu_diagramm_speichern");
-        QCOMPARE(dienste.meldungen().join(QString()), QString(fall.meldung).replace(u"%1"_s, ordner.filePath(fall.name)));
+        QCOMPARE(dienste.meldungen().join(QString()),
+                 QString(fall.meldung).replace(u"%1"_s, ordner.filePath(fall.name)));
         QCOMPARE(dienste.aufrufe.last().symbol, fall.symbol);
-        QCOMPARE(QDir(ordner.path()).entryList(QDir::Files), fall.datei.isEmpty() ? QStringList() : QStringList{fall.datei});
+        QCOMPARE(QDir(ordner.path()).entryList(QDir::Files),
+                 fall.datei.isEmpty() ? QStringList() : QStringList{fall.datei});
         QCOMPARE(fenster->bild().bild().size(), QSize(380, 300));  // the drawing back at its size
         QVERIFY(!QApplication::overrideCursor());
         QCOMPARE(dienste.unterSanduhr, 0);
@@ -381,12 +434,6 @@ private Q_SLOTS:
         haupt.setzeFensteroeffner(oeffner);
         haupt.show();
         findeKind<QScrollBar>(&haupt, u"PHI_Scroll"_s)->setValue(45);
-        findeKind<QScrollBar>(&haupt, u"TLI_Scroll"_s)->setValue(113);
-        findeKind<QScrollBar>(&haupt, u"Kleidung_Scroll"_s)->setValue(13);
-        // tempara-cli writes the fixed rows as the main window's labels read
-        const Werttexte cli = werttexteAus(programm::Raumklima, programm::TsGleichTi);
-        for (std::size_t i = 0; i < cli.size(); ++i)
-            QCOMPARE(cli[i], haupt.findChild<QLabel*>(u"eingabe_txt%1"_s.arg(i + 1))->text());
         QString gesehen;
         bool modal = false;
         QTimer::singleShot(0, &haupt, [&] {

@@ -1,4 +1,5 @@
 // The start-up window hands over to the main window once, by its timer or by "OK".
+#include "fenstertest.h"
 #include "start.h"
 
 #include <QLabel>
@@ -13,43 +14,46 @@ class TestStart : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanup() { keineFensterUebrig(); }
+
     void inhaltUndZeitgeber()
     {
-        QPointer<Start> start = new Start(nullptr, {});
-        start->show();
-        QCOMPARE(start->windowTitle(), u"Tempara"_s);
-        const auto* name = start->findChild<QLabel*>(u"Label1"_s);
+        Start start(nullptr, {});
+        pruefeVertrag(start, {{"Image1", "QLabel", 240, 240, 1200, 1500},
+                              {"Image2", "QLabel", 240, 1800, 1200, 705},
+                              {"Picture2", "QLabel", 240, 2940, 1200, 1050},
+                              {"Label1", "QLabel", 1680, 180, 5295, 600},
+                              {"Label2", "QLabel", 1680, 900, 5295, 900},
+                              {"Label3", "QLabel", 1680, 1920, 5295, 900},
+                              {"Label4", "QLabel", 1680, 2940, 3900, 900},
+                              {"Command1", "QPushButton", 5700, 3540, 1260, 420}});
+        QCOMPARE(start.windowTitle(), u"Tempara"_s);
+        const auto* name = start.findChild<QLabel*>(u"Label1"_s);
         QCOMPARE(name->text(), u"Tempara"_s);
-        QVERIFY(name->font().bold());
-        QCOMPARE(name->font().pointSize(), 24);
-        QVERIFY(start->findChild<QLabel*>(u"Label2"_s)->text().contains(u"\r\n"_s));
+        QVERIFY(name->font().bold() && name->font().pointSize() == 24);
+        QVERIFY(start.findChild<QLabel*>(u"Label2"_s)->text().contains(u"\r\n"_s));
         for (const char* bild : {"Image1", "Image2", "Picture2"})
-            QVERIFY2(!start->findChild<QLabel*>(QLatin1String(bild))->pixmap().isNull(), bild);
-        const auto* zeitgeber = start->findChild<QTimer*>(u"Timer1"_s);
-        QVERIFY(zeitgeber->isActive());
-        QCOMPARE(zeitgeber->interval(), 10000);
-        delete start;
+            QVERIFY2(!start.findChild<QLabel*>(QLatin1String(bild))->pixmap().isNull(), bild);
+        const auto* zeitgeber = start.findChild<QTimer*>(u"Timer1"_s);
+        QVERIFY(zeitgeber->isActive() && zeitgeber->interval() == 10000);
     }
 
     void uebergabe_data()
     {
-        QTest::addColumn<bool>("perZeitgeber");
-        QTest::addColumn<bool>("perSchliessfeld");
-        QTest::newRow("OK") << false << false;
-        QTest::newRow("nach zehn Sekunden") << true << false;
-        // Closing the window by its close box must not leave a program without any window.
-        QTest::newRow("Schließfeld") << false << true;
+        QTest::addColumn<int>("weg");  // 0 "OK", 1 the timer, 2 the close box (never a program without a window)
+        QTest::newRow("OK") << 0;
+        QTest::newRow("nach zehn Sekunden") << 1;
+        QTest::newRow("Schließfeld") << 2;
     }
     void uebergabe()
     {
-        QFETCH(bool, perZeitgeber);
-        QFETCH(bool, perSchliessfeld);
+        QFETCH(int, weg);
         int uebergaben = 0;
         QPointer<Start> start = new Start(nullptr, [&] { ++uebergaben; });
         start->show();
-        if (perSchliessfeld)
+        if (weg == 2)
             start->close();
-        else if (perZeitgeber)
+        else if (weg == 1)
             QMetaObject::invokeMethod(start->findChild<QTimer*>(u"Timer1"_s), "timeout", Qt::DirectConnection);
         else
             QTest::mouseClick(start->findChild<QPushButton*>(u"Command1"_s), Qt::LeftButton);

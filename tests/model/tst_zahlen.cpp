@@ -16,8 +16,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("stellen");
         QTest::addColumn<QString>("text");
         QTest::newRow("0.00 PMV") << double(-0.264f) << 2 << QStringLiteral("-0,26");
-        QTest::newRow("0.0 PPD") << double(6.7f) << 1 << QStringLiteral("6,7");
-        QTest::newRow("0 Feuchte") << 60.0 << 0 << QStringLiteral("60");
         QTest::newRow("0.00 Schritt") << double(float(1 * 0.05)) << 2 << QStringLiteral("0,05");
         QTest::newRow("0.0 negativ") << -20.0 << 1 << QStringLiteral("-20,0");
         QTest::newRow("Hälfte weg von null") << 0.125 << 2 << QStringLiteral("0,13");
@@ -107,21 +105,15 @@ private Q_SLOTS:
 
     void ganzeZahl()
     {
-        QCOMPARE(leseZahl(u"-5"), std::optional<double>(-5.0));
-        QCOMPARE(leseZahl(u" 0,25 "), std::optional<double>(0.25));
-        QCOMPARE(leseZahl(u"1.5e1"), std::optional<double>(15.0));
-        QVERIFY(!leseZahl(u"1,2,3"));
-        QVERIFY(!leseZahl(u"12x"));
-        QVERIFY(!leseZahl(u""));
+        QCOMPARE((QList<std::optional<double>>{leseZahl(u"-5"), leseZahl(u" 0,25 "), leseZahl(u"1.5e1")}),
+                 (QList<std::optional<double>>{-5.0, 0.25, 15.0}));
+        QVERIFY(!leseZahl(u"1,2,3") && !leseZahl(u"12x") && !leseZahl(u""));
     }
 
     void kuerzesterTextLiestZurueck()
     {
-        for (float f : {-0.2634f, 6.7f, 98.1f, 5.0f, 1e-7f, 3.0f}) {
-            const QString text = kuerzesterText(f);
-            QVERIFY(!text.contains(u','));
-            QCOMPARE(text.toFloat(), f);
-        }
+        for (float f : {-0.2634f, 6.7f, 98.1f, 1e-7f, 3.0f})
+            QVERIFY(!kuerzesterText(f).contains(u',') && kuerzesterText(f).toFloat() == f);
         QCOMPARE(kuerzesterText(5.0f), QStringLiteral("5"));
     }
 };

@@ -23,13 +23,13 @@ struct CliAusgang {
 };
 
 struct CliUmgebung {
-    QString ordner;                    // working folder; empty: the test's
+    QString ordner;  // working folder; empty: the test's
     QString sprache = QStringLiteral("de_DE.UTF-8");
-    QByteArray eingabe;                // standard input
-    long dateigroesse = -1;            // RLIMIT_FSIZE in bytes; −1: none
-    bool ohneRechte = false;           // as user nobody when run as root
-    bool ausgabeGeschlossen = false;   // standard output closed
-    QString ausgabeDatei;              // standard output into this file (e.g. /dev/full)
+    QByteArray eingabe;               // standard input
+    long dateigroesse = -1;           // RLIMIT_FSIZE in bytes; −1: none
+    bool ohneRechte = false;          // as user nobody when run as root
+    bool ausgabeGeschlossen = false;  // standard output closed
+    QString ausgabeDatei;             // standard output into this file (e.g. /dev/full)
 };
 
 namespace clitest {

@@ -7,11 +7,13 @@
 #include <QTest>
 #include <cmath>
 
-#define TEMPARA_NAHE(ist, soll, toleranz)                                                          \
-    QVERIFY2(std::fabs(double(ist) - double(soll)) <= double(toleranz),                            \
-             qPrintable(QStringLiteral("%1 = %2, erwartet %3 ± %4")                                \
-                            .arg(QLatin1String(#ist)).arg(double(ist), 0, 'g', 9)                  \
-                            .arg(double(soll), 0, 'g', 9).arg(double(toleranz))))
+#define TEMPARA_NAHE(ist, soll, toleranz)                                                                              \
+    QVERIFY2(std::fabs(double(ist) - double(soll)) <= double(toleranz),                                                \
+             qPrintable(QStringLiteral("%1 = %2, erwartet %3 ± %4")                                                    \
+                            .arg(QLatin1String(#ist))                                                                  \
+                            .arg(double(ist), 0, 'g', 9)                                                               \
+                            .arg(double(soll), 0, 'g', 9)                                                              \
+                            .arg(double(toleranz))))
 
 inline bool operator==(const Raumklima& a, const Raumklima& b)
 {
@@ -23,6 +25,14 @@ inline bool operator==(const Raumklima& a, const Raumklima& b)
 inline char* toString(const Raumklima& k)
 {
     return qstrdup(QStringLiteral("Raumklima{Ti %1, Ts %2, v_Luft %3, phi %4, M %5, W %6, v_rel %7, Icl %8}")
-                       .arg(k.Ti).arg(k.Ts).arg(k.v_Luft).arg(k.phi).arg(k.M).arg(k.W).arg(k.v_rel).arg(k.Icl)
-                       .toUtf8().constData());
+                       .arg(k.Ti)
+                       .arg(k.Ts)
+                       .arg(k.v_Luft)
+                       .arg(k.phi)
+                       .arg(k.M)
+                       .arg(k.W)
+                       .arg(k.v_rel)
+                       .arg(k.Icl)
+                       .toUtf8()
+                       .constData());
 }

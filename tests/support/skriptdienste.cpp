@@ -71,10 +71,18 @@ bool SkriptDienste::druckerEinrichten(QWidget*)
 
 bool SkriptDienste::bildDrucken(const QImage& bild, QPointF linksObenMm, QSizeF groesseMm)
 {
-    aufrufe << Aufruf{QStringLiteral("drucken"), Symbol::Keins, {},
-                      QStringLiteral("%1,%2 %3x%4").arg(linksObenMm.x()).arg(linksObenMm.y())
-                          .arg(groesseMm.width()).arg(groesseMm.height()), {}, true};
-    const bool vorhanden = naechste<Druckerantwort>(QStringLiteral("drucken")).value_or(Druckerantwort{false}).vorhanden;
+    aufrufe << Aufruf{QStringLiteral("drucken"),
+                      Symbol::Keins,
+                      {},
+                      QStringLiteral("%1,%2 %3x%4")
+                          .arg(linksObenMm.x())
+                          .arg(linksObenMm.y())
+                          .arg(groesseMm.width())
+                          .arg(groesseMm.height()),
+                      {},
+                      true};
+    const bool vorhanden =
+        naechste<Druckerantwort>(QStringLiteral("drucken")).value_or(Druckerantwort{false}).vorhanden;
     if (vorhanden)
         gedruckt << bild;
     return vorhanden;
@@ -82,6 +90,10 @@ bool SkriptDienste::bildDrucken(const QImage& bild, QPointF linksObenMm, QSizeF 
 
 void SkriptDienste::hilfeZeigen(QWidget*, const QString& hilfedatei, int befehl, const QString& stichwort)
 {
-    aufrufe << Aufruf{QStringLiteral("hilfe"), Symbol::Keins, hilfedatei,
-                      QStringLiteral("%1 %2").arg(befehl).arg(stichwort), {}, true};
+    aufrufe << Aufruf{QStringLiteral("hilfe"),
+                      Symbol::Keins,
+                      hilfedatei,
+                      QStringLiteral("%1 %2").arg(befehl).arg(stichwort),
+                      {},
+                      true};
 }
