@@ -93,7 +93,8 @@ private Q_SLOTS:
         for (const Zaehlung& z : a.monate)
             monate << int(z.datenzeilen);
         // 1 and 744 in January, 745 in February, 8760, 8761 and 8784 in December
-        QCOMPARE(monate, stundenspalte.isEmpty() ? QList<int>(12, 0) : QList<int>{2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3});
+        QCOMPARE(monate,
+                 (stundenspalte.isEmpty() ? QList<int>(12, 0) : QList<int>{2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3}));
         QCOMPARE(a.stunden.empty(), gezeichnet.isEmpty());
         QCOMPARE(a.ohneTeppich.contains(QString::number(zeilen)), gezeichnet.isEmpty());
         if (stundenspalte.isEmpty() && !a.stunden.empty())
