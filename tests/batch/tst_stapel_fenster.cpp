@@ -328,38 +328,25 @@ private Q_SLOTS:
         QVERIFY(!datei->isVisible() && imHaupt(u"oeffnen"_s)->isEnabled());
     }
 
-    // The two forms of nutzen, centred on DATEI; the season-dependent one with its contract.
+    // The two forms of nutzen, centred on DATEI; the season-dependent one with its month table.
     void nutzenFormen()
     {
         oeffne(kMesswerte);
-        auto gemeinsam = [&](nutzen* n, QSize groesse, const QString& titel) {
+        auto form = [&](nutzen* n, QSize groesse, const QString& titel, int zurueckLinks, int knopfOben, bool tabelle) {
             QVERIFY(n->size() == groesse && n->windowTitle() == titel);
             const QPoint abstand = n->frameGeometry().center() - datei->frameGeometry().center();
             QVERIFY(std::abs(abstand.x()) <= 2 && std::abs(abstand.y()) <= 2);
+            QVERIFY(finde(n, u"Zurück"_s)->pos() == twipsPunkt(zurueckLinks, knopfOben)
+                    && finde(n, u"weiter"_s)->pos() == twipsPunkt(zurueckLinks + 1680, knopfOben));
+            QVERIFY(finde(n, u"Frame1"_s)->isVisible() == tabelle && finde(n, u"tabelle"_s)->isVisible() == tabelle);
         };
         zuNutzen([&](nutzen* n) {
-            gemeinsam(n, twipsGroesse(6240, 3270), u"Benutzerverhalten einstellen"_s);
-            QVERIFY(finde(n, u"Zurück"_s)->pos() == twipsPunkt(1680, 2760)
-                    && finde(n, u"weiter"_s)->pos() == twipsPunkt(3360, 2760));
-            QVERIFY(!finde(n, u"Frame1"_s)->isVisible() && !finde(n, u"tabelle"_s)->isVisible());
-            QCOMPARE(finde(n, u"bereich(0)"_s)->focusPolicy(), Qt::NoFocus);
+            form(n, twipsGroesse(6240, 3270), u"Benutzerverhalten einstellen"_s, 1680, 2760, false);
         });
         zuNutzen(
             [&](nutzen* n) {
-                gemeinsam(n, twipsGroesse(9675, 5520), u"Jahreszeitabhängiges Benutzerverhalten einstellen"_s);
-                pruefeVertrag(*n, {{"Frame2", "QGroupBox", 120, 120, 6120, 1560},
-                                   {"Energieumsatz_Scroll", "QScrollBar", 1740, 360, 2880, 285},
-                                   {"eingabe_txt6", "QLabel", 4740, 345, 1140, 315},
-                                   {"Kleidung_Scroll", "QScrollBar", 1740, 960, 2880, 285},
-                                   {"eingabe_txt5", "QLabel", 4740, 945, 1140, 315},
-                                   {"Frame1", "QFrame", 120, 1800, 6120, 2760},
-                                   {"bereich(0)", "QLineEdit", 1920, 480, 1080, 345},
-                                   {"bereich(3)", "QLineEdit", 1920, 2100, 1080, 345},
-                                   {"tabelle", "stapel::Monatstabelle", 6480, 120, 3075, 4560},
-                                   {"hinweis", "QLabel", 120, 4650, 6120, 600},
-                                   {"Zurück", "QPushButton", 6480, 4800, 1455, 420},
-                                   {"weiter", "QPushButton", 8160, 4800, 1455, 420}});
-                QVERIFY(finde(n, u"tabelle"_s)->isVisible());
+                form(n, twipsGroesse(9675, 5520), u"Jahreszeitabhängiges Benutzerverhalten einstellen"_s, 6480, 4800,
+                     true);
                 QCOMPARE(finde(n, u"bereich(0)"_s)->focusPolicy(), Qt::StrongFocus);
                 // the headings and the longest month name fit their cells (none is cut)
                 const auto* tabelle = finde<Monatstabelle>(n, u"tabelle"_s);
