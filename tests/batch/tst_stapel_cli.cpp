@@ -23,12 +23,16 @@ using namespace stapeltest;
 
 namespace {
 
-CliAusgang cli(const QStringList& argumente, const QString& ordner, const QString& sprache = u"de_DE.UTF-8"_s)
+// tempara-cli stapel with the arguments split at blanks ("~" is a blank within one).
+CliAusgang cli(const QString& argumente, const QString& ordner, const QString& sprache = u"de_DE.UTF-8"_s)
 {
     CliUmgebung u;
     u.ordner = ordner;
     u.sprache = sprache;
-    return cliStarten(QStringList{u"stapel"_s} + argumente, u);
+    QStringList liste{u"stapel"_s};
+    for (const QString& argument : argumente.split(u' ', Qt::SkipEmptyParts))
+        liste << QString(argument).replace(u'~', u' ');
+    return cliStarten(liste, u);
 }
 
 const QByteArray kDaten = "C Raum 2\r\nS 1 2 3\r\n\t1\t22,0\t22,0\r\n\t2\t26,0\t26,0\r\n\t3\t16,0\t16,0\r\n";
@@ -61,9 +65,9 @@ private Q_SLOTS:
         // The results of the UTF-8 data and of that result evaluated again.
         QTemporaryDir ref;
         schreibe(ref.filePath(u"d.txt"_s), daten);
-        QCOMPARE(cli({u"d.txt"_s}, ref.path()).status, 0);
+        QCOMPARE(cli(u"d.txt"_s, ref.path()).status, 0);
         m_quellen[u"@tpr"_s] = lies(ref.filePath(u"d.TPR"_s));
-        QCOMPARE(cli({u"d.TPR"_s}, ref.path()).status, 0);
+        QCOMPARE(cli(u"d.TPR"_s, ref.path()).status, 0);
         m_quellen[u"@tpr2"_s] = lies(ref.filePath(u"d.TPR"_s));
     }
     void init()
@@ -76,44 +80,38 @@ private Q_SLOTS:
     // Help, wrong usage (exit 2) and an unreadable file (exit 1): a message, no file touched.
     void aufruf_data()
     {
-        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<QString>("argumente");  // split at blanks; "~" is a blank within one
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("meldung");
-        const auto falsch = [](const char* tag, const QStringList& argumente, const QString& meldung) {
-            QTest::newRow(tag) << QStringList{u"m.txt"_s} + argumente << 2 << meldung;
+        const auto falsch = [](const char* tag, const char* argumente, const QString& meldung) {
+            QTest::newRow(tag) << u"m.txt "_s + QString::fromUtf8(argumente) << 2 << meldung;
         };
-        QTest::newRow("Hilfe") << QStringList{u"--help"_s} << 0 << u"Aufruf: tempara-cli stapel DATENDATEI"_s;
-        QTest::newRow("nicht lesbar") << QStringList{u"fehlt.txt"_s, u"--spalten"_s, u"1 2 3"_s} << 1
-                                      << u"kann nicht gelesen werden"_s;
-        QTest::newRow("Ordner statt Datei")
-            << QStringList{u"."_s, u"--spalten"_s, u"1 2 3"_s} << 1 << u"steht ein Ordner"_s;
-        QTest::newRow("ohne Datei") << QStringList{} << 2 << u"Die Datendatei fehlt"_s;
-        QTest::newRow("ohne Zuordnung") << QStringList{u"ohne_s.txt"_s} << 2 << u"--spalten"_s;
-        falsch("unbekannte Angabe", {u"--schnell"_s}, u"Unbekannte Angabe --schnell"_s);
-        falsch("0,23 m/s", {u"--v-luft"_s, u"0.23"_s}, u"0,00 bis 5,00 m/s"_s);
-        falsch("71 W/m²", {u"--aktivitaet"_s, u"71"_s}, u"40 bis 400 W/m²"_s);
-        falsch("20,1 °C", {u"--ti"_s, u"20,1"_s}, u"Schritten von 0,2 °C"_s);
-        falsch("101 %", {u"--phi"_s, u"101"_s}, u"0 bis 100 %"_s);
-        falsch("4,05 clo", {u"--bekleidung"_s, u"4,05"_s}, u"0,00 bis 4,00 clo"_s);
-        falsch("Bereiche und Aktivität", {u"--bereiche"_s, u"1:70:1"_s, u"--aktivitaet"_s, u"70"_s},
-               u"schließt --aktivitaet"_s);
-        falsch("fünf Bereiche", {u"--bereiche"_s, u"1:70:1 1:70:1 1:70:1 1:70:1 1:70:1"_s}, u"ein bis vier Bereiche"_s);
-        falsch("Bereich ohne Länge", {u"--bereiche"_s, u"x:70:1"_s}, u"Länge:Energieumsatz:Bekleidung"_s);
-        falsch("Bereich mit 71 W/m²", {u"--bereiche"_s, u"10:71:1"_s}, u"40 bis 400 W/m²"_s);
-        falsch("Code 8", {u"--spalten"_s, u"1 8"_s}, u"kein Code von 0 bis 7"_s);
-        falsch("Ti doppelt", {u"--spalten"_s, u"1,2,2"_s}, u"Variable mehrfach vergeben!"_s);
-        falsch("Ausgabe ist die Datendatei", {u"--ausgabe"_s, u"m.txt"_s, u"--ueberschreiben"_s},
-               u"nicht die Datendatei"_s);
-        falsch("Bild als GIF", {u"--bild"_s, u"m.gif"_s}, u"endet auf .png oder .svg"_s);
+        QTest::newRow("Hilfe") << u"--help"_s << 0 << u"Aufruf: tempara-cli stapel DATENDATEI"_s;
+        QTest::newRow("nicht lesbar") << u"fehlt.txt --spalten 1,2,3"_s << 1 << u"kann nicht gelesen werden"_s;
+        QTest::newRow("Ordner statt Datei") << u". --spalten 1,2,3"_s << 1 << u"steht ein Ordner"_s;
+        QTest::newRow("ohne Datei") << QString() << 2 << u"Die Datendatei fehlt"_s;
+        QTest::newRow("ohne Zuordnung") << u"ohne_s.txt"_s << 2 << u"--spalten"_s;
+        falsch("unbekannte Angabe", "--schnell", u"Unbekannte Angabe --schnell"_s);
+        falsch("0,23 m/s", "--v-luft 0.23", u"0,00 bis 5,00 m/s"_s);
+        falsch("71 W/m²", "--aktivitaet 71", u"40 bis 400 W/m²"_s);
+        falsch("20,1 °C", "--ti 20,1", u"Schritten von 0,2 °C"_s);
+        falsch("101 %", "--phi 101", u"0 bis 100 %"_s);
+        falsch("4,05 clo", "--bekleidung 4,05", u"0,00 bis 4,00 clo"_s);
+        falsch("Bereiche und Aktivität", "--bereiche 1:70:1 --aktivitaet 70", u"schließt --aktivitaet"_s);
+        falsch("fünf Bereiche", "--bereiche 1:70:1~1:70:1~1:70:1~1:70:1~1:70:1", u"ein bis vier Bereiche"_s);
+        falsch("Bereich ohne Länge", "--bereiche x:70:1", u"Länge:Energieumsatz:Bekleidung"_s);
+        falsch("Bereich mit 71 W/m²", "--bereiche 10:71:1", u"40 bis 400 W/m²"_s);
+        falsch("Code 8", "--spalten 1~8", u"kein Code von 0 bis 7"_s);
+        falsch("Ti doppelt", "--spalten 1,2,2", u"Variable mehrfach vergeben!"_s);
+        falsch("Ausgabe ist die Datendatei", "--ausgabe m.txt --ueberschreiben", u"nicht die Datendatei"_s);
+        falsch("Bild als GIF", "--bild m.gif", u"endet auf .png oder .svg"_s);
         QTest::newRow("Tabelle ist die Datendatei")
-            << QStringList{u"m.txt"_s, u"--tabelle"_s, u"m.txt"_s, u"--ueberschreiben"_s} << 1
-            << u"ist die Daten- oder Ergebnisdatei"_s;
-        QTest::newRow("Tabelle vorhanden")
-            << QStringList{u"m.txt"_s, u"--tabelle"_s, u"ohne_s.txt"_s} << 1 << u"ohne_s.txt besteht bereits"_s;
+            << u"m.txt --tabelle m.txt --ueberschreiben"_s << 1 << u"ist die Daten- oder Ergebnisdatei"_s;
+        QTest::newRow("Tabelle vorhanden") << u"m.txt --tabelle ohne_s.txt"_s << 1 << u"ohne_s.txt besteht bereits"_s;
     }
     void aufruf()
     {
-        QFETCH(QStringList, argumente);
+        QFETCH(QString, argumente);
         QFETCH(int, status);
         QFETCH(QString, meldung);
         const auto vorher = abbild(ordner->path());
@@ -127,7 +125,7 @@ private Q_SLOTS:
     // The command line writes the very bytes of the shared run for the same settings.
     void dieselbeDateiWieDasFenster()
     {
-        const CliAusgang a = cli({u"m.txt"_s, u"--v-luft"_s, u"0,2"_s, u"--phi"_s, u"50"_s}, ordner->path());
+        const CliAusgang a = cli(u"m.txt --v-luft 0,2 --phi 50"_s, ordner->path());
         const QString aus = a.ausText();
         QCOMPARE(a.status, 0);
         Stapeleinstellungen e = einstellungenStundeTiTs();
@@ -142,15 +140,12 @@ private Q_SLOTS:
                 summe += zeile.section(u' ', -3, -3, QString::SectionSkipEmpty).toLongLong();
         QCOMPARE(summe, 3);  // every line falls in one band
         // Another locale, another decimal separator.
-        QCOMPARE(cli({u"m.txt"_s, u"--ausgabe"_s, u"en.TPR"_s, u"--v-luft"_s, u"0.2"_s, u"--phi"_s, u"50"_s},
-                     ordner->path(), u"C.UTF-8"_s)
-                     .status,
-                 0);
+        QCOMPARE(cli(u"m.txt --ausgabe en.TPR --v-luft 0.2 --phi 50"_s, ordner->path(), u"C.UTF-8"_s).status, 0);
         QVERIFY(lies(pfad(u"en.TPR"_s)).contains("\r\n\t1\t22.0\t22.0\t-0.1\t5.1\r\n"));
         // Ranges from the command line as ranges set in the window.
-        const QStringList bereiche{u"m.txt"_s, u"--ausgabe"_s, u"b.TPR"_s,      u"--v-luft"_s,        u"0,2"_s,
-                                   u"--phi"_s, u"50"_s,        u"--bereiche"_s, u"2:70:0,5 1:400:4"_s};
-        QCOMPARE(cli(bereiche, ordner->path()).status, 0);
+        QCOMPARE(
+            cli(u"m.txt --ausgabe b.TPR --v-luft 0,2 --phi 50 --bereiche 2:70:0,5~1:400:4"_s, ordner->path()).status,
+            0);
         e.nutzungsart = Nutzungsart::Jahreszeitabhaengig;
         e.bereiche[0] = BereichAus(u"2"_s, 70, 0.5f, u',');
         e.bereiche[1] = BereichAus(u"1"_s, 400, 4.0f, u',');

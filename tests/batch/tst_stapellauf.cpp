@@ -112,7 +112,8 @@ private Q_SLOTS:
         QCOMPARE(Ergebnisdateiname(datendatei, alsEingabe), ergebnis);
     }
 
-    void kopfOhneSpaltenUndMitPunkt()
+    // The header byte for byte: without columns for the constants and with a decimal point; by ranges.
+    void kopfzeilen()
     {
         Stapeleinstellungen e = einstellungenStundeTiTs(u'.');
         e.zuordnung = {kUnbenutzt, kPMV, kFeuchte, kVLuft, kPPD};
@@ -125,11 +126,7 @@ private Q_SLOTS:
                                       "C  Aktivit\xc3\xa4t            = 400 W/m\xc2\xb2\r\n"
                                       "C  Bekleidung           = 0.05 clo\r\n"
                                       "C  \r\nS 5 4 6 7\r\nC \r\nC\tPHI   \tVGES  \tPMV\tPPD\r\n");
-    }
-
-    void kopfJahreszeitabhaengig()
-    {
-        Stapeleinstellungen e = einstellungenStundeTiTs();
+        e = einstellungenStundeTiTs();  // season-dependent, long texts
         e.nutzungsart = Nutzungsart::Jahreszeitabhaengig;
         e.zuordnung = {kTi, kTs, kVLuft, kFeuchte};
         e.bereiche[0] = BereichAus(u"744"_s, 70, 0.5f, u',');
