@@ -519,22 +519,16 @@ private Q_SLOTS:
     }
 
     // The question before a result is replaced, the save dialog, and "Datei existiert bereits!".
-    void ueberschreibenFragen_data()
-    {
-        QTest::addColumn<bool>("abbrechen");
-        QTest::newRow("Nein, Name vorhanden, Ja") << false;
-        QTest::newRow("Nein, Abbrechen") << true;
-    }
     void ueberschreibenFragen()
     {
-        QFETCH(bool, abbrechen);
         schreibe(pfad(u"messwerte.TPR"_s), "alt");
         schreibe(pfad(u"vorhanden.bak"_s), "vorhanden");
-        dienste.nein();
-        abbrechen ? dienste.abbrechen() : (dienste.datei(pfad(u"vorhanden.bak"_s)), dienste.ja());
         oeffne(kMesswerte);
-        weiter();
-        QCOMPARE(dienste.aufrufe.size(), abbrechen ? 2 : 5);  // then the message, a second question, the final message
+        dienste.nein();
+        dienste.abbrechen();
+        weiter();  // Nein, the save dialog cancelled: nothing written, back on the behaviour page
+        QVERIFY(datei->Assistentenschritt() == 4 && oben(u"benutzerverhalten"_s) == px(4320));
+        QCOMPARE(dienste.aufrufe.size(), 2);
         const SkriptDienste::Aufruf& frage = dienste.aufrufe[0];
         QCOMPARE(frage.art + u' ' + frage.titel, u"frage Datei speichern unter"_s);
         QVERIFY(frage.symbol == Symbol::Warnung && !frage.vorgabeJa);
@@ -543,14 +537,16 @@ private Q_SLOTS:
         const Dateidialog& dialog = dienste.aufrufe[1].dialog;
         QCOMPARE(dialog.filter, u"All files (*.*)|*.*|Text Files (*.txt)|*.txt"_s);
         QVERIFY(dialog.filterIndex == 1 && dialog.dateiname == u"*.bak");
-        QCOMPARE(lies(pfad(u"messwerte.TPR"_s)), QByteArray("alt"));
-        QCOMPARE(datei->Assistentenschritt(), int16_t(abbrechen ? 4 : 1));
-        QCOMPARE(oben(u"benutzerverhalten"_s), px(abbrechen ? 4320 : 7000));
-        if (abbrechen)
-            return;
+        dienste.zuruecksetzen();  // Nein, a name that exists, then Ja: the old result goes there
+        dienste.nein();
+        dienste.datei(pfad(u"vorhanden.bak"_s));
+        dienste.ja();
+        QVERIFY(!weiter());
+        QCOMPARE(dienste.aufrufe.size(), 5);  // the message, a second question, the final message
         QCOMPARE(dienste.aufrufe[2].text, u"Datei existiert bereits!\nBitte neuen Dateinamen eingeben."_s);
         QCOMPARE(dienste.aufrufe[3].art, u"frage"_s);  // now about the chosen name
         QVERIFY(lies(pfad(u"vorhanden.bak"_s)).startsWith("C\r\nC  Tempara 1.3"));
+        QVERIFY(lies(pfad(u"messwerte.TPR"_s)) == "alt" && datei->Assistentenschritt() == 1);
     }
 
     // A failed run says why, keeps nutzen open and loses nothing; nutzen's "&Zurück" leads to
