@@ -4,6 +4,7 @@
 #include "cliprozess.h"
 #include "stapeltest.h"
 
+#include "jahrestabelle.h"
 #include "stapellauf.h"
 #include "zeilenleser.h"
 
@@ -122,16 +123,18 @@ private Q_SLOTS:
         QCOMPARE(abbild(ordner->path()), vorher);
     }
 
-    // The command line writes the very bytes of the shared run for the same settings.
+    // The command line writes the very bytes of the shared run and table for the same settings.
     void dieselbeDateiWieDasFenster()
     {
-        const CliAusgang a = cli(u"m.txt --v-luft 0,2 --phi 50"_s, ordner->path());
+        const CliAusgang a = cli(u"m.txt --v-luft 0,2 --phi 50 --tabelle t.csv"_s, ordner->path());
         const QString aus = a.ausText();
         QCOMPARE(a.status, 0);
         Stapeleinstellungen e = einstellungenStundeTiTs();
         e.v_Luft = 0.2f;
-        QVERIFY(Stapellauf(PlanMitAusgabe(pfad(u"m.txt"_s), pfad(u"fenster.TPR"_s)), e).erfolgreich);
+        const Stapelergebnis fenster = Stapellauf(PlanMitAusgabe(pfad(u"m.txt"_s), pfad(u"fenster.TPR"_s)), e);
+        QVERIFY(fenster.erfolgreich);
         QCOMPARE(lies(pfad(u"m.TPR"_s)), lies(pfad(u"fenster.TPR"_s)));
+        QCOMPARE(lies(pfad(u"t.csv"_s)), TabelleCsv(fenster.auswertung));
         QVERIFY(aus.startsWith(u"Ergebnisdatei: "_s) && aus.contains(u"Ausgewertete Datenzeilen: 3\n"_s)
                 && aus.contains(u"A  |PMV| < 0,2"_s));
         qsizetype summe = 0;
