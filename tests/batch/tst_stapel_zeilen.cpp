@@ -1,6 +1,5 @@
-// The reader of hourly data files: line kinds, the two field splitters, the assignment line,
-// the preview and the line reader, including damaged and unusual input. Random bytes are
-// left to the fuzz target of the splitters.
+// The reader of hourly data files: line kinds, the two field splitters, the assignment line, the
+// preview and the line reader, on damaged and unusual input (random bytes: the fuzz target).
 #include "vorschau.h"
 #include "zeilen.h"
 #include "zeilenleser.h"
@@ -8,30 +7,13 @@
 #include <QBuffer>
 #include <QTest>
 
-#include <string>
+#include <numeric>
 
 using namespace stapel;
 
 Q_DECLARE_METATYPE(QList<float>)
 
 namespace {
-
-// The whole preview table after `zeile` went into preview line 2.
-QList<float> vorschauzeile2(const std::string& zeile)
-{
-    Vorschautabelle tabelle{};  // VorschauLesen clears the table before the lines
-    Spaltenzuordnung zuordnung{};
-    VorschauzeileZerlegen(zeile, 2, tabelle, zuordnung);
-    return QList<float>(tabelle.begin(), tabelle.end());
-}
-
-QList<float> datenzeile(const std::string& zeile)
-{
-    Zeilenwerte werte;
-    werte.fill(-1.0f);
-    DatenzeileZerlegen(zeile, werte);
-    return QList<float>(werte.begin(), werte.end());
-}
 
 // Expected 20 columns: the given ones, then 0.
 QList<float> spalten(std::initializer_list<float> vorn)
@@ -104,13 +86,9 @@ private Q_SLOTS:
         gleich("NUL-Byte", QByteArray("4\0005 6", 5), spalten({4, 6}));
         gleich("riesiger Exponent", "1E999 2", spalten({std::numeric_limits<float>::infinity(), 2}));
         gleich("zwei Tabs: leeres Feld", "1\t\t45", spalten({1, 0, 45}));
-        QList<float> zwanzig;
-        QByteArray lang;
-        for (int i = 1; i <= 25; ++i)
-            lang += QByteArray::number(i) + ' ';
-        for (int i = 1; i <= kSpalten; ++i)
-            zwanzig.append(float(i));
-        gleich("25 Felder", lang, zwanzig);
+        QList<float> zwanzig(kSpalten);
+        std::iota(zwanzig.begin(), zwanzig.end(), 1.0f);
+        gleich("25 Felder", "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 ", zwanzig);
         const QByteArray riesig = "1 " + QByteArray(4 << 20, '7') + "\t,,,," + QByteArray(1 << 20, '\t') + "3";
         gleich("sehr lange Zeile", riesig, spalten({1, std::numeric_limits<float>::infinity()}));
         QTest::newRow("Tabs, dann Blank am Ende") << QByteArray("1\t2\t3 ") << spalten({1, 2, 3}) << spalten({123});
@@ -122,9 +100,15 @@ private Q_SLOTS:
         QFETCH(QByteArray, zeile);
         QFETCH(QList<float>, vorschau);
         QFETCH(QList<float>, lauf);
-        QCOMPARE(vorschauzeile2(zeile.toStdString()),
+        Vorschautabelle tabelle{};  // VorschauLesen clears the table before the lines
+        Spaltenzuordnung zuordnung{};
+        VorschauzeileZerlegen(zeile.toStdString(), 2, tabelle, zuordnung);  // preview line 2
+        QCOMPARE(QList<float>(tabelle.begin(), tabelle.end()),
                  QList<float>(kSpalten, 0.0f) + vorschau + QList<float>(3 * kSpalten, 0.0f));
-        QCOMPARE(datenzeile(zeile.toStdString()), lauf);
+        Zeilenwerte werte;
+        werte.fill(-1.0f);
+        DatenzeileZerlegen(zeile.toStdString(), werte);
+        QCOMPARE(QList<float>(werte.begin(), werte.end()), lauf);
     }
 
     // The preview: five data lines, and the assignment line if one comes before the fifth.
@@ -148,20 +132,19 @@ private Q_SLOTS:
         zuordnung("eingerückte Zuordnung", "  \tS 5 4", {5, 4});
         zuordnung("UTF-8-Kennung vor der ersten Zeile", "\xEF\xBB\xBFS 1 2", {1, 2});
         zuordnung("25 Codes", "S" + QByteArray(" 1").repeated(25), QList<int>(kSpalten, 1));
-        QTest::newRow("Kopf einer Ergebnisdatei") << QByteArray(
-            "C\r\nS 1 2 3 6 7\r\nC \r\n\t1\t20\r\n\t2\t21\r\n\t3\t22\r\n\t4\t23\r\n\t5\t24\r\n\t6\t25\r\n")
-                                                  << QList<float>{1, 2, 3, 4, 5} << true << QList<int>{1, 2, 3, 6, 7};
-        QTest::newRow("nur zwei Datenzeilen")
-            << QByteArray("7\n8\n") << QList<float>{7, 8, 0, 0, 0} << false << QList<int>{};
-        QTest::newRow("Zuordnung nach der fünften Datenzeile zählt nicht")
-            << QByteArray("1\n2\n3\n4\n5\nS 2 2\n") << QList<float>{1, 2, 3, 4, 5} << false << QList<int>{};
-        QTest::newRow("Zuordnung vor der fünften Datenzeile zählt")
-            << QByteArray("1\n2\n3\n4\nS 4 5\n5\n") << QList<float>{1, 2, 3, 4, 5} << true << QList<int>{4, 5};
-        QTest::newRow("Leerzeilen werden übergangen")
-            << QByteArray("1\n\n   \n2\r\n\r\n3") << QList<float>{1, 2, 3, 0, 0} << false << QList<int>{};
-        QTest::newRow("leere Datei") << QByteArray() << leer << false << QList<int>{};
-        QTest::newRow("ohne letztes Zeilenende")
-            << QByteArray("1 5\r\n2 6") << QList<float>{1, 2, 0, 0, 0} << false << QList<int>{};
+        const auto datei = [](const char* tag, const QByteArray& inhalt, const QList<float>& erste, bool uebernommen,
+                              const QList<int>& codes = {}) {
+            QTest::newRow(tag) << inhalt << erste << uebernommen << codes;
+        };
+        datei("Kopf einer Ergebnisdatei",
+              "C\r\nS 1 2 3 6 7\r\nC \r\n\t1\t20\r\n\t2\t21\r\n\t3\t22\r\n\t4\t23\r\n\t5\t24\r\n\t6\t25\r\n",
+              {1, 2, 3, 4, 5}, true, {1, 2, 3, 6, 7});
+        datei("nur zwei Datenzeilen", "7\n8\n", {7, 8, 0, 0, 0}, false);
+        datei("Zuordnung nach der fünften Datenzeile zählt nicht", "1\n2\n3\n4\n5\nS 2 2\n", {1, 2, 3, 4, 5}, false);
+        datei("Zuordnung vor der fünften Datenzeile zählt", "1\n2\n3\n4\nS 4 5\n5\n", {1, 2, 3, 4, 5}, true, {4, 5});
+        datei("Leerzeilen werden übergangen", "1\n\n   \n2\r\n\r\n3", {1, 2, 3, 0, 0}, false);
+        datei("leere Datei", {}, leer, false);
+        datei("ohne letztes Zeilenende", "1 5\r\n2 6", {1, 2, 0, 0, 0}, false);
     }
     void vorschauLesen()
     {
