@@ -201,10 +201,6 @@ private Q_SLOTS:
             2, {{1, u"-2"_s}}, {u"X-Wert ist zu klein!\r\nXmin wird auf X = 0 gesetzt"_s}, u"0|10|-15|50"_s};
         QTest::newRow("Xmin 60: nur eine Meldung")
             << Feldfall{-1, {{1, u"60"_s}}, {u"Xmin ist größer als Xmax"_s}, u"40|50|-15|50"_s};
-        QTest::newRow("Xmax gleich Xmin")
-            << Feldfall{-1, {{2, u"-15"_s}}, {u"Xmax ist kleiner als Xmin"_s}, u"-15|-5|-15|50"_s};
-        QTest::newRow("Xmax 60") << Feldfall{
-            -1, {{2, u"60"_s}}, {u"X-Wert ist zu groß!\r\nXmax wird auf X = 50 gesetzt"_s}, u"-15|50|-15|50"_s};
         QTest::newRow("Feuchte: Ymin über Ymax, dann zu klein")
             << Feldfall{9,
                         {{4, u"5"_s}, {3, u"8"_s}},
@@ -215,7 +211,6 @@ private Q_SLOTS:
                         {{3, u"95"_s}, {4, u"3"_s}},
                         {u"Ymax ist kleiner als Ymin"_s, u"Y-Wert ist zu groß!\r\nYmax wird auf Y = 100 gesetzt"_s},
                         u"-15|50|95|100"_s};
-        QTest::newRow("abc liest 0") << Feldfall{-1, {{2, u"abc"_s}}, {}, u"-15|0|-15|50"_s};
         QTest::newRow("v_Luft: Komma, Punkt, führende Zahl")
             << Feldfall{2, {{1, u"0,5"_s}, {2, u"  7.5 m/s"_s}}, {}, u"0,5|7,5|-15|50"_s};
     }

@@ -10,6 +10,7 @@
 #include <limits>
 
 using namespace bewertung;
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(Kriterium)
 Q_DECLARE_METATYPE(Kategorie)
@@ -134,34 +135,24 @@ private Q_SLOTS:
     }
 
     // Each bound of the PMV's range, just inside (the first row) and just outside.
-    void pmvGueltigkeit_data()
+    void pmvGueltigkeit()
     {
-        QTest::addColumn<int>("feld");
-        QTest::addColumn<float>("wert");
-        QTest::addColumn<bool>("gueltig");
         const char* namen[] = {"PMV", "ta", "tr", "var", "M", "Icl", "pa"};
         const float unten[] = {-2, 10, 10, 0, 46, 0, 0};
         const float oben[] = {2, 30, 40, 1, 232, 2, 2700};
-        for (int i = 0; i < 7; ++i) {
-            QTest::addRow("%s = %g", namen[i], double(unten[i])) << i << unten[i] << true;
-            QTest::addRow("%s = %g", namen[i], double(oben[i])) << i << oben[i] << true;
-            QTest::addRow("%s unter %g", namen[i], double(unten[i])) << i << std::nextafter(unten[i], -1e9f) << false;
-            QTest::addRow("%s über %g", namen[i], double(oben[i])) << i << std::nextafter(oben[i], 1e9f) << false;
-        }
-    }
-    void pmvGueltigkeit()
-    {
-        QFETCH(int, feld);
-        QFETCH(float, wert);
-        QFETCH(bool, gueltig);
-        PmvEingabe e{20, 20, 0.1f, 50, 70, 0, 1, 1.15f};
-        PmvErgebnis r;
-        r.PMV = 0.0f;
-        r.pa = 1200.0f;
-        float* felder[] = {&r.PMV, &e.ta, &e.tr, &e.var, &e.M, &e.Icl, &r.pa};
-        *felder[feld] = wert;
-        QCOMPARE(pmvGueltig(e, r), gueltig);
-        QCOMPARE(pmvAusserhalb(e, r), gueltig ? 0u : 1u << feld);
+        for (int feld = 0; feld < 7; ++feld)
+            for (float wert :
+                 {unten[feld], oben[feld], std::nextafter(unten[feld], -1e9f), std::nextafter(oben[feld], 1e9f)}) {
+                const bool gueltig = wert == unten[feld] || wert == oben[feld];
+                PmvEingabe e{20, 20, 0.1f, 50, 70, 0, 1, 1.15f};
+                PmvErgebnis r;
+                r.PMV = 0.0f;
+                r.pa = 1200.0f;
+                float* felder[] = {&r.PMV, &e.ta, &e.tr, &e.var, &e.M, &e.Icl, &r.pa};
+                *felder[feld] = wert;
+                QVERIFY2(pmvGueltig(e, r) == gueltig && pmvAusserhalb(e, r) == (gueltig ? 0u : 1u << feld),
+                         qPrintable(u"%1 = %2"_s.arg(QLatin1String(namen[feld])).arg(double(wert), 0, 'g', 9)));
+            }
     }
 
     // Defaults: Tu 40 %, the main window's Ti and v_Luft, DR alone assessed; and the whole
