@@ -229,11 +229,10 @@ private Q_SLOTS:
         schieber(u"TLI_Scroll"_s)->setValue(250);
         schieber(u"Kleidung_Scroll"_s)->setValue(80);
         schieber(u"Energieumsatz_Scroll"_s)->setValue(80);
-        QCOMPARE(programm::PmvErgebnis.PMV, 3.0f);
+        QCOMPARE(programm::PmvErgebnis.PMV, 3.0f);  // the other end
         pruefe();
         const QWidget* zahl = finde(u"PMV_numerisch"_s);
         QCOMPARE(zahl->x() + zahl->width(), finde(u"pmv_frame"_s)->width() - 2);
-        QCOMPARE(text(u"PPD_numerisch"_s), u"98,1 %"_s);
     }
 
     void rahmenklickErklaert_data()
