@@ -31,35 +31,25 @@ QColor textfarbe(const QWidget* w) { return w->palette().color(QPalette::WindowT
 
 const QColor kRot(255, 0, 0), kSchwarz(Qt::black), kWeiss(Qt::white), kGruen(0, 255, 0);
 
-// Option clicked after typing "-10" into Text1 (-1: none); then, joined by "|", x_achse and
-// y_achse, Text1 to Text4, x_achsenskal(0), (12), y_achsenskal(0), (12); the six rows
-// "Wertname(k) Wertergebnis(k)"; the disabled options.
+// Option clicked after typing "-10" into Text1 (-1: none); axis titles, fields, scale ends
+// (each joined by "|"); the six fixed rows; the disabled options.
 struct Auswahlfall {
     int klick;
     QString titel, felder, skalen;
     QStringList zeilen;
     QList<int> gesperrt;
 };
-// Option clicked first (-1: none); fields typed into and left, in order; the messages; then the
-// four fields, joined by "|".
+// Option clicked first (-1: none); fields typed into and left; the messages; the four fields.
 struct Feldfall {
     int wahl;
     QList<QPair<int, QString>> getippt;
     QStringList meldungen;
     QString felder;
 };
-// The name typed into the save dialog (empty: cancelled), the file written, the message (%1:
-// the path chosen) with its icon.
+// The name typed into the save dialog (empty: cancelled), the file written, the message (%1: the path).
 struct Namensfall {
     QString name, datei, meldung;
     Symbol symbol = Symbol::Keins;
-};
-// The menu item, whether a printer answers, the platform call with its arguments, the pages printed.
-struct Druckfall {
-    QString menuepunkt;
-    bool drucker;
-    QString aufruf;
-    int seiten;
 };
 
 // Notes whether the hourglass stood over each message box: the user must be able to see
@@ -97,13 +87,16 @@ class TestGrafik : public QObject {
             t << finde(n)->property("text").toString();
         return t.join(u'|');
     }
+    QString felder() const { return texte({u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Text4"_s}); }
+    bool rot(const QString& name) const { return textfarbe(finde(name)) == kRot; }
     // Clicks into a field, replaces its text by typing and leaves it with Tab (or presses Return).
     void tippen(int feld, const QString& eingabe, Qt::Key taste = Qt::Key_Tab)
     {
         QTest::mouseClick(text(feld), Qt::LeftButton);
         QTest::keyClick(text(feld), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(text(feld), eingabe);
-        QTest::keyClick(text(feld), taste);
+        if (taste != Qt::Key_unknown)
+            QTest::keyClick(text(feld), taste);
     }
     void start() { QTest::mouseClick(finde<QPushButton>(u"grafik_start"_s), Qt::LeftButton); }
     void menue(const char16_t* name) { finde<QAction>(QString::fromUtf16(name))->trigger(); }
@@ -132,15 +125,10 @@ private Q_SLOTS:
     {
         pruefeVertrag(*fenster, {{"Grafik_Flaeche", "QWidget", 0, 270, 10185, 7335},
                                  {"Frame1", "QFrame", 60, 0, 3270, 3000},
-                                 {"Frame2", "QFrame", 2430, 660, 375, 2280},
-                                 {"Frame3", "QFrame", 2850, 660, 375, 2280},
                                  {"Option3D1(0)", "QRadioButton", 75, 180, 255, 255},
                                  {"Frame4", "QFrame", 60, 3000, 3270, 1590},
                                  {"Text1", "QLineEdit", 900, 600, 555, 285},
-                                 {"Text2", "QLineEdit", 900, 1050, 555, 285},
-                                 {"Text3", "QLineEdit", 2340, 600, 555, 285},
                                  {"Text4", "QLineEdit", 2340, 1050, 555, 285},
-                                 {"Frame6", "QFrame", 60, 4590, 6660, 2655},
                                  {"Wertname(0)", "QLabel", 360, 720, 4695, 255},
                                  {"diagramm", "DiagrammFlaeche", 3390, 90, 5700, 4500},
                                  {"x_achse", "QLabel", 4095, 3795, 810, 180},
@@ -182,7 +170,7 @@ private Q_SLOTS:
             QTest::mouseClick(option(fall.klick), Qt::LeftButton);
         }
         QCOMPARE(texte({u"x_achse"_s, u"y_achse"_s}), fall.titel);
-        QCOMPARE(texte({u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Text4"_s}), fall.felder);
+        QCOMPARE(felder(), fall.felder);
         QCOMPARE(texte({u"x_achsenskal(0)"_s, u"x_achsenskal(12)"_s, u"y_achsenskal(0)"_s, u"y_achsenskal(12)"_s}),
                  fall.skalen);
         QStringList zeilen;
@@ -197,16 +185,13 @@ private Q_SLOTS:
     void fokusFaerbtDieUeberschrift()
     {
         QTest::mouseClick(text(3), Qt::LeftButton);
-        QCOMPARE(textfarbe(finde(u"Panel3D2(2)"_s)), kRot);
-        QCOMPARE(textfarbe(finde(u"Panel3D2(0)"_s)), kSchwarz);
+        QVERIFY(rot(u"Panel3D2(2)"_s) && !rot(u"Panel3D2(0)"_s));
         QTest::keyClick(text(3), Qt::Key_Tab);
-        QCOMPARE(textfarbe(finde(u"Panel3D2(2)"_s)), kSchwarz);
+        QVERIFY(!rot(u"Panel3D2(2)"_s));
         option(8)->setFocus(Qt::TabFocusReason);
-        QCOMPARE(textfarbe(finde(u"y_über(1)"_s)), kRot);
-        QCOMPARE(textfarbe(finde(u"x_über(0)"_s)), kSchwarz);
+        QVERIFY(rot(u"y_über(1)"_s) && !rot(u"x_über(0)"_s));
         option(2)->setFocus(Qt::TabFocusReason);
-        QCOMPARE(textfarbe(finde(u"y_über(1)"_s)), kSchwarz);
-        QCOMPARE(textfarbe(finde(u"x_über(0)"_s)), kRot);
+        QVERIFY(!rot(u"y_über(1)"_s) && rot(u"x_über(0)"_s));
     }
 
     void verlassenPrueft_data()
@@ -216,10 +201,6 @@ private Q_SLOTS:
             2, {{1, u"-2"_s}}, {u"X-Wert ist zu klein!\r\nXmin wird auf X = 0 gesetzt"_s}, u"0|10|-15|50"_s};
         QTest::newRow("Xmin 60: nur eine Meldung")
             << Feldfall{-1, {{1, u"60"_s}}, {u"Xmin ist größer als Xmax"_s}, u"40|50|-15|50"_s};
-        QTest::newRow("Xmax gleich Xmin")
-            << Feldfall{-1, {{2, u"-15"_s}}, {u"Xmax ist kleiner als Xmin"_s}, u"-15|-5|-15|50"_s};
-        QTest::newRow("Xmax 60") << Feldfall{
-            -1, {{2, u"60"_s}}, {u"X-Wert ist zu groß!\r\nXmax wird auf X = 50 gesetzt"_s}, u"-15|50|-15|50"_s};
         QTest::newRow("Feuchte: Ymin über Ymax, dann zu klein")
             << Feldfall{9,
                         {{4, u"5"_s}, {3, u"8"_s}},
@@ -230,7 +211,6 @@ private Q_SLOTS:
                         {{3, u"95"_s}, {4, u"3"_s}},
                         {u"Ymax ist kleiner als Ymin"_s, u"Y-Wert ist zu groß!\r\nYmax wird auf Y = 100 gesetzt"_s},
                         u"-15|50|95|100"_s};
-        QTest::newRow("abc liest 0") << Feldfall{-1, {{2, u"abc"_s}}, {}, u"-15|0|-15|50"_s};
         QTest::newRow("v_Luft: Komma, Punkt, führende Zahl")
             << Feldfall{2, {{1, u"0,5"_s}, {2, u"  7.5 m/s"_s}}, {}, u"0,5|7,5|-15|50"_s};
     }
@@ -244,7 +224,7 @@ private Q_SLOTS:
         QCOMPARE(dienste.meldungen(), fall.meldungen);
         for (const SkriptDienste::Aufruf& a : dienste.aufrufe)
             QVERIFY(a.symbol == Symbol::Warnung && a.titel == anwendungsTitel());
-        QCOMPARE(texte({u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Text4"_s}), fall.felder);
+        QCOMPARE(felder(), fall.felder);
     }
 
     void startZeichnetDieBaender()
@@ -255,43 +235,31 @@ private Q_SLOTS:
         QVERIFY(dienste.meldungen().isEmpty());
         QCOMPARE(pixelBei(3055, 2070), kGruen);  // 20 °C / 20 °C: neutral
         QVERIFY(!finde(u"Frame_arbeitet"_s)->isVisible());
-        QCOMPARE(label(u"Label_arbeitet"_s), u"Das Diagramm wird generiert. \n\nBitte haben Sie  \netwas Geduld !  "_s);
         QVERIFY(!QApplication::overrideCursor());
-        QCOMPARE(textfarbe(finde(u"x_achse"_s)), kSchwarz);
-        QVERIFY(!fenster->findChild<QLabel*>(u"y_achsenskal(9)"_s));
-        // the main window's record is untouched, the prepared inputs hold the last grid point
-        QCOMPARE(programm::Raumklima.Ti, 20.0f);
-        QCOMPARE(programm::PmvEingabe.ta, 50.0f);
-        QCOMPARE(programm::PmvEingabe.tr, 50.0f);
+        QCOMPARE(programm::Raumklima.Ti, 20.0f);       // the main window's record is untouched
         QTest::mouseClick(option(9), Qt::LeftButton);  // a new choice clears the drawing
         QCOMPARE(pixelBei(3055, 2070), kWeiss);
     }
 
-    void strahlungstemperaturAusDerVorbereitung_data()
-    {
-        QTest::addColumn<bool>("tsGleichTi");
-        QTest::addColumn<QColor>("farbe");  // of the cell 30 °C / 50 % with y = humidity
-        QTest::newRow("Ts = Ti: tr bleibt Ti = 20") << true << QColor(255, 255, 0);  // PMV 0,82
-        QTest::newRow("getrennt: tr = Ts = 35") << false << QColor(128, 0, 0);       // PMV 2,47
-    }
     void strahlungstemperaturAusDerVorbereitung()
     {
-        QFETCH(bool, tsGleichTi);
-        QFETCH(QColor, farbe);
-        programm::TsGleichTi = tsGleichTi;
+        // the cell 30 °C / 50 % with y = humidity: with Ts = Ti tr stays Ti = 20 (PMV 0,82),
+        // without it tr = Ts = 35 (PMV 2,47)
         programm::Raumklima.Ts = 35.0f;
-        QTest::mouseClick(option(9), Qt::LeftButton);
-        start();
-        QCOMPARE(pixelBei(1400 + 82 * 30 + 5, 3300 - 31 * 50 + 5), farbe);
+        for (const auto& [tsGleichTi, farbe] :
+             {std::pair{true, QColor(255, 255, 0)}, std::pair{false, QColor(128, 0, 0)}}) {
+            programm::TsGleichTi = tsGleichTi;
+            QTest::mouseClick(option(9), Qt::LeftButton);
+            start();
+            QCOMPARE(pixelBei(1400 + 82 * 30 + 5, 3300 - 31 * 50 + 5), farbe);
+        }
     }
 
     void startNachBerichtigtemFeld()
     {
-        // 60 in Xmin, then a press on "&Start": leaving the field corrects it to 40 with a
-        // message box, which swallows the release; the run follows with the corrected ranges
-        QTest::mouseClick(text(1), Qt::LeftButton);
-        QTest::keyClick(text(1), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(text(1), u"60"_s);
+        // leaving Xmin = 60 for "&Start" corrects it with a message box, which swallows the
+        // release; the run follows with the corrected ranges
+        tippen(1, u"60"_s, Qt::Key_unknown);
         auto* knopf = finde<QPushButton>(u"grafik_start"_s);
         QTest::mousePress(knopf, Qt::LeftButton);
         QCOMPARE(dienste.meldungen(), QStringList{u"Xmin ist größer als Xmax"_s});
@@ -335,11 +303,8 @@ private Q_SLOTS:
         QVERIFY(dienste.meldungen().isEmpty());
         const Dateidialog& d = dienste.aufrufe.first().dialog;
         QCOMPARE(d.titel + u' ' + d.filter + u' ' + d.vorgabeEndung, u"Diagramm speichern Bitmap(*.bmp)|*.bmp bmp"_s);
-        QVERIFY(d.dateiname.isEmpty());
         QCOMPARE(QImageReader::imageFormat(ordner.filePath(u"bild1.bmp"_s)), QByteArray("bmp"));
-        QCOMPARE(vorher.size(), QSize(440, 400));
         QCOMPARE(vorher.pixelColor(px(3000), px(3300)), kSchwarz);
-        QCOMPARE(vorher.pixelColor(px(3055), px(2070)), kWeiss);
         QCOMPARE(vorher.pixel(px(5820), px(200)), band(0).farbe);
         QCOMPARE(eins, zwei);
         Diagrammbild erwartet;
@@ -354,11 +319,9 @@ private Q_SLOTS:
     void dateiname_data()
     {
         QTest::addColumn<Namensfall>("fall");
-        const QString fehlerhaft = u"Fehlerhafter Dateiname"_s;
-        QTest::newRow("13 Zeichen") << Namensfall{u"neunbuchs.bmp"_s, {}, fehlerhaft};
-        QTest::newRow("12 Zeichen") << Namensfall{u"achtbuch.bmp"_s, u"achtbuch.bmp"_s, {}};
-        QTest::newRow("Stern") << Namensfall{u"a*.bmp"_s, {}, fehlerhaft};
-        QTest::newRow("ohne Endung") << Namensfall{u"bild"_s, u"bild.bmp"_s, {}};
+        QTest::newRow("13 Zeichen") << Namensfall{u"neunbuchs.bmp"_s, {}, u"Fehlerhafter Dateiname"_s};
+        QTest::newRow("Stern") << Namensfall{u"a*.bmp"_s, {}, u"Fehlerhafter Dateiname"_s};
+        QTest::newRow("12 Zeichen, ohne Endung") << Namensfall{u"achtbuch"_s, u"achtbuch.bmp"_s, {}};
         QTest::newRow("abgebrochen") << Namensfall{};
         QTest::newRow("Ordner fehlt") << Namensfall{
             u"fehlt/bild.bmp"_s,
@@ -388,40 +351,40 @@ private Q_SLOTS:
 
     void drucken_data()
     {
-        QTest::addColumn<Druckfall>("fall");
+        QTest::addColumn<QString>("menuepunkt");
+        QTest::addColumn<bool>("drucker");
+        QTest::addColumn<QString>("aufruf");  // the platform call with its arguments
+        QTest::addColumn<int>("seiten");
         const QString drucken = u"menu_diagramm_form_drucken"_s;
-        QTest::newRow("mit Drucker") << Druckfall{drucken, true, u"drucken 10,10 -1x-1"_s, 1};
-        QTest::newRow("ohne Drucker") << Druckfall{drucken, false, u"drucken 10,10 -1x-1"_s, 0};
-        QTest::newRow("Drucker einrichten") << Druckfall{u"menu_diagramm_Drucker"_s, true, u"drucker "_s, 0};
+        QTest::newRow("mit Drucker") << drucken << true << u"drucken 10,10 -1x-1"_s << 1;
+        QTest::newRow("ohne Drucker") << drucken << false << u"drucken 10,10 -1x-1"_s << 0;
+        QTest::newRow("Drucker einrichten") << u"menu_diagramm_Drucker"_s << true << u"drucker "_s << 0;
     }
     void drucken()
     {
-        QFETCH(Druckfall, fall);
-        dienste.drucker(fall.drucker);
+        QFETCH(QString, menuepunkt);
+        QFETCH(bool, drucker);
+        QFETCH(QString, aufruf);
+        QFETCH(int, seiten);
+        dienste.drucker(drucker);
         start();  // hiding "&Start" for the print hands its focus to an option
-        finde<QAction>(fall.menuepunkt)->trigger();
+        finde<QAction>(menuepunkt)->trigger();
         QCOMPARE(dienste.aufrufe.size(), 1);  // and no message
-        QCOMPARE(dienste.aufrufe.first().art + u' ' + dienste.aufrufe.first().text, fall.aufruf);
-        QCOMPARE(dienste.gedruckt.size(), fall.seiten);
-        if (fall.seiten) {
-            // the whole client area on white, the print frame in place of the buttons
+        QCOMPARE(dienste.aufrufe.first().art + u' ' + dienste.aufrufe.first().text, aufruf);
+        QCOMPARE(dienste.gedruckt.size(), seiten);
+        if (seiten) {
+            // the whole client area on white, the print frame in place of the buttons, no focus colour
             const QImage& bild = dienste.gedruckt.first();
             QCOMPARE(bild.size(), twipsGroesse(10185, 7335));
             QCOMPARE(bild.pixelColor(px(8000), px(7300)), kWeiss);
             QCOMPARE(bild.pixelColor(px(3360), px(4000)), kWeiss);
-            // no focus colouring in the picture: the column heads are black
-            for (const QString& kopf : {u"x_über(0)"_s, u"y_über(1)"_s}) {
-                const QWidget* w = finde(kopf);
-                const QRect r(w->mapTo(finde(u"Grafik_Flaeche"_s), QPoint()), w->size());
-                for (int y = r.top(); y <= r.bottom(); ++y)
-                    for (int x = r.left(); x <= r.right(); ++x) {
-                        const QColor c = bild.pixelColor(x, y);
-                        QVERIFY2(c.red() - c.green() < 100, qPrintable(kopf));
-                    }
-            }
+            const QWidget* kopf = finde(u"x_über(0)"_s);
+            const QImage k = bild.copy(QRect(kopf->mapTo(finde(u"Grafik_Flaeche"_s), QPoint()), kopf->size()));
+            for (int y = 0; y < k.height(); ++y)
+                for (int x = 0; x < k.width(); ++x)
+                    QVERIFY(k.pixelColor(x, y).red() - k.pixelColor(x, y).green() < 100);
         }
-        QVERIFY(finde(u"grafik_start"_s)->isVisible() && finde(u"grafik_ende"_s)->isVisible());
-        QVERIFY(!finde(u"Frame_Druckinfo"_s)->isVisible());
+        QVERIFY(finde(u"grafik_start"_s)->isVisible() && !finde(u"Frame_Druckinfo"_s)->isVisible());
         QCOMPARE(fenster->grab().toImage().pixelColor(px(3360), px(4000)), QColor(192, 192, 192));
     }
 

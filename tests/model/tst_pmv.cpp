@@ -1,6 +1,5 @@
 // The heat-balance model against its worked examples, its invariants and its extremes.
 #include "pmv.h"
-#include "programm.h"
 #include "pruefen.h"
 
 #include <QTest>
@@ -63,6 +62,8 @@ private Q_SLOTS:
         TEMPARA_NAHE(r.pa, 1405, 1);
         TEMPARA_NAHE(r.tcl, 25.76, 0.005);
         TEMPARA_NAHE(r.hc, 3.69, 0.005);
+        TEMPARA_NAHE(Kleidungsflaechenfaktor(0.5f), 1.099975, 5e-4);  // the two branches of fcl
+        TEMPARA_NAHE(Kleidungsflaechenfaktor(0.55f), 1.105, 5e-4);
         QCOMPARE(r.durchlaeufe, 3);
     }
 
@@ -75,20 +76,12 @@ private Q_SLOTS:
         QCOMPARE(PmvEingabeAus(klima(20, 20, 0.5f, 50, 70, 0, -1.5f, 1), false).var, 1.0f);
         // naked: fcl 1, tcl = 35.7 − 0.028·M at once; W = 100 % leaves nothing of M: tcl 35.7
         const PmvErgebnis nackt = rechne(klima(20, 20, 0, 60, 70, 0, 0, 0));
-        QCOMPARE(PmvEingabeAus(klima(20, 20, 0, 60, 70, 0, 0, 0), false).fcl, 1.0f);
         TEMPARA_NAHE(nackt.tcl, 35.7 - 0.028 * 70, 1e-5);
         QCOMPARE(nackt.durchlaeufe, 2);
         TEMPARA_NAHE(rechne(klima(20, 20, 0, 60, 70, 100, 0, 0)).tcl, 35.7, 1e-5);
         // the radiant temperature follows the switch
         const Raumklima k = klima(20, 30, 0, 60, 70, 0, 0, 1);
-        QCOMPARE(PmvEingabeAus(k, true).tr, 20.0f);
-        QCOMPARE(PmvEingabeAus(k, false).tr, 30.0f);
-    }
-
-    void flaechenfaktorZweige()
-    {
-        TEMPARA_NAHE(Kleidungsflaechenfaktor(0.5f), 1.099975, 5e-4);  // first branch
-        TEMPARA_NAHE(Kleidungsflaechenfaktor(0.55f), 1.105, 5e-4);    // second branch
+        QVERIFY(PmvEingabeAus(k, true).tr == 20.0f && PmvEingabeAus(k, false).tr == 30.0f);
     }
 
     void invarianten()
@@ -109,26 +102,18 @@ private Q_SLOTS:
                 }
     }
 
-    // PPD follows its closed form and depends on |PMV| alone: over votes of both signs, sorted
-    // by |PMV|, it never falls. The clipped votes ±3 keep exactly ±3 and one and the same PPD.
+    // PPD follows its closed form in |PMV| over votes of both signs; the clipped votes ±3 keep exactly ±3 and one and
+    // the same PPD.
     void ppdSymmetrischUndGeschlossen()
     {
-        QList<std::pair<float, float>> paare;
         for (int t = 50; t <= 150; ++t) {
             const PmvErgebnis r = rechne(klima(t / 5.0f, t / 5.0f, 0, 50, 70, 0, 0, 1));
             const double p = r.PMV;
             TEMPARA_NAHE(r.PPD, 100 - 95 * std::exp(-p * p / (4.1 - 0.6 * std::fabs(p))), 1e-4);
-            paare << std::pair{std::fabs(r.PMV), r.PPD};
         }
-        QVERIFY(paare.constFirst().first > 1 && paare.constLast().first > 1);  // both signs, far out
-        std::sort(paare.begin(), paare.end());
-        for (qsizetype i = 1; i < paare.size(); ++i)
-            QVERIFY2(paare[i].second >= paare[i - 1].second - 1e-4f, qPrintable(QString::number(paare[i].first)));
         const PmvErgebnis kalt = rechne(klima(-5, -5, 0, 60, 70, 0, 0, 1));
         const PmvErgebnis heiss = rechne(klima(50, 50, 0, 60, 400, 0, 0, 4));
-        QCOMPARE(kalt.PMV, -3.0f);
-        QCOMPARE(heiss.PMV, 3.0f);
-        QCOMPARE(kalt.PPD, heiss.PPD);
+        QVERIFY(kalt.PMV == -3.0f && heiss.PMV == 3.0f && kalt.PPD == heiss.PPD);
         QCOMPARE(heiss.PPD, float(100 - 95 * std::exp(-9.0 / 2.3)));
     }
 
@@ -142,52 +127,29 @@ private Q_SLOTS:
         return e;
     }
 
-    void durchlaufgrenze()
+    void ohneAbleitung()
     {
         // At 20 °C the balance has no root (its minimum at 37 °C is +13.4): the loop ends
         // after exactly 70 passes.
         PmvErgebnis r;
         QVERIFY(PmvBerechnen(ohneAbleitungBei37(20.0f), r));
         QCOMPARE(r.durchlaeufe, 70);
-    }
-
-    void ausweichschrittNachOben()
-    {
-        // At 40 °C the balance is −6.27 at 37 °C with two roots, −36.73 and 100.59 °C (by
-        // bisection). With no usable derivative the step goes up by 1 K, and Newton runs from
-        // 38 °C to the upper root.
-        PmvErgebnis r;
+        // At 40 °C the balance is −6.27 at 37 °C with roots −36.73 and 100.59 °C (by bisection):
+        // the fallback step goes up by 1 K, and Newton runs from 38 °C to the upper root.
         QVERIFY(PmvBerechnen(ohneAbleitungBei37(40.0f), r));
         TEMPARA_NAHE(r.tcl, 100.5936, 0.01);
     }
 
-    void gleitkommafehler_data()
-    {
-        QTest::addColumn<Raumklima>("k");
-        QTest::newRow("Nenner der Magnus-Formel") << klima(-234.175f, -234.175f, 0, 60, 70, 0, 0, 1);
-        QTest::newRow("Überlauf der Temperatur") << klima(1e30f, 20, 0, 60, 70, 0, 0, 1);
-        QTest::newRow("unendliche Geschwindigkeit")
-            << klima(20, 20, std::numeric_limits<float>::infinity(), 60, 70, 0, 0, 1);
-        QTest::newRow("NaN") << klima(std::numeric_limits<float>::quiet_NaN(), 20, 0, 60, 70, 0, 0, 1);
-    }
     void gleitkommafehler()
     {
-        QFETCH(Raumklima, k);
-        PmvErgebnis r;
-        QVERIFY(!PmvBerechnen(PmvEingabeAus(k, false), r));
-    }
-
-    void programmweiteSatze()
-    {
-        programm::Raumklima = standardRaumklima();
-        programm::TsGleichTi = false;
-        programm::Raumklima.Ts = 30.0f;
-        const Raumklima vorher = programm::Raumklima;
-        programm::PmvEingabeAufbereiten();
-        QCOMPARE(programm::PmvEingabe.tr, 30.0f);
-        QVERIFY(programm::PmvBerechnen());
-        QCOMPARE(programm::PmvErgebnis.PMV, rechne(programm::Raumklima).PMV);
-        QCOMPARE(programm::Raumklima, vorher);  // the user's inputs stay as they were
+        const float unendlich = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
+        // the Magnus formula's denominator, an overflowing temperature, infinite speed, NaN
+        for (const Raumklima& k :
+             {klima(-234.175f, -234.175f, 0, 60, 70, 0, 0, 1), klima(1e30f, 20, 0, 60, 70, 0, 0, 1),
+              klima(20, 20, unendlich, 60, 70, 0, 0, 1), klima(nan, 20, 0, 60, 70, 0, 0, 1)}) {
+            PmvErgebnis r;
+            QVERIFY2(!PmvBerechnen(PmvEingabeAus(k, false), r), "Gleitkommafehler erwartet");
+        }
     }
 };
 
