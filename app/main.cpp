@@ -1,19 +1,24 @@
 // Tempara: the start-up window, then the main window until it is closed.
 #include "bewertung_fenster.h"
 #include "dateioeffner.h"
-#include "grafik.h"
-#include "hilfefenster.h"
-#include "hpt.h"
+#include "grafik_fenster.h"
+#include "hilfe_fenster.h"
+#include "hpt_fenster.h"
 #include "kataloge.h"
 #include "letzter_lauf.h"
 #include "qtdienste.h"
-#include "start.h"
+#include "start_fenster.h"
 #include "version.h"
 
 #include <QApplication>
 #include <QIcon>
 
 #include <memory>
+
+using namespace model;
+using namespace gui;
+using namespace app;
+using namespace diagram;
 
 namespace {
 
@@ -28,9 +33,9 @@ hpt::Fensteroeffner fensteroeffner()
     oeffner.grafik = &Grafik::zeigen;
     oeffner.bewertung = [](Hauptfenster& h) { assessment::zeigeBewertung(h); };
     // The last batch run: DATEI keeps it, "Letzte Auswertung..." shows it.
-    auto letzter = std::make_shared<stapel::LetzterLauf>();
-    oeffner.datei = [letzter](Hauptfenster& h, const QString& pfad) { stapel::DateiFensterZeigen(h, pfad, *letzter); };
-    oeffner.letzteAuswertung = [letzter](Hauptfenster& h) { stapel::LetzteAuswertungZeigen(h, *letzter); };
+    auto letzter = std::make_shared<batch::LetzterLauf>();
+    oeffner.datei = [letzter](Hauptfenster& h, const QString& pfad) { batch::DateiFensterZeigen(h, pfad, *letzter); };
+    oeffner.letzteAuswertung = [letzter](Hauptfenster& h) { batch::LetzteAuswertungZeigen(h, *letzter); };
     oeffner.letzteAuswertungDa = [letzter] { return letzter->vorhanden(); };
     return oeffner;
 }

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+namespace app {
+
 namespace {
 
 constexpr int kBreite = 301;
@@ -72,3 +74,5 @@ QImage ppdSkala()
     return skala({{1, QColor(0, 255, 0)}, {99, QColor(255, 255, 0)}, {200, QColor(255, 0, 0)}, {299, QColor(129, 0, 0)}},
                  30);
 }
+
+}  // namespace app

@@ -10,7 +10,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-using namespace bewertung;
+using namespace model::bewertung;
+using namespace model;
 
 namespace assessment {
 

@@ -15,10 +15,10 @@ class QPainter;
 namespace assessment {
 
 struct Berichtsinhalt {
-    Raumklima klima;
+    model::Raumklima klima;
     bool tsGleichTi = true;
-    bewertung::LokaleEingaben lokal;
-    bewertung::Ergebnis ergebnis;
+    model::bewertung::LokaleEingaben lokal;
+    model::bewertung::Ergebnis ergebnis;
     QDateTime erstellt;
 };
 

@@ -23,7 +23,9 @@
 #include <cmath>
 #include <limits>
 
-using namespace bewertung;
+using namespace model::bewertung;
+using namespace model;
+using namespace gui;
 
 namespace assessment {
 

@@ -10,8 +10,8 @@
 
 #include <array>
 
-class Dienste;
-class Hauptfenster;
+namespace gui { class Dienste; }
+namespace gui { class Hauptfenster; }
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -25,7 +25,7 @@ class Bewertung : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Bewertung(Dienste& dienste, QWidget* eltern = nullptr);
+    explicit Bewertung(gui::Dienste& dienste, QWidget* eltern = nullptr);
 
     // What the window shows now, as the report prints it.
     const Berichtsinhalt& inhalt() const { return m_inhalt; }
@@ -56,13 +56,13 @@ private:
     void berichtSpeichern();
     void berichtDrucken();
 
-    Dienste& m_dienste;
+    gui::Dienste& m_dienste;
     Berichtsinhalt m_inhalt;
-    PmvEingabe m_pmvEingabe;
-    PmvErgebnis m_pmv;
+    model::PmvEingabe m_pmvEingabe;
+    model::PmvErgebnis m_pmv;
     bool m_pmvGerechnet = true;
     bool m_keineZahl = false;
-    std::array<Zeile, bewertung::kKriterien> m_zeilen{};
+    std::array<Zeile, model::bewertung::kKriterien> m_zeilen{};
     QLineEdit* m_tu = nullptr;
     QLineEdit* m_tLokal = nullptr;
     QLineEdit* m_vLokal = nullptr;
@@ -76,6 +76,6 @@ private:
 
 // Shows the one assessment window of the run (created on first use as a tool window of the
 // main window, following each of its recomputations), brings it to the front and returns it.
-Bewertung* zeigeBewertung(Hauptfenster& hauptfenster);
+Bewertung* zeigeBewertung(gui::Hauptfenster& hauptfenster);
 
 }  // namespace assessment

@@ -9,7 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
-using namespace bewertung;
+using namespace model::bewertung;
+using namespace model;
 
 namespace assessment {
 

@@ -14,7 +14,7 @@ class Kategoriebalken : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Kategoriebalken(bewertung::Kriterium kriterium, QWidget* eltern = nullptr);
+    explicit Kategoriebalken(model::bewertung::Kriterium kriterium, QWidget* eltern = nullptr);
 
     // No value: the criterion is not assessed, the bar is drawn pale without a mark.
     void setzeWert(std::optional<double> wert);
@@ -26,7 +26,7 @@ protected:
     void paintEvent(QPaintEvent* ereignis) override;
 
 private:
-    bewertung::Kriterium m_kriterium;
+    model::bewertung::Kriterium m_kriterium;
     std::optional<double> m_wert;
 };
 

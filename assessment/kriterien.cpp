@@ -2,7 +2,8 @@
 
 #include "zahlen.h"
 
-using namespace bewertung;
+using namespace model::bewertung;
+using namespace model;
 
 namespace assessment {
 

@@ -15,13 +15,13 @@ struct Kriteriumstext {
     QString einheit;     // of the input: " K", " °C"
     QString bereich;     // the range of validity, "gültig für ..."
 };
-const Kriteriumstext& text(bewertung::Kriterium kriterium);
+const Kriteriumstext& text(model::bewertung::Kriterium kriterium);
 
 // "A", "B", "C" or "–".
-QString kategorieText(bewertung::Kategorie kategorie);
-QColor kategorieFarbe(bewertung::Kategorie kategorie);
+QString kategorieText(model::bewertung::Kategorie kategorie);
+QColor kategorieFarbe(model::bewertung::Kategorie kategorie);
 
 // The value as shown: PMV with three decimals, the rest as a percentage with two.
-QString wertText(bewertung::Kriterium kriterium, double wert);
+QString wertText(model::bewertung::Kriterium kriterium, double wert);
 
 }  // namespace assessment

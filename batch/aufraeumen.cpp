@@ -10,7 +10,7 @@
 #include <unistd.h>
 #endif
 
-namespace stapel {
+namespace batch {
 
 namespace {
 
@@ -65,4 +65,4 @@ Aufraeumposten::~Aufraeumposten()
     g_belegt[m_platz].store(false);
 }
 
-}  // namespace stapel
+}  // namespace batch

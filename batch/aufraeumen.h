@@ -6,7 +6,7 @@
 
 #include <QString>
 
-namespace stapel {
+namespace batch {
 
 // Installs the handler for SIGTERM, SIGINT and SIGHUP (POSIX only; elsewhere nothing).
 void AufraeumenBeiSignalen();
@@ -23,4 +23,4 @@ private:
     int m_platz = -1;
 };
 
-}  // namespace stapel
+}  // namespace batch

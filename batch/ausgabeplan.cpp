@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #endif
 
-namespace stapel {
+namespace batch {
 
 bool dieselbeDatei(const QString& a, const QString& b)
 {
@@ -90,4 +90,4 @@ Dateiplan PlanMitAusgabe(const QString& datendatei, const QString& ausgabe)
     return plan;
 }
 
-}  // namespace stapel
+}  // namespace batch

@@ -9,7 +9,7 @@
 
 #include <optional>
 
-namespace stapel {
+namespace batch {
 
 struct Dateiplan {
     QString eingabe;  // the file that is read
@@ -57,4 +57,4 @@ bool dieselbeDatei(const QString& a, const QString& b);
 // target and the link keeps pointing at it. Any other name stays as it is.
 QString Verweisziel(const QString& pfad);
 
-}  // namespace stapel
+}  // namespace batch

@@ -17,7 +17,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace stapel {
+using namespace model;
+using namespace gui;
+
+namespace batch {
 
 namespace {
 
@@ -219,4 +222,4 @@ void zeigeAuswertung(Dienste& dienste, QWidget* eltern, const Jahresauswertung& 
     fenster.exec();
 }
 
-}  // namespace stapel
+}  // namespace batch

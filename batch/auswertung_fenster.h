@@ -11,17 +11,17 @@
 
 #include <functional>
 
-class Dienste;
+namespace gui { class Dienste; }
 class QCheckBox;
 class QLabel;
 class QTableWidget;
 
-namespace stapel {
+namespace batch {
 
 class Auswertungsfenster : public QDialog {
     Q_OBJECT
 public:
-    Auswertungsfenster(Dienste& dienste, const Jahresauswertung& auswertung, QWidget* eltern = nullptr);
+    Auswertungsfenster(gui::Dienste& dienste, const Jahresauswertung& auswertung, QWidget* eltern = nullptr);
 
     void bildSpeichern();
     void tabelleSpeichern();
@@ -33,7 +33,7 @@ private:
     void speichern(const QString& titel, const QString& filter, const QString& endung, const QString& was,
                    const Schreiber& schreiben);
 
-    Dienste& m_dienste;
+    gui::Dienste& m_dienste;
     const Jahresauswertung m_auswertung;
     const QImage m_bild;
     QTableWidget* m_tabelle = nullptr;
@@ -41,6 +41,6 @@ private:
 };
 
 // Shows the evaluation as a modal window over `eltern` until the user closes it.
-void zeigeAuswertung(Dienste& dienste, QWidget* eltern, const Jahresauswertung& auswertung);
+void zeigeAuswertung(gui::Dienste& dienste, QWidget* eltern, const Jahresauswertung& auswertung);
 
-}  // namespace stapel
+}  // namespace batch

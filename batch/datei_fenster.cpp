@@ -27,7 +27,10 @@
 
 #include <algorithm>
 
-namespace stapel {
+using namespace model;
+using namespace gui;
+
+namespace batch {
 
 namespace {
 
@@ -419,4 +422,4 @@ void DATEI::done(int ergebnis)
     QDialog::done(ergebnis);
 }
 
-}  // namespace stapel
+}  // namespace batch

@@ -20,8 +20,8 @@
 #include <memory>
 #include <optional>
 
-class Hauptfenster;
-class Dienste;
+namespace gui { class Hauptfenster; }
+namespace gui { class Dienste; }
 class QComboBox;
 class QFile;
 class QFrame;
@@ -32,7 +32,7 @@ class QRadioButton;
 class QScrollBar;
 class QThread;
 
-namespace stapel {
+namespace batch {
 
 class Auswertungsfenster;
 class LetzterLauf;
@@ -72,7 +72,7 @@ public:
     // `datei` is the data file, opened for reading at its start; it stays open while the
     // window is, and closes when the batch run starts or the window closes. A successful run
     // becomes the `letzter` run, whose evaluation the window shows.
-    DATEI(Hauptfenster& haupt, const QString& datendatei, std::unique_ptr<QIODevice> datei, LetzterLauf& letzter);
+    DATEI(gui::Hauptfenster& haupt, const QString& datendatei, std::unique_ptr<QIODevice> datei, LetzterLauf& letzter);
     ~DATEI() override;
 
     int16_t Assistentenschritt() const { return m_schritt; }
@@ -127,8 +127,8 @@ private:
     Stapeleinstellungen einstellungen(const nutzen& fenster) const;
     void hauptfensterAngleichen();
 
-    Hauptfenster& m_haupt;
-    Dienste& m_dienste;
+    gui::Hauptfenster& m_haupt;
+    gui::Dienste& m_dienste;
     QString m_datendatei;
     std::unique_ptr<QIODevice> m_datei;
     int16_t m_schritt = 0;
@@ -151,4 +151,4 @@ private:
     bool m_geschlossen = false;
 };
 
-}  // namespace stapel
+}  // namespace batch

@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QThread>
 
-namespace stapel {
+namespace batch {
 
 namespace {
 
@@ -84,4 +84,4 @@ bool DATEI::befundAbwarten(QWidget* eltern)
     return m_befund.has_value();
 }
 
-}  // namespace stapel
+}  // namespace batch

@@ -25,7 +25,10 @@
 
 #include <cmath>
 
-namespace stapel {
+using namespace model;
+using namespace gui;
+
+namespace batch {
 
 namespace {
 
@@ -185,4 +188,4 @@ void DATEI::hauptfensterAngleichen()
     m_haupt.uebernehmen(k);
 }
 
-}  // namespace stapel
+}  // namespace batch

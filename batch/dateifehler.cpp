@@ -4,7 +4,7 @@
 
 #include <cerrno>
 
-namespace stapel {
+namespace batch {
 
 QString FehlerGrund(int fehlernummer, const QString& systemtext)
 {
@@ -48,4 +48,4 @@ bool SicherSchreiben(const QString& pfad, const QByteArray& daten, QString* grun
     return gut;
 }
 
-}  // namespace stapel
+}  // namespace batch

@@ -4,7 +4,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace stapel {
+namespace batch {
 
 // One sentence for the user; `systemtext` is used where no German wording is known.
 QString FehlerGrund(int fehlernummer, const QString& systemtext = {});
@@ -13,4 +13,4 @@ QString FehlerGrund(int fehlernummer, const QString& systemtext = {});
 // existing file survives every failure. False, with the reason in `grund`, when that failed.
 bool SicherSchreiben(const QString& pfad, const QByteArray& daten, QString* grund);
 
-}  // namespace stapel
+}  // namespace batch

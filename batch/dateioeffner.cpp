@@ -10,7 +10,9 @@
 
 #include <QFile>
 
-namespace stapel {
+using namespace gui;
+
+namespace batch {
 
 void DateiFensterZeigen(Hauptfenster& haupt, const QString& pfad, LetzterLauf& letzter)
 {
@@ -35,4 +37,4 @@ void LetzteAuswertungZeigen(Hauptfenster& haupt, const LetzterLauf& letzter)
         zeigeAuswertung(haupt.dienste(), &haupt.fenster(), letzter.auswertung());
 }
 
-}  // namespace stapel
+}  // namespace batch

@@ -4,17 +4,17 @@
 
 #include <QString>
 
-class Hauptfenster;
+namespace gui { class Hauptfenster; }
 
-namespace stapel {
+namespace batch {
 
 class LetzterLauf;
 
 // Returns silently when the file cannot be opened; otherwise returns when DATEI closes.
 // A successful run in DATEI becomes the `letzter` run.
-void DateiFensterZeigen(Hauptfenster& haupt, const QString& pfad, LetzterLauf& letzter);
+void DateiFensterZeigen(gui::Hauptfenster& haupt, const QString& pfad, LetzterLauf& letzter);
 
 // Shows the evaluation of the `letzter` run modally over the main window; nothing without one.
-void LetzteAuswertungZeigen(Hauptfenster& haupt, const LetzterLauf& letzter);
+void LetzteAuswertungZeigen(gui::Hauptfenster& haupt, const LetzterLauf& letzter);
 
-}  // namespace stapel
+}  // namespace batch

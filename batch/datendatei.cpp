@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #endif
 
-namespace stapel {
+namespace batch {
 
 namespace {
 
@@ -143,4 +143,4 @@ QString Lesestoerungsmeldung(const QString& pfad, Lesestoerung stoerung, long lo
     return QStringLiteral("Beim Lesen der Datendatei\n%1\nist ein Fehler aufgetreten.").arg(nativ(pfad));
 }
 
-}  // namespace stapel
+}  // namespace batch

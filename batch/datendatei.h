@@ -14,7 +14,7 @@
 #include <memory>
 #include <optional>
 
-namespace stapel {
+namespace batch {
 
 struct Dateninhalt {
     QString fehler;                    // German refusal; empty when the file can be read
@@ -31,4 +31,4 @@ std::unique_ptr<QIODevice> DatendateiOeffnen(const QString& pfad, const std::opt
 // The German message for a fault of the line reader in `pfad`.
 QString Lesestoerungsmeldung(const QString& pfad, Lesestoerung stoerung, long long zeile);
 
-}  // namespace stapel
+}  // namespace batch

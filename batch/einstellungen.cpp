@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
-namespace stapel {
+using namespace model;
+
+namespace batch {
 
 QString AktivitaetText(int wm2)
 {
@@ -32,4 +34,4 @@ bool Stapeleinstellungen::hatSpalte(int code) const
     return std::find(zuordnung.begin(), zuordnung.end(), int16_t(code)) != zuordnung.end();
 }
 
-}  // namespace stapel
+}  // namespace batch

@@ -12,7 +12,7 @@
 #include <array>
 #include <cstdint>
 
-namespace stapel {
+namespace batch {
 
 enum class Nutzungsart : int16_t { Jahreszeitunabhaengig = 0, Jahreszeitabhaengig = 1 };
 
@@ -53,4 +53,4 @@ struct Stapeleinstellungen {
     bool hatSpalte(int code) const;
 };
 
-}  // namespace stapel
+}  // namespace batch

@@ -5,7 +5,9 @@
 
 #include <algorithm>
 
-namespace stapel {
+using namespace model;
+
+namespace batch {
 
 namespace {
 
@@ -154,4 +156,4 @@ QString FertigMeldung(const QString& ausgabe, int64_t rechenfehler)
     return kopf + QStringLiteral("\n\nErgebnisse in der Datei\n") + ausgabe + QStringLiteral("\ngespeichert.");
 }
 
-}  // namespace stapel
+}  // namespace batch

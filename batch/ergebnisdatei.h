@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-namespace stapel {
+namespace batch {
 
 // True when the data file is itself a result: its file name (not its folder) is longer than
 // three characters and ends in "TPR" in any case. The old result is then kept as backup and
@@ -34,4 +34,4 @@ QString ExistiertBereitsMeldung();
 // After a run that wrote `ausgabe`; `rechenfehler` lines could not be computed.
 QString FertigMeldung(const QString& ausgabe, int64_t rechenfehler = 0);
 
-}  // namespace stapel
+}  // namespace batch

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QWidget>
 
-namespace stapel {
+namespace batch {
 
 // The sizes given for a window include its caption and border; the client area is smaller.
 inline constexpr int kRahmenBreiteTwips = 120;
@@ -16,7 +16,7 @@ inline constexpr int kRahmenHoeheTwips = 480;
 
 inline QSize innenGroesse(int breiteTwips, int hoeheTwips)
 {
-    return twipsGroesse(breiteTwips - kRahmenBreiteTwips, hoeheTwips - kRahmenHoeheTwips);
+    return gui::twipsGroesse(breiteTwips - kRahmenBreiteTwips, hoeheTwips - kRahmenHoeheTwips);
 }
 
 // The frame tops of the paged windows: the shown frame stands at 4320, the others at 7000,
@@ -26,7 +26,7 @@ inline constexpr int kRahmenVersteckt = 7000;
 
 inline void rahmenNach(QWidget* rahmen, int obenTwips)
 {
-    rahmen->move(rahmen->x(), px(obenTwips));
+    rahmen->move(rahmen->x(), gui::px(obenTwips));
 }
 
-}  // namespace stapel
+}  // namespace batch

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-namespace stapel {
+namespace batch {
 
 namespace {
 
@@ -92,4 +92,4 @@ bool imHintergrund(QWidget* eltern, const std::function<void()>& arbeit, Fortsch
     return fertig;
 }
 
-}  // namespace stapel
+}  // namespace batch

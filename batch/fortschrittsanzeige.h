@@ -15,7 +15,7 @@
 class QThread;
 class QWidget;
 
-namespace stapel {
+namespace batch {
 
 inline constexpr std::chrono::milliseconds kFortschrittNach{500};
 
@@ -55,4 +55,4 @@ bool imHintergrund(QWidget* eltern, const std::function<void()>& arbeit, Fortsch
                    const Fortschrittstexte& texte, int64_t gesamt = -1,
                    std::chrono::milliseconds zeigenNach = kFortschrittNach);
 
-}  // namespace stapel
+}  // namespace batch

@@ -2,7 +2,9 @@
 
 #include "zahlen.h"
 
-namespace stapel {
+using namespace model;
+
+namespace batch {
 
 std::vector<GekuerzterBereich> GekuerzteBereiche(const Stapeleinstellungen& e,
                                                  const std::array<QString, kBereiche>& laengen)
@@ -31,4 +33,4 @@ Jahresauswertung JahresauswertungAus(const Dateiplan& plan, const Stapeleinstell
     return j;
 }
 
-}  // namespace stapel
+}  // namespace batch

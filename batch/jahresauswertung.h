@@ -12,7 +12,7 @@
 
 #include <vector>
 
-namespace stapel {
+namespace batch {
 
 // A season-dependent range that asked for more data lines than were left.
 struct GekuerzterBereich {
@@ -41,4 +41,4 @@ Jahresauswertung JahresauswertungAus(const Dateiplan& plan, const Stapeleinstell
 // "A" to "D".
 inline QString Bereichsname(int bereich) { return QString(QChar(u'A' + bereich)); }
 
-}  // namespace stapel
+}  // namespace batch

@@ -14,7 +14,10 @@
 #include <optional>
 #include <unordered_map>
 
-namespace stapel {
+using namespace model;
+using namespace diagram;
+
+namespace batch {
 
 namespace {
 
@@ -282,7 +285,7 @@ QRect TeppichZelle(int tag, int stunde)
 QColor Zellfarbe(int8_t zelle)
 {
     if (zelle >= 0 && zelle < kEmpfindungsbaender)  // the diagram's bands run from hot to cold
-        return QColor(diagramm::band(diagramm::kAnzahlBaender - 1 - zelle).farbe);
+        return QColor(diagram::band(diagram::kAnzahlBaender - 1 - zelle).farbe);
     if (zelle == kZelleBegrenzt)
         return QColor(0, 0, 0);
     if (zelle == kZelleFehler)
@@ -363,4 +366,4 @@ bool JahresbildSchreiben(const Jahresauswertung& auswertung, const QString& pfad
     return SicherSchreiben(pfad, daten, grund);
 }
 
-}  // namespace stapel
+}  // namespace batch

@@ -2,9 +2,11 @@
 
 #include "dateifehler.h"
 
+using namespace model;
 
 
-namespace stapel {
+
+namespace batch {
 
 namespace {
 
@@ -39,4 +41,4 @@ bool TabelleSchreiben(const Auswertung& auswertung, const QString& pfad, QString
     return SicherSchreiben(pfad, TabelleCsv(auswertung), grund);
 }
 
-}  // namespace stapel
+}  // namespace batch

@@ -8,7 +8,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace stapel {
+namespace batch {
 
 QByteArray TabelleCsv(const Auswertung& auswertung);
 
@@ -16,4 +16,4 @@ QByteArray TabelleCsv(const Auswertung& auswertung);
 // gets a German reason.
 bool TabelleSchreiben(const Auswertung& auswertung, const QString& pfad, QString* grund = nullptr);
 
-}  // namespace stapel
+}  // namespace batch

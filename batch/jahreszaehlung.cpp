@@ -2,7 +2,9 @@
 
 #include <cmath>
 
-namespace stapel {
+using namespace model;
+
+namespace batch {
 
 void Zaehlung::zaehle(bool gerechnet, float pmv)
 {
@@ -59,4 +61,4 @@ Auswertung Jahreszaehler::abschliessen(int64_t datenzeilenDerDatei) &&
     return std::move(m_a);
 }
 
-}  // namespace stapel
+}  // namespace batch

@@ -13,13 +13,13 @@
 #include <cstdint>
 #include <vector>
 
-namespace stapel {
+namespace batch {
 
 // The counts of one period.
 struct Zaehlung {
     int64_t datenzeilen = 0;   // data lines written to the result
     int64_t rechenfehler = 0;  // of them: computation failed, values held; in no band or category
-    std::array<int64_t, kEmpfindungsbaender> baender{};  // by Empfindungsband, "kalt" first
+    std::array<int64_t, model::kEmpfindungsbaender> baender{};  // by Empfindungsband, "kalt" first
     int64_t ausserhalb = 0;    // PMV clipped to ±3, beyond the bands ("begrenzt")
     // Categories by the unrounded PMV, cumulative: A ⊂ B ⊂ C.
     int64_t kategorieA = 0;    // |PMV| < 0.2
@@ -31,8 +31,8 @@ struct Zaehlung {
 
 // What one hour of the carpet plot shows: a band 0 ("kalt") to 6 ("heiß") or one of these.
 inline constexpr int8_t kZelleLeer = -1;  // no data line for this hour
-inline constexpr int8_t kZelleBegrenzt = kEmpfindungsbaender;
-inline constexpr int8_t kZelleFehler = kEmpfindungsbaender + 1;
+inline constexpr int8_t kZelleBegrenzt = model::kEmpfindungsbaender;
+inline constexpr int8_t kZelleFehler = model::kEmpfindungsbaender + 1;
 int8_t Zellwert(bool gerechnet, float pmv);
 
 // The figures of a whole run.
@@ -74,4 +74,4 @@ private:
     Auswertung m_a;
 };
 
-}  // namespace stapel
+}  // namespace batch

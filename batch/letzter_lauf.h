@@ -7,7 +7,7 @@
 
 #include <optional>
 
-namespace stapel {
+namespace batch {
 
 class LetzterLauf {
 public:
@@ -20,4 +20,4 @@ private:
     std::optional<Jahresauswertung> m_auswertung;
 };
 
-}  // namespace stapel
+}  // namespace batch

@@ -6,7 +6,7 @@
 #include <array>
 #include <optional>
 
-namespace stapel {
+namespace batch {
 
 struct Monat {
     const char16_t* name;      // as the month table shows it, long names shortened
@@ -42,4 +42,4 @@ constexpr std::optional<int> MonatDerStunde(long long stunde)
     return monat;
 }
 
-}  // namespace stapel
+}  // namespace batch

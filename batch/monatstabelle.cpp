@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-namespace stapel {
+namespace batch {
 
 Monatstabelle::Monatstabelle(QWidget* eltern) : QWidget(eltern)
 {
@@ -55,4 +55,4 @@ void Monatstabelle::paintEvent(QPaintEvent*)
     maler.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-}  // namespace stapel
+}  // namespace batch

@@ -10,7 +10,7 @@
 
 #include <array>
 
-namespace stapel {
+namespace batch {
 
 // Draws the table: a heading line "Monat", "1. Tag", "1. Stunde", then the twelve months.
 class Monatstabelle : public QWidget {
@@ -27,4 +27,4 @@ protected:
     void paintEvent(QPaintEvent* ereignis) override;
 };
 
-}  // namespace stapel
+}  // namespace batch

@@ -15,7 +15,10 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-namespace stapel {
+using namespace model;
+using namespace gui;
+
+namespace batch {
 
 namespace {
 
@@ -326,4 +329,4 @@ void nutzen::zurueckKlick()
     accept();
 }
 
-}  // namespace stapel
+}  // namespace batch

@@ -20,7 +20,7 @@ class QLineEdit;
 class QPushButton;
 class QScrollBar;
 
-namespace stapel {
+namespace batch {
 
 class Monatstabelle;
 
@@ -97,4 +97,4 @@ private:
     QString m_monatsfehler;
 };
 
-}  // namespace stapel
+}  // namespace batch

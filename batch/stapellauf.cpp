@@ -21,7 +21,9 @@
 #include <limits>
 #include <string>
 
-namespace stapel {
+using namespace model;
+
+namespace batch {
 
 namespace {
 
@@ -459,4 +461,4 @@ Stapelergebnis Stapellauf(const Dateiplan& plan, const Stapeleinstellungen& eins
     return lauf.ergebnis;
 }
 
-}  // namespace stapel
+}  // namespace batch

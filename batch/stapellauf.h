@@ -15,7 +15,7 @@
 #include <cstdint>
 #include <functional>
 
-namespace stapel {
+namespace batch {
 
 struct Stapelergebnis {
     bool erfolgreich = false;
@@ -42,4 +42,4 @@ Stapelergebnis Stapellauf(const Dateiplan& plan, const Stapeleinstellungen& eins
 std::array<QString, kBereiche> LaengenAnpassen(const std::array<Bereich, kBereiche>& bereiche,
                                                int64_t datenzeilen);
 
-}  // namespace stapel
+}  // namespace batch

@@ -9,7 +9,9 @@
 
 #include <QFile>
 
-namespace stapel {
+using namespace model;
+
+namespace batch {
 
 namespace {
 
@@ -204,4 +206,4 @@ Monatsbereiche LaengenNachMonaten(const std::array<int, kBereiche>& ersterMonat)
     return m;
 }
 
-}  // namespace stapel
+}  // namespace batch

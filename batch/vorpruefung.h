@@ -15,7 +15,7 @@
 #include <functional>
 #include <string_view>
 
-namespace stapel {
+namespace batch {
 
 // One pass over the data file, counting as the run counts.
 struct Dateibefund {
@@ -64,4 +64,4 @@ struct Monatsbereiche {
 };
 Monatsbereiche LaengenNachMonaten(const std::array<int, kBereiche>& ersterMonat);
 
-}  // namespace stapel
+}  // namespace batch

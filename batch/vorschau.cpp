@@ -2,7 +2,7 @@
 
 #include "zeilenleser.h"
 
-namespace stapel {
+namespace batch {
 
 bool VorschauLesen(QIODevice& datei, Vorschautabelle& tabelle, Spaltenzuordnung& zuordnung)
 {
@@ -22,4 +22,4 @@ bool VorschauLesen(QIODevice& datei, Vorschautabelle& tabelle, Spaltenzuordnung&
     return zuordnungGelesen;
 }
 
-}  // namespace stapel
+}  // namespace batch

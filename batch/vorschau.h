@@ -5,7 +5,7 @@
 
 #include <QIODevice>
 
-namespace stapel {
+namespace batch {
 
 // Reads from the present position of `datei`: sets all 100 preview values to 0, then fills
 // preview lines 1 to 5 with the next data lines. Comment, assignment and empty lines are read
@@ -13,4 +13,4 @@ namespace stapel {
 // Returns true when such an assignment line was taken over.
 bool VorschauLesen(QIODevice& datei, Vorschautabelle& tabelle, Spaltenzuordnung& zuordnung);
 
-}  // namespace stapel
+}  // namespace batch

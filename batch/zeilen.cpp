@@ -5,7 +5,9 @@
 #include <cmath>
 #include <string>
 
-namespace stapel {
+using namespace model;
+
+namespace batch {
 
 namespace {
 
@@ -172,4 +174,4 @@ Zeilenart DatenzeileZerlegen(std::string_view zeile, Zeilenwerte& werte)
     return art;
 }
 
-}  // namespace stapel
+}  // namespace batch

@@ -12,7 +12,7 @@
 #include <utility>
 #include <string_view>
 
-namespace stapel {
+namespace batch {
 
 inline constexpr int kSpalten = 20;        // columns a data line can carry
 inline constexpr int kVorschauzeilen = 5;  // data lines the column window shows
@@ -62,4 +62,4 @@ Zeilenart ZeilenartVon(std::string_view zeile);
 // Round half to even, as the assignment line and the range lengths are read.
 double RundeGerade(double wert);
 
-}  // namespace stapel
+}  // namespace batch

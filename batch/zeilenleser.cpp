@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace stapel {
+namespace batch {
 
 namespace {
 std::string_view ohneCr(std::string_view zeile)
@@ -98,4 +98,4 @@ bool Zeilenleser::naechste(std::string_view& zeile)
     }
 }
 
-}  // namespace stapel
+}  // namespace batch

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-namespace stapel {
+namespace batch {
 
 inline constexpr std::size_t kLaengsteZeile = 1024 * 1024;
 
@@ -44,4 +44,4 @@ private:
     long long m_zeilennummer = 0;
 };
 
-}  // namespace stapel
+}  // namespace batch

@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace model;
+
 namespace {
 
 bewertung::LokaleEingaben alleKriterien()

@@ -10,7 +10,8 @@
 
 #include <benchmark/benchmark.h>
 
-using namespace diagramm;
+using namespace diagram;
+using namespace model;
 
 namespace {
 

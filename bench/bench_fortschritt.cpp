@@ -21,7 +21,7 @@
 #include <algorithm>
 #include <cstdio>
 
-using namespace stapel;
+using namespace batch;
 
 namespace {
 

@@ -1,5 +1,5 @@
 // One recomputation of the main window with its display update, as every scroll step runs it.
-#include "hpt.h"
+#include "hpt_fenster.h"
 #include "programm.h"
 #include "stille_dienste.h"
 
@@ -7,6 +7,8 @@
 #include <QScrollBar>
 
 #include <benchmark/benchmark.h>
+
+using namespace app;
 
 namespace {
 

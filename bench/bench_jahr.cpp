@@ -16,7 +16,7 @@
 #include <cmath>
 #include <cstdio>
 
-using namespace stapel;
+using namespace batch;
 
 namespace {
 

@@ -8,6 +8,9 @@
 #include <cstdio>
 #include <string>
 
+using namespace model;
+using namespace cli;
+
 namespace {
 
 void berechne(benchmark::State& zustand, Raumklima klima)

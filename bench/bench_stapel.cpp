@@ -47,18 +47,18 @@ QString datendatei(long zeilen)
     return pfad;
 }
 
-stapel::Stapeleinstellungen einstellungen(bool jahreszeitabhaengig)
+batch::Stapeleinstellungen einstellungen(bool jahreszeitabhaengig)
 {
-    stapel::Stapeleinstellungen e;
-    e.zuordnung = {stapel::kJahresstunde, stapel::kTi, stapel::kTs, stapel::kFeuchte};
+    batch::Stapeleinstellungen e;
+    e.zuordnung = {batch::kJahresstunde, batch::kTi, batch::kTs, batch::kFeuchte};
     e.v_Luft = 0.1f;
     e.dezimaltrenner = u',';
     const char* laengen[] = {"2160", "4416", "2184", "0"};
     const float clo[] = {1.0f, 0.5f, 1.0f, 1.0f};
-    for (int k = 0; k < stapel::kBereiche; ++k)
-        e.bereiche[std::size_t(k)] = stapel::BereichAus(QString::fromLatin1(laengen[k]), 70, clo[k], u',');
+    for (int k = 0; k < batch::kBereiche; ++k)
+        e.bereiche[std::size_t(k)] = batch::BereichAus(QString::fromLatin1(laengen[k]), 70, clo[k], u',');
     if (jahreszeitabhaengig)
-        e.nutzungsart = stapel::Nutzungsart::Jahreszeitabhaengig;
+        e.nutzungsart = batch::Nutzungsart::Jahreszeitabhaengig;
     return e;
 }
 
@@ -71,11 +71,11 @@ long spitzeKiB()
 
 void lauf(benchmark::State& zustand, long zeilen, bool jahreszeitabhaengig)
 {
-    const stapel::Dateiplan plan = stapel::PlanMitAusgabe(datendatei(zeilen), ordner().filePath(QStringLiteral("ergebnis.TPR")));
-    const stapel::Stapeleinstellungen e = einstellungen(jahreszeitabhaengig);
+    const batch::Dateiplan plan = batch::PlanMitAusgabe(datendatei(zeilen), ordner().filePath(QStringLiteral("ergebnis.TPR")));
+    const batch::Stapeleinstellungen e = einstellungen(jahreszeitabhaengig);
     const long vorher = spitzeKiB();
     for (auto _ : zustand) {
-        const stapel::Stapelergebnis ergebnis = stapel::Stapellauf(plan, e);
+        const batch::Stapelergebnis ergebnis = batch::Stapellauf(plan, e);
         if (!ergebnis.erfolgreich || ergebnis.auswertung.datenzeilen != zeilen)
             zustand.SkipWithError("Stapellauf fehlgeschlagen");
     }
@@ -94,9 +94,9 @@ BENCHMARK(BM_Stapellauf_MillionZeilen)->Unit(benchmark::kMillisecond)->Iteration
 void BM_DatenzeileZerlegen(benchmark::State& zustand)
 {
     const std::string_view zeile = "\t4711\t21,5\t20,8\t45";
-    stapel::Zeilenwerte werte{};
+    batch::Zeilenwerte werte{};
     for (auto _ : zustand) {
-        benchmark::DoNotOptimize(stapel::DatenzeileZerlegen(zeile, werte));
+        benchmark::DoNotOptimize(batch::DatenzeileZerlegen(zeile, werte));
         benchmark::DoNotOptimize(werte);
     }
     zustand.SetItemsProcessed(zustand.iterations());

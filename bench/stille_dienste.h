@@ -5,12 +5,12 @@
 
 #include <QApplication>
 
-class StilleDienste : public Dienste {
+class StilleDienste : public gui::Dienste {
 public:
-    void meldung(QWidget*, Symbol, const QString&, const QString&) override {}
-    bool frage(QWidget*, Symbol, const QString&, const QString&, bool) override { return false; }
-    std::optional<QString> dateiOeffnen(QWidget*, const Dateidialog&) override { return {}; }
-    std::optional<QString> dateiSpeichern(QWidget*, const Dateidialog&) override { return {}; }
+    void meldung(QWidget*, gui::Symbol, const QString&, const QString&) override {}
+    bool frage(QWidget*, gui::Symbol, const QString&, const QString&, bool) override { return false; }
+    std::optional<QString> dateiOeffnen(QWidget*, const gui::Dateidialog&) override { return {}; }
+    std::optional<QString> dateiSpeichern(QWidget*, const gui::Dateidialog&) override { return {}; }
     bool druckerEinrichten(QWidget*) override { return false; }
     bool bildDrucken(const QImage&, QPointF, QSizeF) override { return false; }
     void hilfeZeigen(QWidget*, const QString&, int, const QString&) override {}

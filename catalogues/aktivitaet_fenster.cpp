@@ -10,6 +10,8 @@
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
+using namespace model;
+using namespace gui;
 
 namespace catalogues {
 

@@ -17,7 +17,7 @@ class Aktivitaet : public Katalogfenster {
     Q_OBJECT
 
 public:
-    explicit Aktivitaet(Hauptfenster& hauptfenster);
+    explicit Aktivitaet(gui::Hauptfenster& hauptfenster);
 
     struct Ui {
         QFrame* Frame1 = nullptr;

@@ -15,6 +15,7 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+using namespace gui;
 
 namespace catalogues {
 

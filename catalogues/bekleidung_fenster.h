@@ -14,7 +14,7 @@ class Bekleidung : public Katalogfenster {
     Q_OBJECT
 
 public:
-    explicit Bekleidung(Hauptfenster& hauptfenster);
+    explicit Bekleidung(gui::Hauptfenster& hauptfenster);
 
     Bekleidungshaelfte& mann() const { return *m_mann; }
     Bekleidungshaelfte& frau() const { return *m_frau; }

@@ -14,6 +14,8 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+using namespace model;
+using namespace gui;
 
 namespace catalogues {
 

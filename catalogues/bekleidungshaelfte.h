@@ -9,7 +9,7 @@
 
 #include <vector>
 
-class Dienste;
+namespace gui { class Dienste; }
 class QFrame;
 class QLabel;
 class QListWidget;
@@ -24,7 +24,7 @@ class Bekleidungshaelfte : public QObject, private Ankleidehilfe {
 public:
     // Builds the half's controls on `fenster`, starting at `links` twips. The woman's half
     // is mirrored: her list stands to the right of her picture.
-    Bekleidungshaelfte(QWidget& fenster, Figur figur, int links, Dienste& dienste);
+    Bekleidungshaelfte(QWidget& fenster, Figur figur, int links, gui::Dienste& dienste);
 
     QListWidget* liste = nullptr;
     QFrame* bildrahmen = nullptr;
@@ -64,7 +64,7 @@ private:
     QWidget& m_fenster;
     Figur m_figur;
     const Haelfte& m_daten;
-    Dienste& m_dienste;
+    gui::Dienste& m_dienste;
     bool m_stumm = false;  // the list changes from code; its handling is run by the caller
     int m_hoehe = 0;
 };

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+using namespace gui;
 
 namespace catalogues {
 

@@ -17,7 +17,7 @@ class Bekleidungsliste : public Katalogfenster {
     Q_OBJECT
 
 public:
-    explicit Bekleidungsliste(Hauptfenster& hauptfenster);
+    explicit Bekleidungsliste(gui::Hauptfenster& hauptfenster);
 
     struct Ui {
         QFrame* Frame1 = nullptr;  // work clothing

@@ -2,6 +2,8 @@
 
 #include "zahlen.h"
 
+using namespace model;
+
 namespace catalogues {
 
 namespace {

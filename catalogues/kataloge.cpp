@@ -9,6 +9,9 @@
 #include <QCloseEvent>
 #include <QLabel>
 
+using namespace model;
+using namespace gui;
+
 namespace catalogues {
 
 namespace {

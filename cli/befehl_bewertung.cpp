@@ -15,6 +15,10 @@
 #include <optional>
 #include <string>
 
+using namespace model;
+
+namespace cli {
+
 namespace {
 
 const char* const kHilfe =
@@ -159,3 +163,5 @@ int befehlBewertung(int argc, char** argv)
 }  // namespace
 
 TEMPARA_BEFEHL("bewertung", "Kategorie A, B oder C nach ISO 7730 mit lokaler Unbehaglichkeit", befehlBewertung);
+
+}  // namespace cli

@@ -20,7 +20,10 @@
 #include <optional>
 #include <string>
 
-using namespace diagramm;
+using namespace diagram;
+using namespace model;
+
+namespace cli {
 
 namespace {
 
@@ -266,3 +269,5 @@ int befehlDiagramm(int argc, char** argv)
 
 TEMPARA_BEFEHL("diagramm", "Diagramm des Behaglichkeitsbereichs als Bitmap (wie \"Speichern unter...\")",
                befehlDiagramm);
+
+}  // namespace cli

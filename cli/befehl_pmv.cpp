@@ -6,6 +6,10 @@
 #include <cstring>
 #include <string>
 
+using namespace model;
+
+namespace cli {
+
 namespace {
 
 const char* const kHilfe =
@@ -79,3 +83,5 @@ int befehlPmv(int argc, char** argv)
 }  // namespace
 
 TEMPARA_BEFEHL("pmv", "PMV und PPD für einzelne Fälle (Argumente oder Zeilen der Standardeingabe)", befehlPmv);
+
+}  // namespace cli

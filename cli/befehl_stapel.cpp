@@ -28,7 +28,10 @@
 #include <cstdio>
 #include <optional>
 
-using namespace stapel;
+using namespace batch;
+using namespace model;
+
+namespace cli {
 
 namespace {
 
@@ -468,3 +471,5 @@ int befehlStapel(int argc, char** argv)
 }  // namespace
 
 TEMPARA_BEFEHL("stapel", "PMV und PPD für jede Zeile einer Stundenwerte-Datei (Ergebnisdatei .TPR)", befehlStapel);
+
+}  // namespace cli

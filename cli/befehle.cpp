@@ -1,5 +1,7 @@
 #include "befehle.h"
 
+namespace cli {
+
 namespace {
 std::vector<Befehl>& verzeichnis()
 {
@@ -18,3 +20,5 @@ const std::vector<Befehl>& alleBefehle()
 {
     return verzeichnis();
 }
+
+}  // namespace cli

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace cli {
+
 struct Befehl {
     const char* name;       // "pmv", "stapel", "diagramm"
     const char* kurzhilfe;  // one German line for the overview of --help
@@ -30,3 +32,5 @@ const std::vector<Befehl>& alleBefehle();
 #define TEMPARA_BEFEHL_NAME(zeile) TEMPARA_BEFEHL_VERKETTET(befehlRegistriert_, zeile)
 #define TEMPARA_BEFEHL(name, kurzhilfe, funktion) \
     static const bool TEMPARA_BEFEHL_NAME(__LINE__) = registriereBefehl(Befehl{name, kurzhilfe, funktion})
+
+}  // namespace cli

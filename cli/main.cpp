@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <cstring>
 
+using namespace cli;
+
 namespace {
 
 void uebersicht(std::FILE* ziel)
@@ -36,7 +38,7 @@ int mitAusgabepruefung(int status)
     const int nummer = errno;
     if (std::fclose(stdout) == 0 && !fehler)
         return status;
-    const QString grund = stapel::FehlerGrund(nummer != 0 ? nummer : errno);
+    const QString grund = batch::FehlerGrund(nummer != 0 ? nummer : errno);
     std::fprintf(stderr, "tempara-cli: Die Ausgabe konnte nicht vollständig geschrieben werden.\n%s\n",
                  grund.toUtf8().constData());
     return status == 0 ? 1 : status;
@@ -69,6 +71,6 @@ int main(int argc, char** argv)
     // instead of being killed without a word.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
-    stapel::AufraeumenBeiSignalen();
+    batch::AufraeumenBeiSignalen();
     return mitAusgabepruefung(ausfuehren(argc, argv));
 }

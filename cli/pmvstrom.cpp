@@ -11,6 +11,10 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace model;
+
+namespace cli {
+
 namespace {
 
 bool trenner(char c) { return c == ' ' || c == '\t' || c == '\r'; }
@@ -83,7 +87,7 @@ long pmvStrom(std::FILE* ein, std::FILE* aus, std::FILE* meldungen, bool tsGleic
     QFile eingang;
     // Straight from the descriptor: nothing has been read from the stream before.
     eingang.open(fileno(ein), QIODevice::ReadOnly | QIODevice::Unbuffered);
-    stapel::Zeilenleser leser(eingang);
+    batch::Zeilenleser leser(eingang);
     std::string ausgabe;
     std::string fehler;
     long fehlgeschlagen = 0;
@@ -110,7 +114,7 @@ long pmvStrom(std::FILE* ein, std::FILE* aus, std::FILE* meldungen, bool tsGleic
     }
     if (leser.fehler()) {
         ++fehlgeschlagen;
-        const QString meldung = stapel::Lesestoerungsmeldung(QStringLiteral("(Standardeingabe)"), leser.stoerung(),
+        const QString meldung = batch::Lesestoerungsmeldung(QStringLiteral("(Standardeingabe)"), leser.stoerung(),
                                                              leser.zeilennummer());
         std::fprintf(meldungen, "tempara-cli pmv: %s\n", meldung.toUtf8().constData());
     }
@@ -118,3 +122,5 @@ long pmvStrom(std::FILE* ein, std::FILE* aus, std::FILE* meldungen, bool tsGleic
     std::fflush(aus);
     return fehlgeschlagen;
 }
+
+}  // namespace cli

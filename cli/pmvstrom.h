@@ -8,17 +8,21 @@
 #include <string>
 #include <string_view>
 
+namespace cli {
+
 // Reads the eight values TI TS V_LUFT PHI M W V_REL ICL, separated by blanks or tabs, with a
 // comma or a point as the decimal separator. PHI, M and W must be whole numbers in int16.
 // Nothing (with a German reason in `fehler`) when the line does not hold exactly such values.
-std::optional<Raumklima> leseFall(std::string_view zeile, std::string& fehler);
+std::optional<model::Raumklima> leseFall(std::string_view zeile, std::string& fehler);
 
 // One case: appends "PMV\tPPD\n" in the shortest texts that read back as the same float32
 // to `aus`; false (and nothing appended) after a floating-point error.
-bool rechneFall(const Raumklima& klima, bool tsGleichTi, std::string& aus);
+bool rechneFall(const model::Raumklima& klima, bool tsGleichTi, std::string& aus);
 
 // Evaluates every non-empty line of `ein` (read by the data files' line reader: a NUL byte
 // or a line over 1 MiB ends the stream as one more failure), writes one output line per case to `aus`
 // ("Fehler" for a line that failed) and a German message with its line number to `meldungen`.
 // Returns the number of failed lines.
 long pmvStrom(std::FILE* ein, std::FILE* aus, std::FILE* meldungen, bool tsGleichTi);
+
+}  // namespace cli

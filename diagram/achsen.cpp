@@ -10,7 +10,9 @@
 #include <algorithm>
 #include <cmath>
 
-namespace diagramm {
+using namespace gui;
+
+namespace diagram {
 
 namespace {
 
@@ -149,4 +151,4 @@ Achsen achsenAuslegen(const Bereich& b, int xGroesse, int yGroesse)
     return a;
 }
 
-}  // namespace diagramm
+}  // namespace diagram

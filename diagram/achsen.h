@@ -14,7 +14,7 @@
 #include <array>
 #include <vector>
 
-namespace diagramm {
+namespace diagram {
 
 // 15 twips make one pixel (twips.h): 96 dpi, 3780 dots per metre in the image header.
 inline constexpr int kDotsJeMeter = 3780;
@@ -75,4 +75,4 @@ QRectF titelRechteck(const QString& text, QPointF linksObenTwips);
 
 Achsen achsenAuslegen(const Bereich& bereich, int xGroesse, int yGroesse);
 
-}  // namespace diagramm
+}  // namespace diagram

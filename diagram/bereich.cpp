@@ -7,8 +7,9 @@
 #include <cmath>
 
 using namespace Qt::StringLiterals;
+using namespace model;
 
-namespace diagramm {
+namespace diagram {
 
 namespace {
 
@@ -106,4 +107,4 @@ QString hinweisNichtPositiv(const Bereich& b)
            + u"Das Diagramm bleibt leer."_s;
 }
 
-}  // namespace diagramm
+}  // namespace diagram

@@ -7,7 +7,7 @@
 #include <array>
 #include <functional>
 
-namespace diagramm {
+namespace diagram {
 
 struct Bereich {
     float Xmin = -15.0f;
@@ -41,4 +41,4 @@ void bereichPruefen(Bereich& bereich, Bereichsfelder& felder, int xGroesse, int 
 // empty. Empty otherwise; a negative maximum draws its mirrored, empty grid without a word.
 QString hinweisNichtPositiv(const Bereich& bereich);
 
-}  // namespace diagramm
+}  // namespace diagram

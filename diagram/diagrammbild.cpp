@@ -13,7 +13,10 @@
 #include <immintrin.h>
 #endif
 
-namespace diagramm {
+using namespace model;
+using namespace gui;
+
+namespace diagram {
 
 namespace {
 
@@ -244,4 +247,4 @@ bool bmpSchreiben(const QImage& bild, const QString& pfad, QString* grund)
     return gut;
 }
 
-}  // namespace diagramm
+}  // namespace diagram

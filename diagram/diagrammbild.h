@@ -11,7 +11,7 @@
 #include <QPainter>
 #include <QString>
 
-namespace diagramm {
+namespace diagram {
 
 // Size of the saved bitmap in twips (440 × 400 pixels).
 inline constexpr float kBitmapBreite = 6600.0f;
@@ -28,7 +28,7 @@ public:
     // Axes and ticks in black (the labels are the window's, or painted on saving).
     void achsenZeichnen(const Achsen& achsen);
     // Evaluates the grid and fills one rectangle per grid point in the colour of its band.
-    Laufbilanz rasterZeichnen(const PmvEingabe& vorbereitet, float v_rel, int xGroesse, int yGroesse,
+    Laufbilanz rasterZeichnen(const model::PmvEingabe& vorbereitet, float v_rel, int xGroesse, int yGroesse,
                               const Achsen& achsen);
     // Grey lines at the reference values of both quantities.
     void bezugslinienZeichnen(const Achsen& achsen, int xGroesse, int yGroesse);
@@ -44,7 +44,7 @@ private:
 
 // One whole run without a window, in the order of "&Start": clear, axes, grid, axes again
 // on top, reference lines. `bereich` must have passed bereichPruefen.
-Laufbilanz diagrammZeichnen(Diagrammbild& bild, const PmvEingabe& vorbereitet, float v_rel, int xGroesse,
+Laufbilanz diagrammZeichnen(Diagrammbild& bild, const model::PmvEingabe& vorbereitet, float v_rel, int xGroesse,
                             int yGroesse, const Bereich& bereich);
 
 // A caption with its top-left corner at a point, in the painter's font: smoothed, at a whole
@@ -56,4 +56,4 @@ void textZeichnen(QPainter& maler, QPointF linksObenTwips, const QString& text, 
 // file of the name stays untouched on failure. On failure `grund` gets a German reason.
 bool bmpSchreiben(const QImage& bild, const QString& pfad, QString* grund = nullptr);
 
-}  // namespace diagramm
+}  // namespace diagram

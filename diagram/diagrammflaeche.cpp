@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace diagram {
+
 DiagrammFlaeche::DiagrammFlaeche(const QImage& bild, QWidget* parent) : QWidget(parent), m_bild(bild)
 {
     setObjectName(QStringLiteral("diagramm"));
@@ -13,3 +15,5 @@ void DiagrammFlaeche::paintEvent(QPaintEvent*)
     QPainter maler(this);
     maler.drawImage(QRect(QPoint(0, 0), size()), m_bild);
 }
+
+}  // namespace diagram

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QWidget>
 
+namespace diagram {
+
 class DiagrammFlaeche : public QWidget {
     Q_OBJECT
 
@@ -17,3 +19,5 @@ protected:
 private:
     const QImage& m_bild;
 };
+
+}  // namespace diagram

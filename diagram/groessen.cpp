@@ -8,7 +8,9 @@
 
 #include <cmath>
 
-namespace diagramm {
+using namespace model;
+
+namespace diagram {
 
 namespace {
 
@@ -147,4 +149,4 @@ Festwerte festwerte(int xGroesse, int yGroesse, const Werttexte& werte)
     return zeilen;
 }
 
-}  // namespace diagramm
+}  // namespace diagram

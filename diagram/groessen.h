@@ -11,7 +11,7 @@
 #include <optional>
 #include <span>
 
-namespace diagramm {
+namespace diagram {
 
 inline constexpr int kAnzahlGroessen = 6;
 
@@ -44,7 +44,7 @@ std::span<const float> bezugswerte(int k);
 
 // Writes the value v of quantity k into the prepared inputs. Air velocity becomes the
 // speed for forced convection |v_rel + v|; clothing also recomputes fcl.
-void setzeGroesse(PmvEingabe& eingabe, int k, float v, float v_rel);
+void setzeGroesse(model::PmvEingabe& eingabe, int k, float v, float v_rel);
 
 // The seven PMV bands, from "heiß" (index 0) to "kalt" (index 6).
 inline constexpr int kAnzahlBaender = 7;
@@ -62,7 +62,7 @@ std::optional<int> bandVon(float pmv);
 // The main window's eight value labels as it writes them ("20,0 °C", "60 %", …), in the
 // order Ti, Ts (Ti while "Ts = Ti"), v_Luft, phi, Icl, M, W, v_rel.
 using Werttexte = std::array<QString, 8>;
-Werttexte werttexteAus(const Raumklima& klima, bool tsGleichTi);
+Werttexte werttexteAus(const model::Raumklima& klima, bool tsGleichTi);
 
 // The six parameters that stay fixed for a pair of quantities: name and value text.
 struct Festwert {
@@ -72,4 +72,4 @@ struct Festwert {
 using Festwerte = std::array<Festwert, 6>;
 Festwerte festwerte(int xGroesse, int yGroesse, const Werttexte& werte);
 
-}  // namespace diagramm
+}  // namespace diagram

@@ -11,7 +11,7 @@
 #include <cmath>
 #include <vector>
 
-namespace diagramm {
+namespace diagram {
 
 inline constexpr float kZelleBreite = 30.0f;  // twips; neighbours lie 41 twips apart
 inline constexpr float kZelleHoehe = 20.0f;   // twips; neighbours lie 31 twips apart
@@ -25,17 +25,17 @@ struct Spanne {
 };
 inline Spanne pixelSpanne(float twips, float laenge, int grenze)
 {
-    const float rand = 2.0f * kTwipsJePixel;
-    if (!(twips + laenge > -rand && twips < float(grenze * kTwipsJePixel) + rand))
+    const float rand = 2.0f * gui::kTwipsJePixel;
+    if (!(twips + laenge > -rand && twips < float(grenze * gui::kTwipsJePixel) + rand))
         return {};  // far outside (or not a number): never converted to int
-    return {std::max(0, px(twips)), std::min(grenze, px(twips + laenge))};
+    return {std::max(0, gui::px(twips)), std::min(grenze, gui::px(twips + laenge))};
 }
 
 struct Laufbilanz {
     int auswertungen = 0;  // PmvBerechnen calls
     int zellen = 0;        // cells drawn (grid points inside a band)
     int fehler = 0;        // evaluations that ended in a floating-point error
-    PmvEingabe letzte;     // the inputs of the last grid point
+    model::PmvEingabe letzte;     // the inputs of the last grid point
 };
 
 // A float32 loop from `von` by `schritt` while the value has not passed `bis` (≤ for a
@@ -56,7 +56,7 @@ void gleitSchleife(float von, float bis, float schritt, Schritt&& koerper)
 
 // zelle(Spanne spalte, Spanne zeile, float pmv) for every evaluated grid point.
 template <typename Zelle>
-Laufbilanz rasterDurchlaufen(const PmvEingabe& vorbereitet, float v_rel, int xGroesse, int yGroesse,
+Laufbilanz rasterDurchlaufen(const model::PmvEingabe& vorbereitet, float v_rel, int xGroesse, int yGroesse,
                              const Achsen& achsen, int breitePx, int hoehePx, Zelle&& zelle)
 {
     Laufbilanz bilanz;
@@ -78,8 +78,8 @@ Laufbilanz rasterDurchlaufen(const PmvEingabe& vorbereitet, float v_rel, int xGr
             zeilen.push_back({y, s});
     });
 
-    PmvEingabe e = vorbereitet;
-    PmvErgebnis ergebnis;
+    model::PmvEingabe e = vorbereitet;
+    model::PmvErgebnis ergebnis;
     gleitSchleife(b.Xmin, b.Xmax, g.Xschritt, [&](float x) {
         const Spanne spalte = pixelSpanne(kX0 + g.kx * x, kZelleBreite, breitePx);
         if (spalte.leer() || zeilen.empty())
@@ -100,4 +100,4 @@ Laufbilanz rasterDurchlaufen(const PmvEingabe& vorbereitet, float v_rel, int xGr
     return bilanz;
 }
 
-}  // namespace diagramm
+}  // namespace diagram

@@ -9,38 +9,40 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace model;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t laenge)
 {
     if (laenge < 2)
         return 0;
-    const int x = daten[0] % diagramm::kAnzahlGroessen;
-    int y = daten[1] % diagramm::kAnzahlGroessen;
+    const int x = daten[0] % diagram::kAnzahlGroessen;
+    int y = daten[1] % diagram::kAnzahlGroessen;
     if (y == x)
-        y = (y + 1) % diagramm::kAnzahlGroessen;
+        y = (y + 1) % diagram::kAnzahlGroessen;
     const QStringList teile = QString::fromUtf8(reinterpret_cast<const char*>(daten + 2), qsizetype(laenge - 2))
                                   .split(u'\n');
-    diagramm::Bereichsfelder felder;
+    diagram::Bereichsfelder felder;
     for (std::size_t i = 0; i < felder.size(); ++i)
         felder[i] = qsizetype(i) < teile.size() ? teile[qsizetype(i)] : QString();
 
     // As stored after the choice of the pair: its default ranges.
-    diagramm::Bereich bereich = diagramm::bereichLesen(
-        {QString::fromUtf16(diagramm::info(x).vorgabeMin), QString::fromUtf16(diagramm::info(x).vorgabeMax),
-         QString::fromUtf16(diagramm::info(y).vorgabeMin), QString::fromUtf16(diagramm::info(y).vorgabeMax)});
-    diagramm::bereichPruefen(bereich, felder, x, y, [](const QString&) {});
-    const diagramm::Bereich gelesen = diagramm::bereichLesen(felder);
-    const diagramm::Groesseninfo& gx = diagramm::info(x);
-    const diagramm::Groesseninfo& gy = diagramm::info(y);
+    diagram::Bereich bereich = diagram::bereichLesen(
+        {QString::fromUtf16(diagram::info(x).vorgabeMin), QString::fromUtf16(diagram::info(x).vorgabeMax),
+         QString::fromUtf16(diagram::info(y).vorgabeMin), QString::fromUtf16(diagram::info(y).vorgabeMax)});
+    diagram::bereichPruefen(bereich, felder, x, y, [](const QString&) {});
+    const diagram::Bereich gelesen = diagram::bereichLesen(felder);
+    const diagram::Groesseninfo& gx = diagram::info(x);
+    const diagram::Groesseninfo& gy = diagram::info(y);
     if (!(gelesen.Xmin >= gx.untergrenze && gelesen.Xmax <= gx.obergrenze && gelesen.Xmin < gelesen.Xmax)
         || !(gelesen.Ymin >= gy.untergrenze && gelesen.Ymax <= gy.obergrenze && gelesen.Ymin < gelesen.Ymax))
         std::abort();  // a checked range outside its limits
 
-    diagramm::Achsen achsen;
+    diagram::Achsen achsen;
     achsen.bereich = gelesen;
-    achsen.geometrie = diagramm::geometrieAus(gelesen);
+    achsen.geometrie = diagram::geometrieAus(gelesen);
     const PmvEingabe eingabe = PmvEingabeAus(standardRaumklima(), true);
-    const diagramm::Laufbilanz bilanz = diagramm::rasterDurchlaufen(
-        eingabe, 0.0f, x, y, achsen, 380, 300, [](diagramm::Spanne s, diagramm::Spanne z, float) {
+    const diagram::Laufbilanz bilanz = diagram::rasterDurchlaufen(
+        eingabe, 0.0f, x, y, achsen, 380, 300, [](diagram::Spanne s, diagram::Spanne z, float) {
             if (s.von < 0 || s.bis > 380 || z.von < 0 || z.bis > 300)
                 std::abort();  // a cell outside the image
             return true;

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <string_view>
 
+using namespace model;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
 {
     const std::string_view text(reinterpret_cast<const char*>(daten), groesse);

@@ -13,19 +13,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
     const int r = 1 + daten[0] % 5;
     const std::string_view zeile(reinterpret_cast<const char*>(daten) + 1, groesse - 1);
 
-    stapel::Vorschautabelle tabelle{};
-    stapel::Spaltenzuordnung zuordnung{};
-    const stapel::Zeilenart vorschau = stapel::VorschauzeileZerlegen(zeile, r, tabelle, zuordnung);
+    batch::Vorschautabelle tabelle{};
+    batch::Spaltenzuordnung zuordnung{};
+    const batch::Zeilenart vorschau = batch::VorschauzeileZerlegen(zeile, r, tabelle, zuordnung);
     for (int16_t code : zuordnung)
-        if (code < 0 || code > stapel::kHoechsterCode)
+        if (code < 0 || code > batch::kHoechsterCode)
             std::abort();
 
-    stapel::Zeilenwerte werte;
+    batch::Zeilenwerte werte;
     werte.fill(42.0f);
-    const stapel::Zeilenart lauf = stapel::DatenzeileZerlegen(zeile, werte);
-    if (lauf != vorschau || lauf != stapel::ZeilenartVon(zeile))
+    const batch::Zeilenart lauf = batch::DatenzeileZerlegen(zeile, werte);
+    if (lauf != vorschau || lauf != batch::ZeilenartVon(zeile))
         std::abort();
-    if (lauf == stapel::Zeilenart::Leer && werte[0] != 42.0f)
+    if (lauf == batch::Zeilenart::Leer && werte[0] != 42.0f)
         std::abort();
     return 0;
 }

@@ -12,6 +12,8 @@
 #include <QStringView>
 #include <QWidget>
 
+namespace gui {
+
 // Places a control by its geometry in twips.
 inline void setzeTwips(QWidget* steuerelement, const QRect& twips)
 {
@@ -64,3 +66,5 @@ inline void fett(QWidget* w)
     schrift.setBold(true);
     w->setFont(schrift);
 }
+
+}  // namespace gui

@@ -12,6 +12,8 @@
 
 class QWidget;
 
+namespace gui {
+
 // The title of every message box.
 inline QString anwendungsTitel() { return QStringLiteral("Tempara"); }
 
@@ -54,3 +56,5 @@ public:
 };
 
 inline constexpr int kHilfeStichwort = 257;
+
+}  // namespace gui

@@ -10,9 +10,12 @@
 #include <functional>
 #include <optional>
 
-class Dienste;
 class QObject;
 class QWidget;
+
+namespace gui {
+
+class Dienste;
 
 class Hauptfenster {
 public:
@@ -26,16 +29,16 @@ public:
     // own change handling), the value labels show the record, and PMV and PPD are computed
     // once. A clothing text replaces the garment list; without one the list stays, unless Icl
     // changed, which empties it as a move of the clothing bar does.
-    virtual void uebernehmen(const Raumklima& klima, std::optional<QString> kleidungsText = std::nullopt) = 0;
+    virtual void uebernehmen(const model::Raumklima& klima, std::optional<QString> kleidungsText = std::nullopt) = 0;
 
     // The record as the main window shows it.
-    virtual const Raumklima& raumklima() const = 0;
+    virtual const model::Raumklima& raumklima() const = 0;
     // The switch "Ts = Ti".
     virtual bool tsGleichTi() const = 0;
     // The value label of an input as the user sees it ("20,0 °C").
-    virtual QString werttext(Eingabe e) const = 0;
+    virtual QString werttext(model::Eingabe e) const = 0;
     // Where the scroll bar of an input stands.
-    virtual int stellung(Eingabe e) const = 0;
+    virtual int stellung(model::Eingabe e) const = 0;
     // False after a computation that ended in a floating-point error.
     virtual bool ergebnisGueltig() const = 0;
 
@@ -45,3 +48,5 @@ public:
     // While the data-file window is open, it disables the two open commands.
     virtual void setzeDateiOeffnenAktiv(bool aktiv) = 0;
 };
+
+}  // namespace gui

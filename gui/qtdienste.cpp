@@ -1,6 +1,6 @@
 #include "qtdienste.h"
 
-#include "hilfefenster.h"
+#include "hilfe_fenster.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -15,6 +15,8 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTranslator>
+
+namespace gui {
 
 namespace {
 
@@ -198,3 +200,5 @@ void QtDienste::hilfeZeigen(QWidget* eltern, const QString& hilfedatei, int befe
 {
     Hilfefenster::zeige(eltern, hilfedatei, befehl, stichwort);
 }
+
+}  // namespace gui

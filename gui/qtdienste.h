@@ -11,6 +11,8 @@ class QCoreApplication;
 class QDialog;
 class QPrinter;
 
+namespace gui {
+
 // Loads Qt's own German texts (buttons of the file and printer dialogs, context menus) into
 // the application, whatever the locale; the translator stays for the rest of the run.
 // False when Qt's German translations are not installed.
@@ -43,3 +45,5 @@ private:
 
     std::unique_ptr<QPrinter> m_drucker;
 };
+
+}  // namespace gui

@@ -6,6 +6,8 @@
 #include <QSize>
 #include <cmath>
 
+namespace gui {
+
 inline constexpr int kTwipsJePixel = 15;
 
 // Twips to pixels, rounded to the nearest pixel (halves away from zero).
@@ -22,3 +24,5 @@ constexpr QRect twipsRect(double links, double oben, double breite, double hoehe
 
 constexpr QPoint twipsPunkt(double links, double oben) { return QPoint(px(links), px(oben)); }
 constexpr QSize twipsGroesse(double breite, double hoehe) { return QSize(px(breite), px(hoehe)); }
+
+}  // namespace gui

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace model {
+
 namespace bewertung {
 
 namespace {
@@ -137,3 +139,5 @@ Ergebnis bewerte(const PmvEingabe& e, const PmvErgebnis& pmv, const LokaleEingab
 }
 
 }  // namespace bewertung
+
+}  // namespace model

@@ -8,6 +8,8 @@
 #include <array>
 #include <optional>
 
+namespace model {
+
 namespace bewertung {
 
 // A, B, C, and "worse than C" (shown as "–").
@@ -80,3 +82,5 @@ struct Ergebnis {
 Ergebnis bewerte(const PmvEingabe& eingabe, const PmvErgebnis& pmv, const LokaleEingaben& lokal);
 
 }  // namespace bewertung
+
+}  // namespace model

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace model {
+
 double wert(const Raumklima& k, Eingabe e)
 {
     switch (e) {
@@ -49,3 +51,5 @@ QString werttext(Eingabe e, double w)
     const Eingabeart& a = eingabeart(e);
     return formatiereZahl(w, a.stellen) + QString::fromUtf8(a.einheit);
 }
+
+}  // namespace model

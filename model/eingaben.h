@@ -9,6 +9,8 @@
 #include <array>
 #include <cstddef>
 
+namespace model {
+
 // In the order of the value labels eingabe_txt1 … eingabe_txt8.
 enum class Eingabe { Ti, Ts, v_Luft, phi, Icl, M, W, v_rel };
 inline constexpr int kEingaben = 8;
@@ -50,3 +52,5 @@ int stellungFuer(Eingabe e, double wert);
 
 // The value label text: "20,0 °C", "0,15 m/s", "60 %" (locale's separator).
 QString werttext(Eingabe e, double wert);
+
+}  // namespace model

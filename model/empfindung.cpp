@@ -1,5 +1,7 @@
 #include "empfindung.h"
 
+namespace model {
+
 std::optional<int> Empfindungsband(float pmv)
 {
     if (!(pmv > kEmpfindungen.front().untergrenze))
@@ -24,3 +26,5 @@ QString Empfindungsgrenzen(int band, QChar dezimaltrenner)
     return zahl(e.untergrenze) + (band == 0 ? QStringLiteral(" < PMV < ") : QStringLiteral(" ≤ PMV < "))
            + zahl(e.obergrenze);
 }
+
+}  // namespace model

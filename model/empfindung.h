@@ -8,6 +8,8 @@
 #include <array>
 #include <optional>
 
+namespace model {
+
 inline constexpr int kEmpfindungsbaender = 7;
 
 struct Empfindung {
@@ -37,3 +39,5 @@ QString Empfindungsname(int band);
 
 // The limits of a band as the batch summary writes them, e.g. "-0,5 ≤ PMV < 0,5".
 QString Empfindungsgrenzen(int band, QChar dezimaltrenner);
+
+}  // namespace model

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+namespace model {
+
 namespace {
 
 constexpr double kWInKcal = 0.86;        // W/m² -> kcal/(m²·h)
@@ -123,3 +125,5 @@ bool PmvBerechnen(const PmvEingabe& e, PmvErgebnis& r)
     r.PPD = float(100.0 - 95.0 * std::exp(-p * p / (4.1 - 0.6 * std::fabs(p))));
     return true;
 }
+
+}  // namespace model

@@ -4,6 +4,8 @@
 
 #include "raumklima.h"
 
+namespace model {
+
 // Saturation vapour pressure over water in Pa for t in °C (Magnus form, also below 0 °C).
 float Saettigungsdruck(float t);
 
@@ -17,3 +19,5 @@ PmvEingabe PmvEingabeAus(const Raumklima& klima, bool tsGleichTi);
 // Evaluates one case. Returns false when a floating-point error (overflow, invalid
 // operation, division by zero) occurred; `ergebnis` is then undefined.
 [[nodiscard]] bool PmvBerechnen(const PmvEingabe& eingabe, PmvErgebnis& ergebnis);
+
+}  // namespace model

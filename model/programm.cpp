@@ -2,11 +2,13 @@
 
 #include "pmv.h"
 
+namespace model {
+
 namespace programm {
 
-::Raumklima Raumklima;  // all zero until the main window sets the defaults
-::PmvEingabe PmvEingabe;
-::PmvErgebnis PmvErgebnis;
+model::Raumklima Raumklima;  // all zero until the main window sets the defaults
+model::PmvEingabe PmvEingabe;
+model::PmvErgebnis PmvErgebnis;
 bool TsGleichTi = true;
 long anzahlBerechnungen = 0;
 
@@ -18,7 +20,9 @@ void PmvEingabeAufbereiten()
 bool PmvBerechnen()
 {
     ++anzahlBerechnungen;
-    return ::PmvBerechnen(PmvEingabe, PmvErgebnis);
+    return model::PmvBerechnen(PmvEingabe, PmvErgebnis);
 }
 
 }  // namespace programm
+
+}  // namespace model

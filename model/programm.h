@@ -4,11 +4,13 @@
 
 #include "raumklima.h"
 
+namespace model {
+
 namespace programm {
 
-extern ::Raumklima Raumklima;
-extern ::PmvEingabe PmvEingabe;
-extern ::PmvErgebnis PmvErgebnis;
+extern model::Raumklima Raumklima;
+extern model::PmvEingabe PmvEingabe;
+extern model::PmvErgebnis PmvErgebnis;
 
 // Mirrors the main window's switch "Ts = Ti": while set, tr follows ta.
 extern bool TsGleichTi;
@@ -23,3 +25,5 @@ void PmvEingabeAufbereiten();
 [[nodiscard]] bool PmvBerechnen();
 
 }  // namespace programm
+
+}  // namespace model

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+namespace model {
+
 // The eight inputs as the main window holds them. Physical values are float32, counts int16.
 struct Raumklima {
     float Ti = 0;      // air temperature, °C
@@ -43,3 +45,5 @@ constexpr Raumklima standardRaumklima()
 {
     return Raumklima{20.0f, 20.0f, 0.0f, 60, 70, 0, 0.0f, 1.0f};
 }
+
+}  // namespace model

@@ -9,6 +9,8 @@
 #include <limits>
 #include <string>
 
+namespace model {
+
 namespace {
 
 constexpr double kZehnerpotenz[] = {1.0, 10.0, 100.0, 1000.0, 10000.0, 100000.0, 1e6, 1e7};
@@ -340,3 +342,5 @@ std::string feldZitat(std::string_view feld)
         zitat += "…";
     return zitat;
 }
+
+}  // namespace model

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <type_traits>
 
+namespace model {
+
 // Enough for any double in fixed notation with a few decimals.
 inline constexpr std::size_t kZahlPuffer = 400;
 
@@ -106,3 +108,5 @@ std::size_t kuerzesterText(char* ziel, float wert);  // ziel: at least 32 bytes
 // A field as a message quotes it: at most 60 bytes, control bytes written as \xNN, an
 // ellipsis where it is cut.
 std::string feldZitat(std::string_view feld);
+
+}  // namespace model

@@ -3,8 +3,8 @@
 #include "bewertung_fenster.h"
 #include "fenstertest.h"
 #include "findekind.h"
-#include "hilfefenster.h"
-#include "hpt.h"
+#include "hilfe_fenster.h"
+#include "hpt_fenster.h"
 #include "programm.h"
 #include "pruefen.h"
 #include "skriptdienste.h"
@@ -25,6 +25,9 @@
 
 using namespace Qt::StringLiterals;
 using namespace assessment;
+using namespace model;
+using namespace gui;
+using namespace app;
 
 class TestBewertungsfenster : public QObject {
     Q_OBJECT

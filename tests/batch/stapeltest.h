@@ -54,15 +54,15 @@ inline QByteArray stundenwerte(int anzahl, int ersteStunde = 1)
 }
 
 // Settings for columns hour, Ti, Ts with the given separator, v_Luft 0.1 m/s and 50 %.
-inline stapel::Stapeleinstellungen einstellungenStundeTiTs(QChar trenner = u',')
+inline batch::Stapeleinstellungen einstellungenStundeTiTs(QChar trenner = u',')
 {
-    stapel::Stapeleinstellungen e;
-    e.zuordnung = {stapel::kJahresstunde, stapel::kTi, stapel::kTs};
+    batch::Stapeleinstellungen e;
+    e.zuordnung = {batch::kJahresstunde, batch::kTi, batch::kTs};
     e.v_Luft = 0.1f;
     e.phi = 50;
     e.dezimaltrenner = trenner;
     for (auto& b : e.bereiche)
-        b = stapel::BereichAus(QStringLiteral("0"), 70, 1.0f, trenner);
+        b = batch::BereichAus(QStringLiteral("0"), 70, 1.0f, trenner);
     return e;
 }
 

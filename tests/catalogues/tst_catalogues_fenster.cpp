@@ -9,7 +9,7 @@
 #include "fenstertest.h"
 #include "figurbilder.h"
 #include "findekind.h"
-#include "hpt.h"
+#include "hpt_fenster.h"
 #include "katalogdaten.h"
 #include "kataloge.h"
 #include "pmv.h"
@@ -34,6 +34,9 @@
 
 using namespace Qt::StringLiterals;
 using namespace catalogues;
+using namespace model;
+using namespace gui;
+using namespace app;
 
 namespace {
 

@@ -10,6 +10,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace catalogues;
+using namespace model;
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace model;
 
 namespace {
 

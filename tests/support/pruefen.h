@@ -15,6 +15,8 @@
                             .arg(double(soll), 0, 'g', 9)                                                              \
                             .arg(double(toleranz))))
 
+namespace model {
+
 inline bool operator==(const Raumklima& a, const Raumklima& b)
 {
     return a.Ti == b.Ti && a.Ts == b.Ts && a.v_Luft == b.v_Luft && a.phi == b.phi && a.M == b.M && a.W == b.W
@@ -36,3 +38,5 @@ inline char* toString(const Raumklima& k)
                        .toUtf8()
                        .constData());
 }
+
+}  // namespace model

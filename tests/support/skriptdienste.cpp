@@ -1,5 +1,7 @@
 #include "skriptdienste.h"
 
+using namespace gui;
+
 template <typename T>
 std::optional<T> SkriptDienste::naechste(const QString& art)
 {

@@ -13,14 +13,14 @@
 #include <optional>
 #include <variant>
 
-class SkriptDienste : public Dienste {
+class SkriptDienste : public gui::Dienste {
 public:
     struct Aufruf {
         QString art;  // "meldung", "frage", "oeffnen", "speichern", "drucker", "drucken", "hilfe"
-        Symbol symbol = Symbol::Keins;
+        gui::Symbol symbol = gui::Symbol::Keins;
         QString titel;
         QString text;
-        Dateidialog dialog;
+        gui::Dateidialog dialog;
         bool vorgabeJa = true;
     };
 
@@ -41,10 +41,10 @@ public:
     QStringList offeneFehler() const;
     void zuruecksetzen();
 
-    void meldung(QWidget*, Symbol symbol, const QString& titel, const QString& text) override;
-    bool frage(QWidget*, Symbol symbol, const QString& titel, const QString& text, bool vorgabeJa) override;
-    std::optional<QString> dateiOeffnen(QWidget*, const Dateidialog& dialog) override;
-    std::optional<QString> dateiSpeichern(QWidget*, const Dateidialog& dialog) override;
+    void meldung(QWidget*, gui::Symbol symbol, const QString& titel, const QString& text) override;
+    bool frage(QWidget*, gui::Symbol symbol, const QString& titel, const QString& text, bool vorgabeJa) override;
+    std::optional<QString> dateiOeffnen(QWidget*, const gui::Dateidialog& dialog) override;
+    std::optional<QString> dateiSpeichern(QWidget*, const gui::Dateidialog& dialog) override;
     bool druckerEinrichten(QWidget*) override;
     bool bildDrucken(const QImage& bild, QPointF linksObenMm, QSizeF groesseMm) override;
     void hilfeZeigen(QWidget*, const QString& hilfedatei, int befehl, const QString& stichwort) override;

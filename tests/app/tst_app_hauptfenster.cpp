@@ -1,7 +1,7 @@
 // The main window driven as a user drives it: scroll steps, the switch, menus and clicks.
 #include "fenstertest.h"
 #include "findekind.h"
-#include "hpt.h"
+#include "hpt_fenster.h"
 #include "programm.h"
 #include "pruefen.h"
 #include "skriptdienste.h"
@@ -20,6 +20,9 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using namespace model;
+using namespace gui;
+using namespace app;
 
 class TestHauptfenster : public QObject {
     Q_OBJECT
@@ -388,4 +391,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestHauptfenster)
-#include "tst_hauptfenster.moc"
+#include "tst_app_hauptfenster.moc"

@@ -9,8 +9,9 @@
 #include <cmath>
 #include <limits>
 
-using namespace bewertung;
+using namespace model::bewertung;
 using namespace Qt::StringLiterals;
+using namespace model;
 
 Q_DECLARE_METATYPE(Kriterium)
 Q_DECLARE_METATYPE(Kategorie)
@@ -210,4 +211,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestBewertung)
-#include "tst_bewertung.moc"
+#include "tst_model_bewertung.moc"

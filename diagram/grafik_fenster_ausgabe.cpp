@@ -1,5 +1,5 @@
 // The menu "&Diagramm": the picture as a bitmap file, on the printer, and the printer set-up.
-#include "grafik.h"
+#include "grafik_fenster.h"
 
 #include "dienste.h"
 #include "diagrammflaeche.h"
@@ -10,7 +10,10 @@
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
-using namespace diagramm;
+using namespace diagram;
+using namespace gui;
+
+namespace diagram {
 
 namespace {
 
@@ -82,3 +85,5 @@ void Grafik::druckerEinrichten()
 {
     m_dienste.druckerEinrichten(this);
 }
+
+}  // namespace diagram

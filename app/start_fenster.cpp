@@ -1,4 +1,4 @@
-#include "start.h"
+#include "start_fenster.h"
 
 #include "twips.h"
 #include "version.h"
@@ -11,6 +11,11 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+
+using namespace model;
+using namespace gui;
+
+namespace app {
 
 namespace {
 
@@ -184,3 +189,5 @@ void Start::closeEvent(QCloseEvent* ereignis)
     if (m_uebergabe)
         m_uebergabe();
 }
+
+}  // namespace app

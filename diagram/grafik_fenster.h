@@ -11,9 +11,8 @@
 
 #include <array>
 
-class Dienste;
-enum class Symbol;
-class DiagrammFlaeche;
+namespace gui { class Dienste; }
+namespace gui { enum class Symbol; }
 class QAction;
 class QFrame;
 class QLabel;
@@ -21,18 +20,22 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
-class Hauptfenster;
+namespace gui { class Hauptfenster; }
+
+namespace diagram {
+
+class DiagrammFlaeche;
 
 class Grafik : public QDialog {
     Q_OBJECT
 
 public:
     // `werte`: the main window's eight value labels as it shows them.
-    Grafik(Dienste& dienste, const diagramm::Werttexte& werte, QWidget* parent = nullptr);
+    Grafik(gui::Dienste& dienste, const diagram::Werttexte& werte, QWidget* parent = nullptr);
     ~Grafik() override;
 
     // Shows the window modally over the main window and returns when it is closed.
-    static void zeigen(Hauptfenster& hauptfenster);
+    static void zeigen(gui::Hauptfenster& hauptfenster);
 
     // Reads, checks and writes back the four range fields; shows its messages.
     // True when it had to correct a field (and said so).
@@ -42,8 +45,8 @@ public:
     // One whole run of "&Start" without the progress frame.
     void diagramm_berechnen();
 
-    const diagramm::Diagrammbild& bild() const { return m_bild; }
-    const diagramm::Achsen& achsen() const { return m_achsen; }
+    const diagram::Diagrammbild& bild() const { return m_bild; }
+    const diagram::Achsen& achsen() const { return m_achsen; }
     int xVariable() const { return m_xVariable; }
     int yVariable() const { return m_yVariable; }
 
@@ -57,7 +60,7 @@ private:
         ~Sanduhr();
     };
 
-    // grafik_aufbau.cpp: the controls at their twips positions.
+    // grafik_fenster_aufbau.cpp: the controls at their twips positions.
     void baueAuswahl();
     void baueBereich();
     void baueFestwerte();
@@ -71,7 +74,7 @@ private:
     QLabel* beschriftung(const QString& name, const QString& text, QWidget* eltern, double l, double o, double b, double h);
     QFrame* balken(const char16_t* name, QFrame* rahmen);
 
-    // grafik.cpp: the handlers.
+    // grafik_fenster.cpp: the handlers.
     void Option3D1_Click(int i);
     void grafik_start_Click();
     void festwerteSchreiben();
@@ -82,21 +85,21 @@ private:
     void fokusfarben(bool zeigen);
     // A message box under the application's title, with the normal pointer over it even
     // while the hourglass stands over the window.
-    void melden(Symbol symbol, const QString& text);
-    diagramm::Bereichsfelder felder() const;
-    void felderSchreiben(const diagramm::Bereichsfelder& felder);
+    void melden(gui::Symbol symbol, const QString& text);
+    diagram::Bereichsfelder felder() const;
+    void felderSchreiben(const diagram::Bereichsfelder& felder);
 
-    // grafik_ausgabe.cpp: the menu "&Diagramm".
+    // grafik_fenster_ausgabe.cpp: the menu "&Diagramm".
     void speichern();
     void drucken();
     void druckerEinrichten();
     void druckansicht(bool drucken);
 
-    Dienste& m_dienste;
-    diagramm::Werttexte m_werte;
-    diagramm::Diagrammbild m_bild;
-    diagramm::Achsen m_achsen;
-    diagramm::Bereich m_bereich;
+    gui::Dienste& m_dienste;
+    diagram::Werttexte m_werte;
+    diagram::Diagrammbild m_bild;
+    diagram::Achsen m_achsen;
+    diagram::Bereich m_bereich;
     int m_xVariable = 0;
     int m_yVariable = 7;
     bool m_pruefend = false;
@@ -111,8 +114,8 @@ private:
     DiagrammFlaeche* m_diagramm = nullptr;
     QLabel* m_xAchse = nullptr;
     QLabel* m_yAchse = nullptr;
-    std::array<QLabel*, diagramm::kSkalenAnzahl> m_xSkala{};
-    std::array<QLabel*, diagramm::kSkalenAnzahl> m_ySkala{};  // index 9 stays empty
+    std::array<QLabel*, diagram::kSkalenAnzahl> m_xSkala{};
+    std::array<QLabel*, diagram::kSkalenAnzahl> m_ySkala{};  // index 9 stays empty
     std::array<QFrame*, 4> m_balken{};       // Shape8 .. Shape11
     QFrame* m_arbeitet = nullptr;            // Frame_arbeitet
     QLabel* m_arbeitetText = nullptr;        // Label_arbeitet
@@ -120,3 +123,5 @@ private:
     QPushButton* m_start = nullptr;          // grafik_start
     QPushButton* m_ende = nullptr;           // grafik_ende
 };
+
+}  // namespace diagram

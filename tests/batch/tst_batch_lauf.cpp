@@ -9,9 +9,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using namespace stapel;
+using namespace batch;
 using namespace stapeltest;
 using namespace Qt::Literals::StringLiterals;
+using namespace model;
 
 namespace {
 
@@ -356,4 +357,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestStapellauf)
-#include "tst_stapellauf.moc"
+#include "tst_batch_lauf.moc"

@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+using namespace model;
+
 class TestZahlen : public QObject {
     Q_OBJECT
 
@@ -98,4 +100,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestZahlen)
-#include "tst_zahlen.moc"
+#include "tst_model_zahlen.moc"

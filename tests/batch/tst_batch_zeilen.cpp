@@ -9,7 +9,7 @@
 
 #include <numeric>
 
-using namespace stapel;
+using namespace batch;
 
 Q_DECLARE_METATYPE(QList<float>)
 
@@ -195,4 +195,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestStapelZeilen)
-#include "tst_stapel_zeilen.moc"
+#include "tst_batch_zeilen.moc"

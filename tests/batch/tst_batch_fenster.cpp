@@ -11,7 +11,7 @@
 
 #include "fenstertest.h"
 #include "findekind.h"
-#include "hpt.h"
+#include "hpt_fenster.h"
 #include "pmv.h"
 #include "programm.h"
 #include "skriptdienste.h"
@@ -31,8 +31,11 @@
 #include <functional>
 
 using namespace Qt::StringLiterals;
-using namespace stapel;
+using namespace batch;
 using namespace stapeltest;
+using namespace model;
+using namespace gui;
+using namespace app;
 
 namespace {
 
@@ -564,4 +567,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestStapelFenster)
-#include "tst_stapel_fenster.moc"
+#include "tst_batch_fenster.moc"

@@ -1,7 +1,7 @@
 // The real platform services where they can be checked without a person: file filters,
 // printing into a PDF, the gauge pictures and the help viewer.
 #include "fenstertest.h"
-#include "hilfefenster.h"
+#include "hilfe_fenster.h"
 #include "qtdienste.h"
 #include "skalenbilder.h"
 #include "skriptdienste.h"
@@ -22,6 +22,8 @@
 #include <functional>
 
 using namespace Qt::StringLiterals;
+using namespace gui;
+using namespace app;
 
 namespace {
 
@@ -199,4 +201,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestPlattform)
-#include "tst_plattform.moc"
+#include "tst_gui_plattform.moc"

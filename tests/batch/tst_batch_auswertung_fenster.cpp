@@ -17,8 +17,9 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
-using namespace stapel;
+using namespace batch;
 using namespace Qt::StringLiterals;
+using namespace gui;
 
 namespace {
 
@@ -162,4 +163,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestAuswertungFenster)
-#include "tst_auswertung_fenster.moc"
+#include "tst_batch_auswertung_fenster.moc"

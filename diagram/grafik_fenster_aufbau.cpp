@@ -1,5 +1,5 @@
 // The controls of Grafik at their twips positions, in the client area of 10185 × 7335.
-#include "grafik.h"
+#include "grafik_fenster.h"
 
 #include "diagrammflaeche.h"
 #include "bauhilfen.h"
@@ -14,7 +14,10 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using namespace diagramm;
+using namespace diagram;
+using namespace gui;
+
+namespace diagram {
 
 namespace {
 
@@ -241,3 +244,5 @@ void Grafik::baueMenue()
     anordnung->setMenuBar(leiste);
     anordnung->addWidget(m_flaeche);
 }
+
+}  // namespace diagram

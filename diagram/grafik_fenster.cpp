@@ -1,4 +1,4 @@
-#include "grafik.h"
+#include "grafik_fenster.h"
 
 #include "dienste.h"
 #include "diagrammflaeche.h"
@@ -16,7 +16,11 @@
 #include <QRadioButton>
 
 using namespace Qt::StringLiterals;
-using namespace diagramm;
+using namespace diagram;
+using namespace model;
+using namespace gui;
+
+namespace diagram {
 
 namespace {
 
@@ -169,7 +173,7 @@ bool Grafik::bereich_pruefen()
     m_pruefend = true;
     bool gemeldet = false;
     Bereichsfelder f = felder();
-    diagramm::bereichPruefen(m_bereich, f, m_xVariable, m_yVariable - 6, [&](const QString& meldung) {
+    diagram::bereichPruefen(m_bereich, f, m_xVariable, m_yVariable - 6, [&](const QString& meldung) {
         felderSchreiben(f);
         melden(Symbol::Warnung, meldung);
         gemeldet = true;
@@ -290,3 +294,5 @@ bool Grafik::eventFilter(QObject* objekt, QEvent* ereignis)
         }
     return false;
 }
+
+}  // namespace diagram

@@ -1,6 +1,6 @@
 // The start-up window hands over to the main window once, by its timer or by "OK".
 #include "fenstertest.h"
-#include "start.h"
+#include "start_fenster.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -9,6 +9,7 @@
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
+using namespace app;
 
 class TestStart : public QObject {
     Q_OBJECT
@@ -57,4 +58,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestStart)
-#include "tst_start.moc"
+#include "tst_app_start.moc"

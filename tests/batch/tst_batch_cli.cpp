@@ -19,7 +19,7 @@
 #endif
 
 using namespace Qt::StringLiterals;
-using namespace stapel;
+using namespace batch;
 using namespace stapeltest;
 
 namespace {
@@ -301,4 +301,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestStapelCli)
-#include "tst_stapel_cli.moc"
+#include "tst_batch_cli.moc"

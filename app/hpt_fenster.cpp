@@ -1,4 +1,4 @@
-#include "hpt.h"
+#include "hpt_fenster.h"
 
 #include "bauhilfen.h"
 #include "dienste.h"
@@ -6,7 +6,7 @@
 #include "empfindung.h"
 #include "programm.h"
 #include "skalenbilder.h"
-#include "start.h"
+#include "start_fenster.h"
 #include "twips.h"
 #include "version.h"
 #include "zahlen.h"
@@ -28,6 +28,11 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextLayout>
+
+using namespace model;
+using namespace gui;
+
+namespace app {
 
 namespace {
 
@@ -640,3 +645,5 @@ void hpt::closeEvent(QCloseEvent* ereignis)
     if (!m_beendet)
         Beenden();
 }
+
+}  // namespace app

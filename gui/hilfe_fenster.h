@@ -6,9 +6,12 @@
 #include <QStringList>
 #include <QWidget>
 
-class Dienste;
 class QListWidget;
 class QTextBrowser;
+
+namespace gui {
+
+class Dienste;
 
 class Hilfefenster : public QWidget {
     Q_OBJECT
@@ -53,3 +56,5 @@ protected:
 private:
     Dienste& m_dienste;
 };
+
+}  // namespace gui

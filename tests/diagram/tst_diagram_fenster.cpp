@@ -2,8 +2,8 @@
 // saving and printing through the menu, and opening it from the main window.
 #include "fenstertest.h"
 #include "findekind.h"
-#include "grafik.h"
-#include "hpt.h"
+#include "grafik_fenster.h"
+#include "hpt_fenster.h"
 #include "pmv.h"
 #include "programm.h"
 #include "skriptdienste.h"
@@ -23,7 +23,10 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
-using namespace diagramm;
+using namespace diagram;
+using namespace model;
+using namespace gui;
+using namespace app;
 
 namespace {
 
@@ -130,7 +133,7 @@ private Q_SLOTS:
                                  {"Text1", "QLineEdit", 900, 600, 555, 285},
                                  {"Text4", "QLineEdit", 2340, 1050, 555, 285},
                                  {"Wertname(0)", "QLabel", 360, 720, 4695, 255},
-                                 {"diagramm", "DiagrammFlaeche", 3390, 90, 5700, 4500},
+                                 {"diagramm", "diagram::DiagrammFlaeche", 3390, 90, 5700, 4500},
                                  {"x_achse", "QLabel", 4095, 3795, 810, 180},
                                  {"Frame5", "QFrame", 9150, 0, 975, 4590},
                                  {"grafik_start", "QPushButton", 7320, 6000, 2295, 495},
@@ -414,4 +417,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestGrafik)
-#include "tst_grafik.moc"
+#include "tst_diagram_fenster.moc"

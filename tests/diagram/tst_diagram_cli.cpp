@@ -10,7 +10,9 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using namespace diagramm;
+using namespace diagram;
+using namespace model;
+using namespace gui;
 
 namespace {
 
@@ -88,4 +90,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestDiagrammCli)
-#include "tst_diagramm_cli.moc"
+#include "tst_diagram_cli.moc"

@@ -10,6 +10,8 @@ class QLabel;
 class QPushButton;
 class QTimer;
 
+namespace app {
+
 class Start : public QDialog {
     Q_OBJECT
 
@@ -45,3 +47,5 @@ private:
     std::function<void()> m_uebergabe;
     bool m_uebergeben = false;
 };
+
+}  // namespace app

@@ -11,7 +11,7 @@
 #include <functional>
 #include <vector>
 
-class Dienste;
+namespace gui { class Dienste; }
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -20,16 +20,18 @@ class QMenu;
 class QPushButton;
 class QScrollBar;
 
-class hpt : public QMainWindow, public Hauptfenster {
+namespace app {
+
+class hpt : public QMainWindow, public gui::Hauptfenster {
     Q_OBJECT
 
 public:
     // How the main window opens the windows of the other subsystems. Each shows its window
     // modally and returns when it is closed or hidden. A command without an opener stays disabled.
-    // A further window of the menu "E&xtras" is one more member here and one row in hpt.cpp's
+    // A further window of the menu "E&xtras" is one more member here and one row in hpt_fenster.cpp's
     // kExtras.
     struct Fensteroeffner {
-        using Oeffner = std::function<void(Hauptfenster&)>;
+        using Oeffner = std::function<void(gui::Hauptfenster&)>;
         Oeffner aktivitaet;        // Command3
         Oeffner bekleidungsliste;  // Command2
         Oeffner bekleidung;        // Command1
@@ -39,22 +41,22 @@ public:
         std::function<bool()> letzteAuswertungDa;
         // "Ö&ffnen...": gets the chosen path; opens the file and shows DATEI, or returns
         // silently when the file cannot be opened.
-        std::function<void(Hauptfenster&, const QString& pfad)> datei;
+        std::function<void(gui::Hauptfenster&, const QString& pfad)> datei;
     };
 
-    explicit hpt(Dienste& dienste, QWidget* parent = nullptr);
+    explicit hpt(gui::Dienste& dienste, QWidget* parent = nullptr);
     ~hpt() override;
 
     void setzeFensteroeffner(Fensteroeffner oeffner);
 
     // Hauptfenster
     QWidget& fenster() override { return *this; }
-    Dienste& dienste() const override { return m_dienste; }
-    void uebernehmen(const Raumklima& klima, std::optional<QString> kleidungsText = std::nullopt) override;
-    const Raumklima& raumklima() const override;
+    gui::Dienste& dienste() const override { return m_dienste; }
+    void uebernehmen(const model::Raumklima& klima, std::optional<QString> kleidungsText = std::nullopt) override;
+    const model::Raumklima& raumklima() const override;
     bool tsGleichTi() const override;
-    QString werttext(Eingabe e) const override;
-    int stellung(Eingabe e) const override;
+    QString werttext(model::Eingabe e) const override;
+    int stellung(model::Eingabe e) const override;
     bool ergebnisGueltig() const override { return m_ergebnisGueltig; }
     void beiNeuberechnung(QObject* empfaenger, std::function<void()> folgen) override;
     void setzeDateiOeffnenAktiv(bool aktiv) override;
@@ -123,7 +125,7 @@ private:
     void baueErgebnisfeld();
     void baueBefehle();
     void verbindeEingaben();
-    void schieberGeaendert(Eingabe e, int stellung);
+    void schieberGeaendert(model::Eingabe e, int stellung);
     void werteZeigen();
     void ergebnisAnzeigen();
     void aktualisiereBefehle();
@@ -131,18 +133,20 @@ private:
 
     void TU_Check_Click();
 
-    QScrollBar* schieber(Eingabe e) const { return m_schieber[std::size_t(e)]; }
-    QLabel* wertfeld(Eingabe e) const { return m_wertfelder[std::size_t(e)]; }
+    QScrollBar* schieber(model::Eingabe e) const { return m_schieber[std::size_t(e)]; }
+    QLabel* wertfeld(model::Eingabe e) const { return m_wertfelder[std::size_t(e)]; }
 
     Ui ui;
-    std::array<QScrollBar*, kEingaben> m_schieber{};
-    std::array<QLabel*, kEingaben> m_wertfelder{};
+    std::array<QScrollBar*, model::kEingaben> m_schieber{};
+    std::array<QLabel*, model::kEingaben> m_wertfelder{};
     // The values the scroll bars and labels show; a take-over moves only the bars that differ.
-    Raumklima m_gezeigt{};
-    Dienste& m_dienste;
+    model::Raumklima m_gezeigt{};
+    gui::Dienste& m_dienste;
     Fensteroeffner m_oeffner;
     std::vector<QAction*> m_extras;  // the entries of "E&xtras", as kExtras lists them
     bool m_ergebnisGueltig = true;
     bool m_dateiOeffnenAktiv = true;
     bool m_beendet = false;
 };
+
+}  // namespace app

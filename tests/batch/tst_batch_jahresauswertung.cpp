@@ -18,9 +18,10 @@
 #include <algorithm>
 #include <cmath>
 
-using namespace stapel;
+using namespace batch;
 using namespace stapeltest;
 using namespace Qt::Literals::StringLiterals;
+using namespace model;
 
 using ML = std::array<int, kBereiche>;  // per range: its first month, or its length
 
@@ -308,4 +309,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestJahresauswertung)
-#include "tst_jahresauswertung.moc"
+#include "tst_batch_jahresauswertung.moc"

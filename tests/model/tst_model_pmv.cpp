@@ -7,6 +7,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace model;
+
 Q_DECLARE_METATYPE(Raumklima)
 
 namespace {
@@ -154,4 +156,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestPmv)
-#include "tst_pmv.moc"
+#include "tst_model_pmv.moc"

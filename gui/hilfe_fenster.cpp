@@ -1,4 +1,4 @@
-#include "hilfefenster.h"
+#include "hilfe_fenster.h"
 
 #include "dienste.h"
 
@@ -18,6 +18,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+namespace gui {
 
 namespace {
 
@@ -204,3 +206,5 @@ bool HilfeTaste::eventFilter(QObject* objekt, QEvent* ereignis)
     m_dienste.hilfeZeigen(fenster, QStringLiteral("tempara.hlp"), kHilfeStichwort, stichwort);
     return true;
 }
+
+}  // namespace gui

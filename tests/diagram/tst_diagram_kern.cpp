@@ -1,5 +1,5 @@
 // The diagram as a picture: cells in their bands at the right places, axes and labels, range
-// values as the fields show them, and the saved bitmap. (The range check: tst_grafik.)
+// values as the fields show them, and the saved bitmap. (The range check: tst_diagram_fenster.)
 #include "bereich.h"
 #include "diagrammbild.h"
 #include "groessen.h"
@@ -12,7 +12,9 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using namespace diagramm;
+using namespace diagram;
+using namespace model;
+using namespace gui;
 
 namespace {
 
@@ -281,4 +283,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestDiagrammKern)
-#include "tst_diagramm_kern.moc"
+#include "tst_diagram_kern.moc"
