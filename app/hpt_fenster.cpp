@@ -149,8 +149,8 @@ QLabel* wertfeld(QWidget* eltern, const QString& name, int oben, const QColor& f
 
 QScrollBar* schieber(QWidget* eltern, const Eingabeart& art, int oben, int start)
 {
-    auto* s = erzeuge<QScrollBar>(eltern, QString::fromUtf8(art.schieber),
-                                  QRect(kInnen, oben, kScrollBreite, kScrollHoehe));
+    auto* s =
+        erzeuge<QScrollBar>(eltern, QString::fromUtf8(art.schieber), QRect(kInnen, oben, kScrollBreite, kScrollHoehe));
     s->setOrientation(Qt::Horizontal);
     s->setRange(art.min, art.max);
     s->setSingleStep(art.kleinerSchritt);
@@ -198,9 +198,7 @@ QString temperaturText(float t) { return werttext(Eingabe::Ti, t); }
 
 }  // namespace
 
-hpt::hpt(Dienste& dienste, QWidget* eltern)
-    : QMainWindow(eltern)
-    , m_dienste(dienste)
+hpt::hpt(Dienste& dienste, QWidget* eltern) : QMainWindow(eltern), m_dienste(dienste)
 {
     setObjectName(QStringLiteral("hpt"));
     setWindowTitle(QStringLiteral("TEMPARA ") + kTemparaVersion);
@@ -249,28 +247,36 @@ void hpt::baueEingabefeld()
                  m_schieber[std::size_t(Eingabe::phi)], m_wertfelder[std::size_t(Eingabe::phi)]);
 
     QFrame* kleidung = panel(f, QStringLiteral("Frame_Bekleidung"), kLinks, kZeile2, kZeile2Hoehe, kGrau);
-    beschriftung(kleidung, QStringLiteral("Label_Bekleidung"), QRect(kInnen, 120, 3540, 285), QStringLiteral("Bekleidung"), true);
+    beschriftung(kleidung, QStringLiteral("Label_Bekleidung"), QRect(kInnen, 120, 3540, 285),
+                 QStringLiteral("Bekleidung"), true);
     eingabezeile(kleidung, {Eingabe::Icl, nullptr, nullptr, 0, 240, kKleidungsfarbe},
                  m_schieber[std::size_t(Eingabe::Icl)], m_wertfelder[std::size_t(Eingabe::Icl)]);
-    ui.Kleidung_Liste = erzeuge<GekuerztesLabel>(kleidung, QStringLiteral("Kleidung_Liste"), QRect(kInnen, 930, 4980, 960));
+    ui.Kleidung_Liste =
+        erzeuge<GekuerztesLabel>(kleidung, QStringLiteral("Kleidung_Liste"), QRect(kInnen, 930, 4980, 960));
     ui.Kleidung_Liste->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     ui.Kleidung_Liste->setWordWrap(true);
     ui.Kleidung_Liste->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ui.Kleidung_Liste->setMargin(3);
     hintergrund(ui.Kleidung_Liste, Qt::white);
     ui.Kleidung_Liste->setText(kKleidungStart);
-    ui.Command1 = knopf(kleidung, QStringLiteral("Command1"), QRect(kInnen, 1980, 4980, 360), QStringLiteral("Benutzerdefinierte Bekleidung"));
-    ui.Command2 = knopf(kleidung, QStringLiteral("Command2"), QRect(kInnen, 2400, 4980, 360), QStringLiteral("Typische Bekleidungskombinationen"));
+    ui.Command1 = knopf(kleidung, QStringLiteral("Command1"), QRect(kInnen, 1980, 4980, 360),
+                        QStringLiteral("Benutzerdefinierte Bekleidung"));
+    ui.Command2 = knopf(kleidung, QStringLiteral("Command2"), QRect(kInnen, 2400, 4980, 360),
+                        QStringLiteral("Typische Bekleidungskombinationen"));
 
     QFrame* aktivitaet = panel(f, QStringLiteral("Frame_Aktivitaet"), kRechts, kZeile2, kZeile2Hoehe, kGrau);
-    beschriftung(aktivitaet, QStringLiteral("Label_Aktivitaet"), QRect(kInnen, 120, 3540, 285), QStringLiteral("Aktivität"), true);
+    beschriftung(aktivitaet, QStringLiteral("Label_Aktivitaet"), QRect(kInnen, 120, 3540, 285),
+                 QStringLiteral("Aktivität"), true);
     eingabezeile(aktivitaet, {Eingabe::M, "Label_M", "Energieumsatz", 4980, 450, kAktivitaetsfarbe},
                  m_schieber[std::size_t(Eingabe::M)], m_wertfelder[std::size_t(Eingabe::M)]);
     eingabezeile(aktivitaet, {Eingabe::W, "Label_W", "Wirksame mechanische Leistung", 4980, 1080, kAktivitaetsfarbe},
                  m_schieber[std::size_t(Eingabe::W)], m_wertfelder[std::size_t(Eingabe::W)]);
-    eingabezeile(aktivitaet, {Eingabe::v_rel, "Label_vrel", "Relative Geschwindigkeit in ruhender Luft", 4980, 1710, kAktivitaetsfarbe},
-                 m_schieber[std::size_t(Eingabe::v_rel)], m_wertfelder[std::size_t(Eingabe::v_rel)]);
-    ui.Command3 = knopf(aktivitaet, QStringLiteral("Command3"), QRect(kInnen, 2400, 4980, 360), QStringLiteral("Beispiele für Aktivitäten"));
+    eingabezeile(
+        aktivitaet,
+        {Eingabe::v_rel, "Label_vrel", "Relative Geschwindigkeit in ruhender Luft", 4980, 1710, kAktivitaetsfarbe},
+        m_schieber[std::size_t(Eingabe::v_rel)], m_wertfelder[std::size_t(Eingabe::v_rel)]);
+    ui.Command3 = knopf(aktivitaet, QStringLiteral("Command3"), QRect(kInnen, 2400, 4980, 360),
+                        QStringLiteral("Beispiele für Aktivitäten"));
 }
 
 void hpt::baueErgebnisfeld()
@@ -294,25 +300,27 @@ void hpt::baueErgebnisfeld()
         hintergrund(zahl, Qt::white);
         zahl->setText(QStringLiteral("0,0"));
     };
-    ergebnispanel(QStringLiteral("pmv_frame"), kLinks, QStringLiteral("Label4"), QStringLiteral("mittlere Beurteilung (PMV)"),
-                  QStringLiteral("pmv_gauge0"), pmvSkala(), QStringLiteral("pmv_gauge1"), QStringLiteral("PMV_numerisch"),
-                  ui.pmv_frame, ui.Label4, ui.pmv_gauge0, ui.pmv_gauge1, ui.PMV_numerisch);
-    ergebnispanel(QStringLiteral("ppd_frame"), kRechts, QStringLiteral("Label5"), QStringLiteral("Prozentsatz der Unzufriedenen (PPD)"),
-                  QStringLiteral("ppd_gauge0"), ppdSkala(), QStringLiteral("PPD_gauge1"), QStringLiteral("PPD_numerisch"),
-                  ui.ppd_frame, ui.Label5, ui.ppd_gauge0, ui.PPD_gauge1, ui.PPD_numerisch);
+    ergebnispanel(QStringLiteral("pmv_frame"), kLinks, QStringLiteral("Label4"),
+                  QStringLiteral("mittlere Beurteilung (PMV)"), QStringLiteral("pmv_gauge0"), pmvSkala(),
+                  QStringLiteral("pmv_gauge1"), QStringLiteral("PMV_numerisch"), ui.pmv_frame, ui.Label4, ui.pmv_gauge0,
+                  ui.pmv_gauge1, ui.PMV_numerisch);
+    ergebnispanel(QStringLiteral("ppd_frame"), kRechts, QStringLiteral("Label5"),
+                  QStringLiteral("Prozentsatz der Unzufriedenen (PPD)"), QStringLiteral("ppd_gauge0"), ppdSkala(),
+                  QStringLiteral("PPD_gauge1"), QStringLiteral("PPD_numerisch"), ui.ppd_frame, ui.Label5, ui.ppd_gauge0,
+                  ui.PPD_gauge1, ui.PPD_numerisch);
 
     QFont klein = font();
     klein.setPointSizeF(klein.pointSizeF() * 0.85);
     for (int i = 1; i <= 7; ++i) {
-        QLabel* l = erzeuge<QLabel>(ui.pmv_frame, feldname("Label_pmv", i),
-                                    QRect(0, kSkalentextOben, kPmvTextBreite, 720));
+        QLabel* l =
+            erzeuge<QLabel>(ui.pmv_frame, feldname("Label_pmv", i), QRect(0, kSkalentextOben, kPmvTextBreite, 720));
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         l->setFont(klein);
         ui.Label_pmv[i] = l;
     }
     for (int i = 0; i <= 10; ++i) {
-        QLabel* l = erzeuge<QLabel>(ui.ppd_frame, feldname("Label_ppd", i),
-                                    QRect(0, kSkalentextOben, kPpdTextBreite, 255));
+        QLabel* l =
+            erzeuge<QLabel>(ui.ppd_frame, feldname("Label_ppd", i), QRect(0, kSkalentextOben, kPpdTextBreite, 255));
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         l->setFont(klein);
         ui.Label_ppd[i] = l;
@@ -322,10 +330,15 @@ void hpt::baueErgebnisfeld()
 void hpt::baueBefehle()
 {
     QWidget* f = centralWidget();
-    ui.oeffnen = knopf(f, QStringLiteral("oeffnen"), QRect(kLinks, kKnopfzeile, kKnopfBreite, kKnopfHoehe), QStringLiteral("Datei ö&ffnen"));
-    ui.zeichne = knopf(f, QStringLiteral("zeichne"), QRect(kLinks + kKnopfBreite + 120, kKnopfzeile, kKnopfBreite, kKnopfHoehe), QStringLiteral("Dar&stellung"));
+    ui.oeffnen = knopf(f, QStringLiteral("oeffnen"), QRect(kLinks, kKnopfzeile, kKnopfBreite, kKnopfHoehe),
+                       QStringLiteral("Datei ö&ffnen"));
+    ui.zeichne =
+        knopf(f, QStringLiteral("zeichne"), QRect(kLinks + kKnopfBreite + 120, kKnopfzeile, kKnopfBreite, kKnopfHoehe),
+              QStringLiteral("Dar&stellung"));
     // Alt+D belongs to the menu "&Datei"; the button's own letter is the s, which works.
-    ui.ende = knopf(f, QStringLiteral("ende"), QRect(kFensterBreite - kRand - kKnopfBreite, kKnopfzeile, kKnopfBreite, kKnopfHoehe), QStringLiteral("&Ende"));
+    ui.ende = knopf(f, QStringLiteral("ende"),
+                    QRect(kFensterBreite - kRand - kKnopfBreite, kKnopfzeile, kKnopfBreite, kKnopfHoehe),
+                    QStringLiteral("&Ende"));
 
     auto aktion = [this](QMenu* menu, const QString& name, const QString& text) {
         QAction* a = menu->addAction(text);
@@ -541,10 +554,12 @@ bool hpt::eventFilter(QObject* objekt, QEvent* ereignis)
     if (maus && (objekt == ui.pmv_frame || objekt == ui.ppd_frame) && maus->button() == Qt::LeftButton
         && rahmen->rect().contains(maus->position().toPoint())) {
         const QString text = objekt == ui.pmv_frame
-            ? QStringLiteral("Voraussichtliche mittlere Beurteilung") + kCrLf + kCrLf
-                + QStringLiteral("Eine ausführliche Erklärung des PMV-Wertes") + kCrLf + QStringLiteral("finden Sie in der Hilfe.")
-            : QStringLiteral("Vorhergesagter Prozentsatz der unzufriedenen Personen") + kCrLf + kCrLf
-                + QStringLiteral("Eine ausführliche Erklärung des PPD-Wertes") + kCrLf + QStringLiteral("finden Sie in der Hilfe.");
+                                 ? QStringLiteral("Voraussichtliche mittlere Beurteilung") + kCrLf + kCrLf
+                                       + QStringLiteral("Eine ausführliche Erklärung des PMV-Wertes") + kCrLf
+                                       + QStringLiteral("finden Sie in der Hilfe.")
+                                 : QStringLiteral("Vorhergesagter Prozentsatz der unzufriedenen Personen") + kCrLf
+                                       + kCrLf + QStringLiteral("Eine ausführliche Erklärung des PPD-Wertes") + kCrLf
+                                       + QStringLiteral("finden Sie in der Hilfe.");
         m_dienste.meldung(this, Symbol::Keins, anwendungsTitel(), text);
         return true;
     }
@@ -603,10 +618,7 @@ void hpt::dateiOeffnen()
     m_oeffner.datei(*this, *pfad);
 }
 
-void hpt::darstellung(bool mitSanduhr)
-{
-    zeigeModal(m_oeffner.grafik, mitSanduhr ? this : nullptr);
-}
+void hpt::darstellung(bool mitSanduhr) { zeigeModal(m_oeffner.grafik, mitSanduhr ? this : nullptr); }
 
 void hpt::hilfe()
 {

@@ -11,7 +11,9 @@
 #include <functional>
 #include <vector>
 
-namespace gui { class Dienste; }
+namespace gui {
+class Dienste;
+}
 class QAction;
 class QCheckBox;
 class QFrame;

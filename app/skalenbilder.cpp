@@ -64,15 +64,18 @@ QImage skala(const std::vector<Eckfarbe>& ecken, int tickAbstand)
 
 QImage pmvSkala()
 {
-    return skala({{1, QColor(0, 0, 130)}, {47, QColor(0, 0, 255)}, {149, QColor(255, 255, 255)},
-                  {251, QColor(255, 0, 0)}, {299, QColor(133, 0, 0)}},
+    return skala({{1, QColor(0, 0, 130)},
+                  {47, QColor(0, 0, 255)},
+                  {149, QColor(255, 255, 255)},
+                  {251, QColor(255, 0, 0)},
+                  {299, QColor(133, 0, 0)}},
                  50);
 }
 
 QImage ppdSkala()
 {
-    return skala({{1, QColor(0, 255, 0)}, {99, QColor(255, 255, 0)}, {200, QColor(255, 0, 0)}, {299, QColor(129, 0, 0)}},
-                 30);
+    return skala(
+        {{1, QColor(0, 255, 0)}, {99, QColor(255, 255, 0)}, {200, QColor(255, 0, 0)}, {299, QColor(129, 0, 0)}}, 30);
 }
 
 }  // namespace app

@@ -112,9 +112,7 @@ QLabel* textLabel(QWidget* eltern, const QString& name, QRect twips)
 
 }  // namespace
 
-Start::Start(QWidget* eltern, std::function<void()> uebergabe)
-    : QDialog(eltern)
-    , m_uebergabe(std::move(uebergabe))
+Start::Start(QWidget* eltern, std::function<void()> uebergabe) : QDialog(eltern), m_uebergabe(std::move(uebergabe))
 {
     setObjectName(QStringLiteral("Start"));
     setWindowTitle(QStringLiteral("Tempara"));
@@ -162,8 +160,7 @@ Start::Start(QWidget* eltern, std::function<void()> uebergabe)
                        + QStringLiteral("in Räumen nach ISO 7730:") + kCrLf
                        + QStringLiteral("PMV- und PPD-Index, Behaglichkeitsdiagramme") + kCrLf
                        + QStringLiteral("und Auswertung stündlicher Klimadaten"));
-    ui.Label3->setText(QStringLiteral("Tempara-Team") + kCrLf
-                       + QStringLiteral("Bauphysik und Raumklima") + kCrLf
+    ui.Label3->setText(QStringLiteral("Tempara-Team") + kCrLf + QStringLiteral("Bauphysik und Raumklima") + kCrLf
                        + QStringLiteral("Version ") + kTemparaVersion);
 }
 

@@ -82,24 +82,35 @@ void zeichneBericht(QPainter& maler, const QRectF& seite, const Berichtsinhalt& 
     s.schrift(40, true);
     s.zeile({{0, QStringLiteral("Raumklima")}});
     s.schrift(35);
-    s.zeile({{0, QStringLiteral("Raumlufttemperatur Ti")}, {600, mit(k.Ti, 1, " °C")},
-             {950, QStringLiteral("Relative Luftfeuchte")}, {1550, mit(k.phi, 0, " %")}});
+    s.zeile({{0, QStringLiteral("Raumlufttemperatur Ti")},
+             {600, mit(k.Ti, 1, " °C")},
+             {950, QStringLiteral("Relative Luftfeuchte")},
+             {1550, mit(k.phi, 0, " %")}});
     s.zeile({{0, QStringLiteral("Strahlungstemperatur Ts")},
              {600, inhalt.tsGleichTi ? QStringLiteral("= Ti") : mit(k.Ts, 1, " °C")},
-             {950, QStringLiteral("Energieumsatz M")}, {1550, mit(k.M, 0, " W/m²")}});
-    s.zeile({{0, QStringLiteral("Luftgeschwindigkeit v_Luft")}, {600, mit(k.v_Luft, 2, " m/s")},
-             {950, QStringLiteral("Mechanische Leistung W")}, {1550, mit(k.W, 0, " %")}});
-    s.zeile({{0, QStringLiteral("Bekleidung Icl")}, {600, mit(k.Icl, 2, " clo")},
-             {950, QStringLiteral("Relativgeschwindigkeit v_rel")}, {1550, mit(k.v_rel, 2, " m/s")}});
+             {950, QStringLiteral("Energieumsatz M")},
+             {1550, mit(k.M, 0, " W/m²")}});
+    s.zeile({{0, QStringLiteral("Luftgeschwindigkeit v_Luft")},
+             {600, mit(k.v_Luft, 2, " m/s")},
+             {950, QStringLiteral("Mechanische Leistung W")},
+             {1550, mit(k.W, 0, " %")}});
+    s.zeile({{0, QStringLiteral("Bekleidung Icl")},
+             {600, mit(k.Icl, 2, " clo")},
+             {950, QStringLiteral("Relativgeschwindigkeit v_rel")},
+             {1550, mit(k.v_rel, 2, " m/s")}});
     s.abstand(30);
 
     s.schrift(40, true);
     s.zeile({{0, QStringLiteral("Örtliche Eingaben")}});
     s.schrift(35);
-    s.zeile({{0, QStringLiteral("Turbulenzgrad Tu")}, {600, mit(l.tu, 0, " %")},
-             {950, QStringLiteral("Örtliche Lufttemperatur ta,l")}, {1550, mit(l.tLokal, 1, " °C")}});
-    s.zeile({{0, QStringLiteral("Zugluft bewertet")}, {600, l.zugluft ? QStringLiteral("ja") : QStringLiteral("nein")},
-             {950, QStringLiteral("Örtliche Luftgeschwindigkeit va,l")}, {1550, mit(l.vLokal, 2, " m/s")}});
+    s.zeile({{0, QStringLiteral("Turbulenzgrad Tu")},
+             {600, mit(l.tu, 0, " %")},
+             {950, QStringLiteral("Örtliche Lufttemperatur ta,l")},
+             {1550, mit(l.tLokal, 1, " °C")}});
+    s.zeile({{0, QStringLiteral("Zugluft bewertet")},
+             {600, l.zugluft ? QStringLiteral("ja") : QStringLiteral("nein")},
+             {950, QStringLiteral("Örtliche Luftgeschwindigkeit va,l")},
+             {1550, mit(l.vLokal, 2, " m/s")}});
     for (int i = 0; i < 6; ++i) {
         const Kriteriumstext& t = text(static_cast<Kriterium>(int(Kriterium::Vertikal) + i));
         s.zeile({{0, t.name + QStringLiteral(", ") + t.eingabe},
@@ -110,7 +121,9 @@ void zeichneBericht(QPainter& maler, const QRectF& seite, const Berichtsinhalt& 
     s.schrift(40, true);
     s.zeile({{0, QStringLiteral("Kriterien")}});
     s.schrift(35, true);
-    s.zeile({{0, QStringLiteral("Kriterium")}, {1050, QStringLiteral("Wert")}, {1300, QStringLiteral("Kategorie")},
+    s.zeile({{0, QStringLiteral("Kriterium")},
+             {1050, QStringLiteral("Wert")},
+             {1300, QStringLiteral("Kategorie")},
              {1550, QStringLiteral("Gültigkeit")}});
     s.linie();
     s.schrift(35);
@@ -121,7 +134,9 @@ void zeichneBericht(QPainter& maler, const QRectF& seite, const Berichtsinhalt& 
             s.zeile({{0, text(kr).name}, {1050, QStringLiteral("nicht bewertet")}});
             continue;
         }
-        s.zeile({{0, text(kr).name}, {1050, wertText(kr, w.wert)}, {1300, kategorieText(w.kategorie)},
+        s.zeile({{0, text(kr).name},
+                 {1050, wertText(kr, w.wert)},
+                 {1300, kategorieText(w.kategorie)},
                  {1550, w.gueltig ? QStringLiteral("im Bereich") : QStringLiteral("außerhalb")}});
     }
     s.linie();

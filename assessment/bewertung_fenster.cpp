@@ -32,7 +32,7 @@ namespace assessment {
 namespace {
 
 // The objectName stem of each criterion's controls.
-const char* const kKennung[kKriterien] = {"PMV", "PPD", "DR", "Vertikal", "Boden",
+const char* const kKennung[kKriterien] = {"PMV",        "PPD",       "DR",         "Vertikal", "Boden",
                                           "Decke_warm", "Wand_kalt", "Decke_kalt", "Wand_warm"};
 // What a local input starts with when its criterion is switched on: no difference, 22 °C floor.
 constexpr double kStartwert[6] = {0, 22, 0, 0, 0, 0};
@@ -54,9 +54,7 @@ void setzeText(QLineEdit* feld, const QString& text)
 
 }  // namespace
 
-Bewertung::Bewertung(Dienste& dienste, QWidget* eltern)
-    : QWidget(eltern, Qt::Window)
-    , m_dienste(dienste)
+Bewertung::Bewertung(Dienste& dienste, QWidget* eltern) : QWidget(eltern, Qt::Window), m_dienste(dienste)
 {
     setObjectName(QStringLiteral("Bewertung"));
     setWindowTitle(QStringLiteral("Behaglichkeit nach ISO 7730"));
@@ -354,9 +352,9 @@ QString Bewertung::pmvHinweis() const
     };
     const PmvEingabe& e = m_pmvEingabe;
     const Groesse groessen[kPmvGroessen] = {
-        {"PMV", m_pmv.PMV, 3, "", "−2 bis 2"},          {"ta", e.ta, 1, " °C", "10–30 °C"},
-        {"tr", e.tr, 1, " °C", "10–40 °C"},              {"var", e.var, 2, " m/s", "0–1 m/s"},
-        {"M", e.M, 0, " W/m²", "46–232 W/m²"},           {"Icl", e.Icl, 2, " clo", "0–2 clo"},
+        {"PMV", m_pmv.PMV, 3, "", "−2 bis 2"},  {"ta", e.ta, 1, " °C", "10–30 °C"},
+        {"tr", e.tr, 1, " °C", "10–40 °C"},     {"var", e.var, 2, " m/s", "0–1 m/s"},
+        {"M", e.M, 0, " W/m²", "46–232 W/m²"},  {"Icl", e.Icl, 2, " clo", "0–2 clo"},
         {"pa", m_pmv.pa, 0, " Pa", "0–2700 Pa"}};
     const unsigned maske = pmvAusserhalb(m_pmvEingabe, m_pmv);
     QStringList teile;
@@ -383,9 +381,9 @@ void Bewertung::berichtSpeichern()
     // written beside and moved into place at the end, so a failure leaves an earlier file whole
     QSaveFile datei(*pfad);
     if (!datei.open(QIODevice::WriteOnly) || !schreibeBerichtPdf(datei, m_inhalt) || !datei.commit()) {
-        m_dienste.meldung(this, Symbol::Warnung, QStringLiteral("Warnung"),
-                          QStringLiteral("Der Bericht konnte nicht gespeichert werden:\n%1\n%2")
-                              .arg(*pfad, datei.errorString()));
+        m_dienste.meldung(
+            this, Symbol::Warnung, QStringLiteral("Warnung"),
+            QStringLiteral("Der Bericht konnte nicht gespeichert werden:\n%1\n%2").arg(*pfad, datei.errorString()));
     }
 }
 

@@ -10,8 +10,12 @@
 
 #include <array>
 
-namespace gui { class Dienste; }
-namespace gui { class Hauptfenster; }
+namespace gui {
+class Dienste;
+}
+namespace gui {
+class Hauptfenster;
+}
 class QCheckBox;
 class QLabel;
 class QLineEdit;

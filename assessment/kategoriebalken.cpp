@@ -14,9 +14,7 @@ using namespace model;
 
 namespace assessment {
 
-Kategoriebalken::Kategoriebalken(Kriterium kriterium, QWidget* eltern)
-    : QWidget(eltern)
-    , m_kriterium(kriterium)
+Kategoriebalken::Kategoriebalken(Kriterium kriterium, QWidget* eltern) : QWidget(eltern), m_kriterium(kriterium)
 {
     const Grenzen g = grenzen(kriterium);
     const QString einheit = kriterium == Kriterium::PMV ? QString() : QStringLiteral(" %");
@@ -40,10 +38,7 @@ void Kategoriebalken::setzeWert(std::optional<double> wert)
     update();
 }
 
-QSize Kategoriebalken::sizeHint() const
-{
-    return {180, 18};
-}
+QSize Kategoriebalken::sizeHint() const { return {180, 18}; }
 
 void Kategoriebalken::paintEvent(QPaintEvent*)
 {

@@ -9,11 +9,11 @@
 namespace assessment {
 
 struct Kriteriumstext {
-    QString name;        // "Zugluftrisiko DR"
-    QString kurz;        // "DR", "PD Fußboden"
-    QString eingabe;     // the local input's symbol and unit, "Δt_a,v in K"; empty for PMV, PPD and DR
-    QString einheit;     // of the input: " K", " °C"
-    QString bereich;     // the range of validity, "gültig für ..."
+    QString name;     // "Zugluftrisiko DR"
+    QString kurz;     // "DR", "PD Fußboden"
+    QString eingabe;  // the local input's symbol and unit, "Δt_a,v in K"; empty for PMV, PPD and DR
+    QString einheit;  // of the input: " K", " °C"
+    QString bereich;  // the range of validity, "gültig für ..."
 };
 const Kriteriumstext& text(model::bewertung::Kriterium kriterium);
 

@@ -18,7 +18,7 @@ constexpr int kPlaetze = 4;
 constexpr std::size_t kPfadlaenge = 4096;
 char g_pfade[kPlaetze][kPfadlaenge];
 std::atomic<bool> g_belegt[kPlaetze];  // the place is taken
-std::atomic<bool> g_bereit[kPlaetze];   // its path is complete
+std::atomic<bool> g_bereit[kPlaetze];  // its path is complete
 
 #ifdef Q_OS_UNIX
 extern "C" void beiSignal(int signal)

@@ -14,7 +14,8 @@ namespace batch {
 bool dieselbeDatei(const QString& a, const QString& b)
 {
 #ifdef Q_OS_UNIX
-    struct stat sa{}, sb{};
+    struct stat sa {
+    }, sb{};
     return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0
            && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 #else

@@ -11,7 +11,9 @@
 
 #include <functional>
 
-namespace gui { class Dienste; }
+namespace gui {
+class Dienste;
+}
 class QCheckBox;
 class QLabel;
 class QTableWidget;

@@ -46,7 +46,8 @@ QLabel* beschriftung(QWidget* eltern, const QString& name, int links, int oben, 
     return l;
 }
 
-QPushButton* knopf(QWidget* eltern, const QString& name, int links, int oben, int breite, int hoehe, const QString& text)
+QPushButton* knopf(QWidget* eltern, const QString& name, int links, int oben, int breite, int hoehe,
+                   const QString& text)
 {
     QPushButton* k = erzeuge<QPushButton>(eltern, name, links, oben, breite, hoehe);
     k->setText(text);
@@ -68,8 +69,11 @@ QScrollBar* schieber(QWidget* eltern, const QString& name, int oben, int gross)
 }  // namespace
 
 DATEI::DATEI(Hauptfenster& haupt, const QString& datendatei, std::unique_ptr<QIODevice> datei, LetzterLauf& letzter)
-    : QDialog(&haupt.fenster()), m_haupt(haupt), m_dienste(haupt.dienste()), m_datendatei(datendatei),
-      m_letzter(letzter)
+    : QDialog(&haupt.fenster())
+    , m_haupt(haupt)
+    , m_dienste(haupt.dienste())
+    , m_datendatei(datendatei)
+    , m_letzter(letzter)
 {
     setObjectName(QStringLiteral("DATEI"));
     setModal(true);
@@ -141,28 +145,36 @@ void DATEI::baueTabelle()
 
 void DATEI::baueLegende()
 {
-    ui.Auswahl_Legende = erzeuge<QFrame>(this, QStringLiteral("Auswahl_Legende"), 120, kRahmenSichtbar, kBreite - 360, kRahmenHoehe);
+    ui.Auswahl_Legende =
+        erzeuge<QFrame>(this, QStringLiteral("Auswahl_Legende"), 120, kRahmenSichtbar, kBreite - 360, kRahmenHoehe);
     ui.Auswahl_Legende->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    const std::pair<const char16_t*, const char16_t*> paare[] = {
-        {u"Ti:", u"Raumlufttemperatur"},         {u"Ts:", u"Strahlungstemperatur"},
-        {u"v_Luft", u"Luftgeschwindigkeit"},     {u"rel.Feuchte:", u"Relative Luftfeuchtigkeit"},
-        {u"Jahresstunde:", u"Nummer der Stunde im Jahr"}, {u"PMV:", u"Mittlere Beurteilung"},
-        {u"PPD:", u"Prozentsatz der Unzufriedenen"}};
+    const std::pair<const char16_t*, const char16_t*> paare[] = {{u"Ti:", u"Raumlufttemperatur"},
+                                                                 {u"Ts:", u"Strahlungstemperatur"},
+                                                                 {u"v_Luft", u"Luftgeschwindigkeit"},
+                                                                 {u"rel.Feuchte:", u"Relative Luftfeuchtigkeit"},
+                                                                 {u"Jahresstunde:", u"Nummer der Stunde im Jahr"},
+                                                                 {u"PMV:", u"Mittlere Beurteilung"},
+                                                                 {u"PPD:", u"Prozentsatz der Unzufriedenen"}};
     for (int j = 0; j < 7; ++j) {
         const int links = j < 4 ? 240 : 5280, oben = 180 + (j % 4) * 330;
-        beschriftung(ui.Auswahl_Legende, feldname("Legende_kurz", j), links, oben, 1440, QString::fromUtf16(paare[j].first));
-        beschriftung(ui.Auswahl_Legende, feldname("Legende_lang", j), links + 1440, oben, 2760, QString::fromUtf16(paare[j].second));
+        beschriftung(ui.Auswahl_Legende, feldname("Legende_kurz", j), links, oben, 1440,
+                     QString::fromUtf16(paare[j].first));
+        beschriftung(ui.Auswahl_Legende, feldname("Legende_lang", j), links + 1440, oben, 2760,
+                     QString::fromUtf16(paare[j].second));
     }
 }
 
 void DATEI::baueKonstanten()
 {
-    ui.konst_para = erzeuge<QGroupBox>(this, QStringLiteral("konst_para"), 120, kRahmenSichtbar, kBreite - 360, kRahmenHoehe);
+    ui.konst_para =
+        erzeuge<QGroupBox>(this, QStringLiteral("konst_para"), 120, kRahmenSichtbar, kBreite - 360, kRahmenHoehe);
     ui.konst_para->setTitle(QStringLiteral("Konstante Parameter einstellen"));
-    beschriftung(ui.konst_para, QStringLiteral("eingabe_label5"), 240, 420, 2400, QStringLiteral("Luftgeschwindigkeit"));
+    beschriftung(ui.konst_para, QStringLiteral("eingabe_label5"), 240, 420, 2400,
+                 QStringLiteral("Luftgeschwindigkeit"));
     ui.V_Scroll = schieber(ui.konst_para, QStringLiteral("V_Scroll"), 420, 10);
     ui.eingabe_txt3 = erzeuge<QLabel>(ui.konst_para, QStringLiteral("eingabe_txt3"), 6600, 405, 1560, 315);
-    beschriftung(ui.konst_para, QStringLiteral("eingabe_label6"), 240, 960, 2400, QStringLiteral("relative Luftfeuchtigkeit"));
+    beschriftung(ui.konst_para, QStringLiteral("eingabe_label6"), 240, 960, 2400,
+                 QStringLiteral("relative Luftfeuchtigkeit"));
     ui.PHI_Scroll = schieber(ui.konst_para, QStringLiteral("PHI_Scroll"), 960, 5);
     ui.eingabe_txt4 = erzeuge<QLabel>(ui.konst_para, QStringLiteral("eingabe_txt4"), 6600, 945, 1560, 315);
     for (QLabel* wert : {ui.eingabe_txt3, ui.eingabe_txt4}) {
@@ -175,14 +187,16 @@ void DATEI::baueKonstanten()
 
 void DATEI::baueBenutzerverhalten()
 {
-    ui.benutzerverhalten = erzeuge<QGroupBox>(this, QStringLiteral("benutzerverhalten"), 120, kRahmenSichtbar, kBreite - 360, kRahmenHoehe);
+    ui.benutzerverhalten = erzeuge<QGroupBox>(this, QStringLiteral("benutzerverhalten"), 120, kRahmenSichtbar,
+                                              kBreite - 360, kRahmenHoehe);
     ui.benutzerverhalten->setTitle(QStringLiteral("Benutzerverhalten einstellen"));
     ui.benutzer[0] = erzeuge<QRadioButton>(ui.benutzerverhalten, feldname("benutzer", 0), 480, 420, 3600, 345);
     ui.benutzer[0]->setText(QStringLiteral("Jahreszeitunabhängig"));
     ui.benutzer[1] = erzeuge<QRadioButton>(ui.benutzerverhalten, feldname("benutzer", 1), 480, 900, 3600, 345);
     ui.benutzer[1]->setText(QStringLiteral("Jahreszeitabhängig"));
     for (int k = 0; k < 2; ++k)
-        connect(ui.benutzer[std::size_t(k)], &QRadioButton::clicked, this, [this, k] { m_nutzungsart = Nutzungsart(k); });
+        connect(ui.benutzer[std::size_t(k)], &QRadioButton::clicked, this,
+                [this, k] { m_nutzungsart = Nutzungsart(k); });
     ui.benutzer_einstellen = knopf(ui.benutzerverhalten, QStringLiteral("benutzer_einstellen"), 5280, 540, 1800, 420,
                                    QStringLiteral("Einstellen"));
     connect(ui.benutzer_einstellen, &QPushButton::clicked, this, &DATEI::einstellenKlick);
@@ -198,8 +212,8 @@ void DATEI::baueKnoepfe()
     connect(ui.Zurueck, &QPushButton::clicked, this, &DATEI::zurueckKlick);
     connect(ui.abbrechen, &QPushButton::clicked, this, &DATEI::reject);
     ui.datenzeilen = beschriftung(this, QStringLiteral("datenzeilen"), 240, oben + 45, 2880, {});
-    ui.letzteAuswertung = knopf(this, QStringLiteral("letzteAuswertung"), 3120, oben, 1980, 375,
-                                QStringLiteral("&Letzte Auswertung..."));
+    ui.letzteAuswertung =
+        knopf(this, QStringLiteral("letzteAuswertung"), 3120, oben, 1980, 375, QStringLiteral("&Letzte Auswertung..."));
     connect(ui.letzteAuswertung, &QPushButton::clicked, this, &DATEI::auswertungZeigen);
 }
 
@@ -287,7 +301,8 @@ bool DATEI::eventFilter(QObject* objekt, QEvent* ereignis)
         if (ereignis->type() == QEvent::KeyPress && !static_cast<QKeyEvent*>(ereignis)->text().isEmpty()
             && static_cast<QKeyEvent*>(ereignis)->text().front().isPrint())
             return true;  // typing into the list is discarded
-        if (ereignis->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(ereignis)->reason() != Qt::PopupFocusReason)
+        if (ereignis->type() == QEvent::FocusOut
+            && static_cast<QFocusEvent*>(ereignis)->reason() != Qt::PopupFocusReason)
             codeZeigen(i);
     }
     return QDialog::eventFilter(objekt, ereignis);
@@ -304,7 +319,8 @@ void DATEI::weiterKlick()
         return;
     m_schritt = 1;
     if (DoppelteSpalten(m_zuordnung)) {
-        m_dienste.meldung(this, Symbol::Warnung, QStringLiteral("Warnung"), QStringLiteral("Variable mehrfach vergeben!"));
+        m_dienste.meldung(this, Symbol::Warnung, QStringLiteral("Warnung"),
+                          QStringLiteral("Variable mehrfach vergeben!"));
         return;
     }
     const bool beide = std::find(m_zuordnung.begin(), m_zuordnung.end(), kVLuft) != m_zuordnung.end()

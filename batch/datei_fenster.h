@@ -20,8 +20,12 @@
 #include <memory>
 #include <optional>
 
-namespace gui { class Hauptfenster; }
-namespace gui { class Dienste; }
+namespace gui {
+class Hauptfenster;
+}
+namespace gui {
+class Dienste;
+}
 class QComboBox;
 class QFile;
 class QFrame;
@@ -64,7 +68,7 @@ public:
         QPushButton* Zurueck = nullptr;  // objectName "Zurück"
         QPushButton* rechnen = nullptr;
         QPushButton* abbrechen = nullptr;
-        QLabel* datenzeilen = nullptr;          // how many data lines the file has
+        QLabel* datenzeilen = nullptr;            // how many data lines the file has
         QPushButton* letzteAuswertung = nullptr;  // the evaluation of the last run again
     };
     Ui ui;

@@ -120,8 +120,8 @@ nutzen::Ausgang DATEI::stapelStarten(nutzen& fenster)
                                   QStringLiteral("%1 von %2 Datenzeilen ausgewertet")};
     imHintergrund(
         &fenster,
-        [&] { ergebnis = Stapellauf(*plan, e, [&stand](int64_t a, int64_t g) { return stand.melden(a, g); }); },
-        stand, texte, m_befund->datenzeilen, m_fortschrittNach);
+        [&] { ergebnis = Stapellauf(*plan, e, [&stand](int64_t a, int64_t g) { return stand.melden(a, g); }); }, stand,
+        texte, m_befund->datenzeilen, m_fortschrittNach);
     if (ergebnis.abgebrochen) {  // every file as before; nutzen stays open
         m_schritt = 4;
         return nutzen::Ausgang::Offen;

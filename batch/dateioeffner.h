@@ -4,7 +4,9 @@
 
 #include <QString>
 
-namespace gui { class Hauptfenster; }
+namespace gui {
+class Hauptfenster;
+}
 
 namespace batch {
 

@@ -14,7 +14,7 @@ namespace batch {
 
 namespace {
 
-constexpr qint64 kProbe = 64 * 1024;            // the bytes the encoding is judged by
+constexpr qint64 kProbe = 64 * 1024;                 // the bytes the encoding is judged by
 constexpr qint64 kHoechstensImSpeicher = 1LL << 30;  // a pipe larger than this is refused
 
 enum class Kodierung { Utf8, Utf16LE, Utf16BE, Utf16OhneMarke, Nullbytes, NurCr };
@@ -44,7 +44,7 @@ Kodierung kodierungVon(const QByteArray& probe)
 bool istRegulaer(const QString& pfad)
 {
 #ifdef Q_OS_UNIX
-    struct stat s{};
+    struct stat s {};
     return ::stat(QFile::encodeName(pfad).constData(), &s) == 0 && S_ISREG(s.st_mode);
 #else
     return QFileInfo(pfad).isFile();
@@ -53,9 +53,9 @@ bool istRegulaer(const QString& pfad)
 
 QString nativ(const QString& pfad) { return QDir::toNativeSeparators(pfad); }
 
-const QString kSpeichern
-    = QStringLiteral("\nBitte speichern Sie die Datei als Text in UTF-8 (oder als \"Unicode-Text\") "
-                     "mit Zeilenenden CR LF oder LF.");
+const QString kSpeichern =
+    QStringLiteral("\nBitte speichern Sie die Datei als Text in UTF-8 (oder als \"Unicode-Text\") "
+                   "mit Zeilenenden CR LF oder LF.");
 
 }  // namespace
 
@@ -70,7 +70,8 @@ Dateninhalt DatendateiVorbereiten(const QString& pfad)
     if (!regulaer && text.size() > kHoechstensImSpeicher) {
         d.fehler = QStringLiteral("Die Datendatei\n%1\nist keine gewöhnliche Datei und größer als 1 GiB; "
                                   "sie kann nur einmal gelesen werden und passt nicht in den Speicher.\n"
-                                  "Bitte speichern Sie die Daten zuerst in eine Datei.").arg(nativ(pfad));
+                                  "Bitte speichern Sie die Daten zuerst in eine Datei.")
+                       .arg(nativ(pfad));
         return d;
     }
     const Kodierung k = kodierungVon(text.left(kProbe));
@@ -79,15 +80,18 @@ Dateninhalt DatendateiVorbereiten(const QString& pfad)
         d.fehler = QStringLiteral("Die Datendatei\n%1\nist in UTF-16 ohne Byte-Reihenfolge-Markierung gespeichert; "
                                   "so ist nicht sicher zu erkennen, wie sie zu lesen ist.")
                        .arg(nativ(pfad))
-            + kSpeichern;
+                   + kSpeichern;
         return d;
     case Kodierung::Nullbytes:
-        d.fehler = QStringLiteral("Die Datendatei\n%1\nenthält Nullbytes und ist daher keine Textdatei.")
-                       .arg(nativ(pfad)) + kSpeichern;
+        d.fehler =
+            QStringLiteral("Die Datendatei\n%1\nenthält Nullbytes und ist daher keine Textdatei.").arg(nativ(pfad))
+            + kSpeichern;
         return d;
     case Kodierung::NurCr:
         d.fehler = QStringLiteral("Die Datendatei\n%1\nhat nur Wagenrückläufe (CR) als Zeilenenden, "
-                                  "wie ältere Mac-Programme sie schreiben.").arg(nativ(pfad)) + kSpeichern;
+                                  "wie ältere Mac-Programme sie schreiben.")
+                       .arg(nativ(pfad))
+                   + kSpeichern;
         return d;
     case Kodierung::Utf16LE:
     case Kodierung::Utf16BE: {
@@ -97,14 +101,15 @@ Dateninhalt DatendateiVorbereiten(const QString& pfad)
         const QString inhalt = decoder.decode(QByteArrayView(text).sliced(2));
         if (decoder.hasError()) {
             d.fehler = QStringLiteral("Die Datendatei\n%1\nbeginnt wie eine UTF-16-Datei, enthält aber "
-                                      "ungültige Zeichen.").arg(nativ(pfad)) + kSpeichern;
+                                      "ungültige Zeichen.")
+                           .arg(nativ(pfad))
+                       + kSpeichern;
             return d;
         }
         d.inhalt = inhalt.toUtf8();
         return d;
     }
-    case Kodierung::Utf8:
-        break;
+    case Kodierung::Utf8: break;
     }
     if (!regulaer)
         d.inhalt = text;
@@ -132,13 +137,15 @@ QString Lesestoerungsmeldung(const QString& pfad, Lesestoerung stoerung, long lo
                    "Die Zeile %2 der Datendatei\n%1\nenthält Nullbytes; die Datei ist daher keine Textdatei.")
                    .arg(nativ(pfad))
                    .arg(zeile)
-            + kSpeichern;
+               + kSpeichern;
     case Lesestoerung::ZeileZuLang:
         return QStringLiteral("Die Zeile %2 der Datendatei\n%1\nist länger als 1 MiB; eine Datenzeile hat "
-                              "höchstens 20 Zahlen.").arg(nativ(pfad)).arg(zeile) + kSpeichern;
+                              "höchstens 20 Zahlen.")
+                   .arg(nativ(pfad))
+                   .arg(zeile)
+               + kSpeichern;
     case Lesestoerung::Lesefehler:
-    case Lesestoerung::Keine:
-        break;
+    case Lesestoerung::Keine: break;
     }
     return QStringLiteral("Beim Lesen der Datendatei\n%1\nist ein Fehler aufgetreten.").arg(nativ(pfad));
 }

@@ -8,15 +8,9 @@ using namespace model;
 
 namespace batch {
 
-QString AktivitaetText(int wm2)
-{
-    return QString::number(wm2) + QStringLiteral(" W/m²");
-}
+QString AktivitaetText(int wm2) { return QString::number(wm2) + QStringLiteral(" W/m²"); }
 
-QString BekleidungText(double clo, QChar trenner)
-{
-    return formatiereZahl(clo, 2, trenner) + QStringLiteral(" clo");
-}
+QString BekleidungText(double clo, QChar trenner) { return formatiereZahl(clo, 2, trenner) + QStringLiteral(" clo"); }
 
 Bereich BereichAus(const QString& laenge, int aktivitaet, float bekleidung, QChar trenner)
 {

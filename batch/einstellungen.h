@@ -22,10 +22,10 @@ inline constexpr int kBereiche = 4;  // ranges A to D
 // of the result file lists it so, and the run reads it as a number.
 struct Bereich {
     QString laenge = QStringLiteral("0");
-    int16_t aktivitaet = 70;   // metabolic rate, W/m²
-    float bekleidung = 1.0f;   // clothing insulation, clo
-    QString aktivitaetText;    // "70 W/m²" as the window shows it
-    QString bekleidungText;    // "1,00 clo"
+    int16_t aktivitaet = 70;  // metabolic rate, W/m²
+    float bekleidung = 1.0f;  // clothing insulation, clo
+    QString aktivitaetText;   // "70 W/m²" as the window shows it
+    QString bekleidungText;   // "1,00 clo"
 };
 
 // "70 W/m²" and "1,00 clo": the texts of the behaviour window, with the given separator.

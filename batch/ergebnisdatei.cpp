@@ -39,13 +39,16 @@ void konstanten(QString& kopf, const Stapeleinstellungen& e)
 {
     const QChar t = e.dezimaltrenner;
     if (!e.hatSpalte(kTi))
-        kopf += QStringLiteral("C  Raumlufttemperatur   = ") + formatiereZahl(e.Ti, 1, t) + QStringLiteral(" °C") + kZeilenende;
+        kopf += QStringLiteral("C  Raumlufttemperatur   = ") + formatiereZahl(e.Ti, 1, t) + QStringLiteral(" °C")
+                + kZeilenende;
     if (!e.hatSpalte(kTs))
         kopf += QStringLiteral("C  Strahlungstemperatur = Raumlufttemperatur") + kZeilenende;
     if (!e.hatSpalte(kVLuft))
-        kopf += QStringLiteral("C  Luftgeschwindigkeit  = ") + formatiereZahl(e.v_Luft, 1, t) + QStringLiteral(" m/s") + kZeilenende;
+        kopf += QStringLiteral("C  Luftgeschwindigkeit  = ") + formatiereZahl(e.v_Luft, 1, t) + QStringLiteral(" m/s")
+                + kZeilenende;
     if (!e.hatSpalte(kFeuchte))
-        kopf += QStringLiteral("C  relative Luftfeuchte = ") + formatiereZahl(e.phi, 1, t) + QStringLiteral(" %") + kZeilenende;
+        kopf += QStringLiteral("C  relative Luftfeuchte = ") + formatiereZahl(e.phi, 1, t) + QStringLiteral(" %")
+                + kZeilenende;
 }
 
 void nutzung(QString& kopf, const Stapeleinstellungen& e)
@@ -65,8 +68,10 @@ void nutzung(QString& kopf, const Stapeleinstellungen& e)
         return;
     }
     const Bereich& b = e.bereiche[0];
-    kopf += QStringLiteral("C  Aktivität            = ") + formatiereZahl(b.aktivitaet, 0, e.dezimaltrenner) + QStringLiteral(" W/m²") + kZeilenende;
-    kopf += QStringLiteral("C  Bekleidung           = ") + formatiereZahl(b.bekleidung, 2, e.dezimaltrenner) + QStringLiteral(" clo") + kZeilenende;
+    kopf += QStringLiteral("C  Aktivität            = ") + formatiereZahl(b.aktivitaet, 0, e.dezimaltrenner)
+            + QStringLiteral(" W/m²") + kZeilenende;
+    kopf += QStringLiteral("C  Bekleidung           = ") + formatiereZahl(b.bekleidung, 2, e.dezimaltrenner)
+            + QStringLiteral(" clo") + kZeilenende;
 }
 
 void spalten(QString& kopf, const Stapeleinstellungen& e)
@@ -130,10 +135,7 @@ QByteArray Kopfzeilen(const Stapeleinstellungen& e)
     return kopf.toUtf8();
 }
 
-QString UeberschreibenTitel()
-{
-    return QStringLiteral("Datei speichern unter");
-}
+QString UeberschreibenTitel() { return QStringLiteral("Datei speichern unter"); }
 
 QString UeberschreibenFrage(const QString& pfad)
 {
@@ -152,7 +154,8 @@ QString FertigMeldung(const QString& ausgabe, int64_t rechenfehler)
                              ? QStringLiteral("Berechnung durchgeführt; eine Datenzeile ließ sich nicht berechnen "
                                               "und trägt PMV und PPD der Zeile davor.")
                              : QStringLiteral("Berechnung durchgeführt; %1 Datenzeilen ließen sich nicht berechnen "
-                                              "und tragen PMV und PPD der Zeile davor.").arg(rechenfehler);
+                                              "und tragen PMV und PPD der Zeile davor.")
+                                   .arg(rechenfehler);
     return kopf + QStringLiteral("\n\nErgebnisse in der Datei\n") + ausgabe + QStringLiteral("\ngespeichert.");
 }
 

@@ -24,9 +24,6 @@ inline QSize innenGroesse(int breiteTwips, int hoeheTwips)
 inline constexpr int kRahmenSichtbar = 4320;
 inline constexpr int kRahmenVersteckt = 7000;
 
-inline void rahmenNach(QWidget* rahmen, int obenTwips)
-{
-    rahmen->move(rahmen->x(), gui::px(obenTwips));
-}
+inline void rahmenNach(QWidget* rahmen, int obenTwips) { rahmen->move(rahmen->x(), gui::px(obenTwips)); }
 
 }  // namespace batch

@@ -16,9 +16,9 @@ namespace batch {
 
 // A season-dependent range that asked for more data lines than were left.
 struct GekuerzterBereich {
-    int bereich = 0;     // 0 to 3 for A to D
-    QString angegeben;   // the length as typed
-    QString umfasst;     // what the run evaluated
+    int bereich = 0;    // 0 to 3 for A to D
+    QString angegeben;  // the length as typed
+    QString umfasst;    // what the run evaluated
 };
 
 struct Jahresauswertung {

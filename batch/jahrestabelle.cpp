@@ -4,8 +4,6 @@
 
 using namespace model;
 
-
-
 namespace batch {
 
 namespace {

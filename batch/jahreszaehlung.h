@@ -20,11 +20,11 @@ struct Zaehlung {
     int64_t datenzeilen = 0;   // data lines written to the result
     int64_t rechenfehler = 0;  // of them: computation failed, values held; in no band or category
     std::array<int64_t, model::kEmpfindungsbaender> baender{};  // by Empfindungsband, "kalt" first
-    int64_t ausserhalb = 0;    // PMV clipped to ±3, beyond the bands ("begrenzt")
+    int64_t ausserhalb = 0;                                     // PMV clipped to ±3, beyond the bands ("begrenzt")
     // Categories by the unrounded PMV, cumulative: A ⊂ B ⊂ C.
-    int64_t kategorieA = 0;    // |PMV| < 0.2
-    int64_t kategorieB = 0;    // |PMV| < 0.5
-    int64_t kategorieC = 0;    // |PMV| < 0.7
+    int64_t kategorieA = 0;  // |PMV| < 0.2
+    int64_t kategorieB = 0;  // |PMV| < 0.5
+    int64_t kategorieC = 0;  // |PMV| < 0.7
 
     void zaehle(bool gerechnet, float pmv);
 };

@@ -76,13 +76,15 @@ void nutzen::baueEinstellen()
 {
     ui.einstellen = erzeuge<QGroupBox>(this, QStringLiteral("Frame2"), 120, 120, 6000, 1560);
     ui.einstellen->setTitle(QStringLiteral("Einstellen"));
-    erzeuge<QLabel>(ui.einstellen, QStringLiteral("Label1"), 240, 360, 1440, 285)->setText(QStringLiteral("Energieumsatz"));
-    ui.Energieumsatz_Scroll = schieber(ui.einstellen, QStringLiteral("Energieumsatz_Scroll"), 360, eingabeart(Eingabe::M).min,
-                                       eingabeart(Eingabe::M).max);
+    erzeuge<QLabel>(ui.einstellen, QStringLiteral("Label1"), 240, 360, 1440, 285)
+        ->setText(QStringLiteral("Energieumsatz"));
+    ui.Energieumsatz_Scroll = schieber(ui.einstellen, QStringLiteral("Energieumsatz_Scroll"), 360,
+                                       eingabeart(Eingabe::M).min, eingabeart(Eingabe::M).max);
     ui.eingabe_txt6 = wertfeld(ui.einstellen, QStringLiteral("eingabe_txt6"), 345);
-    erzeuge<QLabel>(ui.einstellen, QStringLiteral("Label2"), 240, 960, 1440, 285)->setText(QStringLiteral("Bekleidung"));
+    erzeuge<QLabel>(ui.einstellen, QStringLiteral("Label2"), 240, 960, 1440, 285)
+        ->setText(QStringLiteral("Bekleidung"));
     ui.Kleidung_Scroll = schieber(ui.einstellen, QStringLiteral("Kleidung_Scroll"), 960, eingabeart(Eingabe::Icl).min,
-                                   eingabeart(Eingabe::Icl).max);
+                                  eingabeart(Eingabe::Icl).max);
     ui.eingabe_txt5 = wertfeld(ui.einstellen, QStringLiteral("eingabe_txt5"), 945);
     connect(ui.Energieumsatz_Scroll, &QScrollBar::valueChanged, this, &nutzen::energieumsatzGeaendert);
     connect(ui.Kleidung_Scroll, &QScrollBar::valueChanged, this, &nutzen::kleidungGeaendert);

@@ -1,8 +1,8 @@
 #include "stapellauf.h"
 
 #include "aufraeumen.h"
-#include "datendatei.h"
 #include "dateifehler.h"
+#include "datendatei.h"
 #include "ergebnisdatei.h"
 #include "zeilenleser.h"
 
@@ -96,16 +96,28 @@ public:
         for (int c = 0; c < kSpalten; ++c) {
             const float wert = werte[std::size_t(c)];
             switch (m_e.zuordnung[std::size_t(c)]) {
-            case kJahresstunde: stunde = wert; zahl(aus, wert, 0); break;
+            case kJahresstunde:
+                stunde = wert;
+                zahl(aus, wert, 0);
+                break;
             case kTi:
                 m_eingabe.ta = wert;
                 if (!m_hatTs)
                     m_eingabe.tr = wert;
                 zahl(aus, m_eingabe.ta, 1);
                 break;
-            case kTs: m_eingabe.tr = wert; zahl(aus, m_eingabe.tr, 1); break;
-            case kVLuft: m_eingabe.var = std::fabs(wert); zahl(aus, m_eingabe.var, 1); break;
-            case kFeuchte: m_eingabe.phi = wert; zahl(aus, m_eingabe.phi, 1); break;
+            case kTs:
+                m_eingabe.tr = wert;
+                zahl(aus, m_eingabe.tr, 1);
+                break;
+            case kVLuft:
+                m_eingabe.var = std::fabs(wert);
+                zahl(aus, m_eingabe.var, 1);
+                break;
+            case kFeuchte:
+                m_eingabe.phi = wert;
+                zahl(aus, m_eingabe.phi, 1);
+                break;
             default: continue;
             }
             aus += '\t';
@@ -163,7 +175,7 @@ struct Lauf {
     const Stapeleinstellungen& e;
     const Fortschritt& fortschritt;
     Stapelergebnis ergebnis;
-    std::optional<QByteArray> inhalt;  // the data file when it is read from memory
+    std::optional<QByteArray> inhalt;             // the data file when it is read from memory
     std::optional<Aufraeumposten> zwischendatei;  // a named temporary file of the result
 
     QStringList zwischendateien() const
@@ -224,8 +236,7 @@ struct Lauf {
     }
 
     // Reads and evaluates until `anzahl` data lines are done or the input ends.
-    void abschnitt(Zeilenleser& leser, Auswerter& auswerter, Ausgabe& ausgabe, int64_t anzahl,
-                   int64_t gesamt)
+    void abschnitt(Zeilenleser& leser, Auswerter& auswerter, Ausgabe& ausgabe, int64_t anzahl, int64_t gesamt)
     {
         Zeilenwerte werte{};
         std::string_view zeile;
@@ -327,7 +338,8 @@ struct Lauf {
             const int nummer = umbenennenErsetzend(plan.ausgabe, plan.sicherung);
             if (nummer != 0) {
                 beiseiteZurueck();
-                return fehler(QStringLiteral("Die bisherige Ergebnisdatei\n%1\nkann nicht als Sicherung\n%2\nabgelegt werden.\n%3")
+                return fehler(QStringLiteral(
+                                  "Die bisherige Ergebnisdatei\n%1\nkann nicht als Sicherung\n%2\nabgelegt werden.\n%3")
                                   .arg(nativ(plan.eingabe), nativ(plan.sicherung), FehlerGrund(nummer))
                               + kNichtsVeraendert);
             }
@@ -434,8 +446,7 @@ struct Lauf {
 
 }  // namespace
 
-std::array<QString, kBereiche> LaengenAnpassen(const std::array<Bereich, kBereiche>& bereiche,
-                                               int64_t datenzeilen)
+std::array<QString, kBereiche> LaengenAnpassen(const std::array<Bereich, kBereiche>& bereiche, int64_t datenzeilen)
 {
     std::array<QString, kBereiche> laengen;
     double rest = double(datenzeilen);

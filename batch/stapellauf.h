@@ -20,7 +20,7 @@ namespace batch {
 struct Stapelergebnis {
     bool erfolgreich = false;
     bool abgebrochen = false;  // stopped by the progress callback; every file as before
-    QString fehlermeldung;  // German, for a message box or stderr; empty when cancelled
+    QString fehlermeldung;     // German, for a message box or stderr; empty when cancelled
     Auswertung auswertung;
     int64_t datenzeilenImEingang = -1;  // counted for the ranges; −1 when not counted
     // The range lengths after fitting them to the file (season-dependent), as the boxes of
@@ -39,7 +39,6 @@ Stapelergebnis Stapellauf(const Dateiplan& plan, const Stapeleinstellungen& eins
 
 // Fits the typed range lengths to the number of data lines: no range asks for more lines
 // than are left. Returns the texts the boxes then show.
-std::array<QString, kBereiche> LaengenAnpassen(const std::array<Bereich, kBereiche>& bereiche,
-                                               int64_t datenzeilen);
+std::array<QString, kBereiche> LaengenAnpassen(const std::array<Bereich, kBereiche>& bereiche, int64_t datenzeilen);
 
 }  // namespace batch

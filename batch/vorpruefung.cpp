@@ -61,8 +61,8 @@ bool SiehtAusWieKopfzeile(std::string_view zeile)
             return false;
         // Letters of any script: ASCII ones, and every byte of a UTF-8 sequence (umlauts).
         for (const char z : feld)
-            buchstabe = buchstabe || (z >= 'A' && z <= 'Z') || (z >= 'a' && z <= 'z')
-                        || static_cast<unsigned char>(z) >= 0xC0;
+            buchstabe =
+                buchstabe || (z >= 'A' && z <= 'Z') || (z >= 'a' && z <= 'z') || static_cast<unsigned char>(z) >= 0xC0;
         i = ende;
     }
     return buchstabe;
@@ -189,7 +189,8 @@ Monatsbereiche LaengenNachMonaten(const std::array<int, kBereiche>& ersterMonat)
             m.fehler = QStringLiteral("Bereich %1: Einen %2. Monat gibt es nicht.").arg(Bereichsname(k)).arg(monat);
         else if (k >= benutzt && monat != 0)
             m.fehler = QStringLiteral("Bereich %1 folgt auf einen unbenutzten Bereich; die Bereiche zählen "
-                                      "nacheinander ab A.").arg(Bereichsname(k));
+                                      "nacheinander ab A.")
+                           .arg(Bereichsname(k));
         else if (k == 0 && monat != 1)
             m.fehler = QStringLiteral("Bereich A beginnt mit der ersten Datenzeile, also im Januar.");
         else if (k > 0 && k < benutzt && monat <= ersterMonat[std::size_t(k - 1)])

@@ -23,10 +23,7 @@ std::string_view ohneEinzug(std::string_view zeile)
     return zeile;
 }
 
-bool nurLeerraum(std::string_view text)
-{
-    return text.find_first_not_of(" \t") == std::string_view::npos;
-}
+bool nurLeerraum(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
 
 // The one place that tells the kinds of lines apart, from what is left after the indent.
 Zeilenart artNachEinzug(std::string_view rest)
@@ -103,8 +100,7 @@ QString Variablenname(int code)
     }
 }
 
-Zeilenart VorschauzeileZerlegen(std::string_view zeile, int r, Vorschautabelle& tabelle,
-                                Spaltenzuordnung& zuordnung)
+Zeilenart VorschauzeileZerlegen(std::string_view zeile, int r, Vorschautabelle& tabelle, Spaltenzuordnung& zuordnung)
 {
     std::string_view rest = ohneEinzug(zeile);
     const Zeilenart art = artNachEinzug(rest);
@@ -142,10 +138,7 @@ std::optional<std::pair<int, int>> DoppelteSpalten(const Spaltenzuordnung& zuord
     return std::nullopt;
 }
 
-Zeilenart ZeilenartVon(std::string_view zeile)
-{
-    return artNachEinzug(ohneEinzug(zeile));
-}
+Zeilenart ZeilenartVon(std::string_view zeile) { return artNachEinzug(ohneEinzug(zeile)); }
 
 Zeilenart DatenzeileZerlegen(std::string_view zeile, Zeilenwerte& werte)
 {

@@ -9,8 +9,8 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <utility>
 #include <string_view>
+#include <utility>
 
 namespace batch {
 
@@ -45,8 +45,7 @@ QString Variablenname(int code);
 
 // A preview line: a data line goes into preview line r (1..5) of `tabelle`, an assignment
 // line into `zuordnung` (codes outside 0..7 become 0). `r` outside 1..5 stores nothing.
-Zeilenart VorschauzeileZerlegen(std::string_view zeile, int r, Vorschautabelle& tabelle,
-                                Spaltenzuordnung& zuordnung);
+Zeilenart VorschauzeileZerlegen(std::string_view zeile, int r, Vorschautabelle& tabelle, Spaltenzuordnung& zuordnung);
 
 // A line of the batch run. For a data line (and, split alike, an assignment line) all 20
 // values are set, a comment line sets them to 0, an empty line leaves them as they were.

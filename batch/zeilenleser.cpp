@@ -16,8 +16,7 @@ std::string_view ohneCr(std::string_view zeile)
 
 Zeilenleser::Zeilenleser(QIODevice& geraet, std::size_t puffergroesse)
     : m_geraet(geraet), m_puffer(puffergroesse < 16 ? 16 : puffergroesse)
-{
-}
+{}
 
 bool Zeilenleser::nachladen()
 {

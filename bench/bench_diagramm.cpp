@@ -29,7 +29,8 @@ void BM_DiagrammStartGanz(benchmark::State& state)
         Bereich bereich;
         Bereichsfelder felder{QStringLiteral("-15"), QStringLiteral("50"), QStringLiteral("-15"), QStringLiteral("50")};
         bereichPruefen(bereich, felder, Lufttemperatur, Strahlungstemperatur, [](const QString&) {});
-        zellen = diagrammZeichnen(bild, kVorgabe, 0.0f, Lufttemperatur, Strahlungstemperatur, bereichLesen(felder)).zellen;
+        zellen =
+            diagrammZeichnen(bild, kVorgabe, 0.0f, Lufttemperatur, Strahlungstemperatur, bereichLesen(felder)).zellen;
         benchmark::DoNotOptimize(bild.bild().constBits());
     }
     state.counters["Zellen"] = zellen;

@@ -41,7 +41,8 @@ QString datendatei(long zeilen)
     std::fputs("C Messung\r\nS 1 2 3 5\r\n", datei);
     for (long i = 0; i < zeilen; ++i) {
         const long h = i % 8760;
-        std::fprintf(datei, "\t%ld\t%ld,%ld\t%ld,%ld\t%ld\r\n", i + 1, 18 + h % 9, h % 10, 17 + h % 11, (h / 7) % 10, 30 + h % 41);
+        std::fprintf(datei, "\t%ld\t%ld,%ld\t%ld,%ld\t%ld\r\n", i + 1, 18 + h % 9, h % 10, 17 + h % 11, (h / 7) % 10,
+                     30 + h % 41);
     }
     std::fclose(datei);
     return pfad;
@@ -71,7 +72,8 @@ long spitzeKiB()
 
 void lauf(benchmark::State& zustand, long zeilen, bool jahreszeitabhaengig)
 {
-    const batch::Dateiplan plan = batch::PlanMitAusgabe(datendatei(zeilen), ordner().filePath(QStringLiteral("ergebnis.TPR")));
+    const batch::Dateiplan plan =
+        batch::PlanMitAusgabe(datendatei(zeilen), ordner().filePath(QStringLiteral("ergebnis.TPR")));
     const batch::Stapeleinstellungen e = einstellungen(jahreszeitabhaengig);
     const long vorher = spitzeKiB();
     for (auto _ : zustand) {

@@ -48,8 +48,7 @@ const std::array<Kopf, 8> kKoepfe{{
     {u"in met", QRect(4800, 1050, 900, 270), Qt::AlignCenter},
     {u"Wirksame mechanische Leistung", QRect(5820, 120, 1560, 900), Qt::AlignHCenter | Qt::AlignBottom},
     {u"in %", QRect(5820, 1050, 1560, 270), Qt::AlignCenter},
-    {u"Relative Geschwindig- keit in ruhender Luft", QRect(7500, 120, 1620, 900),
-     Qt::AlignHCenter | Qt::AlignBottom},
+    {u"Relative Geschwindig- keit in ruhender Luft", QRect(7500, 120, 1620, 900), Qt::AlignHCenter | Qt::AlignBottom},
     {u"in m/s", QRect(7500, 1050, 1620, 270), Qt::AlignCenter},
 }};
 
@@ -88,8 +87,7 @@ Aktivitaet::Aktivitaet(Hauptfenster& hauptfenster) : Katalogfenster(hauptfenster
 void Aktivitaet::baueKoepfe()
 {
     for (const Kopf& kopf : kKoepfe) {
-        QLabel* label = erzeugeLabel(ui.Frame1, QString(), QString::fromUtf16(kopf.text), kopf.twips,
-                                     kopf.ausrichtung);
+        QLabel* label = erzeugeLabel(ui.Frame1, QString(), QString::fromUtf16(kopf.text), kopf.twips, kopf.ausrichtung);
         label->setWordWrap(true);
         fett(label);
     }
@@ -131,9 +129,8 @@ void Aktivitaet::AW_Energieumsatz_Click(int zeile)
 
 void Aktivitaet::aktualisiereUebernahme()
 {
-    const bool einerAngekreuzt = std::ranges::any_of(ui.AW_Energieumsatz, [](const QCheckBox* box) {
-        return box->isChecked();
-    });
+    const bool einerAngekreuzt =
+        std::ranges::any_of(ui.AW_Energieumsatz, [](const QCheckBox* box) { return box->isChecked(); });
     ui.Command1->setEnabled(einerAngekreuzt);
 }
 

@@ -2,8 +2,8 @@
 // effective mechanical power and relative velocity; one ticked row is taken over.
 #pragma once
 
-#include "kataloge.h"
 #include "katalogdaten.h"
+#include "kataloge.h"
 
 #include <array>
 

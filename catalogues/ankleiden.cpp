@@ -12,8 +12,7 @@ namespace {
 const QString& stiefelBemerkung()
 {
     // The two sentences are joined by a bare carriage return, as the message box shows them.
-    static const QString text = u"Wenn Sie in den Stiefeln noch Schuhe anziehen möchten, achten Sie"_s
-                                + QChar(u'\r')
+    static const QString text = u"Wenn Sie in den Stiefeln noch Schuhe anziehen möchten, achten Sie"_s + QChar(u'\r')
                                 + u"bitte beim Kauf der Stiefel darauf, dass diese auch groß genug sind."_s;
     return text;
 }
@@ -26,19 +25,34 @@ const QString jackeUndMantel =
 const std::array<Plausibilitaetsregel, 7>& regelnMann()
 {
     static const std::array<Plausibilitaetsregel, 7> regeln{{
-        {{2, 3}, [](const Auswahl& a) { return a[2] && a[3]; },
-         u"Zwei Pyjamas übereinander? Sind Sie sicher?"_s, Meldungsart::Frage, BeiNein::AktuellesAbwaehlen},
-        {{10}, [](const Auswahl& a) { return a[10] && a[21] && !a[13] && !a[14]; },
-         u"Shorts und ein langer Mantel - Ist das ein neuer Modetrend?"_s, Meldungsart::Frage, BeiNein::Nichts},
-        {{13, 14}, [](const Auswahl& a) { return a[13] && a[14]; },
-         zweiteHose, Meldungsart::Frage, BeiNein::AktuellesAbwaehlen},
-        {{15}, [](const Auswahl& a) { return a[15] && a[16]; },
-         stiefelBemerkung(), Meldungsart::Bemerkung},
-        {{16}, [](const Auswahl& a) { return a[15] && a[16]; },
-         stiefelUeberSchuhe, Meldungsart::Frage, BeiNein::ZeileAbwaehlen, 16},
-        {{19}, [](const Auswahl& a) { return a[19] && (a[2] || a[3]); },
-         u"Sind Sie sicher, dass dieses Outfit zum Ausgehen geeignet ist?"_s, Meldungsart::Frage,
-         BeiNein::ZeileAbwaehlen, 19},
+        {{2, 3},
+         [](const Auswahl& a) { return a[2] && a[3]; },
+         u"Zwei Pyjamas übereinander? Sind Sie sicher?"_s,
+         Meldungsart::Frage,
+         BeiNein::AktuellesAbwaehlen},
+        {{10},
+         [](const Auswahl& a) { return a[10] && a[21] && !a[13] && !a[14]; },
+         u"Shorts und ein langer Mantel - Ist das ein neuer Modetrend?"_s,
+         Meldungsart::Frage,
+         BeiNein::Nichts},
+        {{13, 14},
+         [](const Auswahl& a) { return a[13] && a[14]; },
+         zweiteHose,
+         Meldungsart::Frage,
+         BeiNein::AktuellesAbwaehlen},
+        {{15}, [](const Auswahl& a) { return a[15] && a[16]; }, stiefelBemerkung(), Meldungsart::Bemerkung},
+        {{16},
+         [](const Auswahl& a) { return a[15] && a[16]; },
+         stiefelUeberSchuhe,
+         Meldungsart::Frage,
+         BeiNein::ZeileAbwaehlen,
+         16},
+        {{19},
+         [](const Auswahl& a) { return a[19] && (a[2] || a[3]); },
+         u"Sind Sie sicher, dass dieses Outfit zum Ausgehen geeignet ist?"_s,
+         Meldungsart::Frage,
+         BeiNein::ZeileAbwaehlen,
+         19},
         {{20, 21}, [](const Auswahl& a) { return a[20] && a[21]; }, jackeUndMantel, Meldungsart::Bemerkung},
     }};
     return regeln;
@@ -47,19 +61,33 @@ const std::array<Plausibilitaetsregel, 7>& regelnMann()
 const std::array<Plausibilitaetsregel, 7>& regelnFrau()
 {
     static const std::array<Plausibilitaetsregel, 7> regeln{{
-        {{10, 11}, [](const Auswahl& a) { return a[10] && a[11]; },
-         zweiteHose, Meldungsart::Frage, BeiNein::AktuellesAbwaehlen},
-        {{12, 13}, [](const Auswahl& a) { return (a[12] || a[13]) && (a[10] || a[11]); },
+        {{10, 11},
+         [](const Auswahl& a) { return a[10] && a[11]; },
+         zweiteHose,
+         Meldungsart::Frage,
+         BeiNein::AktuellesAbwaehlen},
+        {{12, 13},
+         [](const Auswahl& a) { return (a[12] || a[13]) && (a[10] || a[11]); },
          u"Sie haben bereits eine Hose angezogen und wollen noch einen Rock darüber anziehen?"_s,
-         Meldungsart::Frage, BeiNein::AktuellesAbwaehlen},
+         Meldungsart::Frage,
+         BeiNein::AktuellesAbwaehlen},
         // Looks at the selection as the rule above left it.
-        {{12, 13}, [](const Auswahl& a) { return a[12] && a[13]; },
-         u"Erlauben Sie einen kleinen Hinweis: Sie tragen zwei Röcke übereinander!"_s, Meldungsart::Bemerkung},
-        {{14}, [](const Auswahl& a) { return a[14] && a[20] && !a[15]; },
-         u"Handschuhe und ein Sommerkleid - Ist das ein neuer Modetrend?"_s, Meldungsart::Frage, BeiNein::Nichts},
+        {{12, 13},
+         [](const Auswahl& a) { return a[12] && a[13]; },
+         u"Erlauben Sie einen kleinen Hinweis: Sie tragen zwei Röcke übereinander!"_s,
+         Meldungsart::Bemerkung},
+        {{14},
+         [](const Auswahl& a) { return a[14] && a[20] && !a[15]; },
+         u"Handschuhe und ein Sommerkleid - Ist das ein neuer Modetrend?"_s,
+         Meldungsart::Frage,
+         BeiNein::Nichts},
         {{18}, [](const Auswahl& a) { return a[18] && a[19]; }, stiefelBemerkung(), Meldungsart::Bemerkung},
-        {{19}, [](const Auswahl& a) { return a[18] && a[19]; },
-         stiefelUeberSchuhe, Meldungsart::Frage, BeiNein::ZeileAbwaehlen, 19},
+        {{19},
+         [](const Auswahl& a) { return a[18] && a[19]; },
+         stiefelUeberSchuhe,
+         Meldungsart::Frage,
+         BeiNein::ZeileAbwaehlen,
+         19},
         {{21, 22}, [](const Auswahl& a) { return a[21] && a[22]; }, jackeUndMantel, Meldungsart::Bemerkung},
     }};
     return regeln;
@@ -140,8 +168,7 @@ int zeigerZeile(int y, int zeilenhoehe, int zeilen)
     return zeile < zeilen ? zeile : -1;
 }
 
-void Klickbehandlung(const Haelfte& haelfte, Auswahl& auswahl, int aktuell, bool ohnePruefung,
-                     Ankleidehilfe& hilfe)
+void Klickbehandlung(const Haelfte& haelfte, Auswahl& auswahl, int aktuell, bool ohnePruefung, Ankleidehilfe& hilfe)
 {
     const float summe = isolationssumme(haelfte.tabelle, auswahl);
     hilfe.anzeigen(auswahl, summe);

@@ -22,17 +22,17 @@ enum class Meldungsart { Frage, Bemerkung };
 enum class BeiNein { Nichts, AktuellesAbwaehlen, ZeileAbwaehlen };
 
 struct Plausibilitaetsregel {
-    std::vector<int> ausloeser;          // the list rows whose click looks at this rule
-    bool (*bedingung)(const Auswahl&);   // on the selection as it stands when the rule is reached
+    std::vector<int> ausloeser;         // the list rows whose click looks at this rule
+    bool (*bedingung)(const Auswahl&);  // on the selection as it stands when the rule is reached
     QString text;
     Meldungsart art;
     BeiNein beiNein = BeiNein::Nichts;
-    int abzuwaehlendeZeile = -1;         // for BeiNein::ZeileAbwaehlen
+    int abzuwaehlendeZeile = -1;  // for BeiNein::ZeileAbwaehlen
 };
 
 struct Haelfte {
     std::span<const Kleidungsstueck> tabelle;
-    double expeditionsschwelle;          // strict: the remark comes above it
+    double expeditionsschwelle;  // strict: the remark comes above it
     std::span<const Plausibilitaetsregel> regeln;
 };
 
@@ -73,8 +73,7 @@ public:
 // the run only shows the figure and the total. A rule that deselects a row runs the
 // whole handling again for the new selection, with the same current item, before this
 // run goes on; the expedition remark always uses this run's own total.
-void Klickbehandlung(const Haelfte& haelfte, Auswahl& auswahl, int aktuell, bool ohnePruefung,
-                     Ankleidehilfe& hilfe);
+void Klickbehandlung(const Haelfte& haelfte, Auswahl& auswahl, int aktuell, bool ohnePruefung, Ankleidehilfe& hilfe);
 
 // "Reset" of a half: every selected row is deselected quietly (each change shows the
 // figure), then one checked run shows 0,00 and the bare figure.

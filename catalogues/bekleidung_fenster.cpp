@@ -1,7 +1,7 @@
 #include "bekleidung_fenster.h"
 
-#include "bekleidungshaelfte.h"
 #include "bauhilfen.h"
+#include "bekleidungshaelfte.h"
 #include "hauptfenster.h"
 #include "twips.h"
 
@@ -21,8 +21,8 @@ namespace catalogues {
 
 namespace {
 
-constexpr int kHalbeBreite = 6000;   // twips
-constexpr int kLeistenHoehe = 330;   // twips
+constexpr int kHalbeBreite = 6000;  // twips
+constexpr int kLeistenHoehe = 330;  // twips
 const QColor kFarbeMann(192, 192, 255);
 const QColor kFarbeFrau(255, 192, 255);
 const QColor kFarbeLeiste(192, 192, 192);

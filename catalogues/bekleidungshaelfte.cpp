@@ -1,8 +1,8 @@
 #include "bekleidungshaelfte.h"
 
+#include "bauhilfen.h"
 #include "dienste.h"
 #include "eingaben.h"
-#include "bauhilfen.h"
 #include "kataloge.h"
 #include "zahlen.h"
 
@@ -39,12 +39,32 @@ struct Namen {
 
 const Namen& namen(Figur figur)
 {
-    static const Namen mann{u"List1"_s, u"Frame1"_s, u"Mann_"_s, u"Mann"_s, u"Frame5"_s,
-                            u"Kleidungsstueck_Mann_Name"_s, u"Kleidungsstueck_Mann_Clo"_s, u"Frame2"_s,
-                            u"Label_clo_Mann"_s, u"Command1"_s, u"Command2"_s, u"Command3"_s, u"Mann"_s};
-    static const Namen frau{u"List2"_s, u"Frame3"_s, u"Frau_"_s, u"Frau"_s, u"Frame8"_s,
-                            u"Kleidungsstueck_Frau_Name"_s, u"Kleidungsstueck_Frau_Clo"_s, u"Frame4"_s,
-                            u"Label_clo_Frau"_s, u"Command6"_s, u"Command5"_s, u"Command4"_s, u"Frau"_s};
+    static const Namen mann{u"List1"_s,
+                            u"Frame1"_s,
+                            u"Mann_"_s,
+                            u"Mann"_s,
+                            u"Frame5"_s,
+                            u"Kleidungsstueck_Mann_Name"_s,
+                            u"Kleidungsstueck_Mann_Clo"_s,
+                            u"Frame2"_s,
+                            u"Label_clo_Mann"_s,
+                            u"Command1"_s,
+                            u"Command2"_s,
+                            u"Command3"_s,
+                            u"Mann"_s};
+    static const Namen frau{u"List2"_s,
+                            u"Frame3"_s,
+                            u"Frau_"_s,
+                            u"Frau"_s,
+                            u"Frame8"_s,
+                            u"Kleidungsstueck_Frau_Name"_s,
+                            u"Kleidungsstueck_Frau_Clo"_s,
+                            u"Frame4"_s,
+                            u"Label_clo_Frau"_s,
+                            u"Command6"_s,
+                            u"Command5"_s,
+                            u"Command4"_s,
+                            u"Frau"_s};
     return figur == Figur::Mann ? mann : frau;
 }
 
@@ -71,8 +91,11 @@ QPushButton* erzeugeKnopf(QWidget& eltern, const QString& name, const QString& t
 }  // namespace
 
 Bekleidungshaelfte::Bekleidungshaelfte(QWidget& fenster, Figur figur, int links, Dienste& dienste)
-    : QObject(&fenster), m_fenster(fenster), m_figur(figur),
-      m_daten(figur == Figur::Mann ? HaelfteMann() : HaelfteFrau()), m_dienste(dienste)
+    : QObject(&fenster)
+    , m_fenster(fenster)
+    , m_figur(figur)
+    , m_daten(figur == Figur::Mann ? HaelfteMann() : HaelfteFrau())
+    , m_dienste(dienste)
 {
     setObjectName(u"Haelfte_"_s + namen(figur).kopf);
     baueKopf(fenster, links);
@@ -87,7 +110,8 @@ Bekleidungshaelfte::Bekleidungshaelfte(QWidget& fenster, Figur figur, int links,
 
 void Bekleidungshaelfte::baueKopf(QWidget& fenster, int links)
 {
-    QFrame* kopf = erzeugeRahmen(fenster, u"Kopf_"_s + namen(m_figur).kopf, QRect(links + kRand, kRand, kInnenbreite, kKopfHoehe));
+    QFrame* kopf =
+        erzeugeRahmen(fenster, u"Kopf_"_s + namen(m_figur).kopf, QRect(links + kRand, kRand, kInnenbreite, kKopfHoehe));
     kopf->setFrameShadow(QFrame::Raised);
     auto* symbol = new QLabel(kopf);
     symbol->setObjectName(u"Symbol_"_s + namen(m_figur).kopf);
@@ -174,7 +198,8 @@ int Bekleidungshaelfte::baueUnterteil(QWidget& fenster, int links, int oben)
     erzeugeLabel(summenRahmen, QString(), u"clo"_s, QRect(5160, 0, 480, kPanelHoehe));
 
     oben += kPanelHoehe + kRand;
-    uebernehmen = erzeugeKnopf(fenster, n.uebernehmen, u"Wert übernehmen"_s, QRect(links + kRand, oben, 2160, kKnopfHoehe));
+    uebernehmen =
+        erzeugeKnopf(fenster, n.uebernehmen, u"Wert übernehmen"_s, QRect(links + kRand, oben, 2160, kKnopfHoehe));
     reset = erzeugeKnopf(fenster, n.reset, u"Reset"_s, QRect(links + 2400, oben, 1620, kKnopfHoehe));
     abbruch = erzeugeKnopf(fenster, n.abbruch, u"Abbruch"_s, QRect(links + 4260, oben, 1620, kKnopfHoehe));
     connect(reset, &QPushButton::clicked, this, &Bekleidungshaelfte::Reset);

@@ -9,7 +9,9 @@
 
 #include <vector>
 
-namespace gui { class Dienste; }
+namespace gui {
+class Dienste;
+}
 class QFrame;
 class QLabel;
 class QListWidget;

@@ -56,11 +56,10 @@ Bekleidungsliste::Bekleidungsliste(Hauptfenster& hauptfenster) : Katalogfenster(
     ui.Frame1->setObjectName(u"Frame1"_s);
     ui.Frame2 = new QFrame(this);
     ui.Frame2->setObjectName(u"Frame2"_s);
-    const int hoehe = std::max(
-        baueTabelle(ui.Frame1, u"Arbeitsbekleidung"_s, Arbeitsbekleidung(), u"Arbeitsbekleidung"_s,
-                    ui.AW_Arbeitsbekleidung, false),
-        baueTabelle(ui.Frame2, u"Tägliche Kleidung"_s, Taeglichebekleidung(), u"Täglichebekleidung"_s,
-                    ui.AW_Taeglichebekleidung, true));
+    const int hoehe = std::max(baueTabelle(ui.Frame1, u"Arbeitsbekleidung"_s, Arbeitsbekleidung(),
+                                           u"Arbeitsbekleidung"_s, ui.AW_Arbeitsbekleidung, false),
+                               baueTabelle(ui.Frame2, u"Tägliche Kleidung"_s, Taeglichebekleidung(),
+                                           u"Täglichebekleidung"_s, ui.AW_Taeglichebekleidung, true));
     setzeTwips(ui.Frame1, QRect(120, 120, kRahmenBreite, hoehe));
     setzeTwips(ui.Frame2, QRect(240 + kRahmenBreite, 120, kRahmenBreite, hoehe));
 

@@ -2,8 +2,8 @@
 // insulation; one ticked row across both tables is taken over.
 #pragma once
 
-#include "kataloge.h"
 #include "katalogdaten.h"
+#include "kataloge.h"
 
 #include <array>
 
@@ -24,8 +24,8 @@ public:
         QFrame* Frame2 = nullptr;  // daily wear
         std::array<QCheckBox*, kEnsembles> AW_Arbeitsbekleidung{};
         std::array<QCheckBox*, kEnsembles> AW_Taeglichebekleidung{};  // objectName "AW_Täglichebekleidung(i)"
-        QPushButton* Command1 = nullptr;  // "Wert übernehmen"
-        QPushButton* Command3 = nullptr;  // "Abbruch"
+        QPushButton* Command1 = nullptr;                              // "Wert übernehmen"
+        QPushButton* Command3 = nullptr;                              // "Abbruch"
     };
     Ui ui;
 

@@ -46,11 +46,14 @@ const std::array<Ensemblezeile, kEnsembles>& arbeit()
         {u"Unterwäsche mit kurzen Ärmeln und Beinen, Hemd, Hose, Jacke, Socken, Schuhe"_s, 1.00f, 0.155f},
         {u"Unterwäsche mit langen Beinen und Ärmeln, Thermojacke, Socken, Schuhe"_s, 1.20f, 0.185f},
         {u"Unterwäsche mit kurzen Ärmeln und Beinen, Hemd, Hose, Jacke, schwere Steppjacke und "
-         u"Overalls, Socken, Schuhe, Mütze, Handschuhe"_s, 1.40f, 0.220f},
+         u"Overalls, Socken, Schuhe, Mütze, Handschuhe"_s,
+         1.40f, 0.220f},
         {u"Unterwäsche mit kurzen Ärmeln und Beinen, Hemd, Hose, Jacke, schwere Steppjacke und "
-         u"Overall, Socken, Schuhe"_s, 2.00f, 0.310f},
+         u"Overall, Socken, Schuhe"_s,
+         2.00f, 0.310f},
         {u"Unterwäsche mit langen Ärmeln und Beinen, Thermojacke und Hose, Parka mit schwerer "
-         u"Steppung, Overall mit schwerer Steppung, Socken, Schuhe, Mütze, Handschuhe"_s, 2.55f, 0.395f},
+         u"Steppung, Overall mit schwerer Steppung, Socken, Schuhe, Mütze, Handschuhe"_s,
+         2.55f, 0.395f},
     }};
     return tabelle;
 }
@@ -65,9 +68,11 @@ const std::array<Ensemblezeile, kEnsembles>& taeglich()
         {u"Slip, Hemd, Hose, Jacke, Socken, Schuhe"_s, 1.00f, 0.155f},
         {u"Slip, Strümpfe, Bluse, langer Rock, Jacke, Schuhe"_s, 1.10f, 0.170f},
         {u"Unterwäsche mit langen Ärmeln und Beinen, Hemd, Hose, Pullover mit V-Ausschnitt, "
-         u"Jacke, Socken, Schuhe"_s, 1.30f, 0.200f},
+         u"Jacke, Socken, Schuhe"_s,
+         1.30f, 0.200f},
         {u"Unterwäsche mit kurzen Ärmeln und Beinen, Hemd, Hose, Weste, Jacke, Mantel, Socken, "
-         u"Schuhe"_s, 1.50f, 0.230f},
+         u"Schuhe"_s,
+         1.50f, 0.230f},
     }};
     return tabelle;
 }

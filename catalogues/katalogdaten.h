@@ -13,17 +13,17 @@ namespace catalogues {
 // One row of the activity table. met is only shown, never written anywhere.
 struct Aktivitaetszeile {
     QString Taetigkeit;
-    int16_t W_m2;         // metabolic rate, W/m²
-    float met;            // the same in met, one decimal, as tabled (not computed)
-    int16_t P_mech;       // effective mechanical power, % of the metabolic rate
-    float v_rel;          // relative velocity the activity causes, m/s
+    int16_t W_m2;    // metabolic rate, W/m²
+    float met;       // the same in met, one decimal, as tabled (not computed)
+    int16_t P_mech;  // effective mechanical power, % of the metabolic rate
+    float v_rel;     // relative velocity the activity causes, m/s
 };
 
 // One typical clothing ensemble. The resistance is only shown and is tabled, not computed.
 struct Ensemblezeile {
     QString Text;
-    float Clo;            // insulation, clo; this value is taken over
-    float m2KW;           // thermal resistance, (m² K)/W
+    float Clo;   // insulation, clo; this value is taken over
+    float m2KW;  // thermal resistance, (m² K)/W
 };
 
 // One single garment of the estimator. Ebene picks its picture and its drawing order.

@@ -4,7 +4,9 @@
 #include <QDialog>
 #include <QRect>
 
-namespace gui { class Hauptfenster; }
+namespace gui {
+class Hauptfenster;
+}
 class QLabel;
 
 namespace catalogues {

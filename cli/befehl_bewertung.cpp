@@ -21,43 +21,41 @@ namespace cli {
 
 namespace {
 
-const char* const kHilfe =
-    "Aufruf: tempara-cli bewertung [--ts-gleich-ti] TI TS V_LUFT PHI M W V_REL ICL [OPTIONEN]\n"
-    "\n"
-    "Bewertet einen Raum nach ISO 7730: PMV und PPD, das Zugluftrisiko DR und, wenn ihre\n"
-    "Option angegeben ist, die lokalen Unbehaglichkeiten durch vertikalen\n"
-    "Lufttemperaturunterschied, Fußbodentemperatur und Strahlungstemperatur-Asymmetrie,\n"
-    "jede mit ihrer Kategorie A, B oder C nach Tabelle A.1, und die Gesamtkategorie als\n"
-    "schlechteste der bewerteten Kategorien.\n"
-    "\n"
-    "Die acht Werte wie bei \"tempara-cli pmv\":\n"
-    TEMPARA_ACHT_WERTE
-    "Dezimaltrennzeichen ist Komma oder Punkt; negative Zahlen sind Werte, keine Optionen.\n"
-    "\n"
-    "Optionen (der Wert folgt als eigenes Argument oder nach \"=\"):\n"
-    "  --ts-gleich-ti   die Strahlungstemperatur folgt der Lufttemperatur\n"
-    "  --tu P           Turbulenzgrad in % (Vorgabe 40)\n"
-    "  --t-lokal X      örtliche Lufttemperatur für DR in °C (Vorgabe TI)\n"
-    "  --v-lokal X      örtliche mittlere Luftgeschwindigkeit für DR in m/s (Vorgabe V_LUFT)\n"
-    "  --dt-vertikal K  Lufttemperaturunterschied zwischen Kopf und Knöcheln in K\n"
-    "  --t-boden X      Fußbodentemperatur in °C\n"
-    "  --decke-warm K   Strahlungstemperatur-Asymmetrie durch eine warme Decke in K\n"
-    "  --wand-kalt K    ... durch eine kalte Wand in K\n"
-    "  --decke-kalt K   ... durch eine kalte Decke in K\n"
-    "  --wand-warm K    ... durch eine warme Wand in K\n"
-    "  --help           diese Hilfe\n"
-    "\n"
-    "Ausgabe: je Kriterium eine Zeile \"NAME<Tab>WERT<Tab>KATEGORIE\" in der Reihenfolge PMV,\n"
-    "PPD, DR, PD_vertikal, PD_boden, PD_decke_warm, PD_wand_kalt, PD_decke_kalt, PD_wand_warm\n"
-    "(die lokalen nur mit ihrer Option), zuletzt \"Gesamt<Tab><Tab>KATEGORIE\". PMV mit drei,\n"
-    "Prozentwerte mit zwei Nachkommastellen und Dezimalpunkt; Kategorie A, B, C oder \"-\"\n"
-    "(schlechter als C). Ein viertes Feld \"ausserhalb\" steht, wenn eine Eingabe außerhalb\n"
-    "des Gültigkeitsbereichs der Formel liegt.\n"
-    "\n"
-    "Rückgabewert: 0 bewertet, 1 das Modell versagt für diese Eingaben, 2 falscher Aufruf.\n";
+const char* const kHilfe = "Aufruf: tempara-cli bewertung [--ts-gleich-ti] TI TS V_LUFT PHI M W V_REL ICL [OPTIONEN]\n"
+                           "\n"
+                           "Bewertet einen Raum nach ISO 7730: PMV und PPD, das Zugluftrisiko DR und, wenn ihre\n"
+                           "Option angegeben ist, die lokalen Unbehaglichkeiten durch vertikalen\n"
+                           "Lufttemperaturunterschied, Fußbodentemperatur und Strahlungstemperatur-Asymmetrie,\n"
+                           "jede mit ihrer Kategorie A, B oder C nach Tabelle A.1, und die Gesamtkategorie als\n"
+                           "schlechteste der bewerteten Kategorien.\n"
+                           "\n"
+                           "Die acht Werte wie bei \"tempara-cli pmv\":\n" TEMPARA_ACHT_WERTE
+                           "Dezimaltrennzeichen ist Komma oder Punkt; negative Zahlen sind Werte, keine Optionen.\n"
+                           "\n"
+                           "Optionen (der Wert folgt als eigenes Argument oder nach \"=\"):\n"
+                           "  --ts-gleich-ti   die Strahlungstemperatur folgt der Lufttemperatur\n"
+                           "  --tu P           Turbulenzgrad in % (Vorgabe 40)\n"
+                           "  --t-lokal X      örtliche Lufttemperatur für DR in °C (Vorgabe TI)\n"
+                           "  --v-lokal X      örtliche mittlere Luftgeschwindigkeit für DR in m/s (Vorgabe V_LUFT)\n"
+                           "  --dt-vertikal K  Lufttemperaturunterschied zwischen Kopf und Knöcheln in K\n"
+                           "  --t-boden X      Fußbodentemperatur in °C\n"
+                           "  --decke-warm K   Strahlungstemperatur-Asymmetrie durch eine warme Decke in K\n"
+                           "  --wand-kalt K    ... durch eine kalte Wand in K\n"
+                           "  --decke-kalt K   ... durch eine kalte Decke in K\n"
+                           "  --wand-warm K    ... durch eine warme Wand in K\n"
+                           "  --help           diese Hilfe\n"
+                           "\n"
+                           "Ausgabe: je Kriterium eine Zeile \"NAME<Tab>WERT<Tab>KATEGORIE\" in der Reihenfolge PMV,\n"
+                           "PPD, DR, PD_vertikal, PD_boden, PD_decke_warm, PD_wand_kalt, PD_decke_kalt, PD_wand_warm\n"
+                           "(die lokalen nur mit ihrer Option), zuletzt \"Gesamt<Tab><Tab>KATEGORIE\". PMV mit drei,\n"
+                           "Prozentwerte mit zwei Nachkommastellen und Dezimalpunkt; Kategorie A, B, C oder \"-\"\n"
+                           "(schlechter als C). Ein viertes Feld \"ausserhalb\" steht, wenn eine Eingabe außerhalb\n"
+                           "des Gültigkeitsbereichs der Formel liegt.\n"
+                           "\n"
+                           "Rückgabewert: 0 bewertet, 1 das Modell versagt für diese Eingaben, 2 falscher Aufruf.\n";
 
 // The options with a value: the three inputs of DR, then one per local criterion.
-constexpr const char* kOptionen[] = {"--tu", "--t-lokal", "--v-lokal", "--dt-vertikal", "--t-boden",
+constexpr const char* kOptionen[] = {"--tu",         "--t-lokal",   "--v-lokal",    "--dt-vertikal", "--t-boden",
                                      "--decke-warm", "--wand-kalt", "--decke-kalt", "--wand-warm"};
 constexpr int kOptionenAnzahl = int(std::size(kOptionen));
 
@@ -145,8 +143,9 @@ int befehlBewertung(int argc, char** argv)
         return 1;
     }
 
-    static const char* const namen[kKriterien] = {"PMV", "PPD", "DR", "PD_vertikal", "PD_boden",
-                                                  "PD_decke_warm", "PD_wand_kalt", "PD_decke_kalt", "PD_wand_warm"};
+    static const char* const namen[kKriterien] = {"PMV",          "PPD",           "DR",
+                                                  "PD_vertikal",  "PD_boden",      "PD_decke_warm",
+                                                  "PD_wand_kalt", "PD_decke_kalt", "PD_wand_warm"};
     std::string ausgabe;
     for (int k = 0; k < kKriterien; ++k) {
         const Einzelwert& w = r.werte[k];

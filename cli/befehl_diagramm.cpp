@@ -14,9 +14,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -88,9 +88,9 @@ struct Eingabe {
     const char* einheit;
 };
 constexpr Eingabe kEingaben[] = {
-    {"--ti", -20, 50, false, "°C"},    {"--ts", -20, 50, false, "°C"},   {"--v-luft", 0, 10, false, "m/s"},
-    {"--phi", 0, 100, true, "%"},      {"--m", 40, 400, true, "W/m²"},   {"--w", 0, 100, true, "%"},
-    {"--v-rel", 0, 10, false, "m/s"},  {"--icl", 0, 4, false, "clo"},
+    {"--ti", -20, 50, false, "°C"},   {"--ts", -20, 50, false, "°C"}, {"--v-luft", 0, 10, false, "m/s"},
+    {"--phi", 0, 100, true, "%"},     {"--m", 40, 400, true, "W/m²"}, {"--w", 0, 100, true, "%"},
+    {"--v-rel", 0, 10, false, "m/s"}, {"--icl", 0, 4, false, "clo"},
 };
 
 std::optional<double> eingabeLesen(const Eingabe& e, const char* text, std::string& fehler)
@@ -107,8 +107,10 @@ std::optional<double> eingabeLesen(const Eingabe& e, const char* text, std::stri
     if (*wert < e.min || *wert > e.max) {
         char grenzen[80];
         std::snprintf(grenzen, sizeof grenzen, "%g bis %g %s", e.min, e.max, e.einheit);
-        fehler = std::string(e.option) + " " + feldZitat(text) + " liegt außerhalb dessen, was der Schieberegler des "
-                 "Hauptfensters fasst (" + grenzen + ")";
+        fehler = std::string(e.option) + " " + feldZitat(text)
+                 + " liegt außerhalb dessen, was der Schieberegler des "
+                   "Hauptfensters fasst ("
+                 + grenzen + ")";
         return std::nullopt;
     }
     return wert;
@@ -225,8 +227,10 @@ int befehlDiagramm(int argc, char** argv)
     if (const int ende = lesen(argc, argv, a); ende >= 0)
         return ende;
     if (a.tsAngegeben && a.tsGleichTi)
-        std::fprintf(stderr, "%s: Hinweis: --ts wirkt nur mit --ts-getrennt; die Strahlungstemperatur folgt "
-                             "der Lufttemperatur\n", kName);
+        std::fprintf(stderr,
+                     "%s: Hinweis: --ts wirkt nur mit --ts-getrennt; die Strahlungstemperatur folgt "
+                     "der Lufttemperatur\n",
+                     kName);
 
     // Text needs a font system, but never a screen: the same pixels with or without a display.
     // Qt's own notes about the session (runtime folder and the like) are no concern here.
@@ -254,8 +258,8 @@ int befehlDiagramm(int argc, char** argv)
 
     Diagrammbild bild;
     diagrammZeichnen(bild, PmvEingabeAus(a.klima, a.tsGleichTi), a.klima.v_rel, x, y, bereich);
-    const QImage bitmap = bild.speicherbild(achsenAuslegen(bereich, x, y),
-                                            festwerte(x, y, werttexteAus(a.klima, a.tsGleichTi)));
+    const QImage bitmap =
+        bild.speicherbild(achsenAuslegen(bereich, x, y), festwerte(x, y, werttexteAus(a.klima, a.tsGleichTi)));
     QString grund;
     if (!bmpSchreiben(bitmap, a.bmp, &grund)) {
         std::fprintf(stderr, "%s: \"%s\" konnte nicht geschrieben werden: %s\n", kName, qPrintable(a.bmp),

@@ -17,8 +17,7 @@ const char* const kHilfe =
     "        tempara-cli pmv [--ts-gleich-ti] < FAELLE\n"
     "\n"
     "Berechnet PMV und PPD nach ISO 7730 für einen Fall oder für jede Zeile der\n"
-    "Standardeingabe. Die acht Werte eines Falls:\n"
-    TEMPARA_ACHT_WERTE
+    "Standardeingabe. Die acht Werte eines Falls:\n" TEMPARA_ACHT_WERTE
     "Die Werte werden so gerechnet, wie sie dastehen (nicht auf die Schritte der\n"
     "Schieberegler gerundet). Felder sind durch Leerzeichen oder Tabulatoren getrennt,\n"
     "Dezimaltrennzeichen ist Komma oder Punkt; negative Zahlen sind Werte, keine Optionen.\n"
@@ -52,7 +51,9 @@ int befehlPmv(int argc, char** argv)
             continue;
         }
         if (!std::strncmp(a, "--", 2)) {
-            std::fprintf(stderr, "tempara-cli pmv: unbekannte Option \"%s\"\n(\"tempara-cli pmv --help\" erklärt den Aufruf)\n", a);
+            std::fprintf(stderr,
+                         "tempara-cli pmv: unbekannte Option \"%s\"\n(\"tempara-cli pmv --help\" erklärt den Aufruf)\n",
+                         a);
             return 2;
         }
         fall += a;
@@ -62,8 +63,10 @@ int befehlPmv(int argc, char** argv)
     if (werte == 0)
         return pmvStrom(stdin, stdout, stderr, tsGleichTi) > 0 ? 1 : 0;
     if (werte != 8) {
-        std::fprintf(stderr, "tempara-cli pmv: acht Werte erwartet (TI TS V_LUFT PHI M W V_REL ICL), %d angegeben\n"
-                             "(\"tempara-cli pmv --help\" erklärt den Aufruf)\n", werte);
+        std::fprintf(stderr,
+                     "tempara-cli pmv: acht Werte erwartet (TI TS V_LUFT PHI M W V_REL ICL), %d angegeben\n"
+                     "(\"tempara-cli pmv --help\" erklärt den Aufruf)\n",
+                     werte);
         return 2;
     }
     std::string fehler;

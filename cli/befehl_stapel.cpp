@@ -16,8 +16,8 @@
 #include "zahlen.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QRegularExpression>
@@ -76,16 +76,10 @@ const char* const kHilfe =
     "Dezimaltrennzeichen der Spracheinstellung.\n"
     "Rückgabe: 0 gelungen, 1 Datei nicht lesbar oder nicht schreibbar, 2 falscher Aufruf.\n";
 
-void ausgeben(std::FILE* ziel, const QString& text)
-{
-    std::fputs(text.toUtf8().constData(), ziel);
-}
+void ausgeben(std::FILE* ziel, const QString& text) { std::fputs(text.toUtf8().constData(), ziel); }
 
 // A typed value as a message quotes it: at most 60 characters, control bytes escaped.
-QString zitat(const QString& text)
-{
-    return QString::fromStdString(feldZitat(text.toStdString()));
-}
+QString zitat(const QString& text) { return QString::fromStdString(feldZitat(text.toStdString())); }
 
 struct Aufruffehler {
     QString text;
@@ -161,7 +155,8 @@ std::array<Bereich, kBereiche> bereicheAus(const QString& text, QChar trenner)
         static const QRegularExpression ganzeZahl(QStringLiteral("^\\d+$"));
         if (feld.size() != 3 || !ganzeZahl.match(feld[0]).hasMatch())
             throw Aufruffehler{QStringLiteral("--bereiche: \"%1\" hat nicht die Form Länge:Energieumsatz:Bekleidung "
-                                              "mit einer ganzen Zahl von Datenzeilen.").arg(zitat(teile[k]))};
+                                              "mit einer ganzen Zahl von Datenzeilen.")
+                                   .arg(zitat(teile[k]))};
         bereiche[std::size_t(k)] = BereichAus(feld[0], aktivitaetAus(QStringLiteral("--bereiche"), feld[1]),
                                               bekleidungAus(QStringLiteral("--bereiche"), feld[2]), trenner);
     }
@@ -188,8 +183,8 @@ Aufruf aufrufLesen(int argc, char** argv)
         bereiche(QStringLiteral("bereiche"), {}, kWert), ausgabe(QStringLiteral("ausgabe"), {}, kWert),
         ueberschreiben(QStringLiteral("ueberschreiben")), tabelle(QStringLiteral("tabelle"), {}, kWert),
         bild(QStringLiteral("bild"), {}, kWert);
-    const QList<QCommandLineOption> optionen{
-        spalten, ti, vLuft, phi, aktivitaet, bekleidung, bereiche, ausgabe, ueberschreiben, tabelle, bild};
+    const QList<QCommandLineOption> optionen{spalten,  ti,      vLuft,          phi,     aktivitaet, bekleidung,
+                                             bereiche, ausgabe, ueberschreiben, tabelle, bild};
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions(optionen);
@@ -201,8 +196,9 @@ Aufruf aufrufLesen(int argc, char** argv)
                 continue;
             const QString name = a.section(u'=', 0, 0);
             const QString ohneStriche = QString(name).remove(QRegularExpression(QStringLiteral("^-+")));
-            const auto option = std::find_if(optionen.begin(), optionen.end(),
-                [&](const QCommandLineOption& o) { return o.names().contains(ohneStriche); });
+            const auto option = std::find_if(optionen.begin(), optionen.end(), [&](const QCommandLineOption& o) {
+                return o.names().contains(ohneStriche);
+            });
             if (option == optionen.end() || (option->valueName().isEmpty() && a.contains(u'=')))
                 throw Aufruffehler{QStringLiteral("Unbekannte Angabe %1.").arg(zitat(name))};
             if (!option->valueName().isEmpty() && !a.contains(u'=') && i + 1 == argumente.size())
@@ -324,16 +320,22 @@ void zusammenfassung(const Dateiplan& plan, const Stapeleinstellungen& e, const 
                     .arg(Empfindungsgrenzen(band, t), -18)
                     .arg(a.baender[std::size_t(band)], 8)
                     .arg(prozent(a.baender[std::size_t(band)], a.datenzeilen), 7);
-    text += QStringLiteral("  %1 %2 %3  %4\n").arg(QStringLiteral("begrenzt"), -11).arg(QStringLiteral("PMV = ±3"), -18)
-                .arg(a.ausserhalb, 8).arg(prozent(a.ausserhalb, a.datenzeilen), 7);
+    text += QStringLiteral("  %1 %2 %3  %4\n")
+                .arg(QStringLiteral("begrenzt"), -11)
+                .arg(QStringLiteral("PMV = ±3"), -18)
+                .arg(a.ausserhalb, 8)
+                .arg(prozent(a.ausserhalb, a.datenzeilen), 7);
     text += QStringLiteral("Kategorien nach ISO 7730:\n");
     const std::array<std::pair<const char16_t*, int64_t>, 3> kategorien{
         {{u"A  |PMV| < 0,2", a.kategorieA}, {u"B  |PMV| < 0,5", a.kategorieB}, {u"C  |PMV| < 0,7", a.kategorieC}}};
     for (const auto& [name, anzahl] : kategorien)
-        text += QStringLiteral("  %1 %2  %3\n").arg(QString::fromUtf16(name).replace(u',', t), -30).arg(anzahl, 8)
+        text += QStringLiteral("  %1 %2  %3\n")
+                    .arg(QString::fromUtf16(name).replace(u',', t), -30)
+                    .arg(anzahl, 8)
                     .arg(prozent(anzahl, a.datenzeilen), 7);
     if (a.rechenfehler > 0)
-        text += QStringLiteral("Zeilen mit Rechenfehler (mit den Werten der Zeile davor geschrieben): %1\n").arg(a.rechenfehler);
+        text += QStringLiteral("Zeilen mit Rechenfehler (mit den Werten der Zeile davor geschrieben): %1\n")
+                    .arg(a.rechenfehler);
     ausgeben(stdout, text);
 }
 
@@ -344,7 +346,8 @@ int auswertungSchreiben(const Jahresauswertung& j, const std::optional<QString>&
     QString grund;
     if (tabelle && !TabelleSchreiben(j.zaehlung, *tabelle, &grund)) {
         ausgeben(stderr, QStringLiteral("tempara-cli stapel: Die Ergebnisdatei ist geschrieben, die Tabelle\n%1\n"
-                                        "aber nicht:\n%2\n").arg(*tabelle, grund));
+                                        "aber nicht:\n%2\n")
+                             .arg(*tabelle, grund));
         return kDateifehler;
     }
     if (!bild)
@@ -362,7 +365,8 @@ int auswertungSchreiben(const Jahresauswertung& j, const std::optional<QString>&
     QGuiApplication anwendung(qtArgc, qtArgv);
     if (!JahresbildSchreiben(j, *bild, &grund)) {
         ausgeben(stderr, QStringLiteral("tempara-cli stapel: Die Ergebnisdatei ist geschrieben, das Bild\n%1\n"
-                                        "aber nicht:\n%2\n").arg(*bild, grund));
+                                        "aber nicht:\n%2\n")
+                             .arg(*bild, grund));
         return kDateifehler;
     }
     return kErfolg;
@@ -382,7 +386,8 @@ int befehlStapel(int argc, char** argv)
         if (aufruf.spalten)
             e.zuordnung = spaltenAus(*aufruf.spalten);
     } catch (const Aufruffehler& fehler) {
-        ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1\n\"tempara-cli stapel --help\" zeigt alle Angaben.\n").arg(fehler.text));
+        ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1\n\"tempara-cli stapel --help\" zeigt alle Angaben.\n")
+                             .arg(fehler.text));
         return kFalscherAufruf;
     }
 
@@ -396,14 +401,18 @@ int befehlStapel(int argc, char** argv)
         const std::unique_ptr<QIODevice> geoeffnet = DatendateiOeffnen(aufruf.datendatei, daten.inhalt);
         QIODevice& datei = *geoeffnet;
         if (!datei.isOpen()) {
-            ausgeben(stderr, QStringLiteral("tempara-cli stapel: Die Datendatei %1 kann nicht gelesen werden.\n").arg(aufruf.datendatei));
+            ausgeben(stderr, QStringLiteral("tempara-cli stapel: Die Datendatei %1 kann nicht gelesen werden.\n")
+                                 .arg(aufruf.datendatei));
             return kDateifehler;
         }
         Vorschautabelle vorschau{};
         if (!VorschauLesen(datei, vorschau, e.zuordnung)) {
-            ausgeben(stderr, QStringLiteral("tempara-cli stapel: Die Datei %1 hat vor ihrer fünften Datenzeile keine "
-                                            "Zuordnungszeile (S ...).\nBitte die Spalten mit --spalten angeben, z. B. --spalten \"1 2 3\".\n")
-                                 .arg(aufruf.datendatei));
+            ausgeben(
+                stderr,
+                QStringLiteral(
+                    "tempara-cli stapel: Die Datei %1 hat vor ihrer fünften Datenzeile keine "
+                    "Zuordnungszeile (S ...).\nBitte die Spalten mit --spalten angeben, z. B. --spalten \"1 2 3\".\n")
+                    .arg(aufruf.datendatei));
             return kFalscherAufruf;
         }
     }
@@ -417,11 +426,14 @@ int befehlStapel(int argc, char** argv)
     Dateiplan plan;
     if (aufruf.ausgabe) {
         if (dieselbeDatei(*aufruf.ausgabe, aufruf.datendatei)) {
-            ausgeben(stderr, QStringLiteral("tempara-cli stapel: Die Ergebnisdatei darf nicht die Datendatei selbst sein.\n"));
+            ausgeben(stderr,
+                     QStringLiteral("tempara-cli stapel: Die Ergebnisdatei darf nicht die Datendatei selbst sein.\n"));
             return kFalscherAufruf;
         }
         if (QFileInfo::exists(*aufruf.ausgabe) && !aufruf.ueberschreiben) {
-            ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1 besteht bereits; mit --ueberschreiben wird sie ersetzt.\n").arg(*aufruf.ausgabe));
+            ausgeben(stderr,
+                     QStringLiteral("tempara-cli stapel: %1 besteht bereits; mit --ueberschreiben wird sie ersetzt.\n")
+                         .arg(*aufruf.ausgabe));
             return kDateifehler;
         }
         plan = PlanMitAusgabe(aufruf.datendatei, *aufruf.ausgabe);
@@ -435,7 +447,9 @@ int befehlStapel(int argc, char** argv)
             return kDateifehler;
         }
         if (!geplant) {
-            ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1 besteht bereits; mit --ueberschreiben wird sie ersetzt.\n").arg(antworten.verweigert));
+            ausgeben(stderr,
+                     QStringLiteral("tempara-cli stapel: %1 besteht bereits; mit --ueberschreiben wird sie ersetzt.\n")
+                         .arg(antworten.verweigert));
             return kDateifehler;
         }
         plan = *geplant;

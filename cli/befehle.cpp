@@ -16,9 +16,6 @@ bool registriereBefehl(const Befehl& befehl)
     return true;
 }
 
-const std::vector<Befehl>& alleBefehle()
-{
-    return verzeichnis();
-}
+const std::vector<Befehl>& alleBefehle() { return verzeichnis(); }
 
 }  // namespace cli

@@ -18,19 +18,19 @@ const std::vector<Befehl>& alleBefehle();
 
 // The help lines of the eight values of one case, shared by the commands that take them
 // (a macro, so that it joins the neighbouring string literals of a help text).
-#define TEMPARA_ACHT_WERTE                                                      \
-    "  TI      Raumlufttemperatur in °C\n"                                      \
-    "  TS      mittlere Strahlungstemperatur in °C\n"                           \
-    "  V_LUFT  Luftgeschwindigkeit in m/s\n"                                    \
-    "  PHI     relative Luftfeuchtigkeit in % (ganze Zahl)\n"                   \
-    "  M       Energieumsatz in W/m² (ganze Zahl)\n"                            \
-    "  W       wirksame mechanische Leistung in % von M (ganze Zahl)\n"         \
-    "  V_REL   relative Geschwindigkeit der Tätigkeit in ruhender Luft in m/s\n" \
+#define TEMPARA_ACHT_WERTE                                                                                             \
+    "  TI      Raumlufttemperatur in °C\n"                                                                            \
+    "  TS      mittlere Strahlungstemperatur in °C\n"                                                                 \
+    "  V_LUFT  Luftgeschwindigkeit in m/s\n"                                                                           \
+    "  PHI     relative Luftfeuchtigkeit in % (ganze Zahl)\n"                                                          \
+    "  M       Energieumsatz in W/m² (ganze Zahl)\n"                                                                  \
+    "  W       wirksame mechanische Leistung in % von M (ganze Zahl)\n"                                                \
+    "  V_REL   relative Geschwindigkeit der Tätigkeit in ruhender Luft in m/s\n"                                      \
     "  ICL     Wärmedurchlasswiderstand der Kleidung in clo\n"
 
 #define TEMPARA_BEFEHL_VERKETTET(a, b) a##b
 #define TEMPARA_BEFEHL_NAME(zeile) TEMPARA_BEFEHL_VERKETTET(befehlRegistriert_, zeile)
-#define TEMPARA_BEFEHL(name, kurzhilfe, funktion) \
+#define TEMPARA_BEFEHL(name, kurzhilfe, funktion)                                                                      \
     static const bool TEMPARA_BEFEHL_NAME(__LINE__) = registriereBefehl(Befehl{name, kurzhilfe, funktion})
 
 }  // namespace cli

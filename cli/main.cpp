@@ -18,12 +18,12 @@ namespace {
 
 void uebersicht(std::FILE* ziel)
 {
-    std::fprintf(ziel,
-                 "Aufruf: tempara-cli BEFEHL [ARGUMENTE]\n"
-                 "Thermische Behaglichkeit nach ISO 7730 ohne Fenster.\n\n"
-                 "Befehle:\n");
+    std::fprintf(ziel, "Aufruf: tempara-cli BEFEHL [ARGUMENTE]\n"
+                       "Thermische Behaglichkeit nach ISO 7730 ohne Fenster.\n\n"
+                       "Befehle:\n");
     std::vector<Befehl> befehle = alleBefehle();
-    std::sort(befehle.begin(), befehle.end(), [](const Befehl& a, const Befehl& b) { return std::strcmp(a.name, b.name) < 0; });
+    std::sort(befehle.begin(), befehle.end(),
+              [](const Befehl& a, const Befehl& b) { return std::strcmp(a.name, b.name) < 0; });
     for (const Befehl& b : befehle)
         std::fprintf(ziel, "  %-10s %s\n", b.name, b.kurzhilfe);
     std::fprintf(ziel, "\n\"tempara-cli BEFEHL --help\" erklärt einen Befehl.\n");

@@ -114,8 +114,8 @@ long pmvStrom(std::FILE* ein, std::FILE* aus, std::FILE* meldungen, bool tsGleic
     }
     if (leser.fehler()) {
         ++fehlgeschlagen;
-        const QString meldung = batch::Lesestoerungsmeldung(QStringLiteral("(Standardeingabe)"), leser.stoerung(),
-                                                             leser.zeilennummer());
+        const QString meldung =
+            batch::Lesestoerungsmeldung(QStringLiteral("(Standardeingabe)"), leser.stoerung(), leser.zeilennummer());
         std::fprintf(meldungen, "tempara-cli pmv: %s\n", meldung.toUtf8().constData());
     }
     std::fwrite(ausgabe.data(), 1, ausgabe.size(), aus);

@@ -126,9 +126,8 @@ Achsen achsenAuslegen(const Bereich& b, int xGroesse, int yGroesse)
             if (i <= 3) {
                 const float links = kX0 - g.kx * v;
                 a.linien.emplace_back(links, kY0 + kTickHalb, links, kY0 - kTickHalb);
-                a.xSkala[std::size_t(i + 9)] = {bereichsText(-v),
-                                                QRectF(kX0 - 68.0f - g.kx * v, kY0 + 100.0f, 135, 165),
-                                                kXSkalaAusrichtung};
+                a.xSkala[std::size_t(i + 9)] = {
+                    bereichsText(-v), QRectF(kX0 - 68.0f - g.kx * v, kY0 + 100.0f, 135, 165), kXSkalaAusrichtung};
             }
         }
     }
@@ -142,9 +141,8 @@ Achsen achsenAuslegen(const Bereich& b, int xGroesse, int yGroesse)
             if (i <= 3) {
                 const float unten = kY0 + g.ky * v;
                 a.linien.emplace_back(kX0 + kTickHalb, unten, kX0 - kTickHalb, unten);
-                a.ySkala[std::size_t(i + 9)] = {bereichsText(-v),
-                                                QRectF(kX0 - 350.0f, kY0 - 83.0f + g.ky * v, 300, 132),
-                                                kYSkalaAusrichtung};
+                a.ySkala[std::size_t(i + 9)] = {
+                    bereichsText(-v), QRectF(kX0 - 350.0f, kY0 - 83.0f + g.ky * v, 300, 132), kYSkalaAusrichtung};
             }
         }
     }

@@ -27,7 +27,7 @@ inline constexpr float kXAchsenende = 5500.0f;
 inline constexpr float kYAchsenende = 4300.0f;
 
 struct Geometrie {
-    float kx = 0;        // twips per unit of the x quantity
+    float kx = 0;  // twips per unit of the x quantity
     float ky = 0;
     float Xschritt = 0;  // grid steps
     float Yschritt = 0;
@@ -39,8 +39,8 @@ Geometrie geometrieAus(const Bereich& bereich);
 
 // One label placed in the drawing area.
 struct Beschriftung {
-    QString text;      // empty: the label is hidden
-    QRectF twips;      // its own position and size
+    QString text;                                                  // empty: the label is hidden
+    QRectF twips;                                                  // its own position and size
     Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignVCenter;  // of the text in its place
 };
 
@@ -55,7 +55,7 @@ struct Achsen {
     Beschriftung yTitel;  // y_achse
     std::array<Beschriftung, kSkalenAnzahl> xSkala;
     std::array<Beschriftung, kSkalenAnzahl> ySkala;  // index 9 stays empty
-    std::vector<QLineF> linien;  // the two axes and every tick, black
+    std::vector<QLineF> linien;                      // the two axes and every tick, black
 };
 
 // Fonts: titles "MS Sans Serif" 7.8 pt, scale labels "MS Serif" 6.75 pt bold; common free

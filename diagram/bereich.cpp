@@ -34,8 +34,8 @@ int signifikanteZiffern(std::string_view text)
 
 // One half of the check (x or y): minimum against the stored maximum, then the maximum
 // against the new minimum, each clamped to the quantity's limits.
-void achsePruefen(float& min, float& max, QString& minFeld, QString& maxFeld, const Groesseninfo& g,
-                  QChar achse, const std::function<void(const QString&)>& melden)
+void achsePruefen(float& min, float& max, QString& minFeld, QString& maxFeld, const Groesseninfo& g, QChar achse,
+                  const std::function<void(const QString&)>& melden)
 {
     const QString a(achse);
     min = bereichsWert(minFeld);

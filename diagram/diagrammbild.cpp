@@ -1,8 +1,8 @@
 #include "diagrammbild.h"
 
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
-#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -75,8 +75,9 @@ struct Legendenplatz {
     QPointF erstes, zweites;
 };
 constexpr Legendenplatz kLegendenplaetze[kAnzahlBaender] = {
-    {{5950, 334}, {}},     {{5950, 1022}, {}}, {{5900, 1410}, {5950, 1610}}, {{5850, 2098}, {}},
-    {{5900, 2586}, {5950, 2786}}, {{5950, 3274}, {}}, {{5950, 3862}, {}},
+    {{5950, 334}, {}},  {{5950, 1022}, {}},           {{5900, 1410}, {5950, 1610}},
+    {{5850, 2098}, {}}, {{5900, 2586}, {5950, 2786}}, {{5950, 3274}, {}},
+    {{5950, 3862}, {}},
 };
 constexpr float kLegendeLinks = 5800, kLegendeRechts = 6484, kLegendeOben = 140, kLegendeKasten = 588;
 
@@ -114,8 +115,7 @@ QString dateifehler(const QFileDevice& datei, const QString& pfad, int nummer)
     case QFileDevice::OpenError:
         return QStringLiteral("Die Datei ließ sich nicht anlegen (gibt es den Ordner, und darf dort "
                               "geschrieben werden?).");
-    default:
-        return QStringLiteral("Die Datei ließ sich nicht schreiben.");
+    default: return QStringLiteral("Die Datei ließ sich nicht schreiben.");
     }
 }
 
@@ -203,8 +203,9 @@ QImage Diagrammbild::speicherbild(const Achsen& achsen, const Festwerte& festwer
     }
     for (int i = 0; i < kAnzahlBaender; ++i) {
         const float oben = kLegendeOben + kLegendeKasten * float(i);
-        maler.fillRect(pixelRechteck(QRectF(QPointF(kLegendeLinks, oben), QPointF(kLegendeRechts, oben + kLegendeKasten))),
-                       QColor(band(i).farbe));
+        maler.fillRect(
+            pixelRechteck(QRectF(QPointF(kLegendeLinks, oben), QPointF(kLegendeRechts, oben + kLegendeKasten))),
+            QColor(band(i).farbe));
     }
     for (int i = 0; i < kAnzahlBaender; ++i) {
         const QStringList woerter = QString::fromUtf16(band(i).text).split(u' ');
@@ -216,8 +217,8 @@ QImage Diagrammbild::speicherbild(const Achsen& achsen, const Festwerte& festwer
     return gross;
 }
 
-Laufbilanz diagrammZeichnen(Diagrammbild& bild, const PmvEingabe& vorbereitet, float v_rel, int xGroesse,
-                            int yGroesse, const Bereich& bereich)
+Laufbilanz diagrammZeichnen(Diagrammbild& bild, const PmvEingabe& vorbereitet, float v_rel, int xGroesse, int yGroesse,
+                            const Bereich& bereich)
 {
     const Achsen achsen = achsenAuslegen(bereich, xGroesse, yGroesse);
     bild.leeren();

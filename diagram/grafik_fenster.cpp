@@ -1,7 +1,7 @@
 #include "grafik_fenster.h"
 
-#include "dienste.h"
 #include "diagrammflaeche.h"
+#include "dienste.h"
 #include "hauptfenster.h"
 #include "programm.h"
 #include "twips.h"
@@ -245,8 +245,8 @@ void Grafik::diagramm_berechnen()
     titelfarbe(kRot);
     m_xAchse->repaint();
     m_yAchse->repaint();
-    const Laufbilanz bilanz = m_bild.rasterZeichnen(programm::PmvEingabe, programm::Raumklima.v_rel, m_xVariable,
-                                                    m_yVariable - 6, m_achsen);
+    const Laufbilanz bilanz =
+        m_bild.rasterZeichnen(programm::PmvEingabe, programm::Raumklima.v_rel, m_xVariable, m_yVariable - 6, m_achsen);
     programm::PmvEingabe = bilanz.letzte;  // as after any run: the last grid point
     achsen_zeichnen();
     m_bild.bezugslinienZeichnen(m_achsen, m_xVariable, m_yVariable - 6);
@@ -285,12 +285,15 @@ bool Grafik::eventFilter(QObject* objekt, QEvent* ereignis)
             // A press on "&Start" that took the focus from a wrong field: the message box
             // swallows the click's release, so the run follows the corrected ranges here.
             if (hinaus && bereich_pruefen())
-                QMetaObject::invokeMethod(this, [this] {
-                    if (!m_start->isDown())
-                        return;  // the release came through: the click starts the run itself
-                    m_start->setDown(false);
-                    grafik_start_Click();
-                }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    this,
+                    [this] {
+                        if (!m_start->isDown())
+                            return;  // the release came through: the click starts the run itself
+                        m_start->setDown(false);
+                        grafik_start_Click();
+                    },
+                    Qt::QueuedConnection);
         }
     return false;
 }

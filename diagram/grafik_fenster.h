@@ -11,8 +11,12 @@
 
 #include <array>
 
-namespace gui { class Dienste; }
-namespace gui { enum class Symbol; }
+namespace gui {
+class Dienste;
+}
+namespace gui {
+enum class Symbol;
+}
 class QAction;
 class QFrame;
 class QLabel;
@@ -20,7 +24,9 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
-namespace gui { class Hauptfenster; }
+namespace gui {
+class Hauptfenster;
+}
 
 namespace diagram {
 
@@ -71,7 +77,8 @@ private:
     void baueDruckinfo();
     void baueMenue();
     QFrame* rahmen(const char16_t* name, QWidget* eltern, double l, double o, double b, double h);
-    QLabel* beschriftung(const QString& name, const QString& text, QWidget* eltern, double l, double o, double b, double h);
+    QLabel* beschriftung(const QString& name, const QString& text, QWidget* eltern, double l, double o, double b,
+                         double h);
     QFrame* balken(const char16_t* name, QFrame* rahmen);
 
     // grafik_fenster.cpp: the handlers.
@@ -106,9 +113,9 @@ private:
 
     QWidget* m_flaeche = nullptr;  // the client area below the menu bar
     std::array<QRadioButton*, 12> m_option{};
-    std::array<QLabel*, 2> m_ueber{};          // x_über(0), y_über(1)
-    std::array<QLineEdit*, 4> m_text{};        // Text1 .. Text4
-    std::array<QLabel*, 4> m_panel{};          // Panel3D2(0..3)
+    std::array<QLabel*, 2> m_ueber{};    // x_über(0), y_über(1)
+    std::array<QLineEdit*, 4> m_text{};  // Text1 .. Text4
+    std::array<QLabel*, 4> m_panel{};    // Panel3D2(0..3)
     std::array<QLabel*, 6> m_wertname{};
     std::array<QLabel*, 6> m_wertergebnis{};
     DiagrammFlaeche* m_diagramm = nullptr;
@@ -116,12 +123,12 @@ private:
     QLabel* m_yAchse = nullptr;
     std::array<QLabel*, diagram::kSkalenAnzahl> m_xSkala{};
     std::array<QLabel*, diagram::kSkalenAnzahl> m_ySkala{};  // index 9 stays empty
-    std::array<QFrame*, 4> m_balken{};       // Shape8 .. Shape11
-    QFrame* m_arbeitet = nullptr;            // Frame_arbeitet
-    QLabel* m_arbeitetText = nullptr;        // Label_arbeitet
-    QFrame* m_druckinfo = nullptr;           // Frame_Druckinfo
-    QPushButton* m_start = nullptr;          // grafik_start
-    QPushButton* m_ende = nullptr;           // grafik_ende
+    std::array<QFrame*, 4> m_balken{};                       // Shape8 .. Shape11
+    QFrame* m_arbeitet = nullptr;                            // Frame_arbeitet
+    QLabel* m_arbeitetText = nullptr;                        // Label_arbeitet
+    QFrame* m_druckinfo = nullptr;                           // Frame_Druckinfo
+    QPushButton* m_start = nullptr;                          // grafik_start
+    QPushButton* m_ende = nullptr;                           // grafik_ende
 };
 
 }  // namespace diagram

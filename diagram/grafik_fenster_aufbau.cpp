@@ -1,8 +1,8 @@
 // The controls of Grafik at their twips positions, in the client area of 10185 × 7335.
 #include "grafik_fenster.h"
 
-#include "diagrammflaeche.h"
 #include "bauhilfen.h"
+#include "diagrammflaeche.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -81,7 +81,8 @@ void Grafik::baueAuswahl()
         auto* o = new QRadioButton(gruppe);
         o->setObjectName(feldname(u"Option3D1", i));
         o->setGeometry(twipsRect(75, 180 + 360 * (i % 6), 255, 255));
-        o->setAccessibleName(QStringLiteral("%1 %2").arg(i < 6 ? u"X:"_s : u"Y:"_s, QString::fromUtf16(info(i % 6).zeile).trimmed()));
+        o->setAccessibleName(
+            QStringLiteral("%1 %2").arg(i < 6 ? u"X:"_s : u"Y:"_s, QString::fromUtf16(info(i % 6).zeile).trimmed()));
         o->installEventFilter(this);
         m_option[std::size_t(i)] = o;
     }
@@ -98,8 +99,8 @@ void Grafik::baueBereich()
     for (int i = 0; i < 4; ++i) {
         const double links = i < 2 ? 900 : 2340;
         const double oben = i % 2 == 0 ? 600 : 1050;
-        m_panel[std::size_t(i)] = beschriftung(feldname(u"Panel3D2", i), QString::fromUtf16(texte[i]), r, links - 780,
-                                               oben, 740, 285);
+        m_panel[std::size_t(i)] =
+            beschriftung(feldname(u"Panel3D2", i), QString::fromUtf16(texte[i]), r, links - 780, oben, 740, 285);
         m_panel[std::size_t(i)]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto* feld = new QLineEdit(r);
         feld->setObjectName(QString::fromUtf16(namen[i]));
@@ -118,7 +119,8 @@ void Grafik::baueFestwerte()
     fett(titel);
     for (int k = 0; k < 6; ++k) {
         m_wertname[std::size_t(k)] = beschriftung(feldname(u"Wertname", k), {}, r, 360, 720 + 300 * k, 4700, 255);
-        m_wertergebnis[std::size_t(k)] = beschriftung(feldname(u"Wertergebnis", k), {}, r, 5160, 720 + 300 * k, 1400, 255);
+        m_wertergebnis[std::size_t(k)] =
+            beschriftung(feldname(u"Wertergebnis", k), {}, r, 5160, 720 + 300 * k, 1400, 255);
     }
 }
 
@@ -211,7 +213,8 @@ void Grafik::baueDruckinfo()
         {u"Label22", 2280, 240, u"Tempara-Projekt", 8.25, false, false},
     };
     for (const Zeile& z : zeilen) {
-        QLabel* l = beschriftung(QString::fromUtf16(z.name), QString::fromUtf16(z.text), m_druckinfo, 97, z.oben, 3135, z.hoehe);
+        QLabel* l = beschriftung(QString::fromUtf16(z.name), QString::fromUtf16(z.text), m_druckinfo, 97, z.oben, 3135,
+                                 z.hoehe);
         QFont f = titelschrift();
         f.setPointSizeF(z.punkte);
         f.setUnderline(z.unterstrichen);
@@ -234,7 +237,8 @@ void Grafik::baueMenue()
         a->setObjectName(QString::fromUtf16(name));
         return a;
     };
-    connect(eintrag(u"menu_diagramm_speichern", u"&Speichern unter..."_s), &QAction::triggered, this, &Grafik::speichern);
+    connect(eintrag(u"menu_diagramm_speichern", u"&Speichern unter..."_s), &QAction::triggered, this,
+            &Grafik::speichern);
     eintrag(u"menu_diagramm_sep", {});
     connect(eintrag(u"menu_diagramm_form_drucken", u"&Drucken"_s), &QAction::triggered, this, &Grafik::drucken);
     connect(eintrag(u"menu_diagramm_Drucker", u"D&rucker..."_s), &QAction::triggered, this, &Grafik::druckerEinrichten);

@@ -1,8 +1,8 @@
 // The menu "&Diagramm": the picture as a bitmap file, on the printer, and the printer set-up.
 #include "grafik_fenster.h"
 
-#include "dienste.h"
 #include "diagrammflaeche.h"
+#include "dienste.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -46,8 +46,8 @@ void Grafik::speichern()
     m_diagramm->update();
     QString grund;
     if (!bmpSchreiben(bitmap, pfad, &grund))
-        melden(Symbol::Warnung, u"Das Diagramm konnte nicht gespeichert werden:\r\n"_s
-                                    + QDir::toNativeSeparators(pfad) + u"\r\n\r\n"_s + grund);
+        melden(Symbol::Warnung, u"Das Diagramm konnte nicht gespeichert werden:\r\n"_s + QDir::toNativeSeparators(pfad)
+                                    + u"\r\n\r\n"_s + grund);
 }
 
 void Grafik::druckansicht(bool drucken)
@@ -56,9 +56,9 @@ void Grafik::druckansicht(bool drucken)
     m_ende->setVisible(!drucken);
     m_druckinfo->setVisible(drucken);
     const QColor farbe = drucken ? QColor(Qt::white) : QColor(192, 192, 192);
-    for (QWidget* w : {static_cast<QWidget*>(m_flaeche), static_cast<QWidget*>(m_balken[0]),
-                       static_cast<QWidget*>(m_balken[1]), static_cast<QWidget*>(m_balken[2]),
-                       static_cast<QWidget*>(m_balken[3])}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(m_flaeche), static_cast<QWidget*>(m_balken[0]), static_cast<QWidget*>(m_balken[1]),
+          static_cast<QWidget*>(m_balken[2]), static_cast<QWidget*>(m_balken[3])}) {
         QPalette p = w->palette();
         p.setColor(QPalette::Window, farbe);
         w->setPalette(p);
@@ -81,9 +81,6 @@ void Grafik::drucken()
     fokusfarben(true);
 }
 
-void Grafik::druckerEinrichten()
-{
-    m_dienste.druckerEinrichten(this);
-}
+void Grafik::druckerEinrichten() { m_dienste.druckerEinrichten(this); }
 
 }  // namespace diagram

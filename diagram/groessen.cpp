@@ -76,43 +76,27 @@ std::span<const float> bezugswerte(int k)
 {
     switch (k) {
     case Lufttemperatur:
-    case Strahlungstemperatur:
-        return kTemperaturen;
-    case Luftgeschwindigkeit:
-        return kLuftgeschwindigkeit;
-    case Luftfeuchte:
-        return kFeuchte;
-    case Energieumsatz:
-        return kEnergieumsatz;
-    default:
-        return {};
+    case Strahlungstemperatur: return kTemperaturen;
+    case Luftgeschwindigkeit: return kLuftgeschwindigkeit;
+    case Luftfeuchte: return kFeuchte;
+    case Energieumsatz: return kEnergieumsatz;
+    default: return {};
     }
 }
 
 void setzeGroesse(PmvEingabe& e, int k, float v, float v_rel)
 {
     switch (k) {
-    case Lufttemperatur:
-        e.ta = v;
-        break;
-    case Strahlungstemperatur:
-        e.tr = v;
-        break;
-    case Luftgeschwindigkeit:
-        e.var = float(std::fabs(double(v_rel) + double(v)));
-        break;
-    case Luftfeuchte:
-        e.phi = v;
-        break;
-    case Energieumsatz:
-        e.M = v;
-        break;
+    case Lufttemperatur: e.ta = v; break;
+    case Strahlungstemperatur: e.tr = v; break;
+    case Luftgeschwindigkeit: e.var = float(std::fabs(double(v_rel) + double(v))); break;
+    case Luftfeuchte: e.phi = v; break;
+    case Energieumsatz: e.M = v; break;
     case Kleidung:
         e.Icl = v;
         e.fcl = Kleidungsflaechenfaktor(v);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -26,13 +26,13 @@ enum Groesse : int {
 };
 
 struct Groesseninfo {
-    const char16_t* zeile;       // row label of the choice, with its leading blank
+    const char16_t* zeile;  // row label of the choice, with its leading blank
     const char16_t* achsentitel;
     const char16_t* vorgabeMin;  // default texts of the range fields
     const char16_t* vorgabeMax;
-    float untergrenze;           // lowest permitted minimum
-    float obergrenze;            // highest permitted maximum
-    const char* kurzname;        // the name tempara-cli uses
+    float untergrenze;     // lowest permitted minimum
+    float obergrenze;      // highest permitted maximum
+    const char* kurzname;  // the name tempara-cli uses
 };
 
 const Groesseninfo& info(int k);

@@ -32,10 +32,10 @@ inline Spanne pixelSpanne(float twips, float laenge, int grenze)
 }
 
 struct Laufbilanz {
-    int auswertungen = 0;  // PmvBerechnen calls
-    int zellen = 0;        // cells drawn (grid points inside a band)
-    int fehler = 0;        // evaluations that ended in a floating-point error
-    model::PmvEingabe letzte;     // the inputs of the last grid point
+    int auswertungen = 0;      // PmvBerechnen calls
+    int zellen = 0;            // cells drawn (grid points inside a band)
+    int fehler = 0;            // evaluations that ended in a floating-point error
+    model::PmvEingabe letzte;  // the inputs of the last grid point
 };
 
 // A float32 loop from `von` by `schritt` while the value has not passed `bis` (≤ for a

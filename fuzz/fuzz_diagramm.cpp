@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t laenge)
     int y = daten[1] % diagram::kAnzahlGroessen;
     if (y == x)
         y = (y + 1) % diagram::kAnzahlGroessen;
-    const QStringList teile = QString::fromUtf8(reinterpret_cast<const char*>(daten + 2), qsizetype(laenge - 2))
-                                  .split(u'\n');
+    const QStringList teile =
+        QString::fromUtf8(reinterpret_cast<const char*>(daten + 2), qsizetype(laenge - 2)).split(u'\n');
     diagram::Bereichsfelder felder;
     for (std::size_t i = 0; i < felder.size(); ++i)
         felder[i] = qsizetype(i) < teile.size() ? teile[qsizetype(i)] : QString();

@@ -26,7 +26,7 @@ struct Dateidialog {
     QString filter;
     int filterIndex = 1;
     QString vorgabeEndung;
-    QString dateiname;     // the name the dialog starts with, may hold a folder
+    QString dateiname;  // the name the dialog starts with, may hold a folder
     bool ueberschreibenFragen = false;
 };
 

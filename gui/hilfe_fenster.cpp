@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QHash>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPointer>
@@ -36,9 +36,11 @@ QString ersterTreffer(const QString& text, const QRegularExpression& ausdruck)
 QList<Hilfefenster::Seite> Hilfefenster::seiten()
 {
     static const QRegularExpression titelAusdruck(QStringLiteral("<title>(.*?)</title>"),
-                                                  QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression stichwortAusdruck(QStringLiteral("<meta\\s+name=\"stichworte\"\\s+content=\"([^\"]*)\""),
-                                                      QRegularExpression::CaseInsensitiveOption);
+                                                  QRegularExpression::CaseInsensitiveOption
+                                                      | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression stichwortAusdruck(
+        QStringLiteral("<meta\\s+name=\"stichworte\"\\s+content=\"([^\"]*)\""),
+        QRegularExpression::CaseInsensitiveOption);
     QList<Seite> liste;
     const QDir ordner(QStringLiteral(":/hilfe"));
     for (const QString& name : ordner.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name)) {
@@ -93,16 +95,10 @@ void Hilfefenster::zeige(QWidget* eltern, const QString& hilfedatei, int befehl,
     g_fenster->activateWindow();
 }
 
-Hilfefenster* Hilfefenster::offenes()
-{
-    return g_fenster;
-}
+Hilfefenster* Hilfefenster::offenes() { return g_fenster; }
 
 Hilfefenster::Hilfefenster(QWidget* eltern)
-    : QWidget(eltern, Qt::Window)
-    , m_inhalt(new QListWidget(this))
-    , m_text(new QTextBrowser(this))
-    , m_seiten(seiten())
+    : QWidget(eltern, Qt::Window), m_inhalt(new QListWidget(this)), m_text(new QTextBrowser(this)), m_seiten(seiten())
 {
     setObjectName(QStringLiteral("Hilfe"));
     setWindowTitle(QStringLiteral("Tempara - Hilfe"));
@@ -167,10 +163,7 @@ void Hilfefenster::oeffne(const QString& pfad)
         m_text->setSource(QUrl(pfad));
 }
 
-QString Hilfefenster::aktuelleSeite() const
-{
-    return m_text->source().toString(QUrl::RemoveFragment);
-}
+QString Hilfefenster::aktuelleSeite() const { return m_text->source().toString(QUrl::RemoveFragment); }
 
 HilfeTaste::HilfeTaste(Dienste& dienste, QObject* eltern) : QObject(eltern), m_dienste(dienste)
 {

@@ -189,8 +189,8 @@ bool QtDienste::druckeBild(QPrinter& drucker, const QImage& bild, QPointF linksO
     const double punkteJeMm = drucker.resolution() / 25.4;
     // Without a size the picture keeps its screen size: 96 pixels to the inch.
     const QSizeF mm = groesseMm.width() >= 1 && groesseMm.height() >= 1
-        ? groesseMm
-        : QSizeF(bild.width() * 25.4 / 96.0, bild.height() * 25.4 / 96.0);
+                          ? groesseMm
+                          : QSizeF(bild.width() * 25.4 / 96.0, bild.height() * 25.4 / 96.0);
     const QRectF ziel(linksObenMm * punkteJeMm, mm * punkteJeMm);
     maler.drawImage(ziel, bild);
     return maler.end();

@@ -10,15 +10,9 @@ namespace bewertung {
 namespace {
 
 // Clipping that lets NaN through, so a failed value stays visible as one.
-double beschnitten(double pd)
-{
-    return pd < 0.0 ? 0.0 : (pd > 100.0 ? 100.0 : pd);
-}
+double beschnitten(double pd) { return pd < 0.0 ? 0.0 : (pd > 100.0 ? 100.0 : pd); }
 
-double logistisch(double a, double b, double dt)
-{
-    return 100.0 / (1.0 + std::exp(a - b * dt));
-}
+double logistisch(double a, double b, double dt) { return 100.0 / (1.0 + std::exp(a - b * dt)); }
 
 constexpr int index(Kriterium k) { return static_cast<int>(k); }
 
@@ -67,10 +61,7 @@ unsigned pmvAusserhalb(const PmvEingabe& e, const PmvErgebnis& r)
     return maske;
 }
 
-bool pmvGueltig(const PmvEingabe& e, const PmvErgebnis& r)
-{
-    return pmvAusserhalb(e, r) == 0;
-}
+bool pmvGueltig(const PmvEingabe& e, const PmvErgebnis& r) { return pmvAusserhalb(e, r) == 0; }
 
 Grenzen grenzen(Kriterium k)
 {

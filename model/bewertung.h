@@ -23,9 +23,9 @@ inline constexpr int kKriterien = 9;
 // velocity va_l in m/s (below 0.05 taken as 0.05), turbulence intensity tu in %. Clipped to 0..100.
 double Zugluftrate(double ta_l, double va_l, double tu);
 // Percentage dissatisfied in %, each clipped to 0..100 (ISO 7730, eq. 7 to 12).
-double PdVertikal(double dt_av);      // head-to-ankle air temperature difference, K
-double PdBoden(double t_f);           // floor temperature, °C
-double PdDeckeWarm(double dt_pr);     // radiant temperature asymmetry, K
+double PdVertikal(double dt_av);   // head-to-ankle air temperature difference, K
+double PdBoden(double t_f);        // floor temperature, °C
+double PdDeckeWarm(double dt_pr);  // radiant temperature asymmetry, K
 double PdWandKalt(double dt_pr);
 double PdDeckeKalt(double dt_pr);
 double PdWandWarm(double dt_pr);
@@ -52,10 +52,10 @@ Kategorie kategorie(Kriterium kriterium, double wert);
 
 // The local inputs. A criterion without a value is not assessed ("nicht bewertet").
 struct LokaleEingaben {
-    double tu = 40.0;    // turbulence intensity, %; 40 where it is not known
-    double tLokal = 0;   // local air temperature, °C
-    double vLokal = 0;   // local mean air velocity, m/s
-    bool zugluft = true; // DR assessed
+    double tu = 40.0;     // turbulence intensity, %; 40 where it is not known
+    double tLokal = 0;    // local air temperature, °C
+    double vLokal = 0;    // local mean air velocity, m/s
+    bool zugluft = true;  // DR assessed
     // Δt_a,v, t_f and the four Δt_pr, in the order of Kriterium from Vertikal on.
     std::array<std::optional<double>, 6> lokal{};
 };
@@ -65,9 +65,9 @@ LokaleEingaben lokaleVorgaben(const Raumklima& klima);
 
 struct Einzelwert {
     bool bewertet = false;
-    double wert = 0;        // PMV, or a percentage
+    double wert = 0;  // PMV, or a percentage
     Kategorie kategorie = Kategorie::Keine;
-    bool gueltig = true;    // the inputs lie inside the formula's range of validity
+    bool gueltig = true;  // the inputs lie inside the formula's range of validity
 };
 
 struct Ergebnis {
@@ -75,7 +75,7 @@ struct Ergebnis {
     Kategorie gesamt = Kategorie::A;
     // The criterion of the worst category; on a tie the first in the table's order.
     Kriterium entscheidend = Kriterium::PMV;
-    bool endlich = true;    // false when a value is not a finite number
+    bool endlich = true;  // false when a value is not a finite number
 };
 
 // The whole assessment from one evaluation of PmvBerechnen and the local inputs.

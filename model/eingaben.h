@@ -22,9 +22,9 @@ struct Eingabeart {
     const char* wertfeld;  // objectName of the value label
     int min, max;          // scroll range in positions
     int kleinerSchritt, grosserSchritt;
-    double faktor;         // the value of one position
-    int stellen;           // decimals of the value text
-    const char* einheit;   // follows the number, with its leading blank
+    double faktor;        // the value of one position
+    int stellen;          // decimals of the value text
+    const char* einheit;  // follows the number, with its leading blank
 };
 
 inline constexpr std::array<Eingabeart, kEingaben> kEingabearten{{

@@ -21,8 +21,9 @@ QString Empfindungsname(int band)
 QString Empfindungsgrenzen(int band, QChar dezimaltrenner)
 {
     const Empfindung& e = kEmpfindungen[std::size_t(band)];
-    const auto zahl
-        = [dezimaltrenner](float wert) { return QString::number(double(wert)).replace(u'.', dezimaltrenner); };
+    const auto zahl = [dezimaltrenner](float wert) {
+        return QString::number(double(wert)).replace(u'.', dezimaltrenner);
+    };
     return zahl(e.untergrenze) + (band == 0 ? QStringLiteral(" < PMV < ") : QStringLiteral(" ≤ PMV < "))
            + zahl(e.obergrenze);
 }

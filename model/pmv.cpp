@@ -8,14 +8,18 @@ namespace model {
 
 namespace {
 
-constexpr double kWInKcal = 0.86;        // W/m² -> kcal/(m²·h)
-constexpr double kCloInKcal = 0.18;      // clo -> m²·h·K/kcal
-constexpr double kPaInMmHg = 0.0075;     // Pa -> mmHg
-constexpr double kStrahlung = 3.4e-8;    // radiation constant, kcal/(m²·h·K⁴)
-constexpr double kOffset = 273.0;        // °C -> K, kept at 273 as in the kcal form
+constexpr double kWInKcal = 0.86;      // W/m² -> kcal/(m²·h)
+constexpr double kCloInKcal = 0.18;    // clo -> m²·h·K/kcal
+constexpr double kPaInMmHg = 0.0075;   // Pa -> mmHg
+constexpr double kStrahlung = 3.4e-8;  // radiation constant, kcal/(m²·h·K⁴)
+constexpr double kOffset = 273.0;      // °C -> K, kept at 273 as in the kcal form
 constexpr int kMaxDurchlaeufe = 70;
 
-inline double hoch4(double x) { double q = x * x; return q * q; }
+inline double hoch4(double x)
+{
+    double q = x * x;
+    return q * q;
+}
 
 inline bool endlich(float x) { return std::isfinite(x); }
 
@@ -30,8 +34,8 @@ struct Oberflaeche {
 // 0.01 K (keeping the tcl of that pass) or after 70 passes.
 Oberflaeche Oberflaechentemperatur(const PmvEingabe& e)
 {
-    const double hcf = 12.1 * std::sqrt(double(e.var));             // forced convection
-    const double c = kCloInKcal * double(e.Icl) * double(e.fcl);    // clothing constant
+    const double hcf = 12.1 * std::sqrt(double(e.var));           // forced convection
+    const double c = kCloInKcal * double(e.Icl) * double(e.fcl);  // clothing constant
     const double haut = 35.7 - 0.028 * double(e.M) * (1.0 - double(e.eta));
     const double tr4 = hoch4(double(e.tr) + kOffset);
     const double ta = e.ta;
@@ -70,10 +74,7 @@ Oberflaeche Oberflaechentemperatur(const PmvEingabe& e)
 
 }  // namespace
 
-float Saettigungsdruck(float t)
-{
-    return float(610.78 * std::exp(17.08089 * double(t) / (234.175 + double(t))));
-}
+float Saettigungsdruck(float t) { return float(610.78 * std::exp(17.08089 * double(t) / (234.175 + double(t)))); }
 
 float Kleidungsflaechenfaktor(float Icl)
 {
@@ -110,8 +111,8 @@ bool PmvBerechnen(const PmvEingabe& e, PmvErgebnis& r)
     // Heat load in kcal/(m²·h), terms subtracted in the order of the standard's equation.
     const double M = e.M, ta = e.ta, pa = r.pa, fcl = e.fcl, tcl = r.tcl;
     const double Mw = kWInKcal * M * (1.0 - double(e.eta));
-    double L = Mw - 0.35 * (43.0 - 0.052 * M - kPaInMmHg * pa);  // skin diffusion
-    L -= 0.42 * (Mw - 50.0);                                       // sweating
+    double L = Mw - 0.35 * (43.0 - 0.052 * M - kPaInMmHg * pa);           // skin diffusion
+    L -= 0.42 * (Mw - 50.0);                                              // sweating
     L -= 0.002 * M * (44.0 - kPaInMmHg * pa) + 0.0012 * M * (34.0 - ta);  // respiration
     L -= kStrahlung * fcl * (hoch4(tcl + kOffset) - hoch4(double(e.tr) + kOffset));
     L -= kWInKcal * fcl * double(r.hc) * (tcl - ta);

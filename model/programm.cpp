@@ -12,10 +12,7 @@ model::PmvErgebnis PmvErgebnis;
 bool TsGleichTi = true;
 long anzahlBerechnungen = 0;
 
-void PmvEingabeAufbereiten()
-{
-    PmvEingabe = PmvEingabeAus(Raumklima, TsGleichTi);
-}
+void PmvEingabeAufbereiten() { PmvEingabe = PmvEingabeAus(Raumklima, TsGleichTi); }
 
 bool PmvBerechnen()
 {

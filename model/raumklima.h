@@ -31,19 +31,16 @@ struct PmvEingabe {
 
 // The result of the last evaluation. Only PMV and PPD are read outside the model.
 struct PmvErgebnis {
-    float PMV = 0;   // predicted mean vote, clipped to -3..+3
-    float PPD = 0;   // predicted percentage of dissatisfied, %
-    float tcl = 0;   // clothing surface temperature, °C
-    float hc = 0;    // convective heat transfer coefficient used, W/(m²·K)
-    float pa = 0;    // water vapour partial pressure, Pa
-    float psat = 0;  // saturation vapour pressure at ta, Pa
+    float PMV = 0;        // predicted mean vote, clipped to -3..+3
+    float PPD = 0;        // predicted percentage of dissatisfied, %
+    float tcl = 0;        // clothing surface temperature, °C
+    float hc = 0;         // convective heat transfer coefficient used, W/(m²·K)
+    float pa = 0;         // water vapour partial pressure, Pa
+    float psat = 0;       // saturation vapour pressure at ta, Pa
     int durchlaeufe = 0;  // Newton passes the clothing surface temperature took
 };
 
 // The defaults every run starts from (and "Neu" returns to).
-constexpr Raumklima standardRaumklima()
-{
-    return Raumklima{20.0f, 20.0f, 0.0f, 60, 70, 0, 0.0f, 1.0f};
-}
+constexpr Raumklima standardRaumklima() { return Raumklima{20.0f, 20.0f, 0.0f, 60, 70, 0, 0.0f, 1.0f}; }
 
 }  // namespace model

@@ -189,10 +189,7 @@ QString formatiereZahl(double wert, int stellen, QChar trenner)
     return text;
 }
 
-QString formatiereZahl(double wert, int stellen)
-{
-    return formatiereZahl(wert, stellen, dezimaltrenner());
-}
+QString formatiereZahl(double wert, int stellen) { return formatiereZahl(wert, stellen, dezimaltrenner()); }
 
 double Zahlwert(std::string_view text)
 {

@@ -51,7 +51,7 @@ inline bool kurzeDezimalzahl(std::string_view feld, Zahl& wert)
 {
     constexpr uint64_t kGrenze = std::is_same_v<Zahl, float> ? (1u << 24) : (1ull << 53);
     constexpr int kStellen = std::is_same_v<Zahl, float> ? 10 : 22;
-    static constexpr Zahl kZehner[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11,
+    static constexpr Zahl kZehner[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     std::size_t i = 0;
     const bool negativ = !feld.empty() && feld[0] == '-';

@@ -4,8 +4,8 @@
 #include "stapeltest.h"
 
 #include "jahresauswertung.h"
-#include "pmv.h"
 #include "jahrestabelle.h"
+#include "pmv.h"
 #include "stapellauf.h"
 #include "vorpruefung.h"
 
@@ -62,8 +62,8 @@ private Q_SLOTS:
             const QStringList f = QString::fromUtf8(datei.readLine()).trimmed().replace(u',', u'.').split(u'\t');
             if (f.size() != 4 || f[0].startsWith(u'C'))
                 continue;
-            const PmvEingabe ein{f[1].toFloat(), f[2].toFloat(), 0.1f, f[3].toFloat(), 70, 0, 1.0f,
-                                 Kleidungsflaechenfaktor(1.0f)};
+            const PmvEingabe ein{
+                f[1].toFloat(), f[2].toFloat(), 0.1f, f[3].toFloat(), 70, 0, 1.0f, Kleidungsflaechenfaktor(1.0f)};
             PmvErgebnis aus;
             QVERIFY(PmvBerechnen(ein, aus));
             const int stunde = f[0].toInt();
