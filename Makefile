@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Front door: `make run` and `make test` set everything up on a fresh Debian 12.
 BUILD ?= build
 JOBS ?= $(shell nproc)

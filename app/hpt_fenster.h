@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window "TEMPARA 1.3": eight scroll bars for the inputs, the live PMV and PPD
 // display with its two gauges, the menus and the buttons that open the other windows.
 // Other windows see it only as a Hauptfenster.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tempara: the start-up window, then the main window until it is closed.
 #include "bewertung_fenster.h"
 #include "dateioeffner.h"

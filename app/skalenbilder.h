@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two gauge pictures of the result display, drawn from their colour ramps.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up window "Tempara", shown at program start and again as About.
 #pragma once
 

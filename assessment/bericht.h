@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one-page report of an assessment: the main window's inputs, the local inputs, every
 // criterion with its value, category and validity, and the overall category.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window "Behaglichkeit nach ISO 7730": the main window's PMV and PPD with the local
 // criteria of ISO 7730, each with its category, and the overall category of the room.
 // Modeless, so the user can move the main window's scroll bars and watch the assessment follow.

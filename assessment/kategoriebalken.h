@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A bar of one criterion: the ranges of A, B and C in their colours up to the limit of C and a
 // little beyond, with a mark at the value. For PMV the bar shows |PMV|.
 #pragma once

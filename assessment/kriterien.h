@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The German texts and colours of the ISO 7730 assessment, shared by the window and its report.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files a run must not leave behind when it is stopped by SIGTERM or SIGINT (the lock file
 // beside the result): registered while they exist; the handler removes them and then ends
 // the process as the signal would have. SIGKILL leaves the lock, which the next run sees

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a batch run reads and writes, settled before anything is touched: the result name,
 // the question before an existing file is replaced, and the name an existing file is moved
 // to instead. Nothing on disk changes here; the run carries the plan out only after the new

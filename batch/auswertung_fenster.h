@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window of an annual evaluation: what the run did (lines, failures, cut ranges, the
 // backup), hours and shares per sensation band and per category by PMV for the whole run and
 // each month, the carpet plot and the monthly chart. It saves the picture (PNG, SVG) and the

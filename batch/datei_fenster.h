@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window DATEI: three pages that set up the batch evaluation of an open data file.
 // 1. columns: the first five data lines, five columns at a time, each with its variable;
 // 2. constants: air velocity and humidity for the quantities without a column;

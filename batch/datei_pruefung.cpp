@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DATEI's check of the data file: from opening on a worker thread counts its data lines and
 // looks for a heading read as data and for semicolons, so that the pages can show the count
 // and the run can warn before it starts. A large file keeps the window responsive meanwhile.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch run as the window DATEI drives it: the warnings and the questions before a file is
 // replaced, the run itself in a worker thread with its progress dialog, and afterwards the
 // result file and the evaluation of the run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // German reasons for failed file operations, from the system's error number.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's "Ö&ffnen..." (opens the chosen data file and shows DATEI modally) and
 // "Letzte &Auswertung..." (the evaluation window of the last run made in DATEI).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a data file is read, decided once before any pass over it: the preview, the count and
 // the run must all see the same bytes. A regular file in UTF-8 (or plain ASCII) is read where
 // it lies. A pipe or FIFO gives its bytes only once, and a UTF-16 file with a byte-order mark

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything a batch run needs to know, as values: the column codes, the constants, and the
 // activity and clothing of the whole file or of four consecutive ranges of data lines.
 #pragma once

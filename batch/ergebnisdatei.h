@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result file: its name beside the data file, its header and the texts of the questions
 // around it. A result file is itself a data file: comment lines, one assignment line and
 // data lines, each ended by CR LF, written in UTF-8.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the paged batch windows add to the window-building helpers: the client size from the
 // window size, and the frames parked below the visible area.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Work that may take long (counting or evaluating a large data file) runs in a worker thread
 // while the windows stay painted. After about half a second a progress dialog "Fortschritt"
 // shows how far it is and offers "Abbrechen". The worker reports through atomics only and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The annual evaluation of one batch run as a value: the figures of the run, the files it
 // wrote and the ranges it had to cut. The evaluation window, its table and picture and
 // tempara-cli take it as it is.

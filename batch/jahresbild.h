@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture of an annual evaluation for reports: the carpet plot of the year (day 1 to 365
 // across, hour of the day 1 to 24 upwards, each hour in the colour of its sensation band as
 // the diagram draws it) and the hours per category by PMV of every month as stacked bars.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The annual evaluation as a table for spreadsheets: UTF-8 with byte-order mark (spreadsheets
 // need it for the umlauts), semicolons, CR LF. One row per month Januar to Dezember when the
 // file has an hour column, then the row "Summe"; without one only "Summe".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figures of a batch run, counted line by line while it writes: lines, failures, hours
 // per sensation band and per category by PMV, for the whole run and per month of the year,
 // and the band of every hour of the year for the carpet plot. Memory stays the same however

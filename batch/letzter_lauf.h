@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The annual evaluation of the last successful batch run, kept for the whole session in one
 // place: DATEI puts each new one here, and both DATEI's "Letzte Auswertung..." and the main
 // window's entry of the same name show it from here.

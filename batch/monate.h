@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The months of an hourly year without leap day: first day and first hour of each, and the
 // month an hour of the year lies in. The behaviour window shows the table, the annual
 // evaluation splits its counts by it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month table of the behaviour window: first day and first hour of every month of a year
 // without leap day (monate.h), to count the data lines of hourly files.
 #pragma once

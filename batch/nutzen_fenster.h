@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window "nutzen": activity and clothing of the people in the room for the batch run,
 // either once for the whole file (season-independent) or for four consecutive ranges of
 // data lines A to D (season-dependent). Its "&Weiter" starts the run.

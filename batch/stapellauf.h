@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch run: PMV and PPD for every data line of a data file, written as a result file.
 // The input is streamed line by line (twice for season-dependent ranges: count, then
 // evaluate), so memory does not grow with the file. The result is written to a temporary file

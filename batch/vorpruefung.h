@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks before a batch run: what in the data file or the ranges would make the result
 // silently wrong (a heading read as a row of zeros, semicolons taken for separators, ranges
 // that leave lines out), the number of data lines, and range lengths from first months.

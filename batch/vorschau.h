@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first five data lines of a data file, as the column window shows them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lines of an hourly data file: what kind a line is and how its fields are split.
 // Two splitters exist on purpose: the preview cuts a field at the earlier of the first blank
 // and the first tab, the batch run at the first blank whenever one remains. Files separated

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads a text file line by line through a fixed buffer, so that memory stays the same
 // however long the file is. Lines end at LF; a CR before it is dropped, and a last line
 // without an ending is read as well; a UTF-8 byte-order mark at the start is skipped.

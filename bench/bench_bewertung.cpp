@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the ISO 7730 assessment: everything beyond PmvBerechnen (all nine criteria), and
 // the whole of it with PmvBerechnen for comparison.
 #include "bewertung.h"

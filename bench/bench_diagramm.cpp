@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The diagram's "&Start" for the default ranges (-15 to 50 °C on both axes, 131 × 131 =
 // 17161 grid points): the whole run into the image, and the evaluations alone.
 #include "bereich.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ten million data lines through the window's way of running: the core in a worker thread,
 // the progress dialog "Fortschritt" over a window, as DATEI drives it. Measured: how often the
 // dialog shows a new figure (goal: at least five times a second), the longest pause of the

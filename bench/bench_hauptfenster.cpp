@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One recomputation of the main window with its display update, as every scroll step runs it.
 #include "hpt_fenster.h"
 #include "programm.h"

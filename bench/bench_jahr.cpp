@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The annual evaluation beyond the run itself: counting a year into the summary, the CSV
 // table, the PNG and the SVG picture, and all of them together (goal: under 50 ms). And what
 // a progress callback costs a long run: a million lines with and without one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the model: one evaluation, one recomputation of the main window, and the
 // case stream of `tempara-cli pmv`.
 #include "pmv.h"

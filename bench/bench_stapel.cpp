@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the batch evaluation: a year of hourly lines through Stapellauf (both forms), a
 // million lines streamed season-independently, and the line splitter alone. The counter
 // "Speicherzuwachs_KiB" is how far the process's peak memory grew during the run: with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Platform services that answer nothing, for benchmarks of windows.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The activity catalogue "Aktivität": twenty typical activities with their metabolic rate,
 // effective mechanical power and relative velocity; one ticked row is taken over.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The garment estimator's logic for one half (man or woman): the running total, the
 // plausibility remarks and questions, and the list's click handling with its nested re-run.
 // It knows no widgets; the window answers through Ankleidehilfe.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The garment estimator "Bekleidung": a man and a woman are dressed garment by garment;
 // the total of either half is taken over as the clothing insulation.
 #pragma once

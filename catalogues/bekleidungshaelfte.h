@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One half of the garment estimator (the man's or the woman's): its garment list, the
 // dressed figure, the pointer panel, the total and its three buttons.
 #pragma once

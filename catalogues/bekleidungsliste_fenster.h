@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ensemble catalogue "Bekleidungsliste": typical work and daily clothing with their
 // insulation; one ticked row across both tables is taken over.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The estimator's pictures, drawn as SVG and kept as resources: the undressed figures,
 // one transparent picture per garment layer (Ebene) and the two header symbols.
 #pragma once

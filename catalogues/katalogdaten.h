@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed tables of the three catalogues: typical activities, typical clothing ensembles
 // and the single garments of the estimator, each with the values it hands to Raumklima.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three catalogue windows as the main window opens them, and what they share.
 #pragma once
 

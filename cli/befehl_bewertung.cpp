@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tempara-cli bewertung: the assessment of one room by ISO 7730, PMV and PPD with the local
 // criteria and the overall category, one tab-separated line per criterion.
 #include "befehle.h"

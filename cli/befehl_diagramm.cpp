@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tempara-cli diagramm: the bitmap of the diagram window without a window, for scripts.
 #include "befehle.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tempara-cli pmv: PMV and PPD for cases given as arguments or as lines on standard input.
 #include "befehle.h"
 #include "pmvstrom.h"

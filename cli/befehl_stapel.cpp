@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tempara-cli stapel: the batch evaluation of an hourly data file without windows. It builds
 // the same settings the windows DATEI and nutzen would and runs the same Stapellauf, so the
 // result file is byte for byte the window's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The subcommands of tempara-cli. Each befehl_*.cpp registers itself with TEMPARA_BEFEHL;
 // main.cpp dispatches on the first argument.
 #pragma once

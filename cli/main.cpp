@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tempara-cli: the computations of Tempara without windows, for scripts.
 #include "befehle.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The case evaluator behind `tempara-cli pmv`: eight values per case in, "PMV<TAB>PPD" out.
 #pragma once
 

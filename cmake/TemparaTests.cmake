@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # tempara_test(NAME SOURCES … LIBS … [GUI]): one QTest executable registered with ctest.
 # Tests run headless on the offscreen platform in a German locale unless they pin another.
 function(tempara_test name)

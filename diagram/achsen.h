@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry of the drawing area and the layout of its axes: where 0 lies, how many twips a
 // unit is, the ticks, the axis titles and the scale labels. All positions in twips of the
 // drawing area (5700 × 4500, origin top-left, y downwards).

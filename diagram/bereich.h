@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two ranges of a diagram and their check: the four typed fields are read, corrected
 // where they leave the permitted range, and written back in their shortest form.
 #pragma once

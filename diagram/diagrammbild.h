@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The persistent off-screen image of the drawing area: cleared, given axes, cells and
 // reference lines, and turned into the saved bitmap with its texts, fixed parameters and
 // legend. The window shows it; tempara-cli and the benchmarks draw it without a window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture control `diagramm`: shows the persistent image of the drawing; the axis
 // titles and scale labels lie on it as child labels.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window "Darstellung des Behaglichkeitsbereichs": two of the six quantities and their
 // ranges are chosen, "&Start" draws the PMV bands over their plane with the other six
 // inputs fixed at the main window's values, and the menu saves or prints the picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of Grafik at their twips positions, in the client area of 10185 × 7335.
 #include "grafik_fenster.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu "&Diagramm": the picture as a bitmap file, on the printer, and the printer set-up.
 #include "grafik_fenster.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The six quantities that can span the diagram, the seven PMV bands and the rows of
 // fixed parameters: the tables that the window, the drawing and tempara-cli share.
 #pragma once

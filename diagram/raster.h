@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid of one run: x and y step through their ranges by repeated float32 addition,
 // the two chosen fields of the prepared inputs change per point, and every grid point
 // whose cell can show in the drawing area is evaluated. The cell is handed to a sink, so

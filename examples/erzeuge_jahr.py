@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Erzeugt buero_jahr.txt: ein Jahr (8760 Stunden) Raumklima eines Büros als Datendatei.
 
 Das Büro liegt nach Süden in Mitteleuropa und wird von Montag bis Freitag von 7 bis 18 Uhr

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typed ranges of the diagram window: whatever the four fields hold, the check leaves ranges
 // inside the quantities' limits, and the grid over them ends with a bounded number of cells.
 #include "bereich.h"

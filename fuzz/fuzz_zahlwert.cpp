@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Zahlwert on arbitrary bytes: never crashes, and the two text forms agree on ASCII input.
 #include "zahlen.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building windows from twips tables: every control gets its objectName (control arrays as
 // "Name(i)") and its geometry in twips; colours and bold titles are set the same way everywhere.
 #pragma once

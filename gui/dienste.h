@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything a window asks of the platform that blocks or leaves the process: message boxes,
 // file dialogs, the printer and the help viewer. QtDienste is the real one; the tests script
 // the answers (tests/support/skriptdienste.h).

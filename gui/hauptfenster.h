@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the other windows may ask of the main window. They never touch its controls: a
 // catalogue or DATEI hands over a whole Raumklima, the diagram reads the value texts.
 #pragma once

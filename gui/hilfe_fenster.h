@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help viewer: the pages under :/hilfe, a contents list and their keywords.
 // "tempara.hlp" is the name under which the program asks for its help.
 #pragma once

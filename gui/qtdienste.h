@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real platform services: Qt's message boxes, file dialogs, printer and the help window.
 #pragma once
 

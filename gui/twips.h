@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window geometry is laid out in twips (1/1440 inch); 15 twips make one screen pixel.
 #pragma once
 

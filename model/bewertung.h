@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The assessment of a room by ISO 7730:2005: local thermal discomfort (clause 6) and the
 // categories A, B and C (Annex A, Table A.1). Pure functions of values, double precision;
 // PMV and PPD come from PmvBerechnen, the local criteria from their own inputs.

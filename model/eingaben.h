@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eight inputs of Raumklima as the main window sets them: one table row each with its
 // scroll bar, its value label and how a scroll position becomes a value and a text.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seven bands of thermal sensation on the PMV scale: their names and limits in one table,
 // shared by the main window's scale, the diagram's colours and legend and the batch run's
 // summary.

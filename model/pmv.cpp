@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The heat-balance model of ISO 7730 (Fanger), evaluated in kcal/(m²·h) with the absolute
 // temperature offset 273. Every stored quantity is float32; formulas run in double.
 #include "pmv.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PMV and PPD by the heat balance of ISO 7730, in the classic kcal form with 273 K.
 // Pure functions of their arguments: the program-wide records (programm.h) sit on top.
 #pragma once

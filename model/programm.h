@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program-wide records of one run and the no-argument operations over them.
 // Windows write fields, call, and read results; the work is done by the pure functions of pmv.h.
 #pragma once

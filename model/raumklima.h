@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three records of one evaluation: what the user set, what the computation reads, what it gives.
 #pragma once
 

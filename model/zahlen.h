@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number texts: the fixed display patterns "0", "0.0", "0.00" with the locale's decimal
 // separator, and the reading of numbers from texts (data files, typed ranges, arguments).
 #pragma once

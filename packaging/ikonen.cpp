@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the application icon at the usual sizes of the freedesktop icon theme.
 // Usage: tempara-ikonen SYMBOL.svg ZIELORDNER GROESSE...
 #include <QDir>

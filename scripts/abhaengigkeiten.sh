@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Tempara needs, only those that are missing. Before anything is
 # installed it says which packages and what for; without root rights it asks before sudo runs.
 # Usage: scripts/abhaengigkeiten.sh [basis] [bench] [fuzz] [bild] [paket] [pruefung]

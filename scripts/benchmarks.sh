@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the benchmarks of a build and prints the figures for the README's performance section.
 set -euo pipefail
 build=${1:-build}

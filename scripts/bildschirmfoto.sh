@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes a screenshot of the main window under a virtual X server (Xvfb):
 # starts Tempara, waits for the start-up window to hand over, captures the main window.
 set -euo pipefail

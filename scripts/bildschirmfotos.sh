@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of every window and dialog of Tempara under a virtual X server (Xvfb), for looking
 # them over: drives the real program by keyboard and mouse (xdotool) as a user would and
 # captures each window (ImageMagick's import). Usage: scripts/bildschirmfotos.sh [build] [ziel]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that every C++ source follows .clang-format; lists the files that do not.
 # scripts/format-pruefen.sh --anwenden formats them instead.
 set -euo pipefail

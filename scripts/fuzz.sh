@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzz target of a build for a few seconds each, on a corpus kept beside it.
 set -euo pipefail
 build=${1:-build-fuzz}

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a staging folder and checks it as a distribution would:
 # the expected files, the desktop entry, the AppStream metadata, and tempara-cli running.
 set -euo pipefail

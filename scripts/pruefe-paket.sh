@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian package with apt, starts Tempara as the menu would (its desktop entry's
 # Exec line, under Xvfb), removes the package again and checks that nothing of it is left.
 # Changes the system: run it as root on a machine meant for such checks.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The share of test code: non-blank, non-comment lines of .cpp/.h under tests/ against those of
 # the production folders (everything but tests/, bench/, fuzz/ and build folders).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs tempara-cli over the examples and a set of generated data files and compares every
 # result file, bitmap and printed output with the checksums in scripts/ausgaben.sha256.
 # A change that is meant to leave results alone must leave this list alone.

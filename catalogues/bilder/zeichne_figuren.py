@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the estimator's figures as SVG: the undressed man and woman (opaque, 110 x 240),
 one transparent picture per garment layer (Ebene) on the same canvas, and the two symbols.
 

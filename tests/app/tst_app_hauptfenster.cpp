@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven as a user drives it: scroll steps, the switch, menus and clicks.
 #include "fenstertest.h"
 #include "findekind.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up window hands over to the main window once, by its timer or by "OK".
 #include "fenstertest.h"
 #include "start_fenster.h"

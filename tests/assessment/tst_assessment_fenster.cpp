@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window "Behaglichkeit nach ISO 7730" as a user sees it: its controls, the coupling to the
 // main window's records, switching criteria, marks outside the ranges, and the report.
 #include "bewertung_fenster.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers of the batch tests: files in a scratch folder, a snapshot of a folder to prove that
 // nothing was lost, and hourly data with fitting settings.
 #pragma once

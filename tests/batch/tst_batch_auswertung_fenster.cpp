@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The evaluation window (controls, table, hours or shares) and what it saves and prints: the bytes
 // of the table and picture code tempara-cli shares. The picture: deterministic, wide enough for
 // reports, each hour in its band's colour at its day and hour.

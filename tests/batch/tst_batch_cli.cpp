@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tempara-cli stapel as a script uses it: exit status, messages, the result file (the same
 // bytes the window's run writes), the summary, and no lost file on a full disk or in a
 // folder without write permission.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows DATEI and nutzen driven as a user drives them: opening a data file from the
 // main window, paging, choosing column variables, constants, the behaviour window and the
 // batch run with its questions and messages.

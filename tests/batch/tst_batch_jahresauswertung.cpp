@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The annual evaluation: the example year, the month of boundary hours, the carpet's hours, the
 // CSV byte for byte, the checks before a run, ranges by month, and that a cancelled run leaves
 // every file as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch run: result names, the header byte for byte, season-independent and -dependent
 // runs, the output plan with its questions, and that the user's files survive every failure.
 #include "stapeltest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader of hourly data files: line kinds, the two field splitters, the assignment line, the
 // preview and the line reader, on damaged and unusual input (random bytes: the fuzz target).
 #include "vorschau.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three catalogue windows as the user drives them: ticking an activity or an ensemble,
 // dressing either figure garment by garment with the questions on the way, the totals at the
 // expedition thresholds, the pointer panel, taking a value over into the main window,

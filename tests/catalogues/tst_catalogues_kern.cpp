@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue tables and the estimator's logic, without windows: the tables hold no typing
 // slips, and each plausibility rule asks what it should and undoes what "Nein" undoes.
 #include "ankleiden.h"

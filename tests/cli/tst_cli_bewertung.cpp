@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tempara-cli bewertung as a script calls it: the lines of each criterion, the range marks,
 // the exit status. Local values are worked out from the equations of ISO 7730 separately;
 // PMV and PPD are those of the pmv command's tests.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tempara-cli pmv as a script calls it: arguments, streamed lines, failures and exit status.
 #include "cliprozess.h"
 #include "pmv.h"

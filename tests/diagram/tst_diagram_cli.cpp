@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tempara-cli diagramm as a script would call it: the bitmap, the range messages on
 // standard error, and the exit status for wrong calls and unwritable files.
 #include "cliprozess.h"

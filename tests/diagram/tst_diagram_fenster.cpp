@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window Grafik driven as a user would: choosing quantities, typing ranges, "&Start",
 // saving and printing through the menu, and opening it from the main window.
 #include "fenstertest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The diagram as a picture: cells in their bands at the right places, axes and labels, range
 // values as the fields show them, and the saved bitmap. (The range check: tst_diagram_fenster.)
 #include "bereich.h"

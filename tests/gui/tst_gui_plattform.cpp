@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real platform services where they can be checked without a person: file filters,
 // printing into a PDF, the gauge pictures and the help viewer.
 #include "fenstertest.h"

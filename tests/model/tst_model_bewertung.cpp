@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The assessment by ISO 7730 against values worked out from the standard's equations by hand,
 // its category limits and its ranges of validity.
 #include "bewertung.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The heat-balance model against its worked examples, its invariants and its extremes.
 #include "pmv.h"
 #include "pruefen.h"

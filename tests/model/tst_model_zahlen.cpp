@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number texts as the user sees them and numbers as the program reads them.
 #include "zahlen.h"
 

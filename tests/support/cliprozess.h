@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tempara-cli as a script starts it: one process runner for every command-line test.
 #pragma once
 

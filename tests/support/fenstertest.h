@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks every window test shares: the contract of a window's controls (objectName, class and
 // place in twips, as other windows, tests and help pictures rely on them) and no window left
 // open after a test.

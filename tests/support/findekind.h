@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one control of a window with a given objectName. None or several end the test at once:
 // a window test that cannot find its control has nothing left to check.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comparisons with a stated absolute tolerance: QCOMPARE's fuzzy compare is relative and
 // fails near zero, where PMV usually is. And readable failures for the model's records.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scripted platform answers for window tests: each question, dialog or print takes the next
 // queued answer and every call is logged. A call that finds no answer, or answers left over,
 // make `offeneFehler()` non-empty; tests check it in cleanup().
