@@ -7,8 +7,10 @@
 #include "fortschrittsanzeige.h"
 #include "stapellauf.h"
 
+#include "grosse_datei.h"
 #include "stille_dienste.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -43,19 +45,11 @@ double residentMb()
 void BM_Fenster_ZehnMillionenZeilen(benchmark::State& zustand)
 {
     benchAnwendung();
-    static QTemporaryDir ordner;
-    const QString pfad = ordner.filePath(QStringLiteral("zehn_millionen.txt"));
-    if (!QFileInfo::exists(pfad)) {
-        std::FILE* datei = std::fopen(QFile::encodeName(pfad).constData(), "wb");
-        std::fputs("S 1 2 3\r\n", datei);
-        for (long i = 0; i < kZeilen; ++i)
-            std::fprintf(datei, "\t%ld\t%ld,%ld\t%ld,5\r\n", i % 8760 + 1, 18 + i % 9, i % 10, 17 + i % 11);
-        std::fclose(datei);
-    }
+    const QString pfad = grosseDatendatei(QStringLiteral("zehn_millionen.txt"), kZeilen);
     Stapeleinstellungen e;
     e.zuordnung = {kJahresstunde, kTi, kTs};
     e.dezimaltrenner = u',';
-    const Dateiplan plan = PlanMitAusgabe(pfad, ordner.filePath(QStringLiteral("zehn_millionen.TPR")));
+    const Dateiplan plan = PlanMitAusgabe(pfad, QFileInfo(pfad).dir().filePath(QStringLiteral("zehn_millionen.TPR")));
     const Fortschrittstexte texte{QStringLiteral("Datendatei auswerten"), QStringLiteral("%1 Datenzeilen ausgewertet"),
                                   QStringLiteral("%1 von %2 Datenzeilen ausgewertet")};
     QWidget fenster;

@@ -73,12 +73,12 @@ long spitzeKiB()
 
 void lauf(benchmark::State& zustand, long zeilen, bool jahreszeitabhaengig)
 {
-    const batch::Dateiplan plan =
-        batch::PlanMitAusgabe(datendatei(zeilen), ordner().filePath(QStringLiteral("ergebnis.TPR")));
+    const QString eingabe = datendatei(zeilen), ausgabe = ordner().filePath(QStringLiteral("ergebnis.TPR"));
     const batch::Stapeleinstellungen e = einstellungen(jahreszeitabhaengig);
     const long vorher = spitzeKiB();
     for (auto _ : zustand) {
-        const batch::Stapelergebnis ergebnis = batch::Stapellauf(plan, e);
+        // Planned anew each time: a plan made while the result was free would refuse to replace it.
+        const batch::Stapelergebnis ergebnis = batch::Stapellauf(batch::PlanMitAusgabe(eingabe, ausgabe), e);
         if (!ergebnis.erfolgreich || ergebnis.auswertung.datenzeilen != zeilen)
             zustand.SkipWithError("Stapellauf fehlgeschlagen");
     }
