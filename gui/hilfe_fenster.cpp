@@ -182,6 +182,8 @@ QString HilfeTaste::stichwortFuer(const QString& fenstername)
         {QStringLiteral("Aktivität"), QStringLiteral("Beispiele für Aktivitäten")},
         {QStringLiteral("Bekleidungsliste"), QStringLiteral("Typische Bekleidungskombinationen")},
         {QStringLiteral("Bekleidung"), QStringLiteral("Benutzerdefinierte Bekleidung")},
+        {QStringLiteral("Auswertung"), QStringLiteral("Jahresauswertung")},
+        {QStringLiteral("Bewertung"), QStringLiteral("Bewertung")},
     };
     return tabelle.value(fenstername);
 }
