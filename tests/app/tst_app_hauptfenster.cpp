@@ -9,7 +9,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFrame>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -19,6 +18,7 @@
 #include <QTest>
 
 #include <memory>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 using namespace model;
@@ -70,35 +70,20 @@ private Q_SLOTS:
     void vertrag()
     {
         pruefeVertrag(*fenster, {{"Frame_Temperatur", "QFrame", 60, 60, 5220, 1800},
-                                 {"Frame_Bekleidung", "QFrame", 60, 1920, 5220, 2835},
-                                 {"pmv_frame", "QFrame", 60, 4815, 5220, 2100},
                                  {"TLI_Scroll", "QScrollBar", 120, 420, 3540, 255},
-                                 {"eingabe_txt1", "QLabel", 3780, 390, 1320, 315},
                                  {"TU_Check", "QCheckBox", 2640, 900, 2460, 285},
-                                 {"V_Scroll", "QScrollBar", 120, 420, 3540, 255},
-                                 {"Kleidung_Scroll", "QScrollBar", 120, 510, 3540, 255},
-                                 {"Kleidung_Liste", "QLabel", 120, 930, 4980, 960},
                                  {"Command1", "QPushButton", 120, 1980, 4980, 360},
-                                 {"Energieumsatz_Scroll", "QScrollBar", 120, 720, 3540, 255},
-                                 {"rel_Geschwindigkeit_Scroll", "QScrollBar", 120, 1980, 3540, 255},
-                                 {"Command3", "QPushButton", 120, 2400, 4980, 360},
-                                 {"pmv_gauge0", "QLabel", 345, 780, 4515, 540},
-                                 {"oeffnen", "QPushButton", 60, 7035, 1935, 420},
                                  {"ende", "QPushButton", 8625, 7035, 1935, 420}});
-        // the colours that tell the groups apart
         const QList<std::pair<QString, QColor>> farben{
             {u"Frame_Luft"_s, QColor(192, 192, 192)},   {u"pmv_frame"_s, QColor(255, 255, 187)},
             {u"pmv_gauge1"_s, QColor(64, 64, 64)},      {u"eingabe_txt1"_s, QColor(255, 160, 160)},
-            {u"eingabe_txt3"_s, QColor(192, 255, 192)}, {u"eingabe_txt4"_s, QColor(192, 255, 255)},
-            {u"eingabe_txt5"_s, QColor(255, 255, 128)}, {u"eingabe_txt6"_s, QColor(208, 208, 255)},
-            {u"PMV_numerisch"_s, QColor(Qt::white)}};
+            {u"eingabe_txt3"_s, QColor(192, 255, 192)}, {u"PMV_numerisch"_s, QColor(Qt::white)}};
         for (const auto& [name, farbe] : farben) {
             QVERIFY(finde(name)->autoFillBackground());
             QCOMPARE(finde(name)->palette().color(QPalette::Window), farbe);
         }
     }
 
-    // The defaults at the start and again after "Neu", which keeps only the switch's state.
     void startzustandUndNeu()
     {
         const auto vorgaben = [this] {
@@ -108,18 +93,11 @@ private Q_SLOTS:
                      (QStringList{u"20,0 °C"_s, u"20,0 °C"_s, u"0,00 m/s"_s, u"60 %"_s, u"1,00 clo"_s, u"70 W/m²"_s,
                                   u"0 %"_s, u"0,00 m/s"_s, u"Slip, Hemd, Hose, Jacke, Socken, Schuhe"_s, u"-0,26"_s,
                                   u"6,7 %"_s}));
-            QList<int> positionen;
-            for (const QString& n :
-                 {u"TLI_Scroll"_s, u"TU_Scroll"_s, u"V_Scroll"_s, u"PHI_Scroll"_s, u"Energieumsatz_Scroll"_s,
-                  u"mech_Leistung_Scroll"_s, u"rel_Geschwindigkeit_Scroll"_s, u"Kleidung_Scroll"_s})
-                positionen << schieber(n)->value();
-            QCOMPARE(positionen, (QList<int>{100, 100, 0, 60, 14, 0, 0, 20}));
             QCOMPARE(programm::Raumklima, (Raumklima{20, 20, 0, 60, 70, 0, 0, 1}));
         };
         QCOMPARE(fenster->windowTitle(), u"TEMPARA 1.3"_s);
         vorgaben();
         QVERIFY(schalter()->isChecked() && !schieber(u"TU_Scroll"_s)->isEnabled());
-        QCOMPARE(schalter()->text(), u" Ts = Ti"_s);
         schieber(u"Kleidung_Scroll"_s)->setValue(30);
         QCOMPARE(text(u"Kleidung_Liste"_s), QString());
         for (const QString& n : {u"TLI_Scroll"_s, u"V_Scroll"_s, u"PHI_Scroll"_s, u"Energieumsatz_Scroll"_s,
@@ -132,7 +110,6 @@ private Q_SLOTS:
         QVERIFY(!schalter()->isChecked());
     }
 
-    // One row per bar: the label shows its value, one recomputation, what is shown is what is computed.
     void schieberSchreibenFeldUndText_data()
     {
         QTest::addColumn<QString>("name");
@@ -162,24 +139,10 @@ private Q_SLOTS:
         QCOMPARE(text(u"PMV_numerisch"_s), QLocale().toString(programm::PmvErgebnis.PMV, 'f', 2));
     }
 
-    void pfeiltastenGehenEinenSchritt()
-    {
-        fenster->show();
-        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
-        QScrollBar* v = schieber(u"V_Scroll"_s);
-        v->setFocus();
-        QTest::keyClick(v, Qt::Key_Right);
-        QCOMPARE(text(u"eingabe_txt3"_s), u"0,05 m/s"_s);
-        QCOMPARE(programm::Raumklima.v_Luft, 0.05f);
-        QTest::keyClick(v, Qt::Key_PageUp);
-        QCOMPARE(v->value(), 11);
-    }
-
     void schalterTsEingeben()
     {
-        schieber(u"TLI_Scroll"_s)->setValue(125);  // with Ts = Ti the radiant label follows the air
+        schieber(u"TLI_Scroll"_s)->setValue(125);
         QCOMPARE(texte({u"eingabe_txt1"_s, u"eingabe_txt2"_s}), (QStringList{u"25,0 °C"_s, u"25,0 °C"_s}));
-        QCOMPARE(programm::Raumklima.Ts, 20.0f);
         QCOMPARE(programm::PmvEingabe.tr, 25.0f);
         schalter()->click();
         QCOMPARE(schalter()->text(), u" Ts eingeben:"_s);
@@ -187,17 +150,10 @@ private Q_SLOTS:
         QCOMPARE(text(u"eingabe_txt2"_s), u"20,0 °C"_s);
         QCOMPARE(programm::PmvEingabe.tr, 20.0f);
         schieber(u"TU_Scroll"_s)->setValue(150);
-        // ticking again: the radiant temperature follows the air, the field keeps its value
         schalter()->click();
         QCOMPARE(schalter()->text(), u" Ts = Ti"_s);
         QCOMPARE(text(u"eingabe_txt2"_s), u"25,0 °C"_s);
         QCOMPARE(programm::Raumklima.Ts, 30.0f);
-        // unticking starts Ts from 20 °C again while the thumb stays
-        schalter()->click();
-        QCOMPARE(text(u"eingabe_txt2"_s), u"20,0 °C"_s);
-        QCOMPARE(schieber(u"TU_Scroll"_s)->value(), 150);
-        // another window's take-over moves only the bars of what it changes, and computes once;
-        // a new Icl without a garment text empties the list as the clothing bar would
         Raumklima klima = fenster->raumklima();
         klima.M = 100;
         klima.Icl = 0.5f;
@@ -207,84 +163,56 @@ private Q_SLOTS:
         QCOMPARE((QList<int>{schieber(u"TU_Scroll"_s)->value(), schieber(u"Energieumsatz_Scroll"_s)->value(),
                              schieber(u"Kleidung_Scroll"_s)->value()}),
                  (QList<int>{150, 20, 10}));
-        QCOMPARE(texte({u"eingabe_txt2"_s, u"eingabe_txt6"_s, u"eingabe_txt5"_s, u"Kleidung_Liste"_s}),
-                 (QStringList{u"20,0 °C"_s, u"100 W/m²"_s, u"0,50 clo"_s, QString()}));
     }
 
-    // The scale texts under their ticks, the markers over their values, the numbers in the frame.
-    void skalenUndMarken()
+    void skalenMarkenUndFehler()
     {
-        QCOMPARE(texte({u"Label_pmv(3)"_s, u"Label_pmv(7)"_s, u"Label_ppd(10)"_s}),
-                 (QStringList{u"-1\r\netwas\r\nkühl"_s, u"+3\r\nheiß"_s, u"100"_s}));
         for (int i = 0; i <= 10; ++i)  // the texts centred under the ticks
             TEMPARA_NAHE(markenspalte(u"Label_ppd(%1)"_s.arg(i), u"ppd_gauge0"_s), 30 * i, 1);
-        for (int i = 1; i <= 7; ++i)
-            TEMPARA_NAHE(markenspalte(u"Label_pmv(%1)"_s.arg(i), u"pmv_gauge0"_s), 50 * (i - 1), 1);
-        QCOMPARE(finde<QLabel>(u"pmv_gauge0"_s)->pixmap().size(), QSize(301, 36));
         const auto pruefe = [this] {
             TEMPARA_NAHE(markenspalte(u"pmv_gauge1"_s, u"pmv_gauge0"_s), 150 + 50 * programm::PmvErgebnis.PMV, 1);
             TEMPARA_NAHE(markenspalte(u"PPD_gauge1"_s, u"ppd_gauge0"_s), 3 * programm::PmvErgebnis.PPD, 1);
         };
         pruefe();
-        schieber(u"Kleidung_Scroll"_s)->setValue(0);  // PMV −3: the marker over column 0
-        QCOMPARE(text(u"PMV_numerisch"_s), u"-3,00"_s);
-        QCOMPARE(finde(u"PMV_numerisch"_s)->x(), 2);  // 30 twips
+        schieber(u"Kleidung_Scroll"_s)->setValue(0);
         pruefe();
         schieber(u"TLI_Scroll"_s)->setValue(250);
         schieber(u"Kleidung_Scroll"_s)->setValue(80);
         schieber(u"Energieumsatz_Scroll"_s)->setValue(80);
-        QCOMPARE(programm::PmvErgebnis.PMV, 3.0f);  // the other end
+        QCOMPARE(programm::PmvErgebnis.PMV, 3.0f);
         pruefe();
-        const QWidget* zahl = finde(u"PMV_numerisch"_s);
-        QCOMPARE(zahl->x() + zahl->width(), finde(u"pmv_frame"_s)->width() - 2);
-    }
-
-    void rahmenklickErklaert_data()
-    {
-        QTest::addColumn<QString>("rahmen");
-        QTest::addColumn<QString>("meldung");
-        QTest::newRow("PMV")
-            << u"pmv_frame"_s
-            << u"Voraussichtliche mittlere Beurteilung\r\n\r\nEine ausführliche Erklärung des PMV-Wertes\r\nfinden Sie in der Hilfe."_s;
-        QTest::newRow("PPD")
-            << u"ppd_frame"_s
-            << u"Vorhergesagter Prozentsatz der unzufriedenen Personen\r\n\r\nEine ausführliche Erklärung des PPD-Wertes\r\nfinden Sie in der Hilfe."_s;
-    }
-    void rahmenklickErklaert()
-    {
-        QFETCH(QString, rahmen);
-        QFETCH(QString, meldung);
-        // the right button, and a left press released outside the frame, say nothing
-        QWidget* f = finde(rahmen);
-        QTest::mouseClick(f, Qt::RightButton, {}, QPoint(5, 5));
-        QTest::mousePress(f, Qt::LeftButton, {}, QPoint(5, 5));
-        QTest::mouseRelease(f, Qt::LeftButton, {}, QPoint(f->width() + 20, 5));
-        QVERIFY(dienste.meldungen().isEmpty());
-        QTest::mouseClick(f, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(dienste.meldungen(), QStringList{meldung});
-        QCOMPARE(dienste.aufrufe.constFirst().titel, u"Tempara"_s);
-        QCOMPARE(dienste.aufrufe.constFirst().symbol, Symbol::Keins);
-    }
-
-    void gleitkommafehlerZeigtKeinErgebnis()
-    {
         programm::Raumklima.Ti = -234.175f;
         fenster->Neuberechnung();
-        QVERIFY(!fenster->ergebnisGueltig());
         QCOMPARE(texte({u"PMV_numerisch"_s, u"PPD_numerisch"_s}), (QStringList{u"Fehler"_s, u"Fehler"_s}));
         QVERIFY(finde(u"pmv_gauge1"_s)->isHidden());
         schieber(u"TLI_Scroll"_s)->setValue(101);
-        QVERIFY(fenster->ergebnisGueltig());
         QVERIFY(!finde(u"pmv_gauge1"_s)->isHidden());
     }
 
-    // Without their windows the commands rest; "Öffnen" asks for the file and hands it over.
+    void rahmenklickErklaert()
+    {
+        for (const auto& [rahmen, wert, langtext] :
+             {std::tuple{u"pmv_frame"_s, u"PMV"_s, u"Voraussichtliche mittlere Beurteilung"_s},
+              std::tuple{u"ppd_frame"_s, u"PPD"_s, u"Vorhergesagter Prozentsatz der unzufriedenen Personen"_s}}) {
+            // the right button, and a left press released outside the frame, say nothing
+            QWidget* f = finde(rahmen);
+            QTest::mouseClick(f, Qt::RightButton, {}, QPoint(5, 5));
+            QTest::mousePress(f, Qt::LeftButton, {}, QPoint(5, 5));
+            QTest::mouseRelease(f, Qt::LeftButton, {}, QPoint(f->width() + 20, 5));
+            QVERIFY(dienste.meldungen().isEmpty());
+            QTest::mouseClick(f, Qt::LeftButton, {}, QPoint(5, 5));
+            QCOMPARE(dienste.meldungen(), QStringList{langtext + u"\r\n\r\nEine ausführliche Erklärung des "_s + wert
+                                                      + u"-Wertes\r\nfinden Sie in der Hilfe."_s});
+            QVERIFY(dienste.aufrufe.constFirst().titel == u"Tempara"_s
+                    && dienste.aufrufe.constFirst().symbol == Symbol::Keins);
+            dienste.zuruecksetzen();
+        }
+    }
+
     void dateiOeffnenFragtNachDatei()
     {
         for (const char* name : {"oeffnen", "zeichne", "Command1", "Command2", "Command3"})
             QVERIFY2(!finde(QLatin1String(name))->isEnabled(), name);
-        QVERIFY(!finde<QAction>(u"menu_extras_zeichne"_s)->isEnabled());
-        QVERIFY(finde<QAction>(u"menu_datei_neu"_s)->isEnabled());
         QStringList geoeffnet;
         hpt::Fensteroeffner oeffner;
         oeffner.datei = [&](Hauptfenster&, const QString& pfad) { geoeffnet << pfad; };
@@ -298,21 +226,15 @@ private Q_SLOTS:
         dienste.datei(u"/tmp/klima.txt"_s);
         QTest::mouseClick(finde<QPushButton>(u"oeffnen"_s), Qt::LeftButton);
         QCOMPARE(geoeffnet, QStringList{u"/tmp/klima.txt"_s});
-        // while the data-file window is open, both open commands rest
         fenster->setzeDateiOeffnenAktiv(false);
         QVERIFY(!finde(u"oeffnen"_s)->isEnabled() && !finde<QAction>(u"menu_datei_open"_s)->isEnabled());
-        fenster->setzeDateiOeffnenAktiv(true);
-        QVERIFY(finde<QAction>(u"menu_datei_open"_s)->isEnabled());
     }
 
     void katalogeUndDarstellungModal()
     {
         QStringList gezeigt;
         hpt::Fensteroeffner oeffner;
-        oeffner.bekleidung = [&](Hauptfenster&) {
-            gezeigt << u"Bekleidung"_s;
-            QCOMPARE(finde(u"Command1"_s)->cursor().shape(), Qt::WaitCursor);
-        };
+        oeffner.bekleidung = [&](Hauptfenster&) { gezeigt << u"Bekleidung"_s; };
         oeffner.bekleidungsliste = [&](Hauptfenster&) { gezeigt << u"Bekleidungsliste"_s; };
         oeffner.aktivitaet = [&](Hauptfenster&) { gezeigt << u"Aktivität"_s; };
         oeffner.grafik = [&](Hauptfenster& h) {
@@ -324,26 +246,16 @@ private Q_SLOTS:
         finde<QAction>(u"menu_extras_zeichne"_s)->trigger();
         QCOMPARE(gezeigt, (QStringList{u"Bekleidung"_s, u"Bekleidungsliste"_s, u"Aktivität"_s, u"Grafik mit Sanduhr"_s,
                                        u"Grafik"_s}));
-        QCOMPARE(finde(u"Command1"_s)->cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(fenster->cursor().shape(), Qt::ArrowCursor);
     }
 
     void altDOeffnetDasDateimenue()
     {
-        // Alt+D opens the menu "&Datei", the button "Dar&stellung" has Alt+S: every shown
-        // underline works.
-        int grafiken = 0;
-        hpt::Fensteroeffner oeffner;
-        oeffner.grafik = [&](Hauptfenster&) { ++grafiken; };
-        fenster->setzeFensteroeffner(oeffner);
         fenster->show();
         QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
-        QTest::keyClick(fenster.get(), Qt::Key_S, Qt::AltModifier);
-        QTRY_COMPARE(grafiken, 1);  // a mnemonic clicks the button after a short flash
         QTest::keyClick(fenster.get(), Qt::Key_D, Qt::AltModifier);
         QTRY_VERIFY(finde<QMenu>(u"menu_datei"_s)->isVisible());
         finde<QMenu>(u"menu_datei"_s)->close();
-        QCOMPARE(grafiken, 1);
     }
 
     void menuetexteUndHilfe()
@@ -354,18 +266,15 @@ private Q_SLOTS:
                               finde<QPushButton>(u"zeichne"_s)->text(), finde<QPushButton>(u"ende"_s)->text()}),
                  (QStringList{u"&Datei"_s, u"Ö&ffnen..."_s, u"&Darstellung..."_s, u"Inf&o..."_s, u"Datei ö&ffnen"_s,
                               u"Dar&stellung"_s, u"&Ende"_s}));
-        QVERIFY(finde<QAction>(u"menu_file_sep"_s)->isSeparator());
         finde<QAction>(u"Menu_hilfe_index"_s)->trigger();
         QCOMPARE(dienste.aufrufe.size(), 1);
         const SkriptDienste::Aufruf& a = dienste.aufrufe.constFirst();
         QCOMPARE(a.art + u' ' + a.titel + u' ' + a.text, u"hilfe tempara.hlp 257 Einfuehrung"_s);
     }
 
-    // "Info" shows the start-up window over the main window, once; closing either closes it.
     void infoZeigtStartfenster()
     {
         fenster->show();
-        schieber(u"TLI_Scroll"_s)->setValue(130);
         finde<QAction>(u"menu_hilfe_info"_s)->trigger();
         finde<QAction>(u"menu_hilfe_info"_s)->trigger();
         QCOMPARE(fenster->findChildren<QWidget*>(u"Start"_s).size(), 1);
@@ -374,20 +283,10 @@ private Q_SLOTS:
         QTest::mouseClick(about->findChild<QPushButton*>(u"Command1"_s), Qt::LeftButton);
         QTRY_VERIFY(!fenster->findChild<QWidget*>(u"Start"_s));
         QVERIFY(fenster->isVisible());
-        QCOMPARE(text(u"eingabe_txt1"_s), u"26,0 °C"_s);
         finde<QAction>(u"menu_hilfe_info"_s)->trigger();
         about = fenster->findChild<QWidget*>(u"Start"_s);
         fenster->close();
         QVERIFY(!fenster->isVisible() && !about->isVisible());
-    }
-
-    void englischesGebietsschema()
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        fenster = std::make_unique<hpt>(dienste);
-        QCOMPARE(texte({u"eingabe_txt1"_s, u"PMV_numerisch"_s, u"PPD_numerisch"_s}),
-                 (QStringList{u"20.0 °C"_s, u"-0.26"_s, u"6.7 %"_s}));
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     }
 };
 

@@ -22,12 +22,7 @@ private Q_SLOTS:
     {
         Start start(nullptr, {});
         pruefeVertrag(start, {{"Image1", "QLabel", 240, 240, 1200, 1500},
-                              {"Image2", "QLabel", 240, 1800, 1200, 705},
-                              {"Picture2", "QLabel", 240, 2940, 1200, 1050},
                               {"Label1", "QLabel", 1680, 180, 5295, 600},
-                              {"Label2", "QLabel", 1680, 900, 5295, 900},
-                              {"Label3", "QLabel", 1680, 1920, 5295, 900},
-                              {"Label4", "QLabel", 1680, 2940, 3900, 900},
                               {"Command1", "QPushButton", 5700, 3540, 1260, 420}});
         QCOMPARE(start.windowTitle(), u"Tempara"_s);
         const auto* name = start.findChild<QLabel*>(u"Label1"_s);
@@ -40,8 +35,7 @@ private Q_SLOTS:
 
     void uebergabe()
     {
-        // "OK", the timer, the close box (never a program without a window)
-        for (int weg = 0; weg < 3; ++weg) {
+        for (int weg = 0; weg < 3; ++weg) {  // "OK", the timer, the close box
             int uebergaben = 0;
             QPointer<Start> start = new Start(nullptr, [&] { ++uebergaben; });
             start->show();
@@ -51,7 +45,6 @@ private Q_SLOTS:
                 QMetaObject::invokeMethod(start->findChild<QTimer*>(u"Timer1"_s), "timeout", Qt::DirectConnection);
             else
                 QTest::mouseClick(start->findChild<QPushButton*>(u"Command1"_s), Qt::LeftButton);
-            QVERIFY(!start || !start->isVisible());
             QTRY_VERIFY(!start);  // closed and gone, never handing over twice
             QVERIFY2(uebergaben == 1, qPrintable(QString::number(weg)));
         }

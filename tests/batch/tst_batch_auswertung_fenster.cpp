@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The evaluation window (controls, table, hours or shares) and what it saves and prints: the bytes
-// of the table and picture code tempara-cli shares. The picture: deterministic, wide enough for
-// reports, each hour in its band's colour at its day and hour.
+// The evaluation window, what it saves and prints (the code tempara-cli shares), and the year's picture.
 #include "auswertung_fenster.h"
 #include "jahresbild.h"
 #include "jahrestabelle.h"
@@ -13,7 +11,6 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QLocale>
 #include <QSvgRenderer>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -24,8 +21,7 @@ using namespace gui;
 
 namespace {
 
-// A short year: January hours around neutral, one cold and one failed hour, warm in December,
-// one clipped hour on day 2.
+// January around neutral with one cold, one clipped (day 2) and one failed hour; December warm.
 Jahresauswertung beispiel(bool stundenspalte = true)
 {
     Jahreszaehler z(stundenspalte);
@@ -42,11 +38,6 @@ Jahresauswertung beispiel(bool stundenspalte = true)
     return j;
 }
 
-void klick(QWidget* fenster, const QString& name)
-{
-    QTest::mouseClick(findeKind<QWidget>(fenster, name), Qt::LeftButton);
-}
-
 }  // namespace
 
 class TestAuswertungFenster : public QObject {
@@ -55,9 +46,12 @@ class TestAuswertungFenster : public QObject {
     std::unique_ptr<QTemporaryDir> m_ordner;
     SkriptDienste m_dienste;
     const Jahresauswertung j = beispiel();
+    static void klick(QWidget* w, const QString& name)
+    {
+        QTest::mouseClick(findeKind<QWidget>(w, name), Qt::LeftButton);
+    }
 
 private Q_SLOTS:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
     void init()
     {
         m_ordner = std::make_unique<QTemporaryDir>();
@@ -83,7 +77,7 @@ private Q_SLOTS:
 
         auto* tabelle = findeKind<QTableWidget>(&fenster, u"tabelle"_s);
         QCOMPARE(tabelle->rowCount(), 13);
-        // Rows and columns as in the CSV: the table is the file, its first column the row headers.
+        // The table is the CSV, its first column the row headers.
         const QList<QByteArray> csv = TabelleCsv(j.zaehlung).split('\n');
         for (int r = 0; r < 13; ++r) {
             const QList<QByteArray> felder = csv[r + 1].trimmed().split(';');
@@ -97,68 +91,41 @@ private Q_SLOTS:
         QCOMPARE(tabelle->item(11, 6)->text(), u"100,0 %"_s);                              // December: all "warm"
         QCOMPARE(tabelle->item(12, 8)->text(), u"1,4 %"_s);                                // clipped: 1 of 73
 
-        klick(&fenster, u"schliessen"_s);
-        QVERIFY(!fenster.isVisible());
-        const Jahresauswertung ohne = beispiel(false);
-        QCOMPARE(findeKind<QTableWidget>(std::make_unique<Auswertungsfenster>(m_dienste, ohne).get(), u"tabelle"_s)
-                     ->rowCount(),
-                 1);
-    }
-
-    // Each save button writes what the shared code writes; a failure is reported.
-    void speichernWieDieKommandozeile_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("PNG") << u"jahr.png"_s;
-        QTest::newRow("SVG") << u"jahr.SVG"_s;
-        QTest::newRow("CSV") << u"jahr.csv"_s;
-    }
-    void speichernWieDieKommandozeile()
-    {
-        QFETCH(QString, name);
-        Auswertungsfenster fenster(m_dienste, j);
-        const QString knopf = name.endsWith(u".csv") ? u"tabelleSpeichern"_s : u"bildSpeichern"_s;
-        const QString pfad = m_ordner->filePath(name);
-        m_dienste.datei(pfad);
-        klick(&fenster, knopf);
-        const QByteArray soll = name.endsWith(u".csv")   ? TabelleCsv(j.zaehlung)
-                                : name.endsWith(u".png") ? JahresbildPng(j)
-                                                         : JahresbildSvg(j);
-        QCOMPARE(stapeltest::lies(pfad), soll);
-        QCOMPARE(m_dienste.aufrufe.last().dialog.dateiname.section(u'/', -1),
-                 name.endsWith(u".csv") ? u"buero.csv"_s : u"buero.png"_s);
-
-        m_dienste.datei(m_ordner->path());  // a folder: nothing written, a warning
-        klick(&fenster, knopf);
-        QVERIFY(m_dienste.aufrufe.last().art == u"meldung" && m_dienste.aufrufe.last().symbol == Symbol::Warnung);
-        QCOMPARE(stapeltest::lies(pfad), soll);
-    }
-
-    void drucken()
-    {
-        Auswertungsfenster fenster(m_dienste, j);
+        // Each button writes what the shared code writes; a folder as target or no printer: a message.
+        for (const auto& [name, knopf, soll] : {std::tuple{u"jahr.png"_s, u"bildSpeichern"_s, JahresbildPng(j)},
+                                                {u"jahr.SVG"_s, u"bildSpeichern"_s, JahresbildSvg(j)},
+                                                {u"jahr.csv"_s, u"tabelleSpeichern"_s, TabelleCsv(j.zaehlung)}}) {
+            m_dienste.datei(m_ordner->filePath(name));
+            klick(&fenster, knopf);
+            QCOMPARE(stapeltest::lies(m_ordner->filePath(name)), soll);
+            QCOMPARE(m_dienste.aufrufe.last().dialog.dateiname.section(u'/', -1),
+                     name.endsWith(u".csv") ? u"buero.csv"_s : u"buero.png"_s);
+            m_dienste.datei(m_ordner->path());
+            klick(&fenster, knopf);
+            QVERIFY(m_dienste.aufrufe.last().art == u"meldung" && m_dienste.aufrufe.last().symbol == Symbol::Warnung);
+        }
         m_dienste.drucker(true);
         m_dienste.drucker(false);
         klick(&fenster, u"drucken"_s);
-        klick(&fenster, u"drucken"_s);  // no printer: a message
-        QVERIFY(m_dienste.gedruckt == QList<QImage>{JahresbildRaster(j)} && m_dienste.meldungen().size() == 1);
+        klick(&fenster, u"drucken"_s);
+        QVERIFY(m_dienste.gedruckt == QList<QImage>{JahresbildRaster(j)} && m_dienste.meldungen().size() == 4);
+        klick(&fenster, u"schliessen"_s);
+        QVERIFY(!fenster.isVisible());
+        Auswertungsfenster ohneStunden(m_dienste, beispiel(false));  // no months: the total only
+        QCOMPARE(findeKind<QTableWidget>(&ohneStunden, u"tabelle"_s)->rowCount(), 1);
     }
 
     void bildDeterministischUndFarbrichtig()
     {
-        const QByteArray png = JahresbildPng(j);
-        QVERIFY(JahresbildPng(j) == png && JahresbildSvg(j) == JahresbildSvg(j));
-        QVERIFY(QSvgRenderer(JahresbildSvg(j)).isValid());
-        const QImage bild = QImage::fromData(png, "png").convertToFormat(QImage::Format_RGB32);
-        QVERIFY(bild.width() >= 1600);
+        const QImage bild = QImage::fromData(JahresbildPng(j), "png").convertToFormat(QImage::Format_RGB32);
+        QVERIFY(JahresbildSvg(j) == JahresbildSvg(j) && QSvgRenderer(JahresbildSvg(j)).isValid()
+                && bild.width() >= 1600);
         QCOMPARE(bild, JahresbildRaster(j));  // the PNG loses nothing of what is painted
-        // The diagram's colours: "kalt" dark blue, "warm" red, a clipped vote black.
         auto farbe = [&](int tag, int stunde) { return bild.pixelColor(TeppichZelle(tag, stunde).center()); };
-        QCOMPARE(farbe(1, 1), QColor(0, 0, 128));        // hour 1: −2.5
-        QCOMPARE(farbe(2, 1), QColor(0, 0, 0));          // hour 25: clipped at 3
-        QCOMPARE(farbe(335, 24), QColor(255, 0, 0));     // hour 8040: 1.5
-        QCOMPARE(farbe(3, 1), Zellfarbe(kZelleFehler));  // hour 49: failed
-        QCOMPARE(farbe(200, 12), Zellfarbe(kZelleLeer));
+        // Hour 1 (-2.5) dark blue, 25 (clipped) black, 8040 (1.5) red, 49 failed, and an empty cell.
+        QCOMPARE(
+            (QList<QColor>{farbe(1, 1), farbe(2, 1), farbe(335, 24), farbe(3, 1), farbe(200, 12)}),
+            (QList<QColor>{QColor(0, 0, 128), Qt::black, Qt::red, Zellfarbe(kZelleFehler), Zellfarbe(kZelleLeer)}));
         QVERIFY(TeppichZelle(1, 24).top() < TeppichZelle(1, 1).top());  // hours run upwards
     }
 };

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The annual evaluation: the example year, the month of boundary hours, the carpet's hours, the
-// CSV byte for byte, the checks before a run, ranges by month, and that a cancelled run leaves
-// every file as it was.
+// The annual evaluation: months, carpet, CSV table, checks before a run, and cancelling.
 #include "stapeltest.h"
 
 #include "jahresauswertung.h"
@@ -11,8 +9,6 @@
 #include "vorpruefung.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,10 +20,6 @@ using namespace stapeltest;
 using namespace Qt::Literals::StringLiterals;
 using namespace model;
 
-using ML = std::array<int, kBereiche>;  // per range: its first month, or its length
-
-Q_DECLARE_METATYPE(ML)
-
 class TestJahresauswertung : public QObject {
     Q_OBJECT
 
@@ -35,7 +27,6 @@ class TestJahresauswertung : public QObject {
     QString pfad(const QString& name) const { return m_ordner->filePath(name); }
 
 private Q_SLOTS:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
     void init()
     {
         m_ordner = std::make_unique<QTemporaryDir>();
@@ -82,71 +73,53 @@ private Q_SLOTS:
                 z->kategorieC += std::fabs(aus.PMV) < 0.7f;
             }
         }
-        const auto gleich = [](const Zaehlung& x, const Zaehlung& y) {
-            return x.datenzeilen == y.datenzeilen && x.rechenfehler == y.rechenfehler && x.baender == y.baender
-                   && x.ausserhalb == y.ausserhalb && x.kategorieA == y.kategorieA && x.kategorieB == y.kategorieB
-                   && x.kategorieC == y.kategorieC;
+        const auto w = [](const Zaehlung& z) {
+            return std::tuple(z.datenzeilen, z.rechenfehler, z.baender, z.ausserhalb, z.kategorieA, z.kategorieB,
+                              z.kategorieC);
         };
         const Auswertung& a = ergebnis.auswertung;
-        QCOMPARE(summe.datenzeilen, 8760);
-        QVERIFY(a.nachMonaten && gleich(a, summe));
+        QVERIFY(summe.datenzeilen == 8760 && a.nachMonaten && w(a) == w(summe));
         for (std::size_t m = 0; m < 12; ++m)
-            QVERIFY2(gleich(a.monate[m], monate[m]), qPrintable(QString::number(m + 1)));
+            QVERIFY2(w(a.monate[m]) == w(monate[m]), qPrintable(QString::number(m + 1)));
         QVERIFY(a.stunden == stunden);
         QVERIFY(summe.baender[2] > 0 && summe.baender[3] > 0 && summe.kategorieA > 0);  // the year is not trivial
     }
 
-    // Months and carpet cells from the hour column at the boundaries; hours outside 1 to 8784
-    // count only in the total. Without an hour column the line number stands for the hour.
-    void monatsgrenzenUndTeppich_data()
-    {
-        QTest::addColumn<QList<int>>("stundenspalte");  // empty: no hour column
-        QTest::addColumn<int>("zeilen");
-        QTest::addColumn<QList<int>>("gezeichnet");  // hours 1 to 8784 with a carpet cell
-        QTest::newRow("Stundenspalte") << QList<int>{0, 1, 744, 745, 8760, 8761, 8784, 8785} << 8
-                                       << QList<int>{1, 744, 745, 8760, 8761, 8784};
-        QTest::newRow("Zeilennummer, 8760 Zeilen") << QList<int>{} << 8760 << QList<int>{1, 8760};
-        QTest::newRow("Zeilennummer, 8784 Zeilen") << QList<int>{} << 8784 << QList<int>{1, 8784};
-        QTest::newRow("Zeilennummer, 8761 Zeilen") << QList<int>{} << 8761 << QList<int>{};
-    }
+    // Hours outside 1 to 8784 count only in the total; without an hour column the line number is the hour.
     void monatsgrenzenUndTeppich()
     {
-        QFETCH(QList<int>, stundenspalte);
-        QFETCH(int, zeilen);
-        QFETCH(QList<int>, gezeichnet);
-        Stapeleinstellungen e = einstellungenStundeTiTs();
-        QByteArray text;
-        if (stundenspalte.isEmpty()) {
-            e.zuordnung = {kUnbenutzt, kTi, kTs};
-            text = stundenwerte(zeilen);
-        } else {
+        for (const auto& [stundenspalte, zeilen, gezeichnet] :  // hour column (or none), lines, hours with a cell
+             {std::tuple{QList<int>{0, 1, 744, 745, 8760, 8761, 8784, 8785}, 8,
+                         QList<int>{1, 744, 745, 8760, 8761, 8784}},
+              std::tuple{QList<int>{}, 8784, QList<int>{1, 8784}}, std::tuple{QList<int>{}, 8761, QList<int>{}}}) {
+            Stapeleinstellungen e = einstellungenStundeTiTs();
+            QByteArray text = stundenspalte.isEmpty() ? stundenwerte(zeilen) : QByteArray();
             for (int h : stundenspalte)
                 text += stundenwerte(1, h);
+            if (stundenspalte.isEmpty())
+                e.zuordnung = {kUnbenutzt, kTi, kTs};
+            schreibe(pfad(u"m.txt"_s), text);
+            const Stapelergebnis ergebnis = Stapellauf(PlanMitAusgabe(pfad(u"m.txt"_s), pfad(u"m.TPR"_s)), e);
+            QVERIFY(ergebnis.erfolgreich);
+            const Auswertung& a = ergebnis.auswertung;
+            QCOMPARE(a.datenzeilen, zeilen);
+            QCOMPARE(a.nachMonaten, !stundenspalte.isEmpty());
+            QList<int> monate;  // 1 and 744 in January, 745 in February, 8760, 8761 and 8784 in December
+            for (const Zaehlung& z : a.monate)
+                monate << int(z.datenzeilen);
+            QCOMPARE(monate,
+                     (stundenspalte.isEmpty() ? QList<int>(12, 0) : QList<int>{2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3}));
+            QCOMPARE(a.stunden.empty(), gezeichnet.isEmpty());
+            QCOMPARE(a.ohneTeppich.contains(QString::number(zeilen)), gezeichnet.isEmpty());
+            if (stundenspalte.isEmpty() && !a.stunden.empty())
+                QVERIFY(std::count(a.stunden.begin(), a.stunden.end(), kZelleLeer) == 8784 - zeilen);
+            for (int h : gezeichnet)
+                QVERIFY2(a.stunden[std::size_t(h - 1)] != kZelleLeer, qPrintable(QString::number(h)));
         }
-        schreibe(pfad(u"m.txt"_s), text);
-        const Stapelergebnis ergebnis = Stapellauf(PlanMitAusgabe(pfad(u"m.txt"_s), pfad(u"m.TPR"_s)), e);
-        QVERIFY(ergebnis.erfolgreich);
-        const Auswertung& a = ergebnis.auswertung;
-        QCOMPARE(a.datenzeilen, zeilen);
-        QCOMPARE(a.nachMonaten, !stundenspalte.isEmpty());
-        QList<int> monate;
-        for (const Zaehlung& z : a.monate)
-            monate << int(z.datenzeilen);
-        // 1 and 744 in January, 745 in February, 8760, 8761 and 8784 in December
-        QCOMPARE(monate,
-                 (stundenspalte.isEmpty() ? QList<int>(12, 0) : QList<int>{2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3}));
-        QCOMPARE(a.stunden.empty(), gezeichnet.isEmpty());
-        QCOMPARE(a.ohneTeppich.contains(QString::number(zeilen)), gezeichnet.isEmpty());
-        if (stundenspalte.isEmpty() && !a.stunden.empty())
-            QVERIFY(std::count(a.stunden.begin(), a.stunden.end(), kZelleLeer) == 8784 - zeilen);
-        for (int h : gezeichnet)
-            QVERIFY2(a.stunden[std::size_t(h - 1)] != kZelleLeer, qPrintable(QString::number(h)));
     }
 
-    void tabelleCsv_data()
+    void tabelleCsv()
     {
-        QTest::addColumn<bool>("nachMonaten");
-        QTest::addColumn<QByteArray>("soll");
         const QByteArray kopf = "\xEF\xBB\xBFZeitraum;Datenzeilen;kalt;k\xC3\xBChl;etwas k\xC3\xBChl;neutral;"
                                 "etwas warm;warm;hei\xC3\x9F;begrenzt;A;B;C;Fehler\r\n";
         const QByteArray summe = "Summe;8;0;0;1;4;1;0;0;1;2;4;5;1\r\n";
@@ -155,98 +128,82 @@ private Q_SLOTS:
              {"Februar", "M\xC3\xA4rz", "April", "Mai", "Juni", "Juli", "August", "September", "Oktober", "November"})
             monate += QByteArray(m) + ";0;0;0;0;0;0;0;0;0;0;0;0;0\r\n";
         monate += "Dezember;1;0;0;0;0;1;0;0;0;0;0;0;0\r\n";
-        QTest::newRow("mit Jahresstunde") << true << kopf + monate + summe;
-        QTest::newRow("ohne Jahresstunde") << false << kopf + summe;
-    }
-    void tabelleCsv()
-    {
-        QFETCH(bool, nachMonaten);
-        QFETCH(QByteArray, soll);
-        // Eight lines: one failed, one clipped (hour 8785, in no month), six in bands.
-        Jahreszaehler zaehler(nachMonaten);
-        const std::array<std::pair<float, float>, 7> zeilen{
-            {{0.1f, 1}, {0.3f, 2}, {0.45f, 3}, {-0.6f, 4}, {0.0f, 5}, {0.7f, 8784}, {3.0f, 8785}}};
-        for (const auto& [pmv, stunde] : zeilen)
-            zaehler.zaehle(true, pmv, stunde);
-        zaehler.zaehle(false, 0.0f, 744);
-        const Auswertung a = std::move(zaehler).abschliessen(8);
-        QCOMPARE(TabelleCsv(a), soll);
-        QVERIFY(TabelleSchreiben(a, pfad(u"t.csv"_s)));
-        QCOMPARE(lies(pfad(u"t.csv"_s)), soll);
-        QString grund;  // a folder of that name
-        QVERIFY(!TabelleSchreiben(a, m_ordner->path(), &grund) && !grund.isEmpty());
+        for (const bool nachMonaten : {true, false}) {
+            const QByteArray soll = kopf + (nachMonaten ? monate : QByteArray()) + summe;
+            // Eight lines: one failed, one clipped (hour 8785, in no month), six in bands.
+            Jahreszaehler zaehler(nachMonaten);
+            const std::array<std::pair<float, float>, 7> zeilen{
+                {{0.1f, 1}, {0.3f, 2}, {0.45f, 3}, {-0.6f, 4}, {0.0f, 5}, {0.7f, 8784}, {3.0f, 8785}}};
+            for (const auto& [pmv, stunde] : zeilen)
+                zaehler.zaehle(true, pmv, stunde);
+            zaehler.zaehle(false, 0.0f, 744);
+            const Auswertung a = std::move(zaehler).abschliessen(8);
+            QCOMPARE(TabelleCsv(a), soll);
+            QVERIFY(TabelleSchreiben(a, pfad(u"t.csv"_s)));
+            QCOMPARE(lies(pfad(u"t.csv"_s)), soll);
+            QString grund;  // a folder of that name
+            QVERIFY(!TabelleSchreiben(a, m_ordner->path(), &grund) && !grund.isEmpty());
+        }
     }
 
-    void vorwarnungen_data()
-    {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<QString>("laengen");  // season-dependent when not empty
-        QTest::addColumn<int>("datenzeilen");
-        QTest::addColumn<QString>("soll");  // the start of the one warning, if any
-        const auto fall = [](const char* tag, const QByteArray& text, const char* laengen, int zeilen,
-                             const QString& soll = {}) {
-            QTest::newRow(tag) << text << QString::fromLatin1(laengen) << zeilen << soll;
-        };
-        const QByteArray zehn = stundenwerte(10);
-        fall("in Ordnung", "C Kopf\r\nS 1 2 3\r\n" + zehn, "", 10);
-        fall("Überschrift als Daten", "Datum Uhrzeit\tStunde\tTi\r\n" + zehn, "", 11,
-             u"Die erste Datenzeile (Zeile 1) enthält Buchstaben"_s);
-        fall("Überschrift mit Ziffern im Namen", "Zone1 Zone2 Tür\r\n" + zehn, "", 11, u"Die erste Datenzeile"_s);
-        fall("Buchstaben nach einer Zahl", "1 x\r\n" + zehn, "", 11);
-        fall("Semikolons", "C\r\n1;20,5;21\r\n2;20,5;21\r\n3 ;4\r\n", "", 3,
-             u"2 Datenzeilen (zuerst Zeile 2) enthalten Semikolons"_s);
-        fall("Semikolon mit Leerzeichen", "1; 20,5\r\n", "", 1);
-        fall("Bereiche decken nicht alles", zehn, "5|4|0|0", 10,
-             u"Die Bereiche A bis D umfassen 9 der 10 Datenzeilen."_s);
-        fall("Bereiche genau", zehn, "5|5|0|0", 10);
-        fall("Bereiche zu lang", zehn, "8|8|0|0", 10);
-        fall("alle Längen 0", zehn, "0|0|0|0", 10, u"Alle Bereiche A bis D haben die Länge 0"_s);
-        fall("keine Datenzeile", "C nur Kommentar\r\n", "", 0, u"Die Datei enthält keine Datenzeile"_s);
-    }
+    // Text, range lengths (season-dependent when given), data lines, the start of the one warning if any.
     void vorwarnungen()
     {
-        QFETCH(QByteArray, text);
-        QFETCH(QString, laengen);
-        QFETCH(int, datenzeilen);
-        QFETCH(QString, soll);
-        QBuffer puffer(&text);
-        QVERIFY(puffer.open(QIODevice::ReadOnly));
-        const Dateibefund befund = DateiPruefen(puffer);
-        QCOMPARE(befund.datenzeilen, datenzeilen);
-        Stapeleinstellungen e = einstellungenStundeTiTs();
-        if (!laengen.isEmpty()) {
-            e.nutzungsart = Nutzungsart::Jahreszeitabhaengig;
-            const QStringList l = laengen.split(u'|');
-            for (int k = 0; k < kBereiche; ++k)
-                e.bereiche[std::size_t(k)].laenge = l[k];
+        const QByteArray zehn = stundenwerte(10);
+        const std::tuple<QByteArray, QString, int, QString> faelle[]{
+            {"C Kopf\r\nS 1 2 3\r\n" + zehn, {}, 10, {}},
+            {"Datum Uhrzeit\tStunde\tTi\r\n" + zehn, {}, 11, u"Die erste Datenzeile (Zeile 1) enthält Buchstaben"_s},
+            {"Zone1 Zone2 Tür\r\n" + zehn, {}, 11, u"Die erste Datenzeile"_s},
+            {"1 x\r\n" + zehn, {}, 11, {}},
+            {"C\r\n1;2\r\n2;2\r\n3 ;4\r\n", {}, 3, u"2 Datenzeilen (zuerst Zeile 2) enthalten Semikolons"_s},
+            {"1; 20,5\r\n", {}, 1, {}},
+            {zehn, u"5|4|0|0"_s, 10, u"Die Bereiche A bis D umfassen 9 der 10 Datenzeilen."_s},
+            {zehn, u"5|5|0|0"_s, 10, {}},
+            {zehn, u"8|8|0|0"_s, 10, {}},
+            {zehn, u"0|0|0|0"_s, 10, u"Alle Bereiche A bis D haben die Länge 0"_s},
+            {"C nur Kommentar\r\n", {}, 0, u"Die Datei enthält keine Datenzeile"_s}};
+        for (auto [text, laengen, datenzeilen, soll] : faelle) {
+            QBuffer puffer(&text);
+            QVERIFY(puffer.open(QIODevice::ReadOnly));
+            const Dateibefund befund = DateiPruefen(puffer);
+            QCOMPARE(befund.datenzeilen, datenzeilen);
+            Stapeleinstellungen e = einstellungenStundeTiTs();
+            if (!laengen.isEmpty())
+                e.nutzungsart = Nutzungsart::Jahreszeitabhaengig;
+            for (int k = 0; k < kBereiche && !laengen.isEmpty(); ++k)
+                e.bereiche[std::size_t(k)].laenge = laengen.section(u'|', k, k);
+            const QStringList warnungen = Vorwarnungen(befund, e);
+            QVERIFY2(warnungen.size() == int(!soll.isEmpty()) && (soll.isEmpty() || warnungen[0].startsWith(soll)),
+                     qPrintable(QString::fromUtf8(text.left(20)) + u": "_s + warnungen.join(u'\n')));
         }
-        const QStringList warnungen = Vorwarnungen(befund, e);
-        QCOMPARE(warnungen.size(), int(!soll.isEmpty()));
-        QVERIFY2(soll.isEmpty() || warnungen[0].startsWith(soll), qPrintable(warnungen.join(u'\n')));
     }
 
-    void laengenNachMonaten_data()
-    {
-        QTest::addColumn<ML>("monate");
-        QTest::addColumn<ML>("soll");
-        QTest::newRow("Januar, Februar, Rest") << ML{1, 2, 3, 0} << ML{744, 672, 7344, 0};
-        QTest::newRow("Winter, Sommer, Winter") << ML{1, 5, 10, 0} << ML{2880, 3672, 2208, 0};
-        QTest::newRow("ein Bereich") << ML{1, 0, 0, 0} << ML{8760, 0, 0, 0};
-        QTest::newRow("vier, bis Dezember") << ML{1, 4, 7, 12} << ML{2160, 2184, 3672, 744};
-        QTest::newRow("Juni, August, November") << ML{1, 6, 8, 11} << ML{3624, 1464, 2208, 1464};
-        QTest::newRow("September") << ML{1, 9, 0, 0} << ML{5832, 2928, 0, 0};
-        QTest::newRow("A nicht im Januar") << ML{2, 5, 0, 0} << ML{};
-        QTest::newRow("rückwärts") << ML{1, 6, 6, 0} << ML{};
-        QTest::newRow("Lücke") << ML{1, 0, 6, 0} << ML{};
-        QTest::newRow("Monat 13") << ML{1, 13, 0, 0} << ML{};
-    }
+    // Ranges by their first month: the lengths, or none and a message.
     void laengenNachMonaten()
     {
-        QFETCH(ML, monate);
-        QFETCH(ML, soll);
-        const Monatsbereiche m = LaengenNachMonaten(monate);
-        QCOMPARE(m.laengen, soll);
-        QCOMPARE(!m.fehler.isEmpty(), soll == ML{});  // no lengths: a message instead
+        using ML = std::array<int, kBereiche>;
+        const QStringList faelle{u"1 2 3 0=744 672 7344 0"_s,
+                                 u"1 5 10 0=2880 3672 2208 0"_s,
+                                 u"1 0 0 0=8760 0 0 0"_s,
+                                 u"1 4 7 12=2160 2184 3672 744"_s,
+                                 u"1 6 8 11=3624 1464 2208 1464"_s,
+                                 u"1 9 0 0=5832 2928 0 0"_s,
+                                 u"2 5 0 0="_s,
+                                 u"1 6 6 0="_s,
+                                 u"1 0 6 0="_s,
+                                 u"1 13 0 0="_s};
+        const auto zahlen = [](const QString& text) {
+            ML z{};
+            for (int k = 0; k < kBereiche && !text.isEmpty(); ++k)
+                z[std::size_t(k)] = text.section(u' ', k, k).toInt();
+            return z;
+        };
+        for (const QString& fall : faelle) {
+            const ML monate = zahlen(fall.section(u'=', 0, 0)), soll = zahlen(fall.section(u'=', 1));
+            const Monatsbereiche m = LaengenNachMonaten(monate);
+            QCOMPARE(m.laengen, soll);
+            QCOMPARE(!m.fehler.isEmpty(), soll == ML{});
+        }
     }
 
     // A range cut to fit the file, and the files of the plan, as the summary reports them.
@@ -268,44 +225,35 @@ private Q_SLOTS:
         QVERIFY(j.zaehlung.datenzeilen == 10 && j.sicherung == pfad(u"g.BAK"_s) && j.ergebnisdatei == pfad(u"g.TPR"_s));
     }
 
-    // Cancelling from the progress callback: no result, no backup, no file moved aside.
-    void abbrechenLaesstAllesStehen_data()
-    {
-        QTest::addColumn<bool>("jahreszeitabhaengig");
-        QTest::addColumn<bool>("erneut");  // a result read again (backup) or a new one (file moved aside)
-        QTest::addColumn<int>("zeilen");   // the callback says stop at its second call
-        const int n = int(kFortschrittAlle);
-        QTest::newRow("Ergebnis erneut, jahreszeitunabhängig") << false << true << 3 * n;
-        QTest::newRow("neues Ergebnis, jahreszeitabhängig") << true << false << 3 * n;
-        QTest::newRow("beim Zählen der Zeilen") << true << true << 33 * n;
-    }
+    // Cancelling from the progress callback (at its second call): no result, no backup, nothing moved aside.
     void abbrechenLaesstAllesStehen()
     {
-        QFETCH(bool, jahreszeitabhaengig);
-        QFETCH(bool, erneut);
-        QFETCH(int, zeilen);
-        const QByteArray daten = "S 1 2 3\r\n" + stundenwerte(zeilen);
-        schreibe(pfad(u"d.TPR"_s), daten);
-        schreibe(pfad(u"d.BAK"_s), "alte Sicherung");
-        schreibe(pfad(u"d.txt"_s), daten);
-        const Dateiplan plan =
-            erneut ? Dateiplan{pfad(u"d.TPR"_s), pfad(u"d.TPR"_s), pfad(u"d.BAK"_s), {}, {}, false, false, {}}
-                   : Dateiplan{
-                       pfad(u"d.txt"_s), pfad(u"d.TPR"_s), {}, pfad(u"d.TPR"_s), pfad(u"d2.TPR"_s), false, false, {}};
-        Stapeleinstellungen e = einstellungenStundeTiTs();
-        e.nutzungsart = jahreszeitabhaengig ? Nutzungsart::Jahreszeitabhaengig : Nutzungsart::Jahreszeitunabhaengig;
-        e.bereiche[0].laenge = u"20000"_s;
-        e.bereiche[1].laenge = u"90000"_s;
-        const auto vorher = abbild(m_ordner->path());
-        QList<qint64> gemeldet;
-        const Stapelergebnis ergebnis = Stapellauf(plan, e, [&](int64_t erledigt, int64_t) {
-            gemeldet << erledigt;
-            return gemeldet.size() < 2;
-        });
-        QCOMPARE(gemeldet.size(), 2);
-        QCOMPARE(gemeldet.last() == 0, zeilen > 16 * kFortschrittAlle);  // 0 lines done while counting
-        QVERIFY(ergebnis.abgebrochen && !ergebnis.erfolgreich && ergebnis.fehlermeldung.isEmpty());
-        QCOMPARE(abbild(m_ordner->path()), vorher);
+        const int n = int(kFortschrittAlle);  // season-dependent?, a result read again?, lines
+        for (const auto& [jahreszeitabhaengig, erneut, zeilen] :
+             {std::tuple{false, true, 3 * n}, std::tuple{true, false, 3 * n}, std::tuple{true, true, 33 * n}}) {
+            const QByteArray daten = "S 1 2 3\r\n" + stundenwerte(zeilen);
+            schreibe(pfad(u"d.TPR"_s), daten);
+            schreibe(pfad(u"d.BAK"_s), "alte Sicherung");
+            schreibe(pfad(u"d.txt"_s), daten);
+            const QString tpr = pfad(u"d.TPR"_s);  // new: the old result moved aside; read again: a backup
+            Dateiplan plan{pfad(u"d.txt"_s), tpr, {}, tpr, pfad(u"d2.TPR"_s), false, false, {}};
+            if (erneut)
+                plan = Dateiplan{tpr, tpr, pfad(u"d.BAK"_s), {}, {}, false, false, {}};
+            Stapeleinstellungen e = einstellungenStundeTiTs();
+            e.nutzungsart = jahreszeitabhaengig ? Nutzungsart::Jahreszeitabhaengig : Nutzungsart::Jahreszeitunabhaengig;
+            e.bereiche[0].laenge = u"20000"_s;
+            e.bereiche[1].laenge = u"90000"_s;
+            const auto vorher = abbild(m_ordner->path());
+            QList<qint64> gemeldet;
+            const Stapelergebnis ergebnis = Stapellauf(plan, e, [&](int64_t erledigt, int64_t) {
+                gemeldet << erledigt;
+                return gemeldet.size() < 2;
+            });
+            QCOMPARE(gemeldet.size(), 2);
+            QCOMPARE(gemeldet.last() == 0, zeilen > 16 * kFortschrittAlle);  // 0 lines done while counting
+            QVERIFY(ergebnis.abgebrochen && !ergebnis.erfolgreich && ergebnis.fehlermeldung.isEmpty());
+            QCOMPARE(abbild(m_ordner->path()), vorher);
+        }
     }
 };
 

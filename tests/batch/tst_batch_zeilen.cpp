@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The reader of hourly data files: line kinds, the two field splitters, the assignment line, the
-// preview and the line reader, on damaged and unusual input (random bytes: the fuzz target).
+// The reader of hourly data files on damaged and unusual input (random bytes: the fuzz target).
 #include "vorschau.h"
 #include "zeilen.h"
 #include "zeilenleser.h"
@@ -37,35 +36,22 @@ class TestStapelZeilen : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void zeilenart_data()
-    {
-        QTest::addColumn<QByteArray>("zeile");
-        QTest::addColumn<int>("art");
-        QTest::newRow("Kommentar") << QByteArray("C Messung") << int(Zeilenart::Kommentar);
-        QTest::newRow("zwei Blanks vor C") << QByteArray("  C") << int(Zeilenart::Kommentar);
-        QTest::newRow("Blanks und ein Tab vor C") << QByteArray("   \tC") << int(Zeilenart::Kommentar);
-        QTest::newRow("zwei Tabs vor C: Daten") << QByteArray("\t\tC") << int(Zeilenart::Daten);
-        QTest::newRow("kleines c: Daten") << QByteArray("c 1") << int(Zeilenart::Daten);
-        QTest::newRow("Zuordnung") << QByteArray("S 1 2 3 6 7") << int(Zeilenart::Zuordnung);
-        QTest::newRow("kleines s: Daten") << QByteArray("s 1") << int(Zeilenart::Daten);
-        QTest::newRow("Daten") << QByteArray("1 20.5") << int(Zeilenart::Daten);
-        QTest::newRow("leer") << QByteArray("") << int(Zeilenart::Leer);
-        QTest::newRow("nur Blanks") << QByteArray("    ") << int(Zeilenart::Leer);
-    }
     void zeilenart()
     {
-        QFETCH(QByteArray, zeile);
-        QFETCH(int, art);
-        Vorschautabelle tabelle{};
-        Spaltenzuordnung zuordnung{};
-        Zeilenwerte werte{};
-        QCOMPARE(int(VorschauzeileZerlegen(zeile.toStdString(), 1, tabelle, zuordnung)), art);
-        QCOMPARE(int(DatenzeileZerlegen(zeile.toStdString(), werte)), art);
-        QCOMPARE(int(ZeilenartVon(zeile.toStdString())), art);
+        const QList<std::pair<QByteArray, Zeilenart>> faelle{
+            {"C Messung", Zeilenart::Kommentar},   {"   \tC", Zeilenart::Kommentar}, {"\t\tC", Zeilenart::Daten},
+            {"S 1 2 3 6 7", Zeilenart::Zuordnung}, {"s 1", Zeilenart::Daten},        {"    ", Zeilenart::Leer}};
+        for (const auto& [zeile, art] : faelle) {
+            Vorschautabelle tabelle{};
+            Spaltenzuordnung zuordnung{};
+            Zeilenwerte werte{};
+            QCOMPARE(VorschauzeileZerlegen(zeile.toStdString(), 1, tabelle, zuordnung), art);
+            QCOMPARE(DatenzeileZerlegen(zeile.toStdString(), werte), art);
+            QCOMPARE(ZeilenartVon(zeile.toStdString()), art);
+        }
     }
 
-    // Both splitters; where tabs and blanks mix, the preview cuts at the earlier one, the run
-    // at a blank.
+    // Where tabs and blanks mix, the preview cuts at the earlier one, the run at a blank.
     void felder_data()
     {
         QTest::addColumn<QByteArray>("zeile");
@@ -76,14 +62,9 @@ private Q_SLOTS:
         };
         gleich("Zeile einer Ergebnisdatei", "\t20,5\t21,0", spalten({20.5f, 21.0f}));
         gleich("Blank-Folgen", "1     20.5      45", spalten({1, 20.5f, 45}));
-        gleich("Blanks am Anfang", "   7 8", spalten({7, 8}));
-        gleich("Komma vorn bleibt", ",5", spalten({0}));
-        gleich("Komma hinten bleibt", "7 5,", spalten({7, 5}));
         gleich("Komma trennt nicht", "1,2,3", spalten({1.2f}));
         gleich("E und D", "1.5E2 25D-1 -3e-1", spalten({150, 2.5f, -0.3f}));
         gleich("keine Zahl", "abc 4", spalten({0, 4}));
-        gleich("Blank am Ende", "1 2 ", spalten({1, 2}));
-        gleich("Tabs allein", "1\t2\t3", spalten({1, 2, 3}));
         gleich("NUL-Byte", QByteArray("4\0005 6", 5), spalten({4, 6}));
         gleich("riesiger Exponent", "1E999 2", spalten({std::numeric_limits<float>::infinity(), 2}));
         gleich("zwei Tabs: leeres Feld", "1\t\t45", spalten({1, 0, 45}));
@@ -112,7 +93,6 @@ private Q_SLOTS:
         QCOMPARE(QList<float>(werte.begin(), werte.end()), lauf);
     }
 
-    // The preview: five data lines, and the assignment line if one comes before the fifth.
     void vorschauLesen_data()
     {
         QTest::addColumn<QByteArray>("inhalt");
@@ -127,10 +107,7 @@ private Q_SLOTS:
         zuordnung("halbe Codes zur geraden Zahl", "S 2.5 3.5 0.5 1.4", {2, 4, 0, 1});
         zuordnung("Codes außerhalb 0 bis 7 werden 0", "S 9 -1 8 1E9 3", {0, 0, 0, 0, 3});
         zuordnung("zwei Blanks nach S", "S  1 2", {0, 1, 2});
-        zuordnung("Blank-Folgen nach S", "S 1    2", {1, 2});
         zuordnung("Tab trennt Codes nicht", "S 1\t2 3", {0, 3});
-        zuordnung("nur S", "S", {});
-        zuordnung("eingerückte Zuordnung", "  \tS 5 4", {5, 4});
         zuordnung("UTF-8-Kennung vor der ersten Zeile", "\xEF\xBB\xBFS 1 2", {1, 2});
         zuordnung("25 Codes", "S" + QByteArray(" 1").repeated(25), QList<int>(kSpalten, 1));
         const auto datei = [](const char* tag, const QByteArray& inhalt, const QList<float>& erste, bool uebernommen,
@@ -144,8 +121,6 @@ private Q_SLOTS:
         datei("Zuordnung nach der fünften Datenzeile zählt nicht", "1\n2\n3\n4\n5\nS 2 2\n", {1, 2, 3, 4, 5}, false);
         datei("Zuordnung vor der fünften Datenzeile zählt", "1\n2\n3\n4\nS 4 5\n5\n", {1, 2, 3, 4, 5}, true, {4, 5});
         datei("Leerzeilen werden übergangen", "1\n\n   \n2\r\n\r\n3", {1, 2, 3, 0, 0}, false);
-        datei("leere Datei", {}, leer, false);
-        datei("ohne letztes Zeilenende", "1 5\r\n2 6", {1, 2, 0, 0, 0}, false);
     }
     void vorschauLesen()
     {
@@ -159,38 +134,20 @@ private Q_SLOTS:
         QCOMPARE(VorschauLesen(*puffer(inhalt, this), tabelle, zuordnung), uebernommen);
         for (int r = 0; r < kVorschauzeilen; ++r)
             QCOMPARE(tabelle[std::size_t(kSpalten * r)], ersteSpalte[r]);
-        QCOMPARE(tabelle[19], 0.0f);
         codes.resize(kSpalten, 0);
         QCOMPARE(QList<int>(zuordnung.begin(), zuordnung.end()), codes);
     }
 
-    // Lines across the buffer's end, CR LF and LF, a long line and a last line without end.
-    void zeilenleser_data()
-    {
-        QTest::addColumn<QByteArray>("inhalt");
-        QTest::addColumn<int>("puffer");
-        QTest::addColumn<QList<QByteArray>>("zeilen");
-        QTest::newRow("CR LF") << QByteArray("a\r\nbb\r\n") << 64 << QList<QByteArray>{"a", "bb"};
-        QTest::newRow("LF") << QByteArray("a\nbb\n") << 64 << QList<QByteArray>{"a", "bb"};
-        QTest::newRow("ohne letztes Ende") << QByteArray("a\r\nbb") << 64 << QList<QByteArray>{"a", "bb"};
-        QTest::newRow("CR am Pufferende")
-            << QByteArray("abcdefghijklmno\r\nx\r\n") << 16 << QList<QByteArray>{"abcdefghijklmno", "x"};
-        QTest::newRow("lange Zeile") << (QByteArray(100, 'z') + "\n1\n") << 16
-                                     << QList<QByteArray>{QByteArray(100, 'z'), "1"};
-        QTest::newRow("leere Zeilen") << QByteArray("\n\r\n\n") << 16 << QList<QByteArray>{"", "", ""};
-        QTest::newRow("leer") << QByteArray() << 16 << QList<QByteArray>{};
-    }
+    // A CR at the buffer's end, a line longer than the buffer, empty lines, no last line end.
     void zeilenleser()
     {
-        QFETCH(QByteArray, inhalt);
-        QFETCH(int, puffer);
-        QFETCH(QList<QByteArray>, zeilen);
-        Zeilenleser leser(*::puffer(inhalt, this), std::size_t(puffer));
+        QByteArray inhalt = "abcdefghijklmno\r\nx\n" + QByteArray(100, 'z') + "\n\r\n\nc";
+        Zeilenleser leser(*puffer(inhalt, this), 16);
         QList<QByteArray> gelesen;
         std::string_view zeile;
         while (leser.naechste(zeile))
             gelesen.append(QByteArray(zeile.data(), qsizetype(zeile.size())));
-        QCOMPARE(gelesen, zeilen);
+        QCOMPARE(gelesen, (QList<QByteArray>{"abcdefghijklmno", "x", QByteArray(100, 'z'), "", "", "c"}));
         QVERIFY(!leser.fehler());
     }
 };

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The diagram as a picture: cells in their bands at the right places, axes and labels, range
-// values as the fields show them, and the saved bitmap. (The range check: tst_diagram_fenster.)
+// The diagram core: the range check, cells in their bands, axes and labels, the saved bitmap.
 #include "bereich.h"
 #include "diagrammbild.h"
 #include "groessen.h"
@@ -22,26 +21,19 @@ namespace {
 const QString kWeiss = u"#ffffff"_s, kSchwarz = u"#000000"_s;
 const int ti = Lufttemperatur, ts = Strahlungstemperatur;
 
-// Colour name of the pixel under a point given in twips.
-QString farbe(const QImage& bild, double xTwips, double yTwips)
-{
-    return bild.pixelColor(px(xTwips), px(yTwips)).name();
-}
+QString farbe(const QImage& bild, double x, double y) { return bild.pixelColor(px(x), px(y)).name(); }
 QString bandfarbe(int i) { return QColor(band(i).farbe).name(); }
 
 PmvEingabe vorgabe() { return PmvEingabeAus(standardRaumklima(), true); }
 
-// One run with the main window's defaults, as after "&Start".
 QImage gezeichnet(int x, int y, const Bereich& b = {}, Laufbilanz* bilanz = nullptr)
 {
     Diagrammbild bild;
-    const Laufbilanz l = diagrammZeichnen(bild, vorgabe(), 0, x, y, b);
-    if (bilanz)
-        *bilanz = l;
+    Laufbilanz egal;
+    (bilanz ? *bilanz : egal) = diagrammZeichnen(bild, vorgabe(), 0, x, y, b);
     return bild.bild();
 }
 
-// The texts of a scale, blank-separated; a hidden label leaves an empty place.
 QString texte(const std::array<Beschriftung, kSkalenAnzahl>& skala)
 {
     QStringList t;
@@ -50,7 +42,6 @@ QString texte(const std::array<Beschriftung, kSkalenAnzahl>& skala)
     return t.join(u' ');
 }
 
-// Non-white pixels inside a rectangle of twips.
 int dunklePunkte(const QImage& bild, QRectF twips)
 {
     int n = 0;
@@ -60,13 +51,17 @@ int dunklePunkte(const QImage& bild, QRectF twips)
     return n;
 }
 
-// Scale texts blank-separated (x_achsenskal(0..12), y_achsenskal(0..12) without (9)); the
-// axis that a maximum not above 0 leaves without a scale.
+// Scale texts x_achsenskal(0..12), y_achsenskal(0..12) without (9); the hint's axis.
 struct Skalenfall {
     int x, y;
     Bereich bereich;
     QString xTexte, yTexte, hinweis = {};
 };
+Bereichsfelder felderAus(const QString& text)  // "|"-separated
+{
+    const QStringList t = text.split(u'|');
+    return {t[0], t[1], t[2], t[3]};
+}
 
 }  // namespace
 
@@ -74,45 +69,80 @@ class TestDiagrammKern : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void bereichsPruefung_data()
+    {
+        // quantities, the stored ranges, the fields as typed and as corrected, the messages
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<QString>("alt");
+        QTest::addColumn<QString>("getippt");
+        QTest::addColumn<QString>("felder");
+        QTest::addColumn<QStringList>("meldungen");
+        auto zeile = [](const char* name, int x, int y, const QString& alt, const QString& getippt,
+                        const QString& felder, const QStringList& meldungen = {}) {
+            QTest::newRow(name) << x << y << alt << getippt << felder << meldungen;
+        };
+        const QString klein = u"-Wert ist zu klein!\r\n"_s, gross = u"-Wert ist zu groß!\r\n"_s;
+        zeile("v_Luft: Xmin -2", Luftgeschwindigkeit, ts, u"0|10|-15|50"_s, u"-2|10|-15|50"_s, u"0|10|-15|50"_s,
+              {u"X"_s + klein + u"Xmin wird auf X = 0 gesetzt"_s});
+        zeile("Xmin 60: nur eine Meldung", ti, ts, u"-15|50|-15|50"_s, u"60|50|-15|50"_s, u"40|50|-15|50"_s,
+              {u"Xmin ist größer als Xmax"_s});
+        zeile("Feuchte: Ymin über Ymax, dann zu klein", ti, Luftfeuchte, u"-15|50|0|5"_s, u"-15|50|8|5"_s,
+              u"-15|50|0|5"_s, {u"Ymin ist größer als Ymax"_s, u"Y"_s + klein + u"Ymin wird auf Y = 0 gesetzt"_s});
+        zeile("Feuchte: Ymax unter Ymin, dann zu groß", ti, Luftfeuchte, u"-15|50|95|100"_s, u"-15|50|95|3"_s,
+              u"-15|50|95|100"_s,
+              {u"Ymax ist kleiner als Ymin"_s, u"Y"_s + gross + u"Ymax wird auf Y = 100 gesetzt"_s});
+        zeile("Komma, Punkt, führende Zahl", Luftgeschwindigkeit, ts, u"0|10|-15|50"_s, u"0,5|  7.5 m/s|-15|50"_s,
+              u"0,5|7,5|-15|50"_s);
+        // the shortest form with at most 7 significant digits
+        zeile("kürzeste Form", ti, ts, u"-15|50|-15|50"_s, u"-1e-7|0.123456789|-15|50"_s, u"-1E-07|0,1234568|-15|50"_s);
+    }
+    void bereichsPruefung()
+    {
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(QString, alt);
+        QFETCH(QString, getippt);
+        QFETCH(QString, felder);
+        QFETCH(QStringList, meldungen);
+        Bereichsfelder f = felderAus(getippt);
+        Bereich b = bereichLesen(felderAus(alt));
+        QStringList gemeldet;
+        bereichPruefen(b, f, x, y, [&](const QString& m) { gemeldet << m; });
+        QCOMPARE(gemeldet, meldungen);
+        QCOMPARE(QStringList(f.begin(), f.end()).join(u'|'), felder);
+        QCOMPARE(bereichsText(b.Xmin) + bereichsText(b.Ymax), f[0] + f[3]);
+    }
+
     void zellenInIhrenBaendern()
     {
-        // 20 °C / 20 °C with the defaults: PMV -0.26, green from (3040, 2060) to (3070, 2080)
+        // each cell (kx = 82, ky = 62) shows the band of its own vote; votes clipped to ±3 stay white
         Laufbilanz bilanz;
         const QImage bild = gezeichnet(ti, ts, {}, &bilanz);
         QVERIFY(bilanz.auswertungen == 131 * 131 && bilanz.fehler == 0);
-        for (double x : {3045.0, 3055.0, 3060.0})
-            for (double y : {2062.0, 2070.0})
-                QCOMPARE(farbe(bild, x, y), u"#00ff00"_s);
-        // elsewhere (kx = 82, ky = 62) each cell shows the band of its own vote; votes
-        // clipped to -3 or 3 stay white
         QSet<float> geklippt;
-        for (float x : {-15.0f, -5.5f, 10.0f, 27.5f, 32.5f, 40.0f, 50.0f})
-            for (float y : {-15.0f, -10.0f, 5.0f, 30.0f, 45.0f, 50.0f}) {
+        for (float x : {-15.0f, -5.5f, 10.0f, 20.0f, 27.5f, 32.5f, 40.0f, 50.0f})
+            for (float y : {-15.0f, -10.0f, 5.0f, 20.0f, 30.0f, 45.0f, 50.0f}) {
                 PmvEingabe e = vorgabe();
                 e.ta = x;
                 e.tr = y;
                 PmvErgebnis r;
                 QVERIFY(PmvBerechnen(e, r));
                 const std::optional<int> b = bandVon(r.PMV);
-                if (!b)
-                    geklippt << r.PMV;
+                geklippt << (b ? 0.0f : r.PMV);
                 QCOMPARE(farbe(bild, kX0 + 82 * x + 5, kY0 - 62 * y + 5), b ? bandfarbe(*b) : kWeiss);
             }
-        QCOMPARE(geklippt, (QSet<float>{-3.0f, 3.0f}));
-        // a step too small to change the value ends the grid after one column
-        gezeichnet(ti, ts, {-15, 1e-30f, -15, 50}, &bilanz);
+        QCOMPARE(geklippt, (QSet<float>{0.0f, -3.0f, 3.0f}));
+        gezeichnet(ti, ts, {-15, 1e-30f, -15, 50}, &bilanz);  // a step too small ends after one column
         QVERIFY(bilanz.auswertungen <= 131);
     }
 
     void baender()
     {
-        const float nan = std::numeric_limits<float>::quiet_NaN();
         // the vote and its band (-1: no cell), at each band's edge; ±3 are clipped votes
-        const std::pair<float, int> faelle[] = {{-3, -1},   {std::nextafter(-2.0f, -3.0f), 6},
-                                                {-2, 5},    {-1, 4},
-                                                {-0.5f, 3}, {0.5f, 2},
-                                                {1, 1},     {2, 0},
-                                                {3, -1},    {nan, -1}};
+        const float nan = std::numeric_limits<float>::quiet_NaN(), unter2 = std::nextafter(-2.0f, -3.0f);
+        const std::pair<float, int> faelle[] = {{-3, -1},  {unter2, 6}, {-2, 5}, {-1, 4}, {-0.5f, 3},
+                                                {0.5f, 2}, {1, 1},      {2, 0},  {3, -1}, {nan, -1}};
         for (const auto& [pmv, band] : faelle)
             QVERIFY2(bandVon(pmv).value_or(-1) == band, qPrintable(QString::number(pmv)));
     }
@@ -120,14 +150,14 @@ private Q_SLOTS:
     void kleidungWechseltDieFclRegel()
     {
         // clothing in float32 steps of 0.04: 0.48 clo still uses the first rule, 0.52 clo the second
-        std::vector<float> werte;
-        gleitSchleife(0.0f, 4.0f, 4.0f / 100.0f, [&](float v) { werte.push_back(v); });
-        QVERIFY(std::fabs(werte.at(12) - 0.48f) < 1e-5f && std::fabs(werte.at(13) - 0.52f) < 1e-5f);
-        PmvEingabe e = vorgabe();
-        setzeGroesse(e, Kleidung, werte[12], 0);
-        QCOMPARE(e.fcl, float(1.0 + 0.19995 * double(werte[12])));
-        setzeGroesse(e, Kleidung, werte[13], 0);
-        QCOMPARE(e.fcl, float(1.05 + 0.099975 * double(werte[13])));
+        std::vector<float> w;
+        gleitSchleife(0.0f, 4.0f, 4.0f / 100.0f, [&](float v) { w.push_back(v); });
+        QVERIFY(std::fabs(w.at(12) - 0.48f) < 1e-5f && std::fabs(w.at(13) - 0.52f) < 1e-5f);
+        PmvEingabe e = vorgabe(), f = e;
+        setzeGroesse(e, Kleidung, w[12], 0);
+        setzeGroesse(f, Kleidung, w[13], 0);
+        QCOMPARE(QList<float>({e.fcl, f.fcl}),
+                 QList<float>({float(1.0 + 0.19995 * double(w[12])), float(1.05 + 0.099975 * double(w[13]))}));
     }
 
     void luftgeschwindigkeitZaehltEigeneBewegungHinzu()
@@ -152,14 +182,11 @@ private Q_SLOTS:
     void skalen_data()
     {
         QTest::addColumn<Skalenfall>("fall");
-        const QString x = u"5 10 15 20 25 30 35 40 45 50 -5 -10 -15"_s, y = u"5 10 15 20 25 30 35 40 45  -5 -10 -15"_s;
+        const QString x = u"5 10 15 20 25 30 35 40 45 50 -5 -10 -15"_s, y = u"5 10 15 20 25 30 35 40 45  -5 -10 -15"_s,
+                      icl = u"0,4 0,8 1,2 1,6 2 2,4 2,8 3,2 3,6 4 -0,4 -0,8 -1,2"_s,
+                      v = u"0,05 0,1 0,15 0,2 0,25 0,3 0,35 0,4 0,45  -0,05 -0,1 -0,15"_s;
         QTest::newRow("Vorgabe -15 bis 50") << Skalenfall{ti, ts, {}, x, y};
-        QTest::newRow("Kleidung bis 4 mit Komma")
-            << Skalenfall{Kleidung,
-                          Luftgeschwindigkeit,
-                          {0, 4, 0, 0.5f},
-                          u"0,4 0,8 1,2 1,6 2 2,4 2,8 3,2 3,6 4 -0,4 -0,8 -1,2"_s,
-                          u"0,05 0,1 0,15 0,2 0,25 0,3 0,35 0,4 0,45  -0,05 -0,1 -0,15"_s};
+        QTest::newRow("Kleidung bis 4 mit Komma") << Skalenfall{Kleidung, Luftgeschwindigkeit, {0, 4, 0, 0.5f}, icl, v};
         QTest::newRow("negativer Höchstwert spiegelt, leeres Raster")
             << Skalenfall{ti, ts, {-15, -5, -15, 50}, u"-0,5 -1 -1,5 -2 -2,5 -3 -3,5 -4 -4,5 -5 0,5 1 1,5"_s, y};
         QTest::newRow("Xmax 0 ohne Maßstab") << Skalenfall{ti, ts, {-15, 0, -15, 50}, QString(12, u' '), y, u"Xmax"_s};
@@ -178,7 +205,7 @@ private Q_SLOTS:
         QVERIFY((fall.bereich.Xmax > 0 && fall.bereich.Ymax > 0) || bilanz.zellen == 0);
     }
 
-    void beschriftungenAnDenStrichen()
+    void achsenUndBezugslinien()
     {
         // x labels centred under their ticks, y labels ending 50 twips left of the axis
         const Achsen a = achsenAuslegen(Bereich{}, ti, ts);
@@ -190,28 +217,13 @@ private Q_SLOTS:
         QCOMPARE(farbe(bild, 1400 + 82 * 5, 3300 + 45), kSchwarz);
         QCOMPARE(farbe(bild, 1400 - 45, 3300 - 62 * 45), kSchwarz);
         QCOMPARE(farbe(bild, 1400 - 45, 3300 - 62 * 50), kWeiss);
-    }
-
-    void bezugslinien()
-    {
-        // x = air temperature, y = relative humidity: grey at 15 and 25 °C, at 35 and 70 %
-        const QImage bild = gezeichnet(ti, Luftfeuchte, {-15, 50, 0, 100});
+        // x = air temperature, y = relative humidity: grey lines at 15 and 25 °C, at 35 and 70 %; clothing has none
+        const QImage feucht = gezeichnet(ti, Luftfeuchte, {-15, 50, 0, 100});
         for (float t : {15.0f, 25.0f})
-            QCOMPARE(farbe(bild, kX0 + 82 * t, 1000), u"#808080"_s);
+            QCOMPARE(farbe(feucht, kX0 + 82 * t, 1000), u"#808080"_s);
         for (float f : {35.0f, 70.0f})
-            QCOMPARE(farbe(bild, 4000, kY0 - 31 * f), u"#808080"_s);
-        // clothing has none
+            QCOMPARE(farbe(feucht, 4000, kY0 - 31 * f), u"#808080"_s);
         QVERIFY(farbe(gezeichnet(Kleidung, ti, {0, 4, -15, 50}), kX0 + 4100.0 / 4 * 1.5, 1000) != u"#808080"_s);
-    }
-
-    void bereichsTextKuerzesteForm()
-    {
-        // at most 7 significant digits, decimal comma, reading back as the same value
-        QCOMPARE(bereichsText(1234567.8f), u"1234568"_s);
-        QCOMPARE(bereichsText(0.123456789f), u"0,1234568"_s);
-        QCOMPARE(bereichsText(1e-7f), u"1E-07"_s);
-        QCOMPARE(bereichsWert(u"1E-07"_s), 1e-7f);
-        QCOMPARE(bereichsWert(u"0,1234568"_s), 0.1234568f);
     }
 
     void beschriftungVollstaendig_data()
@@ -236,22 +248,19 @@ private Q_SLOTS:
         // last glyph (a colon, a comma's digit) has ink in its own columns
         QFETCH(QString, text);
         QFETCH(bool, skala);
-        QImage bild(700, 40, QImage::Format_RGB32);
-        bild.setDotsPerMeterX(kDotsJeMeter);
-        bild.setDotsPerMeterY(kDotsJeMeter);
+        QImage bild = Diagrammbild().bild().copy(0, 0, 700, 40);
         bild.fill(Qt::white);
         const QFont schrift = skala ? skalenschrift() : titelschrift();
         QPainter maler(&bild);
         maler.setFont(schrift);
         textZeichnen(maler, {150, 75}, text);
         maler.end();
-        auto tinte = [&](int spalte) { return dunklePunkte(bild, QRectF(15 * spalte, 0, 15, 15 * bild.height())) > 0; };
-        int links = -1, rechts = -1;
+        QList<int> tinte;  // the columns with ink
         for (int x = 0; x < bild.width(); ++x)
-            if (tinte(x)) {
-                links = links < 0 ? x : links;
-                rechts = x;
-            }
+            if (dunklePunkte(bild, QRectF(15 * x, 0, 15, 600)) > 0)
+                tinte << x;
+        QVERIFY(!tinte.isEmpty());
+        const int links = tinte.first(), rechts = tinte.last();
         const QFontMetrics m(schrift, &bild);
         const int breite = m.horizontalAdvance(text);
         QVERIFY2(std::abs((rechts - links + 1) - breite) <= 2,
@@ -268,17 +277,15 @@ private Q_SLOTS:
         const QImage bmp = d.speicherbild(a, festwerte(ti, ts, werttexteAus(standardRaumklima(), true)));
         QCOMPARE(bmp.size(), QSize(440, 400));
         QCOMPARE(farbe(bmp, 3055, 2070), bandfarbe(3));  // the drawing at the top left
-        // legend boxes from "heiß" at the top to "kalt" at the bottom, with white around them
+        // legend boxes from "heiß" down to "kalt" with white around them; the six rows' names and values in black
         for (int i = 0; i < kAnzahlBaender; ++i)
             QCOMPARE(farbe(bmp, 5820, 140 + 588 * i + 50), bandfarbe(i));
         QCOMPARE(farbe(bmp, 6540, 1000), kWeiss);
-        // the six rows, names from x = 500 and values from x = 5300, in black
         for (int k = 0; k < 6; ++k)
             QVERIFY(dunklePunkte(bmp, QRectF(500, 4600 + 200 * k, 800, 180)) > 10
                     && dunklePunkte(bmp, QRectF(5300, 4600 + 200 * k, 600, 180)) > 10);
         // the axis titles and scale labels are painted in and stay in the drawing
-        QVERIFY(dunklePunkte(bmp, a.xTitel.twips) > 20);
-        QVERIFY(dunklePunkte(d.bild(), a.yTitel.twips) > 20);
+        QVERIFY(dunklePunkte(bmp, a.xTitel.twips) > 20 && dunklePunkte(d.bild(), a.yTitel.twips) > 20);
         QVERIFY(dunklePunkte(bmp, QRectF(a.xSkala[9].twips.topLeft(), QSizeF(250, 165))) > 3);
     }
 };
