@@ -112,6 +112,7 @@ private Q_SLOTS:
         QCOMPARE(gemeldet, meldungen);
         QCOMPARE(QStringList(f.begin(), f.end()).join(u'|'), felder);
         QCOMPARE(bereichsText(b.Xmin) + bereichsText(b.Ymax), f[0] + f[3]);
+        QCOMPARE(bereichsText(1234567.8f), u"1234568"_s);  // seven digits without an exponent
     }
 
     void zellenInIhrenBaendern()
