@@ -36,14 +36,8 @@ class TestHauptfenster : public QObject {
     {
         return findeKind<T>(fenster.get(), name);
     }
-    QString text(const QString& name) { return finde<QLabel>(name)->text(); }
-    QStringList texte(const QStringList& namen)
-    {
-        QStringList t;
-        for (const QString& n : namen)
-            t << text(n);
-        return t;
-    }
+    QString text(const QString& name) { return textVon(fenster.get(), name); }
+    QString texte(const QStringList& namen) { return texteVon(fenster.get(), namen); }
     QScrollBar* schieber(const QString& name) { return finde<QScrollBar>(name); }
     QCheckBox* schalter() { return finde<QCheckBox>(u"TU_Check"_s); }
     // Where the marker's middle pixel stands on its gauge, in gauge columns.
@@ -62,9 +56,7 @@ private Q_SLOTS:
     void cleanup()
     {
         fenster.reset();
-        QVERIFY2(dienste.offeneFehler().isEmpty(), qPrintable(dienste.offeneFehler().join(u'\n')));
-        dienste.zuruecksetzen();
-        keineFensterUebrig();
+        aufraeumen(dienste);
     }
 
     void vertrag()
@@ -90,9 +82,8 @@ private Q_SLOTS:
             QCOMPARE(texte({u"eingabe_txt1"_s, u"eingabe_txt2"_s, u"eingabe_txt3"_s, u"eingabe_txt4"_s,
                             u"eingabe_txt5"_s, u"eingabe_txt6"_s, u"eingabe_txt7"_s, u"eingabe_txt8"_s,
                             u"Kleidung_Liste"_s, u"PMV_numerisch"_s, u"PPD_numerisch"_s}),
-                     (QStringList{u"20,0 °C"_s, u"20,0 °C"_s, u"0,00 m/s"_s, u"60 %"_s, u"1,00 clo"_s, u"70 W/m²"_s,
-                                  u"0 %"_s, u"0,00 m/s"_s, u"Slip, Hemd, Hose, Jacke, Socken, Schuhe"_s, u"-0,26"_s,
-                                  u"6,7 %"_s}));
+                     u"20,0 °C|20,0 °C|0,00 m/s|60 %|1,00 clo|70 W/m²|0 %|0,00 m/s|Slip, Hemd, Hose, Jacke, Socken, "
+                     u"Schuhe|-0,26|6,7 %"_s);
             QCOMPARE(programm::Raumklima, (Raumklima{20, 20, 0, 60, 70, 0, 0, 1}));
         };
         QCOMPARE(fenster->windowTitle(), u"TEMPARA 1.3"_s);
@@ -142,7 +133,7 @@ private Q_SLOTS:
     void schalterTsEingeben()
     {
         schieber(u"TLI_Scroll"_s)->setValue(125);
-        QCOMPARE(texte({u"eingabe_txt1"_s, u"eingabe_txt2"_s}), (QStringList{u"25,0 °C"_s, u"25,0 °C"_s}));
+        QCOMPARE(texte({u"eingabe_txt1"_s, u"eingabe_txt2"_s}), u"25,0 °C|25,0 °C"_s);
         QCOMPARE(programm::PmvEingabe.tr, 25.0f);
         schalter()->click();
         QCOMPARE(schalter()->text(), u" Ts eingeben:"_s);
@@ -183,7 +174,7 @@ private Q_SLOTS:
         pruefe();
         programm::Raumklima.Ti = -234.175f;
         fenster->Neuberechnung();
-        QCOMPARE(texte({u"PMV_numerisch"_s, u"PPD_numerisch"_s}), (QStringList{u"Fehler"_s, u"Fehler"_s}));
+        QCOMPARE(texte({u"PMV_numerisch"_s, u"PPD_numerisch"_s}), u"Fehler|Fehler"_s);
         QVERIFY(finde(u"pmv_gauge1"_s)->isHidden());
         schieber(u"TLI_Scroll"_s)->setValue(101);
         QVERIFY(!finde(u"pmv_gauge1"_s)->isHidden());
@@ -230,32 +221,16 @@ private Q_SLOTS:
         QVERIFY(!finde(u"oeffnen"_s)->isEnabled() && !finde<QAction>(u"menu_datei_open"_s)->isEnabled());
     }
 
-    void katalogeUndDarstellungModal()
+    // The diagram takes a while to open: the hourglass shows until it is up (the catalogues' buttons are
+    // driven in their own tests, the menu entry in the diagram's).
+    void darstellungMitSanduhr()
     {
-        QStringList gezeigt;
+        QString gezeigt;
         hpt::Fensteroeffner oeffner;
-        oeffner.bekleidung = [&](Hauptfenster&) { gezeigt << u"Bekleidung"_s; };
-        oeffner.bekleidungsliste = [&](Hauptfenster&) { gezeigt << u"Bekleidungsliste"_s; };
-        oeffner.aktivitaet = [&](Hauptfenster&) { gezeigt << u"Aktivität"_s; };
-        oeffner.grafik = [&](Hauptfenster& h) {
-            gezeigt << (h.fenster().cursor().shape() == Qt::WaitCursor ? u"Grafik mit Sanduhr"_s : u"Grafik"_s);
-        };
+        oeffner.grafik = [&](Hauptfenster& h) { gezeigt = QString::number(h.fenster().cursor().shape()); };
         fenster->setzeFensteroeffner(oeffner);
-        for (const QString& knopf : {u"Command1"_s, u"Command2"_s, u"Command3"_s, u"zeichne"_s})
-            QTest::mouseClick(finde<QPushButton>(knopf), Qt::LeftButton);
-        finde<QAction>(u"menu_extras_zeichne"_s)->trigger();
-        QCOMPARE(gezeigt, (QStringList{u"Bekleidung"_s, u"Bekleidungsliste"_s, u"Aktivität"_s, u"Grafik mit Sanduhr"_s,
-                                       u"Grafik"_s}));
-        QCOMPARE(fenster->cursor().shape(), Qt::ArrowCursor);
-    }
-
-    void altDOeffnetDasDateimenue()
-    {
-        fenster->show();
-        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
-        QTest::keyClick(fenster.get(), Qt::Key_D, Qt::AltModifier);
-        QTRY_VERIFY(finde<QMenu>(u"menu_datei"_s)->isVisible());
-        finde<QMenu>(u"menu_datei"_s)->close();
+        QTest::mouseClick(finde<QPushButton>(u"zeichne"_s), Qt::LeftButton);
+        QVERIFY(gezeigt == QString::number(Qt::WaitCursor) && fenster->cursor().shape() == Qt::ArrowCursor);
     }
 
     void menuetexteUndHilfe()

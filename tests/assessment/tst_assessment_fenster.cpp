@@ -2,7 +2,6 @@
 // The window "Behaglichkeit nach ISO 7730" as a user sees it, coupled to the main window.
 #include "bewertung_fenster.h"
 #include "fenstertest.h"
-#include "findekind.h"
 #include "hilfe_fenster.h"
 #include "hpt_fenster.h"
 #include "programm.h"
@@ -39,12 +38,7 @@ class TestBewertungsfenster : public QObject {
     {
         return findeKind<T>(fenster.get(), name);
     }
-    QString text(const QString& name) { return finde<QLabel>(name)->text(); }
-    static void tippe(QLineEdit* feld, const QString& text)
-    {
-        feld->selectAll();
-        QTest::keyClicks(feld, text);
-    }
+    QString text(const QString& name) { return textVon(fenster.get(), name); }
 
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
@@ -60,9 +54,7 @@ private Q_SLOTS:
     void cleanup()
     {
         fenster.reset();
-        QVERIFY2(dienste.offeneFehler().isEmpty(), qPrintable(dienste.offeneFehler().join(u'\n')));
-        dienste.zuruecksetzen();
-        keineFensterUebrig();
+        aufraeumen(dienste);
     }
 
     void aufbauUndStart()

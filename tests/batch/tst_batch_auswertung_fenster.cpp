@@ -6,7 +6,6 @@
 #include "stapeltest.h"
 
 #include "fenstertest.h"
-#include "findekind.h"
 #include "skriptdienste.h"
 
 #include <QCheckBox>
@@ -46,22 +45,10 @@ class TestAuswertungFenster : public QObject {
     std::unique_ptr<QTemporaryDir> m_ordner;
     SkriptDienste m_dienste;
     const Jahresauswertung j = beispiel();
-    static void klick(QWidget* w, const QString& name)
-    {
-        QTest::mouseClick(findeKind<QWidget>(w, name), Qt::LeftButton);
-    }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_ordner = std::make_unique<QTemporaryDir>();
-        m_dienste.zuruecksetzen();
-    }
-    void cleanup()
-    {
-        QCOMPARE(m_dienste.offeneFehler(), QStringList());
-        keineFensterUebrig();
-    }
+    void init() { m_ordner = std::make_unique<QTemporaryDir>(); }
+    void cleanup() { aufraeumen(m_dienste); }
 
     void zeigtZahlenUndAnteile()
     {

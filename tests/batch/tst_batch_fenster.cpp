@@ -10,7 +10,6 @@
 #include "stapeltest.h"
 
 #include "fenstertest.h"
-#include "findekind.h"
 #include "hpt_fenster.h"
 #include "programm.h"
 #include "skriptdienste.h"
@@ -26,8 +25,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <functional>
-
 using namespace Qt::StringLiterals;
 using namespace batch;
 using namespace stapeltest;
@@ -41,30 +38,6 @@ template <typename T = QWidget>
 T* finde(QWidget* fenster, const QString& name)
 {
     return findeKind<T>(fenster, name);
-}
-QString beschriftung(QWidget* fenster, const QString& name) { return finde<QLabel>(fenster, name)->text(); }
-QString feld(QWidget* fenster, const QString& name) { return finde<QLineEdit>(fenster, name)->text(); }
-void klick(QWidget* fenster, const QString& name) { QTest::mouseClick(finde(fenster, name), Qt::LeftButton); }
-void tasten(QWidget* fenster, const QString& name, Qt::Key taste, int anzahl = 1)
-{
-    finde(fenster, name)->setFocus();
-    for (int i = 0; i < anzahl; ++i)
-        QTest::keyClick(finde(fenster, name), taste);
-}
-void tippe(QWidget* fenster, const QString& name, const QString& text)
-{
-    finde(fenster, name)->setFocus();
-    finde<QLineEdit>(fenster, name)->selectAll();
-    QTest::keyClicks(finde(fenster, name), text);
-}
-
-// Runs `schritt` on the modal window that opens next (DATEI's exec or nutzen's exec).
-void imNaechstenModalen(std::function<void(QWidget*)> schritt)
-{
-    QTimer::singleShot(0, qApp, [schritt = std::move(schritt)] {
-        QVERIFY(QApplication::activeModalWidget());
-        schritt(QApplication::activeModalWidget());
-    });
 }
 
 const QByteArray kMesswerte = "C Messwerte Raum 1.12\r\nS 1 2 3\r\n"
@@ -104,7 +77,7 @@ class TestStapelFenster : public QObject {
         QVERIFY2(QTest::qWaitForWindowActive(datei.get()), "DATEI wurde nicht aktiv");
     }
     QComboBox* liste(int i) { return finde<QComboBox>(datei.get(), u"Auswahl(%1)"_s.arg(i)); }
-    QString text(const QString& name) { return beschriftung(datei.get(), name); }
+    QString text(const QString& name) { return textVon(datei.get(), name); }
     int oben(const QString& rahmen) { return finde(datei.get(), rahmen)->y(); }
     QWidget* imHaupt(const QString& name) { return findeKind<QWidget>(haupt.get(), name); }
     // From the column page to nutzen in the given form; `inNutzen` runs while nutzen is open.
@@ -152,9 +125,7 @@ private Q_SLOTS:
     {
         datei.reset();
         haupt.reset();
-        QVERIFY2(dienste.offeneFehler().isEmpty(), qPrintable(dienste.offeneFehler().join(u'\n')));
-        dienste.zuruecksetzen();
-        keineFensterUebrig();
+        aufraeumen(dienste);
     }
 
     // The controls and the first page: the assignment line S 1 2 3 and the first data lines.
@@ -332,15 +303,15 @@ private Q_SLOTS:
                 for (const auto& [k, monat] : {std::pair{0, 1}, {1, 5}, {2, 10}, {3, 3}}) {  // Jan., Mai, Okt., März
                     tasten(n, u"monat(%1)"_s.arg(k), Qt::Key_Home);
                     tasten(n, u"monat(%1)"_s.arg(k), Qt::Key_Down, monat);
-                    laengen << feld(n, u"bereich(%1)"_s.arg(k)) << beschriftung(n, u"hinweis"_s);
+                    laengen << textVon(n, u"bereich(%1)"_s.arg(k)) << textVon(n, u"hinweis"_s);
                 }
                 QCOMPARE(laengen.mid(4).join(u'|'),
                          u"2208|Die Datei hat 6 Datenzeilen. Die Bereiche A bis D umfassen 6 davon.|0|"
                          u"Bereich D muss in einem späteren Monat beginnen als Bereich C."_s);
-                QCOMPARE(feld(n, u"bereich(0)"_s) + u' ' + feld(n, u"bereich(1)"_s), u"2880 3672"_s);
+                QCOMPARE(textVon(n, u"bereich(0)"_s) + u' ' + textVon(n, u"bereich(1)"_s), u"2880 3672"_s);
                 // Edited ranges: the marked one takes the bars; the run uses the lengths fitted to six lines.
                 for (const auto& [k, laenge] : {std::pair{0, u"4"_s}, {1, u"0"_s}, {2, u"1"_s}, {3, u"9"_s}})
-                    tippe(n, u"bereich(%1)"_s.arg(k), laenge);
+                    tippe(finde(n, u"bereich(%1)"_s.arg(k)), laenge);
                 auto farbe = [&](int k) {
                     return finde(n, u"zeilen_titel(%1)"_s.arg(k))->palette().color(QPalette::WindowText);
                 };
@@ -349,16 +320,16 @@ private Q_SLOTS:
                 klick(n, u"zeilen_titel(2)"_s);  // "C"
                 QVERIFY(farbe(2) == QColor(255, 0, 0) && farbe(0) == QColor(Qt::black));
                 tasten(n, u"Energieumsatz_Scroll"_s, Qt::Key_PageUp);
-                QCOMPARE(feld(n, u"a(2)"_s) + feld(n, u"a(0)"_s), u"95 W/m²70 W/m²"_s);
+                QCOMPARE(textVon(n, u"a(2)"_s) + textVon(n, u"a(0)"_s), u"95 W/m²70 W/m²"_s);
                 klick(n, u"zeilen_titel(0)"_s);  // "A" loads its values into the bars
-                QVERIFY(energie->value() == 14 && beschriftung(n, u"eingabe_txt6"_s) == u"70 W/m²");
+                QVERIFY(energie->value() == 14 && textVon(n, u"eingabe_txt6"_s) == u"70 W/m²");
                 klick(n, u"zeilen_titel(2)"_s);
                 klick(n, u"b(3)"_s);  // D, bars stay
                 QCOMPARE(energie->value(), 19);
                 tasten(n, u"Kleidung_Scroll"_s, Qt::Key_Right);
-                QCOMPARE(feld(n, u"b(3)"_s) + feld(n, u"b(2)"_s), u"1,05 clo1,00 clo"_s);
+                QCOMPARE(textVon(n, u"b(3)"_s) + textVon(n, u"b(2)"_s), u"1,05 clo1,00 clo"_s);
                 klick(n, u"weiter"_s);
-                QCOMPARE(feld(n, u"bereich(3)"_s), u" 1"_s);
+                QCOMPARE(textVon(n, u"bereich(3)"_s), u" 1"_s);
             },
             1);
         QVERIFY(lies(pfad(u"messwerte.TPR"_s))
@@ -390,14 +361,14 @@ private Q_SLOTS:
         QCOMPARE(text(u"sp(0)"_s) + liste(3)->placeholderText() + text(u"spalten_titel(4)"_s), u"1PMVPPD"_s);
         auto* fenster = datei->findChild<Auswertungsfenster*>();
         QVERIFY(fenster && fenster->isVisible() && finde(datei.get(), u"letzteAuswertung"_s)->isEnabled());
-        QVERIFY(beschriftung(fenster, u"zusammenfassung"_s).contains(u"Ausgewertete Datenzeilen: 6"_s));
+        QVERIFY(textVon(fenster, u"zusammenfassung"_s).contains(u"Ausgewertete Datenzeilen: 6"_s));
         QSignalSpy neuberechnet(haupt.get(), &hpt::neuberechnet);
         klick(datei.get(), u"abbrechen"_s);  // the main window follows the constants and recomputes once
         QWidget* h = haupt->centralWidget();
-        QCOMPARE(beschriftung(h, u"eingabe_txt3"_s) + beschriftung(h, u"eingabe_txt4"_s), u"0,10 m/s50 %"_s);
+        QCOMPARE(textVon(h, u"eingabe_txt3"_s) + textVon(h, u"eingabe_txt4"_s), u"0,10 m/s50 %"_s);
         QVERIFY(neuberechnet.count() == 1 && eintrag->isEnabled());
         QString gezeigt;
-        imNaechstenModalen([&](QWidget* w) { gezeigt = beschriftung(w, u"zusammenfassung"_s), w->close(); });
+        imNaechstenModalen([&](QWidget* w) { gezeigt = textVon(w, u"zusammenfassung"_s), w->close(); });
         eintrag->trigger();
         QVERIFY(gezeigt.contains(u"Ausgewertete Datenzeilen: 6"_s));
     }

@@ -2,7 +2,6 @@
 // The window Grafik driven as a user would: choosing quantities, typing ranges, "&Start",
 // saving and printing through the menu, and opening it from the main window.
 #include "fenstertest.h"
-#include "findekind.h"
 #include "grafik_fenster.h"
 #include "hpt_fenster.h"
 #include "pmv.h"
@@ -72,26 +71,19 @@ class TestGrafik : public QObject {
     }
     QRadioButton* option(int i) const { return finde<QRadioButton>(u"Option3D1(%1)"_s.arg(i)); }
     QLineEdit* text(int i) const { return finde<QLineEdit>(u"Text%1"_s.arg(i)); }
-    QString label(const QString& name) const { return finde<QLabel>(name)->text(); }
-    QString texte(const QStringList& namen) const  // of labels or fields, joined by "|"
-    {
-        QStringList t;
-        for (const QString& n : namen)
-            t << finde(n)->property("text").toString();
-        return t.join(u'|');
-    }
+    QString label(const QString& name) const { return textVon(fenster.get(), name); }
+    QString texte(const QStringList& namen) const { return texteVon(fenster.get(), namen); }
     QString felder() const { return texte({u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Text4"_s}); }
     bool rot(const QString& name) const { return finde(name)->palette().color(QPalette::WindowText) == Qt::red; }
     // Clicks into a field, replaces its text by typing and leaves it with Tab (or presses Return).
     void tippen(int feld, const QString& eingabe, Qt::Key taste = Qt::Key_Tab)
     {
         QTest::mouseClick(text(feld), Qt::LeftButton);
-        QTest::keyClick(text(feld), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(text(feld), eingabe);
+        tippe(text(feld), eingabe);
         if (taste != Qt::Key_unknown)
             QTest::keyClick(text(feld), taste);
     }
-    void start() { QTest::mouseClick(finde<QPushButton>(u"grafik_start"_s), Qt::LeftButton); }
+    void start() { klick(fenster.get(), u"grafik_start"_s); }
     QColor pixelBei(double x, double y) const { return fenster->bild().bild().pixelColor(px(x), px(y)); }
 
 private Q_SLOTS:
@@ -99,7 +91,6 @@ private Q_SLOTS:
     {
         programm::Raumklima = standardRaumklima();
         programm::TsGleichTi = true;
-        dienste.zuruecksetzen();
         dienste.unterSanduhr = 0;
         fenster = std::make_unique<Grafik>(dienste, werttexteAus(programm::Raumklima, true));
         fenster->show();
@@ -109,8 +100,7 @@ private Q_SLOTS:
     void cleanup()
     {
         fenster.reset();
-        QVERIFY2(dienste.offeneFehler().isEmpty(), qPrintable(dienste.offeneFehler().join(u"; "_s)));
-        keineFensterUebrig();
+        aufraeumen(dienste);
     }
 
     void vertrag()

@@ -1,17 +1,66 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Checks every window test shares: the contract of a window's controls (objectName, class and
-// place in twips, as other windows, tests and help pictures rely on them) and no window left
-// open after a test.
+// What every window test shares: the user's hand on a control found by its objectName, the
+// contract of a window's controls (objectName, class and place in twips, as other windows, tests
+// and help pictures rely on them), and the check that a test left no window open and no scripted
+// answer unused.
 #pragma once
 
+#include "findekind.h"
+#include "skriptdienste.h"
 #include "twips.h"
 
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
+
+inline void klick(QWidget* fenster, const QString& name)
+{
+    QTest::mouseClick(findeKind<QWidget>(fenster, name), Qt::LeftButton);
+}
+
+// The key pressed `anzahl` times on the control, which has the focus first.
+inline void tasten(QWidget* fenster, const QString& name, Qt::Key taste, int anzahl = 1)
+{
+    auto* ziel = findeKind<QWidget>(fenster, name);
+    ziel->setFocus();
+    for (int i = 0; i < anzahl; ++i)
+        QTest::keyClick(ziel, taste);
+}
+
+// The field's text replaced by typing.
+inline void tippe(QWidget* feld, const QString& text)
+{
+    feld->setFocus();
+    QTest::keyClick(feld, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(feld, text);
+}
+
+// What a label or field shows; several joined by "|".
+inline QString textVon(const QObject* fenster, const QString& name)
+{
+    return findeKind<QWidget>(fenster, name)->property("text").toString();
+}
+inline QString texteVon(const QObject* fenster, const QStringList& namen)
+{
+    QStringList texte;
+    for (const QString& name : namen)
+        texte << textVon(fenster, name);
+    return texte.join(u'|');
+}
+
+// Runs `schritt` on the modal window that opens next, inside its event loop.
+inline void imNaechstenModalen(std::function<void(QWidget*)> schritt)
+{
+    QTimer::singleShot(0, qApp, [schritt = std::move(schritt)] {
+        QVERIFY(QApplication::activeModalWidget());
+        schritt(QApplication::activeModalWidget());
+    });
+}
 
 // One control: objectName, class, left, top, width, height in twips (relative to its parent); a
 // negative width for a control placed by a layout, whose place follows the fonts.
@@ -53,4 +102,13 @@ inline void keineFensterUebrig(std::initializer_list<const QWidget*> erlaubt = {
         }
     qDeleteAll(uebrig);
     QVERIFY2(uebrig.isEmpty(), qPrintable(QStringLiteral("offen geblieben: ") + namen.join(QStringLiteral(", "))));
+}
+
+// The end of every window test: each scripted answer used, none missing, no window left.
+inline void aufraeumen(SkriptDienste& dienste)
+{
+    const QStringList fehler = dienste.offeneFehler();
+    dienste.zuruecksetzen();
+    keineFensterUebrig();
+    QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(u'\n')));
 }
