@@ -24,12 +24,10 @@ using namespace stapeltest;
 
 namespace {
 
-// tempara-cli stapel with the arguments split at blanks ("~" is a blank within one).
+// tempara-cli stapel in `ordner`.
 CliAusgang cli(const QString& argumente, const QString& ordner, const QString& sprache = u"de_DE.UTF-8"_s)
 {
-    CliUmgebung u;
-    u.ordner = ordner, u.sprache = sprache;
-    return cliStarten((u"stapel "_s + argumente).split(u' ').replaceInStrings(u"~"_s, u" "_s), u);
+    return cliStarten(u"stapel "_s + argumente, {.ordner = ordner, .sprache = sprache});
 }
 
 const QByteArray kDaten = "C Raum 2\r\nS 1 2 3\r\n\t1\t22,0\t22,0\r\n\t2\t26,0\t26,0\r\n\t3\t16,0\t16,0\r\n";
@@ -223,10 +221,7 @@ private Q_SLOTS:
             QFile::setPermissions(w, P::ReadOwner | P::ExeOwner | P::ReadOther | P::ExeOther);
         }
         QMap<QString, QByteArray> soll = abbild(ordner->path());
-        const CliAusgang a = cliStarten((aufruf.startsWith(u'!') ? aufruf.mid(1) : u"stapel "_s + aufruf)
-                                            .split(u' ', Qt::SkipEmptyParts)
-                                            .replaceInStrings(u"~"_s, u" "_s),
-                                        u);
+        const CliAusgang a = cliStarten(aufruf.startsWith(u'!') ? aufruf.mid(1) : u"stapel "_s + aufruf, u);
         QFile::setPermissions(w, P::ReadOwner | P::WriteOwner | P::ExeOwner);
         sperren.clear();
         fuetterer.kill();

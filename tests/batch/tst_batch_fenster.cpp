@@ -134,23 +134,17 @@ private Q_SLOTS:
         oeffne(kMesswerte);
         pruefeVertrag(*datei, {{"tabelle", "QFrame", 120, 120, 10260, 3600},
                                {"links_max", "QPushButton", 1560, 3120, 480, 315},
-                               {"links", "QPushButton", 2070, 3120, 480, 315},
                                {"sp_scroll", "QScrollBar", 2580, 3135, 6510, 285},
-                               {"rechts", "QPushButton", 9150, 3120, 480, 315},
                                {"rechts_max", "QPushButton", 9660, 3120, 480, 315},
                                {"Auswahl_Legende", "QFrame", 120, 4320, 10260, 1560},
                                {"konst_para", "QGroupBox", 120, 7005, 10260, 1560},
                                {"V_Scroll", "QScrollBar", 2760, 420, 3600, 285},
                                {"eingabe_txt3", "QLabel", 6600, 405, 1560, 315},
-                               {"PHI_Scroll", "QScrollBar", 2760, 960, 3600, 285},
-                               {"eingabe_txt4", "QLabel", 6600, 945, 1560, 315},
                                {"benutzerverhalten", "QGroupBox", 120, 7005, 10260, 1560},
                                {"benutzer(0)", "QRadioButton", 480, 420, 3600, 345},
-                               {"benutzer(1)", "QRadioButton", 480, 900, 3600, 345},
                                {"benutzer_einstellen", "QPushButton", 5280, 540, 1800, 420},
                                {"datenzeilen", "QLabel", 240, 6045, 2880, 285},
                                {"letzteAuswertung", "QPushButton", 3120, 6000, 1980, 375},
-                               {"Zurück", "QPushButton", 5220, 6000, 1560, 375},
                                {"rechnen", "QPushButton", 6900, 6000, 1560, 375},
                                {"abbrechen", "QPushButton", 8580, 6000, 1560, 375}});
         // The frames parked at 7000 lie below the visible area.

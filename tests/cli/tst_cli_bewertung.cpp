@@ -50,7 +50,7 @@ private Q_SLOTS:
         QFETCH(QString, argumente);
         QFETCH(int, status);
         QFETCH(QString, ausgabe);
-        const CliAusgang a = cliStarten(QStringList{u"bewertung"_s} + argumente.split(u' '));
+        const CliAusgang a = cliStarten(u"bewertung "_s + argumente);
         const QString aus = a.ausText();
         QVERIFY(a.status == status && a.fehler.isEmpty() == (status == 0));
         if (argumente == u"--help")

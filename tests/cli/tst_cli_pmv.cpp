@@ -9,18 +9,6 @@
 using namespace Qt::StringLiterals;
 using namespace model;
 
-namespace {
-
-CliAusgang pmv(const QString& argumente, const QByteArray& eingabe = {}, const QString& sprache = u"de_DE.UTF-8"_s)
-{
-    CliUmgebung u;
-    u.eingabe = eingabe;
-    u.sprache = sprache;
-    return cliStarten(argumente.split(u' ', Qt::SkipEmptyParts), u);
-}
-
-}  // namespace
-
 class TestCliPmv : public QObject {
     Q_OBJECT
 
@@ -39,7 +27,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, argumente);
         QFETCH(QString, ausgabe);
-        const CliAusgang a = pmv(u"pmv "_s + argumente);
+        const CliAusgang a = cliStarten(u"pmv "_s + argumente);
         QCOMPARE(a.ausText(), ausgabe);
         QVERIFY(a.status == 0 && a.fehler.isEmpty());
     }
@@ -47,7 +35,7 @@ private Q_SLOTS:
     void ausgabeLiestGenauZurueck()
     {
         // the printed texts give back the very float32 results of the model (see kuerzesterText)
-        const CliAusgang a = pmv(u"pmv 23.4 25.1 0.15 47 93 10 0.3 0.73"_s);
+        const CliAusgang a = cliStarten(u"pmv 23.4 25.1 0.15 47 93 10 0.3 0.73"_s);
         PmvErgebnis r;
         QVERIFY(PmvBerechnen(PmvEingabeAus(Raumklima{23.4f, 25.1f, 0.15f, 47, 93, 10, 0.3f, 0.73f}, false), r));
         QCOMPARE(a.ausText(), u"%1\t%2\n"_s.arg(kuerzesterText(r.PMV), kuerzesterText(r.PPD)));
@@ -66,7 +54,7 @@ private Q_SLOTS:
                                    "  20   20 0 60 70 0 0 0";  // no final line ending
         // the decimal point in every language
         for (const QString& sprache : {u"de_DE.UTF-8"_s, u"en_US.UTF-8"_s, u"C"_s}) {
-            const CliAusgang a = pmv(u"pmv"_s, eingabe, sprache);
+            const CliAusgang a = cliStarten(u"pmv"_s, {.sprache = sprache, .eingabe = eingabe});
             QCOMPARE(a.ausText(),
                      u"-0.2649802\t6.677566\n-0.07523588\t5.132524\nFehler\nFehler\nFehler\nFehler\n-3\t98.10194\n"_s);
             QCOMPARE(a.status, 1);
@@ -95,7 +83,7 @@ private Q_SLOTS:
         QFETCH(QString, argumente);
         QFETCH(int, status);
         QFETCH(QString, ausgabe);
-        const CliAusgang a = pmv(argumente);
+        const CliAusgang a = cliStarten(argumente);
         QCOMPARE(a.status, status);
         for (const QString& teil : ausgabe.split(u'|'))
             QVERIFY(status == 0 ? a.ausText().contains(teil) : !a.fehler.isEmpty());

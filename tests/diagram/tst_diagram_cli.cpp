@@ -12,10 +12,10 @@ using namespace diagram;
 using namespace model;
 using namespace gui;
 
-// "%1" in the blank-separated options stands for `ordner`.
+// "%1" in the options stands for `ordner`.
 static CliAusgang cli(const QString& optionen, const QString& ordner)
 {
-    return cliStarten((u"diagramm "_s + QString(optionen).replace(u"%1"_s, ordner)).split(u' ', Qt::SkipEmptyParts));
+    return cliStarten(u"diagramm "_s + QString(optionen).replace(u"%1"_s, ordner));
 }
 
 class TestDiagrammCli : public QObject {

@@ -24,13 +24,13 @@ struct CliAusgang {
 };
 
 struct CliUmgebung {
-    QString ordner;  // working folder; empty: the test's
+    QString ordner = {};  // working folder; empty: the test's
     QString sprache = QStringLiteral("de_DE.UTF-8");
-    QByteArray eingabe;               // standard input
+    QByteArray eingabe = {};          // standard input
     long dateigroesse = -1;           // RLIMIT_FSIZE in bytes; −1: none
     bool ohneRechte = false;          // as user nobody when run as root
     bool ausgabeGeschlossen = false;  // standard output closed
-    QString ausgabeDatei;             // standard output into this file (e.g. /dev/full)
+    QString ausgabeDatei = {};        // standard output into this file (e.g. /dev/full)
 };
 
 namespace clitest {
@@ -97,6 +97,13 @@ inline CliAusgang cliStarten(const QStringList& argumente, const CliUmgebung& u 
     return {prozess.exitCode(), prozess.readAllStandardOutput(), prozess.readAllStandardError()};
 }
 
+// The same with the arguments in one line, split at blanks; "~" is a blank within an argument.
+inline CliAusgang cliStarten(const QString& zeile, const CliUmgebung& u = {})
+{
+    return cliStarten(zeile.split(u' ', Qt::SkipEmptyParts).replaceInStrings(QStringLiteral("~"), QStringLiteral(" ")),
+                      u);
+}
+
 // Whether a process as nobody can be set up here (root, and the copy starts for nobody).
 inline bool ohneRechteMoeglich()
 {
@@ -106,7 +113,7 @@ inline bool ohneRechteMoeglich()
     CliUmgebung u;
     u.ordner = QDir::tempPath();
     u.ohneRechte = true;
-    return cliStarten({QStringLiteral("--help")}, u).status == 0;
+    return cliStarten(QStringLiteral("--help"), u).status == 0;
 #else
     return false;
 #endif

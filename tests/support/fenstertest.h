@@ -77,13 +77,11 @@ inline void pruefeVertrag(const QWidget& fenster, std::initializer_list<Steuerel
         const QList<QWidget*> treffer = fenster.findChildren<QWidget*>(QString::fromUtf8(s.name));
         QVERIFY2(treffer.size() == 1, s.name);
         QVERIFY2(qstrcmp(treffer[0]->metaObject()->className(), s.klasse) == 0, s.name);
-        QVERIFY2(s.breite < 0 || treffer[0]->geometry() == gui::twipsRect(s.links, s.oben, s.breite, s.hoehe),
-                 qPrintable(QStringLiteral("%1 steht bei %2,%3 %4x%5 Twips")
-                                .arg(QString::fromUtf8(s.name))
-                                .arg(treffer[0]->x() * gui::kTwipsJePixel)
-                                .arg(treffer[0]->y() * gui::kTwipsJePixel)
-                                .arg(treffer[0]->width() * gui::kTwipsJePixel)
-                                .arg(treffer[0]->height() * gui::kTwipsJePixel)));
+        const QRect ist = treffer[0]->geometry();
+        QVERIFY2(s.breite < 0 || ist == gui::twipsRect(s.links, s.oben, s.breite, s.hoehe),
+                 qPrintable(QString::asprintf("%s steht bei %d,%d %dx%d Twips", s.name, ist.x() * gui::kTwipsJePixel,
+                                              ist.y() * gui::kTwipsJePixel, ist.width() * gui::kTwipsJePixel,
+                                              ist.height() * gui::kTwipsJePixel)));
     }
 }
 

@@ -10,11 +10,8 @@
 
 #define TEMPARA_NAHE(ist, soll, toleranz)                                                                              \
     QVERIFY2(std::fabs(double(ist) - double(soll)) <= double(toleranz),                                                \
-             qPrintable(QStringLiteral("%1 = %2, erwartet %3 ± %4")                                                    \
-                            .arg(QLatin1String(#ist))                                                                  \
-                            .arg(double(ist), 0, 'g', 9)                                                               \
-                            .arg(double(soll), 0, 'g', 9)                                                              \
-                            .arg(double(toleranz))))
+             qPrintable(QString::asprintf("%s = %.9g, erwartet %.9g ± %g", #ist, double(ist), double(soll),            \
+                                          double(toleranz))))
 
 namespace model {
 
@@ -27,17 +24,9 @@ inline bool operator==(const Raumklima& a, const Raumklima& b)
 // Found by QCOMPARE through argument-dependent lookup.
 inline char* toString(const Raumklima& k)
 {
-    return qstrdup(QStringLiteral("Raumklima{Ti %1, Ts %2, v_Luft %3, phi %4, M %5, W %6, v_rel %7, Icl %8}")
-                       .arg(k.Ti)
-                       .arg(k.Ts)
-                       .arg(k.v_Luft)
-                       .arg(k.phi)
-                       .arg(k.M)
-                       .arg(k.W)
-                       .arg(k.v_rel)
-                       .arg(k.Icl)
-                       .toUtf8()
-                       .constData());
+    return qstrdup(qPrintable(
+        QString::asprintf("Raumklima{Ti %g, Ts %g, v_Luft %g, phi %d, M %d, W %d, v_rel %g, Icl %g}", double(k.Ti),
+                          double(k.Ts), double(k.v_Luft), k.phi, k.M, k.W, double(k.v_rel), double(k.Icl))));
 }
 
 }  // namespace model

@@ -45,45 +45,37 @@ void SkriptDienste::zuruecksetzen()
 
 void SkriptDienste::meldung(QWidget*, Symbol symbol, const QString& titel, const QString& text)
 {
-    aufrufe << Aufruf{QStringLiteral("meldung"), symbol, titel, text, {}, true};
+    notiere(QStringLiteral("meldung"), symbol, titel, text);
 }
 
 bool SkriptDienste::frage(QWidget*, Symbol symbol, const QString& titel, const QString& text, bool vorgabeJa)
 {
-    aufrufe << Aufruf{QStringLiteral("frage"), symbol, titel, text, {}, vorgabeJa};
+    notiere(QStringLiteral("frage"), symbol, titel, text, {}, vorgabeJa);
     return naechste<bool>(QStringLiteral("frage: ") + text).value_or(false);
 }
 
 std::optional<QString> SkriptDienste::dateiOeffnen(QWidget*, const Dateidialog& dialog)
 {
-    aufrufe << Aufruf{QStringLiteral("oeffnen"), Symbol::Keins, dialog.titel, {}, dialog, true};
+    notiere(QStringLiteral("oeffnen"), Symbol::Keins, dialog.titel, {}, dialog);
     return naechste<std::optional<QString>>(QStringLiteral("Datei öffnen")).value_or(std::nullopt);
 }
 
 std::optional<QString> SkriptDienste::dateiSpeichern(QWidget*, const Dateidialog& dialog)
 {
-    aufrufe << Aufruf{QStringLiteral("speichern"), Symbol::Keins, dialog.titel, {}, dialog, true};
+    notiere(QStringLiteral("speichern"), Symbol::Keins, dialog.titel, {}, dialog);
     return naechste<std::optional<QString>>(QStringLiteral("Datei speichern")).value_or(std::nullopt);
 }
 
 bool SkriptDienste::druckerEinrichten(QWidget*)
 {
-    aufrufe << Aufruf{QStringLiteral("drucker"), Symbol::Keins, {}, {}, {}, true};
+    notiere(QStringLiteral("drucker"), Symbol::Keins, {}, {});
     return naechste<Druckerantwort>(QStringLiteral("Drucker einrichten")).value_or(Druckerantwort{false}).vorhanden;
 }
 
 bool SkriptDienste::bildDrucken(const QImage& bild, QPointF linksObenMm, QSizeF groesseMm)
 {
-    aufrufe << Aufruf{QStringLiteral("drucken"),
-                      Symbol::Keins,
-                      {},
-                      QStringLiteral("%1,%2 %3x%4")
-                          .arg(linksObenMm.x())
-                          .arg(linksObenMm.y())
-                          .arg(groesseMm.width())
-                          .arg(groesseMm.height()),
-                      {},
-                      true};
+    const QString ort = QStringLiteral("%1,%2 %3x%4").arg(linksObenMm.x()).arg(linksObenMm.y());
+    notiere(QStringLiteral("drucken"), Symbol::Keins, {}, ort.arg(groesseMm.width()).arg(groesseMm.height()));
     const bool vorhanden =
         naechste<Druckerantwort>(QStringLiteral("drucken")).value_or(Druckerantwort{false}).vorhanden;
     if (vorhanden)
@@ -93,10 +85,5 @@ bool SkriptDienste::bildDrucken(const QImage& bild, QPointF linksObenMm, QSizeF 
 
 void SkriptDienste::hilfeZeigen(QWidget*, const QString& hilfedatei, int befehl, const QString& stichwort)
 {
-    aufrufe << Aufruf{QStringLiteral("hilfe"),
-                      Symbol::Keins,
-                      hilfedatei,
-                      QStringLiteral("%1 %2").arg(befehl).arg(stichwort),
-                      {},
-                      true};
+    notiere(QStringLiteral("hilfe"), Symbol::Keins, hilfedatei, QStringLiteral("%1 %2").arg(befehl).arg(stichwort));
 }

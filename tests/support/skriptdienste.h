@@ -58,6 +58,11 @@ private:
 
     template <typename T>
     std::optional<T> naechste(const QString& art);
+    void notiere(const QString& art, gui::Symbol symbol, const QString& titel, const QString& text,
+                 const gui::Dateidialog& dialog = {}, bool vorgabeJa = true)
+    {
+        aufrufe << Aufruf{art, symbol, titel, text, dialog, vorgabeJa};
+    }
 
     std::deque<Antwort> m_antworten;
     QStringList m_fehler;
