@@ -18,4 +18,5 @@ zeilen() {
 quellen=$(git ls-files -co --exclude-standard -- '*.cpp' '*.h')
 tests=$(grep -E '^tests/' <<<"$quellen" | zeilen)
 code=$(grep -v -E '^(tests|bench|fuzz)/' <<<"$quellen" | zeilen)
-echo "Testanteil: $tests Testzeilen zu $code Programmzeilen = $((100 * tests / code)) %"
+anteil=$(awk -v t="$tests" -v c="$code" 'BEGIN { printf "%.1f", 100 * t / c }' | tr . ,)
+echo "Testanteil: $tests Testzeilen zu $code Programmzeilen = $anteil %"

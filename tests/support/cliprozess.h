@@ -2,18 +2,18 @@
 // tempara-cli as a script starts it: one process runner for every command-line test.
 #pragma once
 
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
-#include <grp.h>
 #include <sys/resource.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <linux/capability.h>
+#include <sys/prctl.h>
 #endif
 
 struct CliAusgang {
@@ -28,40 +28,10 @@ struct CliUmgebung {
     QString sprache = QStringLiteral("de_DE.UTF-8");
     QByteArray eingabe = {};          // standard input
     long dateigroesse = -1;           // RLIMIT_FSIZE in bytes; −1: none
-    bool ohneRechte = false;          // as user nobody when run as root
+    bool ohneRechte = false;          // root without its power over file permissions
     bool ausgabeGeschlossen = false;  // standard output closed
     QString ausgabeDatei = {};        // standard output into this file (e.g. /dev/full)
 };
-
-namespace clitest {
-
-inline constexpr int kNiemand = 65534;
-
-// The program as user nobody can start it: a copy in a folder everyone may enter, since a
-// build under /root (mode 700) is out of nobody's reach.
-inline QString programmFuer(bool ohneRechte)
-{
-    const QString programm = QStringLiteral(TEMPARA_CLI);
-#ifdef Q_OS_UNIX
-    if (!ohneRechte || getuid() != 0)
-        return programm;
-    static QTemporaryDir ablage(QDir::tempPath() + QStringLiteral("/tempara-cli-XXXXXX"));
-    const QString kopie = ablage.filePath(QStringLiteral("tempara-cli"));
-    if (!QFile::exists(kopie)) {
-        QFile::copy(programm, kopie);
-        const auto alle = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-                          | QFileDevice::ReadOther | QFileDevice::ExeOther | QFileDevice::ReadGroup
-                          | QFileDevice::ExeGroup;
-        QFile::setPermissions(kopie, alle);
-        QFile::setPermissions(ablage.path(), alle);
-    }
-    return kopie;
-#else
-    return programm;
-#endif
-}
-
-}  // namespace clitest
 
 inline CliAusgang cliStarten(const QStringList& argumente, const CliUmgebung& u = {})
 {
@@ -82,13 +52,19 @@ inline CliAusgang cliStarten(const QStringList& argumente, const CliUmgebung& u 
         }
         if (u.ausgabeGeschlossen)
             ::close(STDOUT_FILENO);
-        // Root's supplementary groups go first, or nobody would keep them.
-        if (u.ohneRechte && getuid() == 0
-            && (setgroups(0, nullptr) != 0 || setgid(clitest::kNiemand) != 0 || setuid(clitest::kNiemand) != 0))
+        // Root keeps its files but loses the power to ignore their permissions, across the exec too.
+        if (u.ohneRechte && getuid() == 0) {
+#ifdef Q_OS_LINUX
+            for (int faehigkeit : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER})
+                if (prctl(PR_CAPBSET_DROP, faehigkeit, 0, 0, 0) != 0)
+                    _exit(99);
+#else
             _exit(99);
+#endif
+        }
     });
 #endif
-    prozess.start(clitest::programmFuer(u.ohneRechte), argumente);
+    prozess.start(QStringLiteral(TEMPARA_CLI), argumente);
     if (!u.eingabe.isEmpty())
         prozess.write(u.eingabe);
     prozess.closeWriteChannel();
@@ -104,17 +80,10 @@ inline CliAusgang cliStarten(const QString& zeile, const CliUmgebung& u = {})
                       u);
 }
 
-// Whether a process as nobody can be set up here (root, and the copy starts for nobody).
+// Whether permissions can be made to bind root here (they always bind everybody else).
 inline bool ohneRechteMoeglich()
 {
-#ifdef Q_OS_UNIX
-    if (getuid() != 0)
-        return false;
     CliUmgebung u;
-    u.ordner = QDir::tempPath();
     u.ohneRechte = true;
     return cliStarten(QStringLiteral("--help"), u).status == 0;
-#else
-    return false;
-#endif
 }
