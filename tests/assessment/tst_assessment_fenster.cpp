@@ -27,22 +27,10 @@ using namespace model;
 using namespace gui;
 using namespace app;
 
-class TestBewertungsfenster : public QObject {
+class TestBewertungsfenster : public Fenstertest<Bewertung> {
     Q_OBJECT
 
-    SkriptDienste dienste;
-    std::unique_ptr<Bewertung> fenster;
-
-    template <typename T = QWidget>
-    T* finde(const QString& name)
-    {
-        return findeKind<T>(fenster.get(), name);
-    }
-    QString text(const QString& name) { return textVon(fenster.get(), name); }
-
 private Q_SLOTS:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
-
     void init()
     {
         programm::Raumklima = standardRaumklima();
@@ -51,11 +39,7 @@ private Q_SLOTS:
         fenster->show();
     }
 
-    void cleanup()
-    {
-        fenster.reset();
-        aufraeumen(dienste);
-    }
+    void cleanup() { schliessen(); }
 
     void aufbauUndStart()
     {

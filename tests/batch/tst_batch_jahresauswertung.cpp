@@ -182,24 +182,17 @@ private Q_SLOTS:
     void laengenNachMonaten()
     {
         using ML = std::array<int, kBereiche>;
-        const QStringList faelle{u"1 2 3 0=744 672 7344 0"_s,
-                                 u"1 5 10 0=2880 3672 2208 0"_s,
-                                 u"1 0 0 0=8760 0 0 0"_s,
-                                 u"1 4 7 12=2160 2184 3672 744"_s,
-                                 u"1 6 8 11=3624 1464 2208 1464"_s,
-                                 u"1 9 0 0=5832 2928 0 0"_s,
-                                 u"2 5 0 0="_s,
-                                 u"1 6 6 0="_s,
-                                 u"1 0 6 0="_s,
-                                 u"1 13 0 0="_s};
-        const auto zahlen = [](const QString& text) {
-            ML z{};
-            for (int k = 0; k < kBereiche && !text.isEmpty(); ++k)
-                z[std::size_t(k)] = text.section(u' ', k, k).toInt();
-            return z;
-        };
-        for (const QString& fall : faelle) {
-            const ML monate = zahlen(fall.section(u'=', 0, 0)), soll = zahlen(fall.section(u'=', 1));
+        const std::pair<ML, ML> faelle[] = {{{1, 2, 3, 0}, {744, 672, 7344, 0}},
+                                            {{1, 5, 10, 0}, {2880, 3672, 2208, 0}},
+                                            {{1, 0, 0, 0}, {8760, 0, 0, 0}},
+                                            {{1, 4, 7, 12}, {2160, 2184, 3672, 744}},
+                                            {{1, 6, 8, 11}, {3624, 1464, 2208, 1464}},
+                                            {{1, 9, 0, 0}, {5832, 2928, 0, 0}},
+                                            {{2, 5, 0, 0}, {}},
+                                            {{1, 6, 6, 0}, {}},
+                                            {{1, 0, 6, 0}, {}},
+                                            {{1, 13, 0, 0}, {}}};
+        for (const auto& [monate, soll] : faelle) {
             const Monatsbereiche m = LaengenNachMonaten(monate);
             QCOMPARE(m.laengen, soll);
             QCOMPARE(!m.fehler.isEmpty(), soll == ML{});

@@ -69,49 +69,43 @@ class TestDiagrammKern : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void bereichsPruefung_data()
-    {
-        // quantities, the stored ranges, the fields as typed and as corrected, the messages
-        QTest::addColumn<int>("x");
-        QTest::addColumn<int>("y");
-        QTest::addColumn<QString>("alt");
-        QTest::addColumn<QString>("getippt");
-        QTest::addColumn<QString>("felder");
-        QTest::addColumn<QStringList>("meldungen");
-        auto zeile = [](const char* name, int x, int y, const QString& alt, const QString& getippt,
-                        const QString& felder, const QStringList& meldungen = {}) {
-            QTest::newRow(name) << x << y << alt << getippt << felder << meldungen;
-        };
-        const QString klein = u"-Wert ist zu klein!\r\n"_s, gross = u"-Wert ist zu groß!\r\n"_s;
-        zeile("v_Luft: Xmin -2", Luftgeschwindigkeit, ts, u"0|10|-15|50"_s, u"-2|10|-15|50"_s, u"0|10|-15|50"_s,
-              {u"X"_s + klein + u"Xmin wird auf X = 0 gesetzt"_s});
-        zeile("Xmin 60: nur eine Meldung", ti, ts, u"-15|50|-15|50"_s, u"60|50|-15|50"_s, u"40|50|-15|50"_s,
-              {u"Xmin ist größer als Xmax"_s});
-        zeile("Feuchte: Ymin über Ymax, dann zu klein", ti, Luftfeuchte, u"-15|50|0|5"_s, u"-15|50|8|5"_s,
-              u"-15|50|0|5"_s, {u"Ymin ist größer als Ymax"_s, u"Y"_s + klein + u"Ymin wird auf Y = 0 gesetzt"_s});
-        zeile("Feuchte: Ymax unter Ymin, dann zu groß", ti, Luftfeuchte, u"-15|50|95|100"_s, u"-15|50|95|3"_s,
-              u"-15|50|95|100"_s,
-              {u"Ymax ist kleiner als Ymin"_s, u"Y"_s + gross + u"Ymax wird auf Y = 100 gesetzt"_s});
-        zeile("Komma, Punkt, führende Zahl", Luftgeschwindigkeit, ts, u"0|10|-15|50"_s, u"0,5|  7.5 m/s|-15|50"_s,
-              u"0,5|7,5|-15|50"_s);
-        // the shortest form with at most 7 significant digits
-        zeile("kürzeste Form", ti, ts, u"-15|50|-15|50"_s, u"-1e-7|0.123456789|-15|50"_s, u"-1E-07|0,1234568|-15|50"_s);
-    }
+    // Leaving a field: the range checked against the chosen quantities, the fields corrected and told, in order.
     void bereichsPruefung()
     {
-        QFETCH(int, x);
-        QFETCH(int, y);
-        QFETCH(QString, alt);
-        QFETCH(QString, getippt);
-        QFETCH(QString, felder);
-        QFETCH(QStringList, meldungen);
-        Bereichsfelder f = felderAus(getippt);
-        Bereich b = bereichLesen(felderAus(alt));
-        QStringList gemeldet;
-        bereichPruefen(b, f, x, y, [&](const QString& m) { gemeldet << m; });
-        QCOMPARE(gemeldet, meldungen);
-        QCOMPARE(QStringList(f.begin(), f.end()).join(u'|'), felder);
-        QCOMPARE(bereichsText(b.Xmin) + bereichsText(b.Ymax), f[0] + f[3]);
+        const QString klein = u"-Wert ist zu klein!\r\n"_s, gross = u"-Wert ist zu groß!\r\n"_s;
+        const std::tuple<int, int, QString, QString, QString, QStringList> faelle[] = {
+            // x, y, the stored ranges, the fields as typed, as corrected, the messages
+            {Luftgeschwindigkeit,
+             ts,
+             u"0|10|-15|50"_s,
+             u"-2|10|-15|50"_s,
+             u"0|10|-15|50"_s,
+             {u"X"_s + klein + u"Xmin wird auf X = 0 gesetzt"_s}},
+            {ti, ts, u"-15|50|-15|50"_s, u"60|50|-15|50"_s, u"40|50|-15|50"_s, {u"Xmin ist größer als Xmax"_s}},
+            {ti,
+             Luftfeuchte,
+             u"-15|50|0|5"_s,
+             u"-15|50|8|5"_s,
+             u"-15|50|0|5"_s,
+             {u"Ymin ist größer als Ymax"_s, u"Y"_s + klein + u"Ymin wird auf Y = 0 gesetzt"_s}},
+            {ti,
+             Luftfeuchte,
+             u"-15|50|95|100"_s,
+             u"-15|50|95|3"_s,
+             u"-15|50|95|100"_s,
+             {u"Ymax ist kleiner als Ymin"_s, u"Y"_s + gross + u"Ymax wird auf Y = 100 gesetzt"_s}},
+            {Luftgeschwindigkeit, ts, u"0|10|-15|50"_s, u"0,5|  7.5 m/s|-15|50"_s, u"0,5|7,5|-15|50"_s, {}},
+            // the shortest form with at most 7 significant digits
+            {ti, ts, u"-15|50|-15|50"_s, u"-1e-7|0.123456789|-15|50"_s, u"-1E-07|0,1234568|-15|50"_s, {}}};
+        for (const auto& [x, y, alt, getippt, felder, meldungen] : faelle) {
+            Bereichsfelder f = felderAus(getippt);
+            Bereich b = bereichLesen(felderAus(alt));
+            QStringList gemeldet;
+            bereichPruefen(b, f, x, y, [&](const QString& m) { gemeldet << m; });
+            QCOMPARE(gemeldet, meldungen);
+            QCOMPARE(QStringList(f.begin(), f.end()).join(u'|'), felder);
+            QCOMPARE(bereichsText(b.Xmin) + bereichsText(b.Ymax), f[0] + f[3]);
+        }
         QCOMPARE(bereichsText(1234567.8f), u"1234568"_s);  // seven digits without an exponent
     }
 

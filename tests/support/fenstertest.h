@@ -5,11 +5,11 @@
 // answer unused.
 #pragma once
 
-#include "findekind.h"
 #include "skriptdienste.h"
 #include "twips.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -17,6 +17,18 @@
 #include <algorithm>
 #include <functional>
 #include <initializer_list>
+#include <memory>
+
+// The one control of a window with a given objectName. None or several end the test at once:
+// a window test that cannot find its control has nothing left to check.
+template <typename T>
+T* findeKind(const QObject* eltern, const QString& name)
+{
+    const QList<T*> treffer = eltern->findChildren<T*>(name);
+    if (treffer.size() != 1)
+        qFatal("%s: %lld Treffer", qPrintable(name), qlonglong(treffer.size()));
+    return treffer.constFirst();
+}
 
 inline void klick(QWidget* fenster, const QString& name)
 {
@@ -110,3 +122,26 @@ inline void aufraeumen(SkriptDienste& dienste)
     keineFensterUebrig();
     QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(u'\n')));
 }
+
+// What a test of one window holds: the scripted services and the window, made by the test's init()
+// and closed by its cleanup() with `schliessen()`. Numbers read and shown as in Germany.
+template <typename Fenster, typename Dienste = SkriptDienste>
+class Fenstertest : public QObject {
+protected:
+    Fenstertest() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+
+    template <typename T = QWidget>
+    T* finde(const QString& name) const
+    {
+        return findeKind<T>(fenster.get(), name);
+    }
+    QString text(const QString& name) const { return textVon(fenster.get(), name); }
+    void schliessen()
+    {
+        fenster.reset();
+        aufraeumen(dienste);
+    }
+
+    Dienste dienste;
+    std::unique_ptr<Fenster> fenster;
+};
