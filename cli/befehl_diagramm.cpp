@@ -4,6 +4,7 @@
 
 #include "bereich.h"
 #include "diagrammbild.h"
+#include "eingaben.h"
 #include "groessen.h"
 #include "pmv.h"
 #include "zahlen.h"
@@ -81,33 +82,32 @@ void melden(const QString& text)
     std::fprintf(stderr, "%s: %s\n", kName, qPrintable(zeilen));
 }
 
-// One input of the main window with the range of its scroll bar.
-struct Eingabe {
+// The options of the main window's eight inputs; range, unit and decimals are those of its bars.
+struct Eingabeoption {
     const char* option;
-    double min, max;
-    bool ganz;
-    const char* einheit;
+    Eingabe eingabe;
 };
-constexpr Eingabe kEingaben[] = {
-    {"--ti", -20, 50, false, "°C"},   {"--ts", -20, 50, false, "°C"}, {"--v-luft", 0, 10, false, "m/s"},
-    {"--phi", 0, 100, true, "%"},     {"--m", 40, 400, true, "W/m²"}, {"--w", 0, 100, true, "%"},
-    {"--v-rel", 0, 10, false, "m/s"}, {"--icl", 0, 4, false, "clo"},
+constexpr Eingabeoption kEingaben[] = {
+    {"--ti", Eingabe::Ti}, {"--ts", Eingabe::Ts}, {"--v-luft", Eingabe::v_Luft}, {"--phi", Eingabe::phi},
+    {"--m", Eingabe::M},   {"--w", Eingabe::W},   {"--v-rel", Eingabe::v_rel},   {"--icl", Eingabe::Icl},
 };
 
-std::optional<double> eingabeLesen(const Eingabe& e, const char* text, std::string& fehler)
+std::optional<double> eingabeLesen(const Eingabeoption& e, const char* text, std::string& fehler)
 {
+    const Eingabeart& art = eingabeart(e.eingabe);
+    const double min = wertBei(e.eingabe, art.min), max = wertBei(e.eingabe, art.max);
     const std::optional<double> wert = leseZahl(QString::fromLocal8Bit(text));
     if (!wert || !std::isfinite(*wert)) {
         fehler = std::string(e.option) + " \"" + feldZitat(text) + "\" ist keine Zahl";
         return std::nullopt;
     }
-    if (e.ganz && *wert != std::floor(*wert)) {
+    if (art.stellen == 0 && *wert != std::floor(*wert)) {
         fehler = std::string(e.option) + " " + feldZitat(text) + ": erwartet wird eine ganze Zahl";
         return std::nullopt;
     }
-    if (*wert < e.min || *wert > e.max) {
+    if (*wert < min || *wert > max) {
         char grenzen[80];
-        std::snprintf(grenzen, sizeof grenzen, "%g bis %g %s", e.min, e.max, e.einheit);
+        std::snprintf(grenzen, sizeof grenzen, "%g bis %g%s", min, max, art.einheit);
         fehler = std::string(e.option) + " " + feldZitat(text)
                  + " liegt außerhalb dessen, was der Schieberegler des "
                    "Hauptfensters fasst ("
@@ -115,20 +115,6 @@ std::optional<double> eingabeLesen(const Eingabe& e, const char* text, std::stri
         return std::nullopt;
     }
     return wert;
-}
-
-void setzen(Raumklima& k, int welche, double wert)
-{
-    switch (welche) {
-    case 0: k.Ti = float(wert); break;
-    case 1: k.Ts = float(wert); break;
-    case 2: k.v_Luft = float(wert); break;
-    case 3: k.phi = int16_t(wert); break;
-    case 4: k.M = int16_t(wert); break;
-    case 5: k.W = int16_t(wert); break;
-    case 6: k.v_rel = float(wert); break;
-    default: k.Icl = float(wert); break;
-    }
 }
 
 struct Aufruf {
@@ -157,7 +143,7 @@ int lesen(int argc, char** argv, Aufruf& a)
     QStringList mitWert{QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("bmp")};
     for (const char* b : kBereich)
         mitWert << QString::fromLatin1(b);
-    for (const Eingabe& e : kEingaben)
+    for (const Eingabeoption& e : kEingaben)
         mitWert << QString::fromLatin1(e.option + 2);
     for (const QString& name : std::as_const(mitWert))
         parser.addOption(QCommandLineOption(name, {}, kWert));
@@ -204,12 +190,12 @@ int lesen(int argc, char** argv, Aufruf& a)
             a.bereich[std::size_t(b - std::begin(kBereich))] = wertText;
         } else {
             const auto e = std::find_if(std::begin(kEingaben), std::end(kEingaben),
-                                        [&](const Eingabe& k) { return option == k.option; });
+                                        [&](const Eingabeoption& k) { return option == k.option; });
             std::string fehler;
             const std::optional<double> zahl = eingabeLesen(*e, wert.c_str(), fehler);
             if (!zahl)
                 return falsch(fehler);
-            setzen(a.klima, int(e - std::begin(kEingaben)), *zahl);
+            setzeWert(a.klima, e->eingabe, *zahl);
             a.tsAngegeben = a.tsAngegeben || name == u"ts";
         }
     }

@@ -6,6 +6,7 @@
 
 #include "ausgabeplan.h"
 #include "datendatei.h"
+#include "eingaben.h"
 #include "ergebnisdatei.h"
 #include "jahresauswertung.h"
 #include "jahresbild.h"
@@ -86,33 +87,27 @@ struct Aufruffehler {
     QString text;
 };
 
-// A value of a scroll bar: x·faktor must be a whole position in [von, bis].
-int position(const QString& option, const QString& text, double faktor, int von, int bis, const QString& bereich)
+// A value one of the bars can take: a whole position within the main window's range, or up to
+// `bis` where the data window's bar is shorter (air speed: 0 to 5 m/s). The message gives the
+// range in the bar's own terms, always with a decimal comma as in the help text.
+double balkenwert(const QString& option, const QString& text, Eingabe e, std::optional<int> bis = {})
 {
-    const std::optional<double> wert = leseZahl(text);
-    if (wert) {
-        const double p = *wert * faktor;
+    const Eingabeart& art = eingabeart(e);
+    const int hoechste = bis.value_or(art.max);
+    if (const std::optional<double> wert = leseZahl(text)) {
+        const double p = *wert / art.faktor;
         const double ganz = std::round(p);
-        if (std::fabs(p - ganz) < 1e-6 && ganz >= von && ganz <= bis)
-            return int(ganz);
+        if (std::fabs(p - ganz) < 1e-6 && ganz >= art.min && ganz <= hoechste)
+            return wertBei(e, int(ganz));
     }
+    const auto zahl = [&](double x) { return formatiereZahl(x, art.stellen, u','); };
+    const QString einheit = QString::fromUtf8(art.einheit);
+    const QString bereich =
+        art.faktor == 1.0
+            ? QStringLiteral("eine ganze Zahl von %1 bis %2%3").arg(zahl(art.min), zahl(hoechste), einheit)
+            : QStringLiteral("%1 bis %2%4 in Schritten von %3%4")
+                  .arg(zahl(wertBei(e, art.min)), zahl(wertBei(e, hoechste)), zahl(art.faktor), einheit);
     throw Aufruffehler{QStringLiteral("%1 %2: erlaubt ist %3.").arg(option, zitat(text), bereich)};
-}
-
-const QString kBereichTi = QStringLiteral("-20,0 bis 50,0 °C in Schritten von 0,2 °C");
-const QString kBereichV = QStringLiteral("0,00 bis 5,00 m/s in Schritten von 0,05 m/s");
-const QString kBereichPhi = QStringLiteral("eine ganze Zahl von 0 bis 100 %");
-const QString kBereichM = QStringLiteral("40 bis 400 W/m² in Schritten von 5 W/m²");
-const QString kBereichClo = QStringLiteral("0,00 bis 4,00 clo in Schritten von 0,05 clo");
-
-int aktivitaetAus(const QString& option, const QString& text)
-{
-    return 5 * position(option, text, 1.0 / 5.0, 8, 80, kBereichM);
-}
-
-float bekleidungAus(const QString& option, const QString& text)
-{
-    return float(0.05 * position(option, text, 20.0, 0, 80, kBereichClo));
 }
 
 Spaltenzuordnung spaltenAus(const QString& text)
@@ -158,8 +153,9 @@ std::array<Bereich, kBereiche> bereicheAus(const QString& text, QChar trenner)
             throw Aufruffehler{QStringLiteral("--bereiche: \"%1\" hat nicht die Form Länge:Energieumsatz:Bekleidung "
                                               "mit einer ganzen Zahl von Datenzeilen.")
                                    .arg(zitat(teile[k]))};
-        bereiche[std::size_t(k)] = BereichAus(feld[0], aktivitaetAus(QStringLiteral("--bereiche"), feld[1]),
-                                              bekleidungAus(QStringLiteral("--bereiche"), feld[2]), trenner);
+        bereiche[std::size_t(k)] =
+            BereichAus(feld[0], int(balkenwert(QStringLiteral("--bereiche"), feld[1], Eingabe::M)),
+                       float(balkenwert(QStringLiteral("--bereiche"), feld[2], Eingabe::Icl)), trenner);
     }
     return bereiche;
 }
@@ -244,16 +240,18 @@ Stapeleinstellungen einstellungenAus(const Aufruf& a)
 {
     Stapeleinstellungen e;
     e.dezimaltrenner = dezimaltrenner();
-    e.Ti = float(position(QStringLiteral("--ti"), a.ti, 5.0, -100, 250, kBereichTi) / 5.0);
+    e.Ti = float(balkenwert(QStringLiteral("--ti"), a.ti, Eingabe::Ti));
     e.Ts = e.Ti;
-    e.v_Luft = float(position(QStringLiteral("--v-luft"), a.vLuft, 20.0, 0, 100, kBereichV) / 20.0);
-    e.phi = int16_t(position(QStringLiteral("--phi"), a.phi, 1.0, 0, 100, kBereichPhi));
+    e.v_Luft = float(balkenwert(QStringLiteral("--v-luft"), a.vLuft, Eingabe::v_Luft, 100));
+    e.phi = int16_t(balkenwert(QStringLiteral("--phi"), a.phi, Eingabe::phi));
     if (a.bereiche) {
         e.nutzungsart = Nutzungsart::Jahreszeitabhaengig;
         e.bereiche = bereicheAus(*a.bereiche, e.dezimaltrenner);
     } else {
-        const int m = aktivitaetAus(QStringLiteral("--aktivitaet"), a.aktivitaet.value_or(QStringLiteral("70")));
-        const float clo = bekleidungAus(QStringLiteral("--bekleidung"), a.bekleidung.value_or(QStringLiteral("1")));
+        const int m =
+            int(balkenwert(QStringLiteral("--aktivitaet"), a.aktivitaet.value_or(QStringLiteral("70")), Eingabe::M));
+        const float clo =
+            float(balkenwert(QStringLiteral("--bekleidung"), a.bekleidung.value_or(QStringLiteral("1")), Eingabe::Icl));
         for (Bereich& b : e.bereiche)
             b = BereichAus(QStringLiteral("0"), m, clo, e.dezimaltrenner);
     }
