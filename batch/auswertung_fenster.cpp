@@ -135,32 +135,19 @@ Auswertungsfenster::Auswertungsfenster(Dienste& dienste, const Jahresauswertung&
 
 void Auswertungsfenster::tabelleFuellen()
 {
-    const Auswertung& a = m_auswertung.zaehlung;
-    QStringList koepfe{QStringLiteral("Datenzeilen")};
-    for (int band = 0; band < kEmpfindungsbaender; ++band)
-        koepfe << Empfindungsname(band);
-    koepfe << QStringLiteral("begrenzt") << QStringLiteral("A") << QStringLiteral("B") << QStringLiteral("C")
-           << QStringLiteral("Fehler");
-    std::vector<std::pair<QString, const Zaehlung*>> zeilen;
-    if (a.nachMonaten)
-        for (int m = 0; m < kAnzahlMonate; ++m)
-            zeilen.emplace_back(QString::fromUtf16(kMonate[std::size_t(m)].vollname), &a.monate[std::size_t(m)]);
-    zeilen.emplace_back(QStringLiteral("Summe"), &a);
-
+    const Jahrestabelle t = TabelleAus(m_auswertung.zaehlung);
     const bool anteile = m_anteile->isChecked();
     m_tabelle->clear();
-    m_tabelle->setColumnCount(int(koepfe.size()));
-    m_tabelle->setRowCount(int(zeilen.size()));
-    m_tabelle->setHorizontalHeaderLabels(koepfe);
-    for (int r = 0; r < int(zeilen.size()); ++r) {
-        m_tabelle->setVerticalHeaderItem(r, new QTableWidgetItem(zeilen[std::size_t(r)].first));
-        const Zaehlung& z = *zeilen[std::size_t(r)].second;
-        std::vector<int64_t> werte{z.datenzeilen};
-        werte.insert(werte.end(), z.baender.begin(), z.baender.end());
-        werte.insert(werte.end(), {z.ausserhalb, z.kategorieA, z.kategorieB, z.kategorieC, z.rechenfehler});
-        for (int s = 0; s < int(werte.size()); ++s) {
-            const int64_t wert = werte[std::size_t(s)];
-            const double anteil = z.datenzeilen > 0 ? 100.0 * double(wert) / double(z.datenzeilen) : 0.0;
+    m_tabelle->setColumnCount(int(t.spalten.size()));
+    m_tabelle->setRowCount(int(t.zeilen.size()));
+    m_tabelle->setHorizontalHeaderLabels(t.spalten);
+    for (int r = 0; r < int(t.zeilen.size()); ++r) {
+        const Jahrestabelle::Zeile& zeile = t.zeilen[r];
+        m_tabelle->setVerticalHeaderItem(r, new QTableWidgetItem(zeile.zeitraum));
+        const double datenzeilen = double(zeile.werte[0]);
+        for (int s = 0; s < int(zeile.werte.size()); ++s) {
+            const int64_t wert = zeile.werte[std::size_t(s)];
+            const double anteil = datenzeilen > 0 ? 100.0 * double(wert) / datenzeilen : 0.0;
             const QString text =
                 anteile && s > 0 ? formatiereZahl(anteil, 1) + QStringLiteral(" %") : QString::number(wert);
             auto* zelle = new QTableWidgetItem(text);

@@ -7,31 +7,37 @@ using namespace model;
 
 namespace batch {
 
-namespace {
-
-void zeile(QByteArray& text, const QString& zeitraum, const Zaehlung& z)
+Jahrestabelle TabelleAus(const Auswertung& a)
 {
-    text += zeitraum.toUtf8();
-    text += ';' + QByteArray::number(z.datenzeilen);
-    for (const int64_t stunden : z.baender)
-        text += ';' + QByteArray::number(stunden);
-    for (const int64_t anzahl : {z.ausserhalb, z.kategorieA, z.kategorieB, z.kategorieC, z.rechenfehler})
-        text += ';' + QByteArray::number(anzahl);
-    text += "\r\n";
+    Jahrestabelle t;
+    t.spalten << QStringLiteral("Datenzeilen");
+    for (int band = 0; band < kEmpfindungsbaender; ++band)
+        t.spalten << Empfindungsname(band);
+    t.spalten << QStringLiteral("begrenzt") << QStringLiteral("A") << QStringLiteral("B") << QStringLiteral("C")
+              << QStringLiteral("Fehler");
+    const auto zeile = [&t](const QString& zeitraum, const Zaehlung& z) {
+        std::vector<int64_t> werte{z.datenzeilen};
+        werte.insert(werte.end(), z.baender.begin(), z.baender.end());
+        werte.insert(werte.end(), {z.ausserhalb, z.kategorieA, z.kategorieB, z.kategorieC, z.rechenfehler});
+        t.zeilen.append({zeitraum, std::move(werte)});
+    };
+    if (a.nachMonaten)
+        for (int m = 0; m < kAnzahlMonate; ++m)
+            zeile(QString::fromUtf16(kMonate[std::size_t(m)].vollname), a.monate[std::size_t(m)]);
+    zeile(QStringLiteral("Summe"), a);
+    return t;
 }
-
-}  // namespace
 
 QByteArray TabelleCsv(const Auswertung& a)
 {
-    QByteArray text = "\xEF\xBB\xBFZeitraum;Datenzeilen";
-    for (int band = 0; band < kEmpfindungsbaender; ++band)
-        text += ';' + Empfindungsname(band).toUtf8();
-    text += ";begrenzt;A;B;C;Fehler\r\n";
-    if (a.nachMonaten)
-        for (int m = 0; m < kAnzahlMonate; ++m)
-            zeile(text, QString::fromUtf16(kMonate[std::size_t(m)].vollname), a.monate[std::size_t(m)]);
-    zeile(text, QStringLiteral("Summe"), a);
+    const Jahrestabelle t = TabelleAus(a);
+    QByteArray text = "\xEF\xBB\xBFZeitraum;" + t.spalten.join(u';').toUtf8() + "\r\n";
+    for (const Jahrestabelle::Zeile& z : t.zeilen) {
+        text += z.zeitraum.toUtf8();
+        for (const int64_t wert : z.werte)
+            text += ';' + QByteArray::number(wert);
+        text += "\r\n";
+    }
     return text;
 }
 

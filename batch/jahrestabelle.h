@@ -7,9 +7,26 @@
 #include "jahreszaehlung.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <vector>
 
 namespace batch {
+
+// The table as the window shows it and the CSV file holds it: the column headings after
+// "Zeitraum" (data lines, the seven bands, clipped, categories A to C, failures), then per row
+// its period and counts.
+struct Jahrestabelle {
+    struct Zeile {
+        QString zeitraum;
+        std::vector<int64_t> werte;
+    };
+    QStringList spalten;
+    QList<Zeile> zeilen;
+};
+Jahrestabelle TabelleAus(const Auswertung& auswertung);
 
 QByteArray TabelleCsv(const Auswertung& auswertung);
 
