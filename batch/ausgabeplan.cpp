@@ -145,6 +145,31 @@ QString einzelnPruefen(const Posten& p, const Dateiplan& plan)
 
 }  // namespace
 
+QString FreierName(const QString& datei, const QString& zusatz, const QString& endung)
+{
+    const QFileInfo info(datei);
+    const QString stamm = info.dir().filePath(info.completeBaseName() + zusatz);
+    QString name = stamm + u'.' + endung;
+    for (int nummer = 2; QFileInfo(name).exists() || QFileInfo(name).isSymLink(); ++nummer)
+        name = stamm + QStringLiteral("_%1.").arg(nummer) + endung;
+    return name;
+}
+
+QString LaufdateiPruefen(const QString& gewaehlt, const Laufdateien& lauf)
+{
+    const std::pair<QString, const char*> dateien[] = {{lauf.datendatei, "die Datendatei"},
+                                                       {lauf.ergebnisdatei, "die Ergebnisdatei"},
+                                                       {lauf.sicherung, "die Sicherung der früheren Ergebnisdatei"},
+                                                       {lauf.umbenannt, "die umbenannte frühere Datei"}};
+    const QString gesucht = kennung(gewaehlt);
+    for (const auto& [pfad, was] : dateien)
+        if (!pfad.isEmpty() && kennung(pfad) == gesucht)
+            return QStringLiteral("Diese Datei ist %1 dieses Laufs und wird nicht ersetzt. Bitte wählen Sie einen "
+                                  "anderen Namen.")
+                .arg(QString::fromUtf8(was));
+    return {};
+}
+
 void AusgabeHinzufuegen(Dateiplan& plan, const QString& was, const QString& pfad, bool ersetzen)
 {
     plan.weitere.push_back({was, pfad, ersetzen, !QFileInfo::exists(pfad)});

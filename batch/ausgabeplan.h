@@ -79,6 +79,19 @@ Zielart ZielartVon(const QString& pfad);
 // Adds an output to the plan and notes whether its name is free now.
 void AusgabeHinzufuegen(Dateiplan& plan, const QString& was, const QString& pfad, bool ersetzen);
 
+// A name for a new file beside `datei`: its name without the extension, `zusatz`, a point and
+// `endung` ("m.TPR", "_Auswertung", "csv": "m_Auswertung.csv"), numbered "_2", "_3", ... until
+// no file has it. What save dialogs after a run propose: never a file the run owns.
+QString FreierName(const QString& datei, const QString& zusatz, const QString& endung);
+
+// The files a finished run owns; a name chosen later for another file must be none of them.
+struct Laufdateien {
+    QString datendatei, ergebnisdatei, sicherung, umbenannt;
+};
+// Empty when `gewaehlt` is none of the run's files (after following links), else the German
+// reason which one it is.
+QString LaufdateiPruefen(const QString& gewaehlt, const Laufdateien& lauf);
+
 // Checks the outputs of a run against the data file and against each other, by the file a
 // name leads to (device and inode where it exists), and each for itself: no folder, no device
 // where a file is moved, nothing that appeared since planning, the other outputs writable.
