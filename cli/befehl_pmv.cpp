@@ -2,6 +2,7 @@
 // tempara-cli pmv: PMV and PPD for cases given as arguments or as lines on standard input.
 #include "befehle.h"
 #include "pmvstrom.h"
+#include "zahlen.h"
 
 #include <cstdio>
 #include <cstring>
@@ -54,7 +55,7 @@ int befehlPmv(int argc, char** argv)
         if (!std::strncmp(a, "--", 2)) {
             std::fprintf(stderr,
                          "tempara-cli pmv: unbekannte Option \"%s\"\n(\"tempara-cli pmv --help\" erklärt den Aufruf)\n",
-                         a);
+                         feldZitat(a).c_str());
             return 2;
         }
         fall += a;
@@ -72,6 +73,10 @@ int befehlPmv(int argc, char** argv)
     }
     std::string fehler;
     const std::optional<Raumklima> klima = leseFall(fall, fehler);
+    if (const std::string grund = klima ? unmoeglich(*klima, tsGleichTi) : std::string(); !grund.empty()) {
+        std::fprintf(stderr, "tempara-cli pmv: %s\n", grund.c_str());
+        return 2;
+    }
     std::string text;
     if (klima && !rechneFall(*klima, tsGleichTi, text))
         fehler = "Gleitkommafehler in der Berechnung";
