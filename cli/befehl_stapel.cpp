@@ -74,6 +74,10 @@ const char* const kHilfe =
     "                    Ein Name ohne Ordner liegt neben der Ergebnisdatei; eine vorhandene\n"
     "                    Datei wird nur mit --ueberschreiben ersetzt.\n"
     "\n"
+    "Alle Ausgaben werden vor dem Lauf gegen die Datendatei und gegeneinander geprüft, auch\n"
+    "über Links. Ein Zeichengerät oder eine FIFO (/dev/null) wird unmittelbar beschrieben, nie\n"
+    "ersetzt. Aus einer Pipe (/dev/stdin) liest der Befehl nur mit --ausgabe.\n"
+    "\n"
     "Zahlen dürfen Komma oder Punkt haben. Die Ergebnisdatei schreibt Zahlen mit dem\n"
     "Dezimaltrennzeichen der Spracheinstellung.\n"
     "Rückgabe: 0 gelungen, 1 Datei nicht lesbar oder nicht schreibbar, 2 falscher Aufruf.\n";
