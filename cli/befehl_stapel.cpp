@@ -76,7 +76,7 @@ const char* const kHilfe =
     "\n"
     "Alle Ausgaben werden vor dem Lauf gegen die Datendatei und gegeneinander geprüft, auch\n"
     "über Links. Ein Zeichengerät oder eine FIFO (/dev/null) wird unmittelbar beschrieben, nie\n"
-    "ersetzt. Aus einer Pipe (/dev/stdin) liest der Befehl nur mit --ausgabe.\n"
+    "ersetzt. Eine Datendatei unter /dev oder /proc (/dev/stdin) braucht --ausgabe.\n"
     "\n"
     "Zahlen dürfen Komma oder Punkt haben. Die Ergebnisdatei schreibt Zahlen mit dem\n"
     "Dezimaltrennzeichen der Spracheinstellung.\n"
@@ -341,15 +341,14 @@ std::optional<Dateiplan> ausgabenPlanen(const Aufruf& aufruf, int& status)
                 QStringLiteral("%1 besteht bereits; mit --ueberschreiben wird sie ersetzt.").arg(*aufruf.ausgabe));
         plan = PlanMitAusgabe(aufruf.datendatei, *aufruf.ausgabe);
     } else {
-        // Beside a pipe, FIFO or device (/dev/stdin) no result file is made.
-        const Zielart daten = ZielartVon(aufruf.datendatei);
-        const QString absolut = QFileInfo(aufruf.datendatei).absoluteFilePath();
-        if (daten == Zielart::Strom || daten == Zielart::Anderes || absolut.startsWith(u"/dev/")
-            || absolut.startsWith(u"/proc/"))
+        // Beside /dev/stdin or a pipe of the shell (/dev/fd/63, /proc/self/fd/0) no result
+        // file is made: /dev.TPR names would land among the system's devices.
+        const QString absolut = QDir::cleanPath(QFileInfo(aufruf.datendatei).absoluteFilePath());
+        if (absolut.startsWith(u"/dev/") || absolut.startsWith(u"/proc/"))
             return abbruch(kFalscherAufruf,
-                           QStringLiteral("Die Datendatei %1 ist keine gewöhnliche Datei (Pipe, FIFO oder Gerät); "
-                                          "neben ihr wird keine Ergebnisdatei angelegt.\nBitte mit --ausgabe "
-                                          "angeben, wohin die Ergebnisdatei geschrieben wird.")
+                           QStringLiteral("Die Datendatei %1 liegt unter /dev oder /proc (eine Pipe oder ein Gerät); "
+                                          "dort wird keine Ergebnisdatei angelegt.\nBitte mit --ausgabe angeben, "
+                                          "wohin die Ergebnisdatei geschrieben wird.")
                                .arg(aufruf.datendatei));
         Optionsantworten antworten(aufruf.ueberschreiben);
         const std::optional<Dateiplan> geplant = AusgabePlanen(aufruf.datendatei, antworten);
