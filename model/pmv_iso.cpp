@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The annex writes the clothing surface temperature in hundreds of kelvin (xn = T/100), so
+// that its fourth power stays small; the code keeps that scale and the annex's constants.
+#include "pmv_iso.h"
+
+#include <cmath>
+
+namespace model {
+
+namespace {
+
+constexpr double kOffset = 273.0;  // the annex adds 273, not 273,15
+constexpr double kGenauigkeit = 0.00015;
+constexpr int kMaxDurchlaeufe = 150;
+
+inline double hoch4(double x)
+{
+    const double q = x * x;
+    return q * q;
+}
+
+}  // namespace
+
+double SaettigungsdruckIso(double t) { return 1000.0 * std::exp(16.6536 - 4030.183 / (t + 235.0)); }
+
+double KleidungsflaechenfaktorIso(double Icl)
+{
+    const double icl = 0.155 * Icl;  // clo -> m²·K/W
+    return icl <= 0.078 ? 1.00 + 1.290 * icl : 1.05 + 0.645 * icl;
+}
+
+bool PmvBerechnenIso(const PmvEingabe& e, PmvErgebnis& r)
+{
+    const double ta = e.ta, tr = e.tr, M = e.M;
+    const double psat = SaettigungsdruckIso(ta);
+    const double pa = double(e.phi) / 100.0 * psat;
+    const double mw = M - M * double(e.eta);  // W = M·η
+    const double icl = 0.155 * double(e.Icl);
+    const double fcl = KleidungsflaechenfaktorIso(e.Icl);
+    const double hcf = 12.1 * std::sqrt(double(e.var));
+    const double taa = ta + kOffset;
+    const double tra4 = hoch4((tr + kOffset) / 100.0);
+
+    const double p1 = icl * fcl;
+    const double p2 = p1 * 3.96;
+    const double p3 = p1 * 100.0;
+    const double p4 = p1 * taa;
+    const double p5 = 308.7 - 0.028 * mw + p2 * tra4;
+
+    const double tcla = taa + (35.5 - ta) / (3.5 * icl + 0.1);  // first guess
+    double xn = tcla / 100.0;
+    double xf = tcla / 50.0;
+    double hc = hcf;
+    int n = 0;
+    do {
+        xf = (xf + xn) / 2.0;
+        const double hcn = 2.38 * std::sqrt(std::sqrt(std::fabs(100.0 * xf - taa)));
+        hc = hcf > hcn ? hcf : hcn;
+        xn = (p5 + p4 * hc - p2 * hoch4(xf)) / (100.0 + p3 * hc);
+        if (++n > kMaxDurchlaeufe)
+            return false;
+    } while (std::fabs(xn - xf) > kGenauigkeit);  // a NaN leaves the loop and fails below
+    const double tcl = 100.0 * xn - kOffset;
+
+    // The heat load: skin diffusion, sweating, latent and dry respiration, radiation, convection.
+    const double hl1 = 3.05e-3 * (5733.0 - 6.99 * mw - pa);
+    const double hl2 = mw > 58.15 ? 0.42 * (mw - 58.15) : 0.0;
+    const double hl3 = 1.7e-5 * M * (5867.0 - pa);
+    const double hl4 = 0.0014 * M * (34.0 - ta);
+    const double hl5 = 3.96 * fcl * (hoch4(xn) - tra4);
+    const double hl6 = fcl * hc * (tcl - ta);
+    const double pmv = (0.303 * std::exp(-0.036 * M) + 0.028) * (mw - hl1 - hl2 - hl3 - hl4 - hl5 - hl6);
+    const double q = pmv * pmv;
+    const double ppd = 100.0 - 95.0 * std::exp(-0.03353 * q * q - 0.2179 * q);
+    if (!(std::isfinite(pmv) && std::isfinite(ppd) && std::isfinite(tcl)))
+        return false;
+
+    r.PMV = float(pmv);
+    r.PPD = float(ppd);
+    r.tcl = float(tcl);
+    r.hc = float(hc);
+    r.pa = float(pa);
+    r.psat = float(psat);
+    r.durchlaeufe = n;
+    return true;
+}
+
+}  // namespace model
