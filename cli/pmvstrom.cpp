@@ -4,7 +4,6 @@
 #include "datendatei.h"
 #include "zeilenleser.h"
 
-#include "pmv.h"
 #include "zahlen.h"
 
 #include <QFile>
@@ -69,10 +68,17 @@ std::optional<Raumklima> leseFall(std::string_view zeile, std::string& fehler)
     return Raumklima{werte[0], werte[1], werte[2], ganz[3], ganz[4], ganz[5], werte[6], werte[7]};
 }
 
-bool rechneFall(const Raumklima& klima, bool tsGleichTi, std::string& aus)
+const char* Rechenfehlertext(Rechenverfahren verfahren)
+{
+    return verfahren == Rechenverfahren::Iso7730
+               ? "keine Lösung nach ISO 7730 (Gleitkommafehler oder nach 150 Durchläufen nicht eingeschwungen)"
+               : "Gleitkommafehler in der Berechnung";
+}
+
+bool rechneFall(const Raumklima& klima, bool tsGleichTi, std::string& aus, Rechenverfahren verfahren)
 {
     PmvErgebnis ergebnis;
-    if (!PmvBerechnen(PmvEingabeAus(klima, tsGleichTi), ergebnis))
+    if (!PmvBerechnen(PmvEingabeAus(klima, tsGleichTi), ergebnis, verfahren))
         return false;
     char puffer[72];
     std::size_t n = kuerzesterText(puffer, ergebnis.PMV);
@@ -83,7 +89,7 @@ bool rechneFall(const Raumklima& klima, bool tsGleichTi, std::string& aus)
     return true;
 }
 
-long pmvStrom(std::FILE* ein, std::FILE* aus, std::FILE* meldungen, bool tsGleichTi)
+long pmvStrom(std::FILE* ein, std::FILE* aus, std::FILE* meldungen, bool tsGleichTi, Rechenverfahren verfahren)
 {
     QFile eingang;
     // Straight from the descriptor: nothing has been read from the stream before.
@@ -98,9 +104,9 @@ long pmvStrom(std::FILE* ein, std::FILE* aus, std::FILE* meldungen, bool tsGleic
             continue;
         bool gerechnet = false;
         if (const std::optional<Raumklima> fall = leseFall(zeile, fehler)) {
-            gerechnet = rechneFall(*fall, tsGleichTi, ausgabe);
+            gerechnet = rechneFall(*fall, tsGleichTi, ausgabe, verfahren);
             if (!gerechnet)
-                fehler = "Gleitkommafehler in der Berechnung";
+                fehler = Rechenfehlertext(verfahren);
         }
         if (!gerechnet) {
             ausgabe += "Fehler\n";

@@ -7,7 +7,7 @@
 
 #include "achsen.h"
 #include "groessen.h"
-#include "pmv.h"
+#include "rechenverfahren.h"
 
 #include <cmath>
 #include <vector>
@@ -58,7 +58,8 @@ void gleitSchleife(float von, float bis, float schritt, Schritt&& koerper)
 // zelle(Spanne spalte, Spanne zeile, float pmv) for every evaluated grid point.
 template <typename Zelle>
 Laufbilanz rasterDurchlaufen(const model::PmvEingabe& vorbereitet, float v_rel, int xGroesse, int yGroesse,
-                             const Achsen& achsen, int breitePx, int hoehePx, Zelle&& zelle)
+                             const Achsen& achsen, int breitePx, int hoehePx, Zelle&& zelle,
+                             model::Rechenverfahren verfahren = model::Rechenverfahren::Klassisch)
 {
     Laufbilanz bilanz;
     bilanz.letzte = vorbereitet;
@@ -89,7 +90,7 @@ Laufbilanz rasterDurchlaufen(const model::PmvEingabe& vorbereitet, float v_rel, 
         for (const Zeile& z : zeilen) {
             setzeGroesse(e, yGroesse, z.y, v_rel);
             ++bilanz.auswertungen;
-            if (!PmvBerechnen(e, ergebnis)) {
+            if (!PmvBerechnen(e, ergebnis, verfahren)) {
                 ++bilanz.fehler;
                 continue;
             }
