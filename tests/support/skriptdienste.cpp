@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skriptdienste.h"
 
+#include <QPainter>
+
 using namespace gui;
 
 template <typename T>
@@ -39,6 +41,7 @@ void SkriptDienste::zuruecksetzen()
 {
     aufrufe.clear();
     gedruckt.clear();
+    gedruckteSeiten.clear();
     m_antworten.clear();
     m_fehler.clear();
 }
@@ -80,6 +83,28 @@ bool SkriptDienste::bildDrucken(const QImage& bild, QPointF linksObenMm, QSizeF 
         naechste<Druckerantwort>(QStringLiteral("drucken")).value_or(Druckerantwort{false}).vorhanden;
     if (vorhanden)
         gedruckt << bild;
+    return vorhanden;
+}
+
+bool SkriptDienste::seiteDrucken(const Seitenmaler& zeichnen, QMarginsF randMm)
+{
+    const QString rand = QStringLiteral("Rand %1 %2 %3 %4 mm")
+                             .arg(randMm.left())
+                             .arg(randMm.top())
+                             .arg(randMm.right())
+                             .arg(randMm.bottom());
+    notiere(QStringLiteral("seite drucken"), Symbol::Keins, {}, rand);
+    const bool vorhanden =
+        naechste<Druckerantwort>(QStringLiteral("seite drucken")).value_or(Druckerantwort{false}).vorhanden;
+    if (vorhanden) {
+        constexpr double punkteJeMm = 300 / 25.4;
+        QPicture seite;
+        QPainter maler(&seite);
+        zeichnen(maler, QRectF(0, 0, (210 - randMm.left() - randMm.right()) * punkteJeMm,
+                               (297 - randMm.top() - randMm.bottom()) * punkteJeMm));
+        maler.end();
+        gedruckteSeiten << seite;
+    }
     return vorhanden;
 }
 
