@@ -47,6 +47,13 @@ bool PmvBerechnenIso(const PmvEingabe& e, PmvErgebnis& r)
     const double p4 = p1 * taa;
     const double p5 = 308.7 - 0.028 * mw + p2 * tra4;
 
+    // Forced convection wins while natural convection's 2.38·|tcl − ta|^¼ stays below hcf, that
+    // is while |tcl − ta| < (hcf / 2.38)⁴: such a pass needs neither the fourth root nor a
+    // division, which keeps the stream of tempara-cli fast. The passes are the annex's either way.
+    const double erzwungenBis = hoch4(hcf / 2.38);
+    const double zaehlerErzwungen = p5 + p4 * hcf;
+    const double kehrwertErzwungen = 1.0 / (100.0 + p3 * hcf);
+
     const double tcla = taa + (35.5 - ta) / (3.5 * icl + 0.1);  // first guess
     double xn = tcla / 100.0;
     double xf = tcla / 50.0;
@@ -54,9 +61,14 @@ bool PmvBerechnenIso(const PmvEingabe& e, PmvErgebnis& r)
     int n = 0;
     do {
         xf = (xf + xn) / 2.0;
-        const double hcn = 2.38 * std::sqrt(std::sqrt(std::fabs(100.0 * xf - taa)));
-        hc = hcf > hcn ? hcf : hcn;
-        xn = (p5 + p4 * hc - p2 * hoch4(xf)) / (100.0 + p3 * hc);
+        const double abstand = std::fabs(100.0 * xf - taa);
+        if (abstand < erzwungenBis) {
+            hc = hcf;
+            xn = (zaehlerErzwungen - p2 * hoch4(xf)) * kehrwertErzwungen;
+        } else {
+            hc = 2.38 * std::sqrt(std::sqrt(abstand));
+            xn = (p5 + p4 * hc - p2 * hoch4(xf)) / (100.0 + p3 * hc);
+        }
         if (++n > kMaxDurchlaeufe)
             return false;
     } while (std::fabs(xn - xf) > kGenauigkeit);  // a NaN leaves the loop and fails below
