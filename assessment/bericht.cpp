@@ -153,7 +153,7 @@ void eingaben(Satz& s, const Berichtsinhalt& inhalt)
 
 void kriterien(Satz& s, const Berichtsinhalt& inhalt)
 {
-    constexpr double kWert = 900, kKategorie = 1080, kGueltig = 1390, kBalken = 1560;
+    constexpr double kWert = 880, kKategorie = 1040, kGueltig = 1340, kBalken = 1560;
     const Ergebnis& r = inhalt.ergebnis;
     s.schrift(40, true);
     s.zeile({{0, QStringLiteral("Kriterien")}});

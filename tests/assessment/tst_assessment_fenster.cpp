@@ -35,12 +35,13 @@ using namespace app;
 class TestBewertungsfenster : public Fenstertest<Bewertung> {
     Q_OBJECT
 
-    // The report of what the window shows, as the texts its page painter drew.
-    QStringList berichtstexte()
+    // The report of what the window shows on the page of the PDF and the printer (190 × 277 mm at
+    // 300 dpi), as the texts its page painter drew.
+    QStringList berichtstexte(QPicture* seite = nullptr)
     {
-        QPicture seite;
-        QPainter maler(&seite);
-        return zeichneBericht(maler, QRectF(0, 0, 2244, 3271), fenster->inhalt());
+        QPicture eigene;
+        QPainter maler(seite ? seite : &eigene);
+        return zeichneBericht(maler, QRectF(QPointF(0, 0), QSizeF(190, 277) * (300 / 25.4)), fenster->inhalt());
     }
 
 private Q_SLOTS:
@@ -120,13 +121,11 @@ private Q_SLOTS:
         dienste.drucker(true);
         dienste.drucker(true);
         QTest::mouseClick(finde<QPushButton>(u"Bericht_drucken"_s), Qt::LeftButton);
-        QCOMPARE(dienste.aufrufe.constLast().text, u"Rand 10 10 10 10 mm"_s);
+        QCOMPARE(dienste.aufrufe.constLast().text, u"190 x 277 mm"_s);
         QCOMPARE(dienste.gedruckteSeiten.size(), 1);
         QPicture seite;
-        QPainter maler(&seite);
-        zeichneBericht(maler, QRectF(0, 0, 190 * 300 / 25.4, 277 * 300 / 25.4), fenster->inhalt());
-        maler.end();
-        QCOMPARE(dienste.gedruckteSeiten.constFirst().data(), seite.data());
+        berichtstexte(&seite);
+        QCOMPARE(dienste.gedruckteSeiten[0].data(), seite.data());
 
         QTest::mouseClick(finde<QPushButton>(u"Bewertung_Hilfe"_s), Qt::LeftButton);
         QVERIFY(!Hilfefenster::seiteFuer(dienste.aufrufe.constLast().text.section(u' ', 1)).isEmpty());

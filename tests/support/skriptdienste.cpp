@@ -88,23 +88,16 @@ bool SkriptDienste::bildDrucken(const QImage& bild, QPointF linksObenMm, QSizeF 
 
 bool SkriptDienste::seiteDrucken(const Seitenmaler& zeichnen, QMarginsF randMm)
 {
-    const QString rand = QStringLiteral("Rand %1 %2 %3 %4 mm")
-                             .arg(randMm.left())
-                             .arg(randMm.top())
-                             .arg(randMm.right())
-                             .arg(randMm.bottom());
-    notiere(QStringLiteral("seite drucken"), Symbol::Keins, {}, rand);
+    const QRectF a4(0, 0, 210, 297), seite = a4 - randMm;
+    notiere(QStringLiteral("seite drucken"), Symbol::Keins, {},
+            QStringLiteral("%1 x %2 mm").arg(seite.width()).arg(seite.height()));
     const bool vorhanden =
         naechste<Druckerantwort>(QStringLiteral("seite drucken")).value_or(Druckerantwort{false}).vorhanden;
-    if (vorhanden) {
-        constexpr double punkteJeMm = 300 / 25.4;
-        QPicture seite;
-        QPainter maler(&seite);
-        zeichnen(maler, QRectF(0, 0, (210 - randMm.left() - randMm.right()) * punkteJeMm,
-                               (297 - randMm.top() - randMm.bottom()) * punkteJeMm));
-        maler.end();
-        gedruckteSeiten << seite;
-    }
+    QPicture bild;
+    QPainter maler(&bild);
+    zeichnen(maler, QRectF(QPointF(0, 0), seite.size() * (300 / 25.4)));
+    if (maler.end() && vorhanden)
+        gedruckteSeiten << bild;
     return vorhanden;
 }
 
