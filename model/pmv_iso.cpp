@@ -46,32 +46,42 @@ bool PmvBerechnenIso(const PmvEingabe& e, PmvErgebnis& r)
     const double p3 = p1 * 100.0;
     const double p4 = p1 * taa;
     const double p5 = 308.7 - 0.028 * mw + p2 * tra4;
+    int durchlaeufe = 0;
 
     // Forced convection wins while natural convection's 2.38·|tcl − ta|^¼ stays below hcf, that
-    // is while |tcl − ta| < (hcf / 2.38)⁴: such a pass needs neither the fourth root nor a
-    // division, which keeps the stream of tempara-cli fast. The passes are the annex's either way.
+    // is while |tcl − ta| < (hcf / 2.38)⁴. Such a pass is xn = a − b·xf⁴ and needs neither the
+    // fourth root nor a division, and the next pass's mean (xf + xn) / 2 is formed straight from
+    // xf⁴, so that a pass waits for four operations only: this keeps the stream of tempara-cli
+    // fast. The passes are the annex's either way, up to rounding in the last digit.
     const double erzwungenBis = hoch4(hcf / 2.38);
-    const double zaehlerErzwungen = p5 + p4 * hcf;
-    const double kehrwertErzwungen = 1.0 / (100.0 + p3 * hcf);
+    const double b = p2 / (100.0 + p3 * hcf);
+    const double a = (p5 + p4 * hcf) / (100.0 + p3 * hcf);
 
     const double tcla = taa + (35.5 - ta) / (3.5 * icl + 0.1);  // first guess
     double xn = tcla / 100.0;
-    double xf = tcla / 50.0;
+    double xf = (tcla / 50.0 + xn) / 2.0;  // the first pass's mean
     double hc = hcf;
-    int n = 0;
-    do {
-        xf = (xf + xn) / 2.0;
+    for (int n = 1;; ++n) {
         const double abstand = std::fabs(100.0 * xf - taa);
+        double naechstes;
         if (abstand < erzwungenBis) {
+            const double xf4 = hoch4(xf);
             hc = hcf;
-            xn = (zaehlerErzwungen - p2 * hoch4(xf)) * kehrwertErzwungen;
+            xn = a - b * xf4;
+            naechstes = (0.5 * xf + 0.5 * a) - (0.5 * b) * xf4;
         } else {
             hc = 2.38 * std::sqrt(std::sqrt(abstand));
             xn = (p5 + p4 * hc - p2 * hoch4(xf)) / (100.0 + p3 * hc);
+            naechstes = (xf + xn) / 2.0;
         }
-        if (++n > kMaxDurchlaeufe)
+        if (n > kMaxDurchlaeufe)
             return false;
-    } while (std::fabs(xn - xf) > kGenauigkeit);  // a NaN leaves the loop and fails below
+        if (!(std::fabs(xn - xf) > kGenauigkeit)) {  // a NaN leaves the loop and fails below
+            durchlaeufe = n;
+            break;
+        }
+        xf = naechstes;
+    }
     const double tcl = 100.0 * xn - kOffset;
 
     // The heat load: skin diffusion, sweating, latent and dry respiration, radiation, convection.
@@ -93,7 +103,7 @@ bool PmvBerechnenIso(const PmvEingabe& e, PmvErgebnis& r)
     r.hc = float(hc);
     r.pa = float(pa);
     r.psat = float(psat);
-    r.durchlaeufe = n;
+    r.durchlaeufe = durchlaeufe;
     return true;
 }
 
