@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTest>
 
 #include <memory>
@@ -37,7 +36,6 @@ class TestHauptfenster : public Fenstertest<hpt> {
     }
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init()
     {
         gespeichert()->clear();

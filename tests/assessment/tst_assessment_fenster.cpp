@@ -20,7 +20,6 @@
 #include <QPicture>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -45,7 +44,6 @@ class TestBewertungsfenster : public Fenstertest<Bewertung> {
     }
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init()
     {
         gespeichert()->clear();
