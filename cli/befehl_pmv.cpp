@@ -54,9 +54,11 @@ int befehlPmv(int argc, char** argv)
             tsGleichTi = true;
             continue;
         }
-        if (!std::strncmp(a, "--verfahren", 11) && (a[11] == '=' || (a[11] == '\0' && i + 1 < argc))) {
-            std::string fehler;
-            const std::optional<Rechenverfahren> v = verfahrenLesen(a[11] == '=' ? a + 12 : argv[++i], fehler);
+        if (!std::strncmp(a, "--verfahren", 11) && (a[11] == '=' || a[11] == '\0')) {
+            std::string fehler = "--verfahren braucht einen Wert: klassisch oder iso";
+            const std::optional<Rechenverfahren> v =
+                a[11] == '=' ? verfahrenLesen(a + 12, fehler)
+                             : (i + 1 < argc ? verfahrenLesen(argv[++i], fehler) : std::nullopt);
             if (!v) {
                 std::fprintf(stderr, "tempara-cli pmv: %s\n(\"tempara-cli pmv --help\" erklärt den Aufruf)\n",
                              fehler.c_str());
