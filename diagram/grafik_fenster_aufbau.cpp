@@ -126,6 +126,7 @@ void Grafik::baueFestwerte()
     }
     m_verfahren = beschriftung(u"Rechenverfahren"_s, {}, r, 3000, 300, 3560, 285);
     m_verfahren->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_verfahren->setToolTip(u"Rechenverfahren (im Hauptfenster unter Extras → Rechenverfahren)"_s);
     m_verfahren->setText(QString::fromUtf8(model::Verfahrensname(model::programm::Verfahren)));
 }
 
