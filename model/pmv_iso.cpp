@@ -3,7 +3,9 @@
 // that its fourth power stays small; the code keeps that scale and the annex's constants.
 #include "pmv_iso.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace model {
 
@@ -53,7 +55,10 @@ bool PmvBerechnenIso(const PmvEingabe& e, PmvErgebnis& r)
     // fourth root nor a division, and the next pass's mean (xf + xn) / 2 is formed straight from
     // xf⁴, so that a pass waits for four operations only: this keeps the stream of tempara-cli
     // fast. The passes are the annex's either way, up to rounding in the last digit.
-    const double erzwungenBis = hoch4(hcf / 2.38);
+    // Without clothing (p1 = 0) every pass gives xn = p5 / 100 whatever hc is: the cheap pass
+    // serves, and hc is taken once at the end from the last pass's xf.
+    const bool nackt = p1 == 0.0;
+    const double erzwungenBis = nackt ? std::numeric_limits<double>::infinity() : hoch4(hcf / 2.38);
     const double b = p2 / (100.0 + p3 * hcf);
     const double a = (p5 + p4 * hcf) / (100.0 + p3 * hcf);
 
@@ -82,6 +87,8 @@ bool PmvBerechnenIso(const PmvEingabe& e, PmvErgebnis& r)
         }
         xf = naechstes;
     }
+    if (nackt)
+        hc = std::max(hcf, 2.38 * std::sqrt(std::sqrt(std::fabs(100.0 * xf - taa))));
     const double tcl = 100.0 * xn - kOffset;
 
     // The heat load: skin diffusion, sweating, latent and dry respiration, radiation, convection.

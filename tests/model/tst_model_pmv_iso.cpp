@@ -85,8 +85,8 @@ private Q_SLOTS:
         int gerechnet = 0;
         for (int i = 0; i < 3000; ++i) {
             const double met = gleich(0.5, 6), wme = met * gleich(0, 0.3);
-            const PmvEingabe e =
-                eingabe(gleich(-10, 50), gleich(-10, 60), gleich(0, 3), gleich(0, 100), met, gleich(0, 4), wme);
+            const PmvEingabe e = eingabe(gleich(-10, 50), gleich(-10, 60), gleich(0, 3), gleich(0, 100), met,
+                                         i % 50 ? gleich(0, 4) : 0.0, wme);  // some unclothed
             const auto [pmv, ppd] = annexD(e.ta, e.tr, e.var, e.phi, e.M / 58.15, e.M * double(e.eta) / 58.15, e.Icl);
             PmvErgebnis r;
             QCOMPARE(PmvBerechnen(e, r, Rechenverfahren::Iso7730), !std::isnan(pmv));
