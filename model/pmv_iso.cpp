@@ -66,18 +66,24 @@ bool PmvBerechnenIso(const PmvEingabe& e, PmvErgebnis& r)
     double xn = tcla / 100.0;
     double xf = (tcla / 50.0 + xn) / 2.0;  // the first pass's mean
     double hc = hcf;
+    double abstand = std::fabs(100.0 * xf - taa);  // |tcl − ta| of the pass, in K
     for (int n = 1;; ++n) {
-        const double abstand = std::fabs(100.0 * xf - taa);
+        const double xf4 = hoch4(xf);
         double naechstes;
+        double naechsterAbstand;
         if (abstand < erzwungenBis) {
-            const double xf4 = hoch4(xf);
             hc = hcf;
             xn = a - b * xf4;
             naechstes = (0.5 * xf + 0.5 * a) - (0.5 * b) * xf4;
+            naechsterAbstand = 100.0 * naechstes - taa;
         } else {
+            // What does not wait for the roots is formed beside them.
+            const double rest = p5 - p2 * xf4;
+            const double halb = 50.0 * xf - taa;
             hc = 2.38 * std::sqrt(std::sqrt(abstand));
-            xn = (p5 + p4 * hc - p2 * hoch4(xf)) / (100.0 + p3 * hc);
-            naechstes = (xf + xn) / 2.0;
+            xn = (rest + p4 * hc) / (100.0 + p3 * hc);
+            naechstes = 0.5 * xf + 0.5 * xn;
+            naechsterAbstand = halb + 50.0 * xn;
         }
         if (n > kMaxDurchlaeufe)
             return false;
@@ -86,6 +92,7 @@ bool PmvBerechnenIso(const PmvEingabe& e, PmvErgebnis& r)
             break;
         }
         xf = naechstes;
+        abstand = std::fabs(naechsterAbstand);
     }
     if (nackt)
         hc = std::max(hcf, 2.38 * std::sqrt(std::sqrt(std::fabs(100.0 * xf - taa))));
