@@ -35,7 +35,7 @@ inline Spanne pixelSpanne(float twips, float laenge, int grenze)
 struct Laufbilanz {
     int auswertungen = 0;      // PmvBerechnen calls
     int zellen = 0;            // cells drawn (grid points inside a band)
-    int fehler = 0;            // evaluations that ended in a floating-point error
+    int fehler = 0;            // evaluations without a result (floating-point error, ISO iteration unsettled)
     model::PmvEingabe letzte;  // the inputs of the last grid point
 };
 
