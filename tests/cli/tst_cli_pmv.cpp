@@ -79,7 +79,8 @@ private Q_SLOTS:
         QTest::newRow("zu wenige Werte") << u"pmv 20 20"_s << 2 << QString();
         QTest::newRow("unbekannte Option") << u"pmv --schnell"_s << 2 << QString();
         QTest::newRow("unbekanntes Verfahren") << u"pmv --verfahren exakt 20 20 0 60 70 0 0 1"_s << 2 << QString();
-        QTest::newRow("ISO, nicht eingeschwungen") << u"pmv --verfahren iso 20 20 0 50 70 0 0 10000"_s << 1 << QString();
+        QTest::newRow("ISO, nicht eingeschwungen")
+            << u"pmv --verfahren iso 20 20 0 50 70 0 0 10000"_s << 1 << QString();
         QTest::newRow("unbekannter Befehl") << u"rechne"_s << 2 << QString();
         QTest::newRow("ohne Befehl") << QString() << 2 << QString();
         QTest::newRow("keine Zahl") << u"pmv a 20 0 60 70 0 0 1"_s << 1 << QString();
