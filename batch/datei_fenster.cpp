@@ -30,6 +30,7 @@
 
 using namespace model;
 using namespace gui;
+using namespace evaluation;
 
 namespace batch {
 

@@ -31,6 +31,7 @@
 #include <optional>
 
 using namespace batch;
+using namespace evaluation;
 using namespace model;
 
 namespace cli {
@@ -301,9 +302,10 @@ QString prozent(int64_t anteil, int64_t ganzes)
     return formatiereZahl(ganzes > 0 ? 100.0 * double(anteil) / double(ganzes) : 0.0, 1) + QStringLiteral(" %");
 }
 
-void zusammenfassung(const Dateiplan& plan, const Stapeleinstellungen& e, const Stapelergebnis& ergebnis)
+void zusammenfassung(const Dateiplan& plan, const Stapeleinstellungen& e, const Auswertungslauf& lauf)
 {
-    const Auswertung& a = ergebnis.auswertung;
+    const Stapelergebnis& ergebnis = lauf.ergebnis;
+    const Auswertung& a = lauf.auswertung;
     const QChar t = dezimaltrenner();
     QString text = QStringLiteral("Ergebnisdatei: %1\n").arg(plan.ausgabe);
     if (!plan.sicherung.isEmpty())
@@ -472,13 +474,13 @@ int befehlStapel(int argc, char** argv)
         for (const QString& warnung : Vorwarnungen(DateiPruefen(*datei), e))
             ausgeben(stderr, QStringLiteral("tempara-cli stapel: Warnung: %1\n").arg(warnung));
     plan.inhalt = std::move(daten.inhalt);
-    const Stapelergebnis ergebnis = Stapellauf(plan, e);
-    if (!ergebnis.erfolgreich) {
-        ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1\n").arg(ergebnis.fehlermeldung));
+    const Auswertungslauf lauf = StapellaufAuswerten(plan, e);
+    if (!lauf.ergebnis.erfolgreich) {
+        ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1\n").arg(lauf.ergebnis.fehlermeldung));
         return kDateifehler;
     }
-    zusammenfassung(plan, e, ergebnis);
-    return auswertungSchreiben(JahresauswertungAus(plan, e, ergebnis), tabelle, bild);
+    zusammenfassung(plan, e, lauf);
+    return auswertungSchreiben(JahresauswertungAus(plan, e, lauf), tabelle, bild);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "cliprozess.h"
 #include "stapeltest.h"
 
+#include "jahresauswertung.h"
 #include "jahrestabelle.h"
 #include "stapellauf.h"
 #include "zeilenleser.h"
@@ -79,10 +80,11 @@ private Q_SLOTS:
         QCOMPARE(a.status, 0);
         Stapeleinstellungen e = einstellungenStundeTiTs();
         e.v_Luft = 0.2f;
-        const Stapelergebnis fenster = Stapellauf(PlanMitAusgabe(pfad(u"m.txt"_s), pfad(u"fenster.TPR"_s)), e);
-        QVERIFY(fenster.erfolgreich);
+        const evaluation::Auswertungslauf fenster =
+            evaluation::StapellaufAuswerten(PlanMitAusgabe(pfad(u"m.txt"_s), pfad(u"fenster.TPR"_s)), e);
+        QVERIFY(fenster.ergebnis.erfolgreich);
         QCOMPARE(lies(pfad(u"m.TPR"_s)), lies(pfad(u"fenster.TPR"_s)));
-        QCOMPARE(lies(pfad(u"t.csv"_s)), TabelleCsv(fenster.auswertung));
+        QCOMPARE(lies(pfad(u"t.csv"_s)), evaluation::TabelleCsv(fenster.auswertung));
         QVERIFY(a.ausText().startsWith(u"Ergebnisdatei: "_s) && a.ausText().contains(u"Ausgewertete Datenzeilen: 3\n"_s)
                 && a.ausText().contains(u"A  |PMV| < 0,2"_s));
         // Another locale, another decimal separator.

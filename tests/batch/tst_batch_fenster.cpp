@@ -26,6 +26,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace batch;
+using namespace evaluation;
 using namespace stapeltest;
 using namespace model;
 using namespace gui;

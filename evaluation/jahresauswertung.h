@@ -13,7 +13,15 @@
 
 #include <vector>
 
-namespace batch {
+namespace evaluation {
+
+// A batch run whose data lines are also counted for the annual evaluation.
+struct Auswertungslauf {
+    batch::Stapelergebnis ergebnis;
+    Auswertung auswertung;  // only after a successful run
+};
+Auswertungslauf StapellaufAuswerten(const batch::Dateiplan& plan, const batch::Stapeleinstellungen& einstellungen,
+                                    const batch::Fortschritt& fortschritt = {});
 
 // A season-dependent range that asked for more data lines than were left.
 struct GekuerzterBereich {
@@ -32,14 +40,11 @@ struct Jahresauswertung {
 };
 
 // The ranges that the run cut to fit the file, in order A to D.
-std::vector<GekuerzterBereich> GekuerzteBereiche(const Stapeleinstellungen& einstellungen,
-                                                 const std::array<QString, kBereiche>& laengen);
+std::vector<GekuerzterBereich> GekuerzteBereiche(const batch::Stapeleinstellungen& einstellungen,
+                                                 const std::array<QString, batch::kBereiche>& laengen);
 
 // The evaluation of a successful run.
-Jahresauswertung JahresauswertungAus(const Dateiplan& plan, const Stapeleinstellungen& einstellungen,
-                                     const Stapelergebnis& ergebnis);
+Jahresauswertung JahresauswertungAus(const batch::Dateiplan& plan, const batch::Stapeleinstellungen& einstellungen,
+                                     const Auswertungslauf& lauf);
 
-// "A" to "D".
-inline QString Bereichsname(int bereich) { return QString(QChar(u'A' + bereich)); }
-
-}  // namespace batch
+}  // namespace evaluation

@@ -3,9 +3,24 @@
 
 #include "zahlen.h"
 
+using namespace batch;
 using namespace model;
 
-namespace batch {
+namespace evaluation {
+
+Auswertungslauf StapellaufAuswerten(const Dateiplan& plan, const Stapeleinstellungen& einstellungen,
+                                    const Fortschritt& fortschritt)
+{
+    Jahreszaehler zaehler(einstellungen.hatSpalte(kJahresstunde));
+    Auswertungslauf lauf;
+    lauf.ergebnis = Stapellauf(plan, einstellungen, fortschritt,
+                               [&zaehler](const Stundenwert& w) { zaehler.zaehle(w.gerechnet, w.pmv, w.stunde); });
+    if (lauf.ergebnis.erfolgreich) {
+        const int64_t gesamt = lauf.ergebnis.datenzeilenImEingang;
+        lauf.auswertung = std::move(zaehler).abschliessen(gesamt >= 0 ? gesamt : lauf.ergebnis.datenzeilen);
+    }
+    return lauf;
+}
 
 std::vector<GekuerzterBereich> GekuerzteBereiche(const Stapeleinstellungen& e,
                                                  const std::array<QString, kBereiche>& laengen)
@@ -22,16 +37,16 @@ std::vector<GekuerzterBereich> GekuerzteBereiche(const Stapeleinstellungen& e,
 }
 
 Jahresauswertung JahresauswertungAus(const Dateiplan& plan, const Stapeleinstellungen& einstellungen,
-                                     const Stapelergebnis& ergebnis)
+                                     const Auswertungslauf& lauf)
 {
     Jahresauswertung j;
     j.datendatei = plan.eingabe;
     j.ergebnisdatei = plan.ausgabe;
     j.sicherung = plan.sicherung;
     j.umbenannt = plan.beiseiteNach;
-    j.zaehlung = ergebnis.auswertung;
-    j.gekuerzt = GekuerzteBereiche(einstellungen, ergebnis.laengen);
+    j.zaehlung = lauf.auswertung;
+    j.gekuerzt = GekuerzteBereiche(einstellungen, lauf.ergebnis.laengen);
     return j;
 }
 
-}  // namespace batch
+}  // namespace evaluation
