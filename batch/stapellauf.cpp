@@ -119,6 +119,10 @@ public:
                 m_eingabe.phi = wert;
                 zahl(aus, m_eingabe.phi, 1);
                 break;
+            case kTaAussen:
+                m_aussen = wert;
+                zahl(aus, m_aussen, 1);
+                break;
             default: continue;
             }
             aus += '\t';
@@ -168,6 +172,7 @@ private:
     PmvEingabe m_eingabe;
     float m_pmv = 0.0f;
     float m_ppd = 0.0f;
+    float m_aussen = 0.0f;  // the line's outdoor temperature; the comfort model does not use it
     Jahreszaehler m_zaehler;
 };
 
