@@ -72,6 +72,7 @@ public:
         const QByteArray trenner = QString(e.dezimaltrenner).toUtf8();
         m_trenner.assign(trenner.constData(), std::size_t(trenner.size()));
         m_hatTs = e.hatSpalte(kTs);
+        m_hatAussen = e.hatSpalte(kTaAussen);
         // The constants for the quantities without a column; W and v_rel play no part here.
         m_eingabe.ta = e.Ti;
         m_eingabe.tr = m_hatTs ? e.Ts : e.Ti;
@@ -119,6 +120,10 @@ public:
                 m_eingabe.phi = wert;
                 zahl(aus, m_eingabe.phi, 1);
                 break;
+            case kTaAussen:
+                m_aussen = wert;
+                zahl(aus, m_aussen, 1);
+                break;
             default: continue;
             }
             aus += '\t';
@@ -143,6 +148,8 @@ public:
             m_wert.phi = m_eingabe.phi;
             m_wert.M = m_eingabe.M;
             m_wert.Icl = m_eingabe.Icl;
+            if (m_hatAussen)
+                m_wert.taAussen = m_aussen;
             m_wert.gerechnet = gerechnet;
             m_wert.pmv = m_pmv;
             m_wert.ppd = m_ppd;
@@ -176,9 +183,11 @@ private:
     const Stapeleinstellungen& m_e;
     std::string m_trenner;
     bool m_hatTs = false;
+    bool m_hatAussen = false;
     PmvEingabe m_eingabe;
     float m_pmv = 0.0f;
     float m_ppd = 0.0f;
+    float m_aussen = 0.0f;  // the line's outdoor temperature; the comfort model does not use it
     const Stundenempfaenger& m_empfaenger;
     Stundenwert m_wert;
     int64_t m_datenzeilen = 0;

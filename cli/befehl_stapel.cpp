@@ -53,7 +53,8 @@ const char* const kHilfe =
     "\n"
     "  --spalten CODES   Variablen der Spalten 1, 2, ... (\"1 2 3\" oder \"1,2,3\"):\n"
     "                    0 unbenutzt, 1 Jahresstunde, 2 Ti, 3 Ts, 4 v_Luft, 5 rel. Feuchte,\n"
-    "                    6 PMV, 7 PPD. Ohne diese Angabe gilt die S-Zeile der Datei.\n"
+    "                    6 PMV, 7 PPD, 8 Ta_außen (Außenlufttemperatur, geht nicht in PMV ein).\n"
+    "                    Ohne diese Angabe gilt die S-Zeile der Datei.\n"
     "  --ti X            Raumlufttemperatur ohne Spalte, -20,0 bis 50,0 °C in Schritten von 0,2\n"
     "                    (Vorgabe 20,0)\n"
     "  --v-luft X        Luftgeschwindigkeit ohne Spalte, 0,00 bis 5,00 m/s in Schritten von 0,05\n"
@@ -121,13 +122,13 @@ Spaltenzuordnung spaltenAus(const QString& text)
         bool ok = false;
         const int code = teile[i].toInt(&ok);
         if (!ok || code < 0 || code > kHoechsterCode)
-            throw Aufruffehler{QStringLiteral("--spalten: \"%1\" ist kein Code von 0 bis 7.").arg(zitat(teile[i]))};
+            throw Aufruffehler{QStringLiteral("--spalten: \"%1\" ist kein Code von 0 bis 8.").arg(zitat(teile[i]))};
         zuordnung[std::size_t(i)] = int16_t(code);
     }
     return zuordnung;
 }
 
-// Codes 1 to 5 may stand in one column only, as the column window checks.
+// Codes 1 to 5 and 8 may stand in one column only, as the column window checks.
 void doppelteVerbieten(const Spaltenzuordnung& zuordnung)
 {
     if (const auto paar = DoppelteSpalten(zuordnung))

@@ -135,7 +135,7 @@ private Q_SLOTS:
         falsch("Bereiche und Aktivität", "--bereiche 1:70:1 --aktivitaet 70", "schließt --aktivitaet");
         falsch("fünf Bereiche", "--bereiche 1:70:1~1:70:1~1:70:1~1:70:1~1:70:1", "ein bis vier Bereiche");
         falsch("Bereich ohne Länge", "--bereiche x:70:1", "Länge:Energieumsatz:Bekleidung");
-        falsch("Code 8", "--spalten 1~8", "kein Code von 0 bis 7");
+        falsch("Code 9", "--spalten 1~9", "kein Code von 0 bis 8");
         falsch("Ti doppelt", "--spalten 1,2,2", "Variable mehrfach vergeben!");
         falsch("Bild als GIF", "--bild m.gif", "endet auf .png oder .svg");
         fall("Ergebnis besteht", "d.txt=@d d.TPR=@alt", "d.txt", 1, "besteht bereits; mit --ueberschreiben", "");
