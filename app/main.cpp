@@ -34,7 +34,7 @@ hpt::Fensteroeffner fensteroeffner()
     oeffner.grafik = &Grafik::zeigen;
     oeffner.bewertung = [](Hauptfenster& h) { assessment::zeigeBewertung(h); };
     // The last batch run: DATEI keeps it, "Letzte Auswertung..." shows it.
-    auto letzter = std::make_shared<batch::LetzterLauf>();
+    auto letzter = std::make_shared<evaluation::LetzterLauf>();
     oeffner.datei = [letzter](Hauptfenster& h, const QString& pfad) { batch::DateiFensterZeigen(h, pfad, *letzter); };
     oeffner.letzteAuswertung = [letzter](Hauptfenster& h) { batch::LetzteAuswertungZeigen(h, *letzter); };
     oeffner.letzteAuswertungDa = [letzter] { return letzter->vorhanden(); };

@@ -30,6 +30,7 @@
 
 using namespace model;
 using namespace gui;
+using namespace evaluation;
 
 namespace batch {
 
@@ -155,8 +156,9 @@ void DATEI::baueLegende()
                                                                  {u"rel.Feuchte:", u"Relative Luftfeuchtigkeit"},
                                                                  {u"Jahresstunde:", u"Nummer der Stunde im Jahr"},
                                                                  {u"PMV:", u"Mittlere Beurteilung"},
-                                                                 {u"PPD:", u"Prozentsatz der Unzufriedenen"}};
-    for (int j = 0; j < 7; ++j) {
+                                                                 {u"PPD:", u"Prozentsatz der Unzufriedenen"},
+                                                                 {u"Ta_außen:", u"Außenlufttemperatur"}};
+    for (int j = 0; j < 8; ++j) {
         const int links = j < 4 ? 240 : 5280, oben = 180 + (j % 4) * 330;
         beschriftung(ui.Auswahl_Legende, feldname("Legende_kurz", j), links, oben, 1440,
                      QString::fromUtf16(paare[j].first));
@@ -235,7 +237,7 @@ void DATEI::laden(std::unique_ptr<QIODevice> datei)
     m_schritt = 0;
     rahmenNach(ui.benutzerverhalten, kRahmenVersteckt);
     for (QComboBox* liste : ui.Auswahl) {
-        for (int code = 0; code <= kHoechsterWaehlbarerCode; ++code)
+        for (const int16_t code : kWaehlbareCodes)
             liste->addItem(Variablenname(code));
         liste->setCurrentIndex(0);
     }
@@ -275,8 +277,8 @@ void DATEI::codeZeigen(int i)
 {
     QComboBox* liste = ui.Auswahl[std::size_t(i)];
     const int code = m_zuordnung[std::size_t(ui.sp[0]->text().toInt() + i - 1)];
-    if (code <= kHoechsterWaehlbarerCode) {
-        liste->setCurrentIndex(code);
+    if (const int eintrag = WaehlbarerEintrag(code); eintrag >= 0) {
+        liste->setCurrentIndex(eintrag);
         liste->setPlaceholderText({});
     } else {
         liste->setCurrentIndex(-1);
@@ -289,8 +291,9 @@ void DATEI::auswahlGewaehlt(int i, int eintrag)
     if (eintrag < 0)
         return;
     const int c = ui.sp[0]->text().toInt() + i;
-    m_zuordnung[std::size_t(c - 1)] = int16_t(eintrag);
-    ui.spalten_titel[std::size_t(i)]->setText(Variablenname(eintrag));
+    const int16_t code = kWaehlbareCodes[std::size_t(eintrag)];
+    m_zuordnung[std::size_t(c - 1)] = code;
+    ui.spalten_titel[std::size_t(i)]->setText(Variablenname(code));
     ui.Auswahl[std::size_t(i)]->setPlaceholderText({});
 }
 

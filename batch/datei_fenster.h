@@ -37,10 +37,12 @@ class QRadioButton;
 class QScrollBar;
 class QThread;
 
-namespace batch {
-
+namespace evaluation {
 class Auswertungsfenster;
 class LetzterLauf;
+}  // namespace evaluation
+
+namespace batch {
 
 class DATEI : public QDialog {
     Q_OBJECT
@@ -77,7 +79,8 @@ public:
     // `datei` is the data file, opened for reading at its start; it stays open while the
     // window is, and closes when the batch run starts or the window closes. A successful run
     // becomes the `letzter` run, whose evaluation the window shows.
-    DATEI(gui::Hauptfenster& haupt, const QString& datendatei, std::unique_ptr<QIODevice> datei, LetzterLauf& letzter);
+    DATEI(gui::Hauptfenster& haupt, const QString& datendatei, std::unique_ptr<QIODevice> datei,
+          evaluation::LetzterLauf& letzter);
     ~DATEI() override;
 
     int16_t Assistentenschritt() const { return m_schritt; }
@@ -142,8 +145,8 @@ private:
     Spaltenzuordnung m_zuordnung{};
     Vorschautabelle m_vorschau{};
     nutzen* m_nutzen = nullptr;
-    LetzterLauf& m_letzter;
-    QPointer<Auswertungsfenster> m_auswertungsfenster;
+    evaluation::LetzterLauf& m_letzter;
+    QPointer<evaluation::Auswertungsfenster> m_auswertungsfenster;
     std::optional<QByteArray> m_imSpeicher;  // the data file when it was read into memory
     std::unique_ptr<QThread> m_pruefer;
     Fortschrittsstand m_pruefstand;

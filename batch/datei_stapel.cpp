@@ -28,6 +28,7 @@
 
 using namespace model;
 using namespace gui;
+using namespace evaluation;
 
 namespace batch {
 
@@ -119,13 +120,14 @@ nutzen::Ausgang DATEI::stapelStarten(nutzen& fenster)
         return nutzen::Ausgang::Abgebrochen;
     }
     Fortschrittsstand stand;
-    Stapelergebnis ergebnis;
+    evaluation::Auswertungslauf lauf;
+    const Stapelergebnis& ergebnis = lauf.ergebnis;
     const Fortschrittstexte texte{QStringLiteral("Datendatei auswerten"), QStringLiteral("%1 Datenzeilen ausgewertet"),
                                   QStringLiteral("%1 von %2 Datenzeilen ausgewertet")};
     imHintergrund(
         &fenster,
-        [&] { ergebnis = Stapellauf(*plan, e, [&stand](int64_t a, int64_t g) { return stand.melden(a, g); }); }, stand,
-        texte, m_befund->datenzeilen, m_fortschrittNach);
+        [&] { lauf = StapellaufAuswerten(*plan, e, [&stand](int64_t a, int64_t g) { return stand.melden(a, g); }); },
+        stand, texte, m_befund->datenzeilen, m_fortschrittNach);
     if (ergebnis.abgebrochen) {  // every file as before; nutzen stays open
         m_schritt = 4;
         return nutzen::Ausgang::Offen;
@@ -138,8 +140,8 @@ nutzen::Ausgang DATEI::stapelStarten(nutzen& fenster)
     }
     fenster.laengenZeigen(ergebnis.laengen);
     m_ausgabe = plan->ausgabe;
-    m_rechenfehler = ergebnis.auswertung.rechenfehler;
-    m_letzter.setzen(JahresauswertungAus(*plan, e, ergebnis));
+    m_rechenfehler = ergebnis.rechenfehler;
+    m_letzter.setzen(JahresauswertungAus(*plan, e, lauf));
     return nutzen::Ausgang::Fertig;
 }
 

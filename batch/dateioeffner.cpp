@@ -12,6 +12,7 @@
 #include <QFile>
 
 using namespace gui;
+using namespace evaluation;
 
 namespace batch {
 

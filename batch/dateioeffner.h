@@ -9,15 +9,17 @@ namespace gui {
 class Hauptfenster;
 }
 
-namespace batch {
-
+namespace evaluation {
 class LetzterLauf;
+}
+
+namespace batch {
 
 // Returns silently when the file cannot be opened; otherwise returns when DATEI closes.
 // A successful run in DATEI becomes the `letzter` run.
-void DateiFensterZeigen(gui::Hauptfenster& haupt, const QString& pfad, LetzterLauf& letzter);
+void DateiFensterZeigen(gui::Hauptfenster& haupt, const QString& pfad, evaluation::LetzterLauf& letzter);
 
 // Shows the evaluation of the `letzter` run modally over the main window; nothing without one.
-void LetzteAuswertungZeigen(gui::Hauptfenster& haupt, const LetzterLauf& letzter);
+void LetzteAuswertungZeigen(gui::Hauptfenster& haupt, const evaluation::LetzterLauf& letzter);
 
 }  // namespace batch

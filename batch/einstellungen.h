@@ -20,6 +20,9 @@ enum class Nutzungsart : int16_t { Jahreszeitunabhaengig = 0, Jahreszeitabhaengi
 
 inline constexpr int kBereiche = 4;  // ranges A to D
 
+// "A" to "D".
+inline QString Bereichsname(int bereich) { return QString(QChar(u'A' + bereich)); }
+
 // One range of data lines ("A" to "D"). The length is kept as the user typed it: the header
 // of the result file lists it so, and the run reads it as a number.
 struct Bereich {

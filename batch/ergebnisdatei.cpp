@@ -23,11 +23,12 @@ QString Spaltentitel(int code)
     case kTs: return QStringLiteral("TU    ");
     case kVLuft: return QStringLiteral("VGES  ");
     case kFeuchte: return QStringLiteral("PHI   ");
+    case kTaAussen: return QStringLiteral("TAUSS ");
     default: return {};
     }
 }
 
-bool istEingabespalte(int code) { return code >= kJahresstunde && code <= kFeuchte; }
+bool istEingabespalte(int code) { return (code >= kJahresstunde && code <= kFeuchte) || code == kTaAussen; }
 
 // Blanks up to `spalte` characters; a line that already reaches it stays as it is.
 void fuelleBis(QString& zeile, qsizetype spalte)

@@ -66,11 +66,12 @@ private:
 // Evaluates data lines into result lines and keeps the figures of the summary.
 class Auswerter {
 public:
-    explicit Auswerter(const Stapeleinstellungen& e) : m_e(e), m_zaehler(e.hatSpalte(kJahresstunde))
+    Auswerter(const Stapeleinstellungen& e, const Stundenempfaenger& empfaenger) : m_e(e), m_empfaenger(empfaenger)
     {
         const QByteArray trenner = QString(e.dezimaltrenner).toUtf8();
         m_trenner.assign(trenner.constData(), std::size_t(trenner.size()));
         m_hatTs = e.hatSpalte(kTs);
+        m_hatAussen = e.hatSpalte(kTaAussen);
         // The constants for the quantities without a column; W and v_rel play no part here.
         m_eingabe.ta = e.Ti;
         m_eingabe.tr = m_hatTs ? e.Ts : e.Ti;
@@ -92,12 +93,12 @@ public:
     void zeile(const Zeilenwerte& werte, std::string& aus)
     {
         aus += '\t';
-        float stunde = 0.0f;
+        m_wert.stunde = std::numeric_limits<float>::quiet_NaN();
         for (int c = 0; c < kSpalten; ++c) {
             const float wert = werte[std::size_t(c)];
             switch (m_e.zuordnung[std::size_t(c)]) {
             case kJahresstunde:
-                stunde = wert;
+                m_wert.stunde = wert;
                 zahl(aus, wert, 0);
                 break;
             case kTi:
@@ -118,6 +119,10 @@ public:
                 m_eingabe.phi = wert;
                 zahl(aus, m_eingabe.phi, 1);
                 break;
+            case kTaAussen:
+                m_aussen = wert;
+                zahl(aus, m_aussen, 1);
+                break;
             default: continue;
             }
             aus += '\t';
@@ -132,14 +137,27 @@ public:
         aus += '\t';
         zahl(aus, m_ppd, 1);
         aus += "\r\n";
-        m_zaehler.zaehle(gerechnet, m_pmv, stunde);
+        ++m_datenzeilen;
+        m_rechenfehler += !gerechnet;
+        if (m_empfaenger) {
+            m_wert.zeile = m_datenzeilen;
+            m_wert.ta = m_eingabe.ta;
+            m_wert.tr = m_eingabe.tr;
+            m_wert.var = m_eingabe.var;
+            m_wert.phi = m_eingabe.phi;
+            m_wert.M = m_eingabe.M;
+            m_wert.Icl = m_eingabe.Icl;
+            if (m_hatAussen)
+                m_wert.taAussen = m_aussen;
+            m_wert.gerechnet = gerechnet;
+            m_wert.pmv = m_pmv;
+            m_wert.ppd = m_ppd;
+            m_empfaenger(m_wert);
+        }
     }
 
-    const Jahreszaehler& zaehler() const { return m_zaehler; }
-    Auswertung abschliessen(int64_t datenzeilenDerDatei)
-    {
-        return std::move(m_zaehler).abschliessen(datenzeilenDerDatei);
-    }
+    int64_t datenzeilen() const { return m_datenzeilen; }
+    int64_t rechenfehler() const { return m_rechenfehler; }
 
 private:
     void zahl(std::string& aus, double wert, int stellen)
@@ -164,16 +182,22 @@ private:
     const Stapeleinstellungen& m_e;
     std::string m_trenner;
     bool m_hatTs = false;
+    bool m_hatAussen = false;
     PmvEingabe m_eingabe;
     float m_pmv = 0.0f;
     float m_ppd = 0.0f;
-    Jahreszaehler m_zaehler;
+    float m_aussen = 0.0f;  // the line's outdoor temperature; the comfort model does not use it
+    const Stundenempfaenger& m_empfaenger;
+    Stundenwert m_wert;
+    int64_t m_datenzeilen = 0;
+    int64_t m_rechenfehler = 0;
 };
 
 struct Lauf {
     const Dateiplan& plan;
     const Stapeleinstellungen& e;
     const Fortschritt& fortschritt;
+    const Stundenempfaenger& empfaenger;
     Stapelergebnis ergebnis;
     std::optional<QByteArray> inhalt;             // the data file when it is read from memory
     std::optional<Aufraeumposten> zwischendatei;  // a named temporary file of the result
@@ -246,7 +270,7 @@ struct Lauf {
             auswerter.zeile(werte, ausgabe.text());
             ausgabe.vielleichtLeeren();
             ++fertig;
-            const int64_t erledigt = auswerter.zaehler().auswertung().datenzeilen;
+            const int64_t erledigt = auswerter.datenzeilen();
             if (erledigt % kFortschrittAlle == 0 && !weiter(erledigt, gesamt))
                 return;
         }
@@ -284,7 +308,7 @@ struct Lauf {
         const QByteArray kopf = Kopfzeilen(e);
         ausgabe.text().append(kopf.constData(), std::size_t(kopf.size()));
 
-        Auswerter auswerter(e);
+        Auswerter auswerter(e, empfaenger);
         const int64_t gesamt = ergebnis.datenzeilenImEingang;
         if (e.nutzungsart == Nutzungsart::Jahreszeitunabhaengig) {
             abschnitt(leser, auswerter, ausgabe, std::numeric_limits<int64_t>::max(), gesamt);
@@ -297,8 +321,8 @@ struct Lauf {
         }
         if (ergebnis.abgebrochen)
             return false;
-        const int64_t datenzeilen = auswerter.zaehler().auswertung().datenzeilen;
-        ergebnis.auswertung = auswerter.abschliessen(gesamt >= 0 ? gesamt : datenzeilen);
+        ergebnis.datenzeilen = auswerter.datenzeilen();
+        ergebnis.rechenfehler = auswerter.rechenfehler();
         if (!ausgabe.leeren())
             return schreibfehler(ausgabe.fehlernummer());
         if (leser.fehler())
@@ -448,9 +472,9 @@ std::array<QString, kBereiche> LaengenAnpassen(const std::array<Bereich, kBereic
 }
 
 Stapelergebnis Stapellauf(const Dateiplan& plan, const Stapeleinstellungen& einstellungen,
-                          const Fortschritt& fortschritt)
+                          const Fortschritt& fortschritt, const Stundenempfaenger& empfaenger)
 {
-    Lauf lauf{plan, einstellungen, fortschritt, {}, {}, {}};
+    Lauf lauf{plan, einstellungen, fortschritt, empfaenger, {}, {}, {}};
     lauf.ausfuehren();
     return lauf.ergebnis;
 }

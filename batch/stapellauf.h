@@ -8,7 +8,7 @@
 
 #include "ausgabeplan.h"
 #include "einstellungen.h"
-#include "jahreszaehlung.h"
+#include "stundenwert.h"
 
 #include <QString>
 
@@ -20,9 +20,10 @@ namespace batch {
 
 struct Stapelergebnis {
     bool erfolgreich = false;
-    bool abgebrochen = false;  // stopped by the progress callback; every file as before
-    QString fehlermeldung;     // German, for a message box or stderr; empty when cancelled
-    Auswertung auswertung;
+    bool abgebrochen = false;           // stopped by the progress callback; every file as before
+    QString fehlermeldung;              // German, for a message box or stderr; empty when cancelled
+    int64_t datenzeilen = 0;            // data lines written to the result
+    int64_t rechenfehler = 0;           // of them: computation failed, values held
     int64_t datenzeilenImEingang = -1;  // counted for the ranges; −1 when not counted
     // The range lengths after fitting them to the file (season-dependent), as the boxes of
     // the behaviour window then read: a cut range shows the rest with a leading blank.
@@ -35,8 +36,10 @@ struct Stapelergebnis {
 using Fortschritt = std::function<bool(int64_t erledigt, int64_t gesamt)>;
 inline constexpr int64_t kFortschrittAlle = 16384;
 
+// Every evaluated data line also goes to `empfaenger` (the annual evaluation), in file order;
+// after a cancelled or failed run what it received counts for nothing.
 Stapelergebnis Stapellauf(const Dateiplan& plan, const Stapeleinstellungen& einstellungen,
-                          const Fortschritt& fortschritt = {});
+                          const Fortschritt& fortschritt = {}, const Stundenempfaenger& empfaenger = {});
 
 // For tests of the last step: when set and returning true, putting the new result under its
 // name fails as a failing file system would make it fail.

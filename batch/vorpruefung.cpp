@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "vorpruefung.h"
 
-#include "jahresauswertung.h"
 #include "monate.h"
+#include "stapellauf.h"
 #include "zeilen.h"
 #include "zeilenleser.h"
 

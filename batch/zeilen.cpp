@@ -3,6 +3,7 @@
 
 #include "zahlen.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -97,6 +98,7 @@ QString Variablenname(int code)
     case kFeuchte: return QStringLiteral("rel. Feuchte");
     case kPMV: return QStringLiteral("PMV");
     case kPPD: return QStringLiteral("PPD");
+    case kTaAussen: return QStringLiteral("Ta_außen");
     default: return QStringLiteral("(unbenutzt)");
     }
 }
@@ -126,11 +128,17 @@ Zeilenart VorschauzeileZerlegen(std::string_view zeile, int r, Vorschautabelle& 
     return Zeilenart::Daten;
 }
 
+int WaehlbarerEintrag(int code)
+{
+    const auto* stelle = std::find(kWaehlbareCodes.begin(), kWaehlbareCodes.end(), code);
+    return stelle == kWaehlbareCodes.end() ? -1 : int(stelle - kWaehlbareCodes.begin());
+}
+
 std::optional<std::pair<int, int>> DoppelteSpalten(const Spaltenzuordnung& zuordnung)
 {
     for (int a = 0; a < kSpalten; ++a) {
         const int16_t code = zuordnung[std::size_t(a)];
-        if (code < kJahresstunde || code > kHoechsterWaehlbarerCode)
+        if (code == kUnbenutzt || WaehlbarerEintrag(code) < 0)
             continue;
         for (int b = a + 1; b < kSpalten; ++b)
             if (zuordnung[std::size_t(b)] == code)

@@ -32,9 +32,15 @@ enum Variablencode : int16_t {
     kFeuchte = 5,
     kPMV = 6,
     kPPD = 7,
+    kTaAussen = 8,  // outdoor air temperature, °C: carried into the result, not into PMV
 };
-inline constexpr int kHoechsterCode = 7;
-inline constexpr int kHoechsterWaehlbarerCode = 5;  // 6 and 7 only arrive from a result file
+inline constexpr int kHoechsterCode = 8;
+// The codes a user can choose, in the order of the column lists; 6 and 7 only arrive from a
+// result file.
+inline constexpr std::array<int16_t, 7> kWaehlbareCodes{kUnbenutzt, kJahresstunde, kTi,      kTs,
+                                                        kVLuft,     kFeuchte,      kTaAussen};
+// The code's entry in the column lists, −1 for a code that cannot be chosen.
+int WaehlbarerEintrag(int code);
 
 using Spaltenzuordnung = std::array<int16_t, kSpalten>;  // code of column 1..20 at index 0..19
 using Zeilenwerte = std::array<float, kSpalten>;
@@ -45,15 +51,15 @@ using Vorschautabelle = std::array<float, kSpalten * kVorschauzeilen>;
 QString Variablenname(int code);
 
 // A preview line: a data line goes into preview line r (1..5) of `tabelle`, an assignment
-// line into `zuordnung` (codes outside 0..7 become 0). `r` outside 1..5 stores nothing.
+// line into `zuordnung` (codes outside 0..8 become 0). `r` outside 1..5 stores nothing.
 Zeilenart VorschauzeileZerlegen(std::string_view zeile, int r, Vorschautabelle& tabelle, Spaltenzuordnung& zuordnung);
 
 // A line of the batch run. For a data line (and, split alike, an assignment line) all 20
 // values are set, a comment line sets them to 0, an empty line leaves them as they were.
 Zeilenart DatenzeileZerlegen(std::string_view zeile, Zeilenwerte& werte);
 
-// The first two columns (indices a < b) that carry the same code 1 to 5, which may stand in
-// one column only; nothing when the assignment is free of such doubles.
+// The first two columns (indices a < b) that carry the same chosen code (1 to 5 or 8), which
+// may stand in one column only; nothing when the assignment is free of such doubles.
 std::optional<std::pair<int, int>> DoppelteSpalten(const Spaltenzuordnung& zuordnung);
 
 // The kind of a line as DatenzeileZerlegen reports it, without splitting its fields.

@@ -20,6 +20,7 @@
 #include <cstdio>
 
 using namespace batch;
+using namespace evaluation;
 
 namespace {
 

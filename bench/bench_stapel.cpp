@@ -79,7 +79,7 @@ void lauf(benchmark::State& zustand, long zeilen, bool jahreszeitabhaengig)
     for (auto _ : zustand) {
         // Planned anew each time: a plan made while the result was free would refuse to replace it.
         const batch::Stapelergebnis ergebnis = batch::Stapellauf(batch::PlanMitAusgabe(eingabe, ausgabe), e);
-        if (!ergebnis.erfolgreich || ergebnis.auswertung.datenzeilen != zeilen)
+        if (!ergebnis.erfolgreich || ergebnis.datenzeilen != zeilen)
             zustand.SkipWithError("Stapellauf fehlgeschlagen");
     }
     zustand.SetItemsProcessed(zustand.iterations() * zeilen);

@@ -11,6 +11,7 @@
 #include "jahresauswertung.h"
 #include "jahresbild.h"
 #include "jahrestabelle.h"
+#include "nachweisoptionen.h"
 #include "stapellauf.h"
 #include "vorpruefung.h"
 #include "vorschau.h"
@@ -31,6 +32,7 @@
 #include <optional>
 
 using namespace batch;
+using namespace evaluation;
 using namespace model;
 
 namespace cli {
@@ -46,13 +48,18 @@ const char* const kHilfe =
     "            [--aktivitaet M --bekleidung CLO | --bereiche \"L:M:CLO ...\"]\n"
     "            [--ausgabe PFAD] [--ueberschreiben]\n"
     "            [--tabelle DATEI.csv] [--bild DATEI.png|DATEI.svg] [--verfahren klassisch|iso]\n"
+    "            [--nachweis DATEI.csv|DATEI.pdf] [--stunden DATEI.csv] [--nutzung N]\n"
+    "            [--erster-tag T] [--klimaregion A|B|C] [--gebaeude wohnen|nichtwohnen]\n"
+    "            [--kategorie I|II|III] [--toleranz 3|5] [--asr-minimum X]\n"
+    "            [--projekt T] [--raum T] [--bearbeiter T]\n"
     "\n"
     "Berechnet PMV und PPD für jede Datenzeile einer Stundenwerte-Datei und schreibt die\n"
     "Ergebnisdatei, genau wie \"Datei öffnen\" im Programmfenster.\n"
     "\n"
     "  --spalten CODES   Variablen der Spalten 1, 2, ... (\"1 2 3\" oder \"1,2,3\"):\n"
     "                    0 unbenutzt, 1 Jahresstunde, 2 Ti, 3 Ts, 4 v_Luft, 5 rel. Feuchte,\n"
-    "                    6 PMV, 7 PPD. Ohne diese Angabe gilt die S-Zeile der Datei.\n"
+    "                    6 PMV, 7 PPD, 8 Ta_außen (Außenlufttemperatur, geht nicht in PMV ein).\n"
+    "                    Ohne diese Angabe gilt die S-Zeile der Datei.\n"
     "  --ti X            Raumlufttemperatur ohne Spalte, -20,0 bis 50,0 °C in Schritten von 0,2\n"
     "                    (Vorgabe 20,0)\n"
     "  --v-luft X        Luftgeschwindigkeit ohne Spalte, 0,00 bis 5,00 m/s in Schritten von 0,05\n"
@@ -80,6 +87,27 @@ const char* const kHilfe =
     "Alle Ausgaben werden vor dem Lauf gegen die Datendatei und gegeneinander geprüft, auch\n"
     "über Links. Ein Zeichengerät oder eine FIFO (/dev/null) wird unmittelbar beschrieben, nie\n"
     "ersetzt. Eine Datendatei unter /dev oder /proc (/dev/stdin) braucht --ausgabe.\n"
+    "\n"
+    "Langzeitnachweis (nur die Nutzungsstunden; die Urteile auch auf der Standardausgabe,\n"
+    "eines je Zeile):\n"
+    "  --nachweis DATEI  der Nachweis als Tabelle (.csv: je Monat und Jahr PMV-Klassen,\n"
+    "                    PPD-gewichtete Stunden, Übertemperaturgradstunden nach DIN 4108-2,\n"
+    "                    adaptive Klassen nach DIN EN 16798-1, ASR-A3.5-Stunden, dann alle\n"
+    "                    Vorgaben) oder als Bericht (.pdf)\n"
+    "  --stunden DATEI   jede beurteilte Stunde als Tabelle (.csv) in voller Genauigkeit\n"
+    "  --nutzung N       buero (Mo-Fr 7-18 Uhr, Vorgabe), wohnen (immer) oder eigene Tage und\n"
+    "                    Stunden wie \"Mo-Sa 6-22\" (die Stunden ab 6:00 bis vor 22:00)\n"
+    "  --erster-tag T    Wochentag des 1. Januar: Mo, Di, Mi, Do, Fr, Sa, So (Vorgabe Mo)\n"
+    "  --klimaregion R   Sommer-Klimaregion A, B, C nach DIN 4108-2: Bezugswert 25, 26,\n"
+    "                    27 °C (Vorgabe B)\n"
+    "  --gebaeude G      wohnen (Grenze 1200 Kh/a) oder nichtwohnen (500 Kh/a); Vorgabe nach\n"
+    "                    der Nutzung: wohnen bei --nutzung wohnen, sonst nichtwohnen\n"
+    "  --kategorie K     Auslegungskategorie I, II, III (Vorgabe II)\n"
+    "  --toleranz P      Anteil der Nutzungsstunden in Prozent, der außerhalb einer Kategorie\n"
+    "                    liegen darf: 3 oder 5 (Vorgabe 5)\n"
+    "  --asr-minimum X   Mindestlufttemperatur nach ASR A3.5 in °C (Vorgabe 20)\n"
+    "  --projekt T, --raum T, --bearbeiter T\n"
+    "                    Angaben für Tabelle und Bericht\n"
     "\n"
     "Zahlen dürfen Komma oder Punkt haben. Die Ergebnisdatei schreibt Zahlen mit dem\n"
     "Dezimaltrennzeichen der Spracheinstellung.\n"
@@ -127,13 +155,13 @@ Spaltenzuordnung spaltenAus(const QString& text)
         bool ok = false;
         const int code = teile[i].toInt(&ok);
         if (!ok || code < 0 || code > kHoechsterCode)
-            throw Aufruffehler{QStringLiteral("--spalten: \"%1\" ist kein Code von 0 bis 7.").arg(zitat(teile[i]))};
+            throw Aufruffehler{QStringLiteral("--spalten: \"%1\" ist kein Code von 0 bis 8.").arg(zitat(teile[i]))};
         zuordnung[std::size_t(i)] = int16_t(code);
     }
     return zuordnung;
 }
 
-// Codes 1 to 5 may stand in one column only, as the column window checks.
+// Codes 1 to 5 and 8 may stand in one column only, as the column window checks.
 void doppelteVerbieten(const Spaltenzuordnung& zuordnung)
 {
     if (const auto paar = DoppelteSpalten(zuordnung))
@@ -173,6 +201,8 @@ struct Aufruf {
     QString ti = QStringLiteral("20"), vLuft = QStringLiteral("0"), phi = QStringLiteral("60");
     std::optional<QString> aktivitaet, bekleidung, bereiche, ausgabe, tabelle, bild, verfahren;
     bool ueberschreiben = false;
+    std::optional<QString> nachweis, stunden;
+    Nachweiseinstellungen nachweiseinstellungen;
 };
 
 Aufruf aufrufLesen(int argc, char** argv)
@@ -199,8 +229,9 @@ Aufruf aufrufLesen(int argc, char** argv)
         bereiche(QStringLiteral("bereiche"), {}, kWert), ausgabe(QStringLiteral("ausgabe"), {}, kWert),
         ueberschreiben(QStringLiteral("ueberschreiben")), tabelle(QStringLiteral("tabelle"), {}, kWert),
         bild(QStringLiteral("bild"), {}, kWert), verfahren(QStringLiteral("verfahren"), {}, kWert);
-    const QList<QCommandLineOption> optionen{spalten,  ti,      vLuft,          phi,     aktivitaet, bekleidung,
-                                             bereiche, ausgabe, ueberschreiben, tabelle, bild,       verfahren};
+    QList<QCommandLineOption> optionen{spalten,  ti,      vLuft,          phi,     aktivitaet, bekleidung,
+                                       bereiche, ausgabe, ueberschreiben, tabelle, bild,       verfahren};
+    optionen << NachweisOptionen();
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions(optionen);
@@ -251,6 +282,13 @@ Aufruf aufrufLesen(int argc, char** argv)
             throw Aufruffehler{QStringLiteral("%1 verlangt einen Dateinamen.").arg(QString::fromUtf16(name))};
     if (a.bild && !a.bild->endsWith(u".png", Qt::CaseInsensitive) && !a.bild->endsWith(u".svg", Qt::CaseInsensitive))
         throw Aufruffehler{QStringLiteral("--bild %1: Der Name endet auf .png oder .svg.").arg(zitat(*a.bild))};
+    QString nachweisfehler;
+    const std::optional<Nachweisaufruf> nachweis = NachweisaufrufLesen(parser, nachweisfehler);
+    if (!nachweis)
+        throw Aufruffehler{nachweisfehler};
+    a.nachweis = nachweis->nachweis;
+    a.stunden = nachweis->stunden;
+    a.nachweiseinstellungen = nachweis->einstellungen;
     if (a.bereiche && (a.aktivitaet || a.bekleidung))
         throw Aufruffehler{QStringLiteral("--bereiche schließt --aktivitaet und --bekleidung aus.")};
     return a;
@@ -329,6 +367,8 @@ const Zusatzausgabe kZusatzausgaben[] = {
          return TabelleSchreiben(j.zaehlung, pfad, grund);
      }},
     {QStringLiteral("das Bild"), &Aufruf::bild, true, &JahresbildSchreiben},
+    {QStringLiteral("der Nachweis"), &Aufruf::nachweis, true, &NachweisDateiSchreiben},
+    {QStringLiteral("die Stundenwerte"), &Aufruf::stunden, false, &StundenDateiSchreiben},
 };
 
 // The result's plan from the options, with the other outputs checked against it and each
@@ -388,9 +428,10 @@ QString prozent(int64_t anteil, int64_t ganzes)
     return formatiereZahl(ganzes > 0 ? 100.0 * double(anteil) / double(ganzes) : 0.0, 1) + QStringLiteral(" %");
 }
 
-void zusammenfassung(const Dateiplan& plan, const Stapeleinstellungen& e, const Stapelergebnis& ergebnis)
+void zusammenfassung(const Dateiplan& plan, const Stapeleinstellungen& e, const Auswertungslauf& lauf)
 {
-    const Auswertung& a = ergebnis.auswertung;
+    const Stapelergebnis& ergebnis = lauf.ergebnis;
+    const Auswertung& a = lauf.auswertung;
     const QChar t = dezimaltrenner();
     QString text = QStringLiteral("Ergebnisdatei: %1\n").arg(plan.ausgabe);
     if (!plan.sicherung.isEmpty())
@@ -521,13 +562,17 @@ int befehlStapel(int argc, char** argv)
         for (const QString& warnung : Vorwarnungen(DateiPruefen(*datei), e))
             ausgeben(stderr, QStringLiteral("tempara-cli stapel: Warnung: %1\n").arg(warnung));
     plan.inhalt = std::move(daten.inhalt);
-    const Stapelergebnis ergebnis = Stapellauf(plan, e);
-    if (!ergebnis.erfolgreich) {
-        ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1\n").arg(ergebnis.fehlermeldung));
+    const Auswertungslauf lauf = StapellaufAuswerten(plan, e);
+    if (!lauf.ergebnis.erfolgreich) {
+        ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1\n").arg(lauf.ergebnis.fehlermeldung));
         return kDateifehler;
     }
-    zusammenfassung(plan, e, ergebnis);
-    return zusaetzeSchreiben(JahresauswertungAus(plan, e, ergebnis), plan);
+    zusammenfassung(plan, e, lauf);
+    Jahresauswertung j = JahresauswertungAus(plan, e, lauf);
+    j.nachweis = aufruf.nachweiseinstellungen;
+    if (aufruf.nachweis || aufruf.stunden)
+        UrteileAusgeben(j);
+    return zusaetzeSchreiben(j, plan);
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 #include "cliprozess.h"
 #include "stapeltest.h"
 
+#include "jahresauswertung.h"
 #include "jahrestabelle.h"
+#include "nachweistabelle.h"
 #include "stapellauf.h"
 #include "zeilenleser.h"
 
@@ -76,14 +78,18 @@ private Q_SLOTS:
     // The command line writes the very bytes of the shared run and table for the same settings.
     void dieselbeDateiWieDasFenster()
     {
-        const CliAusgang a = cli(u"m.txt --v-luft 0,2 --phi 50 --tabelle t.csv"_s, ordner->path());
+        const CliAusgang a = cli(u"m.txt --v-luft 0,2 --phi 50 --tabelle t.csv --nachweis n.csv"_s, ordner->path());
         QCOMPARE(a.status, 0);
         Stapeleinstellungen e = einstellungenStundeTiTs();
         e.v_Luft = 0.2f;
-        const Stapelergebnis fenster = Stapellauf(PlanMitAusgabe(pfad(u"m.txt"_s), pfad(u"fenster.TPR"_s)), e);
-        QVERIFY(fenster.erfolgreich);
+        const evaluation::Auswertungslauf fenster =
+            evaluation::StapellaufAuswerten(PlanMitAusgabe(pfad(u"m.txt"_s), pfad(u"fenster.TPR"_s)), e);
+        QVERIFY(fenster.ergebnis.erfolgreich);
         QCOMPARE(lies(pfad(u"m.TPR"_s)), lies(pfad(u"fenster.TPR"_s)));
-        QCOMPARE(lies(pfad(u"t.csv"_s)), TabelleCsv(fenster.auswertung));
+        QCOMPARE(lies(pfad(u"t.csv"_s)), evaluation::TabelleCsv(fenster.auswertung));
+        const evaluation::Nachweis n = NachweisBerechnen(fenster.stunden, {});
+        QCOMPARE(lies(pfad(u"n.csv"_s)), NachweisCsv(n, fenster.stunden, {}));
+        QVERIFY(a.ausText().endsWith(UrteileText(n)));
         QVERIFY(a.ausText().startsWith(u"Ergebnisdatei: "_s) && a.ausText().contains(u"Ausgewertete Datenzeilen: 3\n"_s)
                 && a.ausText().contains(u"A  |PMV| < 0,2"_s));
         // Another locale, another decimal separator.
@@ -150,9 +156,16 @@ private Q_SLOTS:
         falsch("Bereiche und Aktivität", "--bereiche 1:70:1 --aktivitaet 70", "schließt --aktivitaet");
         falsch("fünf Bereiche", "--bereiche 1:70:1~1:70:1~1:70:1~1:70:1~1:70:1", "ein bis vier Bereiche");
         falsch("Bereich ohne Länge", "--bereiche x:70:1", "Länge:Energieumsatz:Bekleidung");
-        falsch("Code 8", "--spalten 1~8", "kein Code von 0 bis 7");
+        falsch("Code 9", "--spalten 1~9", "kein Code von 0 bis 8");
         falsch("Ti doppelt", "--spalten 1,2,2", "Variable mehrfach vergeben!");
         falsch("Bild als GIF", "--bild m.gif", "endet auf .png oder .svg");
+        falsch("Nachweis als TXT", "--nachweis n.txt", "endet auf .csv (Tabelle) oder .pdf");
+        falsch("Nutzung unbekannt", "--nachweis n.csv --nutzung Mo-Xy~3-4", "Möglich sind: buero");
+        falsch("Vorgabe ohne Nachweis", "--klimaregion C", "wirkt nur mit --nachweis");
+        fall("Nachweis vorhanden", "m.txt=@m o.csv=@o", "m.txt --nachweis o.csv", 1,
+             "o.csv\nbesteht bereits. Mit --ueberschreiben", "");
+        fall("Stunden wie Nachweis", "m.txt=@m", "m.txt --nachweis n.csv --stunden n.csv", 1, "wären dieselbe Datei",
+             "");
         fall("Ergebnis besteht", "d.txt=@d d.TPR=@alt", "d.txt", 1, "besteht bereits; mit --ueberschreiben", "");
         fall("Ergebnis ersetzen", "d.txt=@d d.TPR=@alt", "d.txt --ueberschreiben", 0, "Ergebnisdatei: d.TPR",
              "d.TPR=@tpr");

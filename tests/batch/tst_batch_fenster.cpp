@@ -26,6 +26,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace batch;
+using namespace evaluation;
 using namespace stapeltest;
 using namespace model;
 using namespace gui;
@@ -153,7 +154,7 @@ private Q_SLOTS:
         for (int e = 0; e < liste(4)->count(); ++e)
             eintraege << liste(4)->itemText(e);
         QCOMPARE(eintraege.join(u'|'), u"Jahresstunde|Ts|21,50|5,00|0,00|(unbenutzt)|Jahresstunde|Ti|Ts|v_Luft|"
-                                       u"rel. Feuchte"_s);
+                                       u"rel. Feuchte|Ta_außen"_s);
         QCOMPARE(liste(1)->currentText(), u"Ti"_s);
         QCOMPARE(datei->Assistentenschritt(), int16_t(0));
     }
@@ -221,6 +222,8 @@ private Q_SLOTS:
         QVERIFY(datei->spaltenzuordnung()[4] == kVLuft && text(u"spalten_titel(3)"_s) == u"v_Luft");
         QTest::keyClicks(liste(3), u"Ti"_s);
         QVERIFY(liste(3)->currentIndex() == 4 && datei->spaltenzuordnung()[4] == kVLuft);
+        tasten(datei.get(), u"Auswahl(3)"_s, Qt::Key_End);  // the last entry is the outdoor temperature
+        QVERIFY(datei->spaltenzuordnung()[4] == kTaAussen && text(u"spalten_titel(3)"_s) == u"Ta_außen");
     }
 
     // "&Weiter" on the column page: the duplicate check, then the constants page with its bars (or,

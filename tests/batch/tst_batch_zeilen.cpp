@@ -105,7 +105,7 @@ private Q_SLOTS:
         };
         zuordnung("Zuordnung einer Ergebnisdatei", "S 1 2 3 6 7", {1, 2, 3, 6, 7});
         zuordnung("halbe Codes zur geraden Zahl", "S 2.5 3.5 0.5 1.4", {2, 4, 0, 1});
-        zuordnung("Codes außerhalb 0 bis 7 werden 0", "S 9 -1 8 1E9 3", {0, 0, 0, 0, 3});
+        zuordnung("Codes außerhalb 0 bis 8 werden 0", "S 9 -1 8 1E9 3", {0, 0, 8, 0, 3});
         zuordnung("zwei Blanks nach S", "S  1 2", {0, 1, 2});
         zuordnung("Tab trennt Codes nicht", "S 1\t2 3", {0, 3});
         zuordnung("UTF-8-Kennung vor der ersten Zeile", "\xEF\xBB\xBFS 1 2", {1, 2});

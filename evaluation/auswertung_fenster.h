@@ -19,7 +19,7 @@ class QCheckBox;
 class QLabel;
 class QTableWidget;
 
-namespace batch {
+namespace evaluation {
 
 class Auswertungsfenster : public QDialog {
     Q_OBJECT
@@ -46,4 +46,4 @@ private:
 // Shows the evaluation as a modal window over `eltern` until the user closes it.
 void zeigeAuswertung(gui::Dienste& dienste, QWidget* eltern, const Jahresauswertung& auswertung);
 
-}  // namespace batch
+}  // namespace evaluation

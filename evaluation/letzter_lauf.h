@@ -8,7 +8,7 @@
 
 #include <optional>
 
-namespace batch {
+namespace evaluation {
 
 class LetzterLauf {
 public:
@@ -21,4 +21,4 @@ private:
     std::optional<Jahresauswertung> m_auswertung;
 };
 
-}  // namespace batch
+}  // namespace evaluation

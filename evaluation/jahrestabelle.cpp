@@ -3,9 +3,10 @@
 
 #include "dateifehler.h"
 
+using namespace batch;
 using namespace model;
 
-namespace batch {
+namespace evaluation {
 
 Jahrestabelle TabelleAus(const Auswertung& a)
 {
@@ -46,4 +47,4 @@ bool TabelleSchreiben(const Auswertung& auswertung, const QString& pfad, QString
     return SicherSchreiben(pfad, TabelleCsv(auswertung), grund);
 }
 
-}  // namespace batch
+}  // namespace evaluation

@@ -3,9 +3,10 @@
 
 #include <cmath>
 
+using namespace batch;
 using namespace model;
 
-namespace batch {
+namespace evaluation {
 
 void Zaehlung::zaehle(bool gerechnet, float pmv)
 {
@@ -62,4 +63,4 @@ Auswertung Jahreszaehler::abschliessen(int64_t datenzeilenDerDatei) &&
     return std::move(m_a);
 }
 
-}  // namespace batch
+}  // namespace evaluation

@@ -18,10 +18,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+using namespace batch;
 using namespace model;
 using namespace gui;
 
-namespace batch {
+namespace evaluation {
 
 namespace {
 
@@ -210,4 +211,4 @@ void zeigeAuswertung(Dienste& dienste, QWidget* eltern, const Jahresauswertung& 
     fenster.exec();
 }
 
-}  // namespace batch
+}  // namespace evaluation

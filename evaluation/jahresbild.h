@@ -16,7 +16,7 @@
 
 class QPainter;
 
-namespace batch {
+namespace evaluation {
 
 inline constexpr int kBildBreite = 1600;  // px, the PNG's size and the SVG's view box
 inline constexpr int kBildHoehe = 1120;
@@ -37,4 +37,4 @@ QRect TeppichZelle(int tag, int stunde);
 // The colour of a carpet cell (Zellwert: a band, kZelleBegrenzt, kZelleFehler, kZelleLeer).
 QColor Zellfarbe(int8_t zelle);
 
-}  // namespace batch
+}  // namespace evaluation

@@ -13,7 +13,7 @@
 
 #include <vector>
 
-namespace batch {
+namespace evaluation {
 
 // The table as the window shows it and the CSV file holds it: the column headings after
 // "Zeitraum" (data lines, the seven bands, clipped, categories A to C, failures), then per row
@@ -34,4 +34,4 @@ QByteArray TabelleCsv(const Auswertung& auswertung);
 // gets a German reason.
 bool TabelleSchreiben(const Auswertung& auswertung, const QString& pfad, QString* grund = nullptr);
 
-}  // namespace batch
+}  // namespace evaluation

@@ -15,10 +15,11 @@
 #include <optional>
 #include <unordered_map>
 
+using namespace batch;
 using namespace model;
 using namespace diagram;
 
-namespace batch {
+namespace evaluation {
 
 namespace {
 
@@ -367,4 +368,4 @@ bool JahresbildSchreiben(const Jahresauswertung& auswertung, const QString& pfad
     return SicherSchreiben(pfad, daten, grund);
 }
 
-}  // namespace batch
+}  // namespace evaluation

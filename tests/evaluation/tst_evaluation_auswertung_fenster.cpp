@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 
 using namespace batch;
+using namespace evaluation;
 using namespace Qt::StringLiterals;
 using namespace gui;
 
@@ -114,4 +115,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestAuswertungFenster)
-#include "tst_batch_auswertung_fenster.moc"
+#include "tst_evaluation_auswertung_fenster.moc"

@@ -14,7 +14,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace batch {
+namespace evaluation {
 
 // The counts of one period.
 struct Zaehlung {
@@ -41,7 +41,7 @@ struct Auswertung : Zaehlung {
     // With an hour-of-year column the counts are split by month; hours outside 1 to 8784
     // count only in the total.
     bool nachMonaten = false;
-    std::array<Zaehlung, kAnzahlMonate> monate{};
+    std::array<Zaehlung, batch::kAnzahlMonate> monate{};
     // Hours 1 to 8784 of the year (index 0 to 8783), by the hour column or, without one, by
     // line number. Empty when there is no carpet plot; `ohneTeppich` then says why.
     std::vector<int8_t> stunden;
@@ -60,7 +60,7 @@ public:
         m_a.zaehle(gerechnet, pmv);
         if (m_a.nachMonaten)
             stundeZaehlen(gerechnet, pmv, stunde);
-        else if (m_a.datenzeilen <= kSchaltjahresstunden)
+        else if (m_a.datenzeilen <= batch::kSchaltjahresstunden)
             m_a.stunden[std::size_t(m_a.datenzeilen - 1)] = Zellwert(gerechnet, pmv);
     }
 
@@ -75,4 +75,4 @@ private:
     Auswertung m_a;
 };
 
-}  // namespace batch
+}  // namespace evaluation

@@ -16,6 +16,7 @@
 #include <cmath>
 
 using namespace batch;
+using namespace evaluation;
 using namespace stapeltest;
 using namespace Qt::Literals::StringLiterals;
 using namespace model;
@@ -40,8 +41,8 @@ private Q_SLOTS:
         Stapeleinstellungen e = einstellungenStundeTiTs();
         e.zuordnung = {kJahresstunde, kTi, kTs, kFeuchte};
         const QString jahr = QStringLiteral(TEMPARA_BEISPIELE "/buero_jahr.txt");
-        const Stapelergebnis ergebnis = Stapellauf(PlanMitAusgabe(jahr, pfad(u"j.TPR"_s)), e);
-        QVERIFY(ergebnis.erfolgreich);
+        const Auswertungslauf ergebnis = StapellaufAuswerten(PlanMitAusgabe(jahr, pfad(u"j.TPR"_s)), e);
+        QVERIFY(ergebnis.ergebnis.erfolgreich);
 
         const std::array<int, 13> ersterTag{1, 32, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335, 366};
         const std::array<float, 6> grenzen{-2.0f, -1.0f, -0.5f, 0.5f, 1.0f, 2.0f};
@@ -99,8 +100,8 @@ private Q_SLOTS:
             if (stundenspalte.isEmpty())
                 e.zuordnung = {kUnbenutzt, kTi, kTs};
             schreibe(pfad(u"m.txt"_s), text);
-            const Stapelergebnis ergebnis = Stapellauf(PlanMitAusgabe(pfad(u"m.txt"_s), pfad(u"m.TPR"_s)), e);
-            QVERIFY(ergebnis.erfolgreich);
+            const Auswertungslauf ergebnis = StapellaufAuswerten(PlanMitAusgabe(pfad(u"m.txt"_s), pfad(u"m.TPR"_s)), e);
+            QVERIFY(ergebnis.ergebnis.erfolgreich);
             const Auswertung& a = ergebnis.auswertung;
             QCOMPARE(a.datenzeilen, zeilen);
             QCOMPARE(a.nachMonaten, !stundenspalte.isEmpty());
@@ -208,8 +209,8 @@ private Q_SLOTS:
             e.bereiche[std::size_t(k)].laenge = laenge;
         schreibe(pfad(u"g.TPR"_s), stundenwerte(10));
         const Dateiplan plan{pfad(u"g.TPR"_s), pfad(u"g.TPR"_s), pfad(u"g.BAK"_s), {}, {}, false, false, {}, {}};
-        const Stapelergebnis ergebnis = Stapellauf(plan, e);
-        QVERIFY(ergebnis.erfolgreich);
+        const Auswertungslauf ergebnis = StapellaufAuswerten(plan, e);
+        QVERIFY(ergebnis.ergebnis.erfolgreich);
         const Jahresauswertung j = JahresauswertungAus(plan, e, ergebnis);
         QStringList gekuerzt;  // B got 2 of 8; C asked for 3 and got none; D asked for none
         for (const auto& g : j.gekuerzt)
@@ -251,4 +252,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestJahresauswertung)
-#include "tst_batch_jahresauswertung.moc"
+#include "tst_evaluation_jahresauswertung.moc"
