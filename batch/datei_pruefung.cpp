@@ -27,14 +27,15 @@ void DATEI::pruefenStarten()
     m_pruefstand.abbrechen = false;
     m_pruefstand.melden(0, -1);
     ui.datenzeilen->setText(QStringLiteral("Datenzeilen: werden gezählt …"));
-    m_pruefer.reset(QThread::create([this, pfad = m_datendatei, imSpeicher = m_imSpeicher] {
+    m_pruefer.reset(QThread::create([this, pfad = m_datendatei, imSpeicher = m_imSpeicher, format = m_format] {
         const std::unique_ptr<QIODevice> datei = DatendateiOeffnen(pfad, imSpeicher);
         if (!datei->isOpen()) {
             m_pruefergebnis = Dateibefund{};
             m_pruefergebnis.lesefehler = true;
             return;
         }
-        m_pruefergebnis = DateiPruefen(*datei, [this](int64_t zeilen) { return m_pruefstand.melden(zeilen, -1); });
+        m_pruefergebnis = DateiPruefen(
+            *datei, [this](int64_t zeilen) { return m_pruefstand.melden(zeilen, -1); }, format);
     }));
     connect(m_pruefer.get(), &QThread::finished, this, &DATEI::geprueft);
     m_pruefer->start();

@@ -89,6 +89,7 @@ Stapeleinstellungen DATEI::einstellungen(const nutzen& fenster) const
     e.dezimaltrenner = dezimaltrenner();
     e.gehaltenPMV = programm::PmvErgebnis.PMV;
     e.gehaltenPPD = programm::PmvErgebnis.PPD;
+    e.format = m_format;
     return e;
 }
 
@@ -104,7 +105,7 @@ bool DATEI::vorwarnungenBestaetigt(nutzen& fenster, const Stapeleinstellungen& e
 nutzen::Ausgang DATEI::stapelStarten(nutzen& fenster)
 {
     const Stapeleinstellungen e = einstellungen(fenster);
-    if (!befundAbwarten(&fenster) || !vorwarnungenBestaetigt(fenster, e))
+    if (!befundAbwarten(&fenster) || !lesbar(&fenster) || !vorwarnungenBestaetigt(fenster, e))
         return nutzen::Ausgang::Offen;
     m_schritt = 5;
     if (m_datei)

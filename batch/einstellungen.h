@@ -3,6 +3,7 @@
 // activity and clothing of the whole file or of four consecutive ranges of data lines.
 #pragma once
 
+#include "dateiformat.h"
 #include "zeilen.h"
 
 #include "raumklima.h"
@@ -50,6 +51,8 @@ struct Stapeleinstellungen {
     // Written for a line whose computation fails before any line succeeded.
     float gehaltenPMV = 0.0f;
     float gehaltenPPD = 0.0f;
+    // How the fields of the data file are separated, named and dated.
+    Dateiformat format;
 
     bool hatSpalte(int code) const;
 };
