@@ -118,8 +118,11 @@ bool passt(const Kandidat& k, char t, bool kopf, bool csvName)
         return false;
     std::vector<std::string_view> felder;
     std::string puffer;
+    // Every row has the separator; without a header also equally often. A row with a field
+    // too few is then reported as such, not read in another way.
     for (std::size_t i = 0; i < k.zeilen.size(); ++i) {
-        if (anzahlAusserhalbVonAnfuehrungszeichen(k.zeilen[i], t) != erste)
+        const int anzahl = anzahlAusserhalbVonAnfuehrungszeichen(k.zeilen[i], t);
+        if (anzahl < 1 || (!kopf && t != ';' && anzahl != erste))
             return false;
         if (t == ',' && (i > 0 || !kopf)) {
             FelderTeilen(k.zeilen[i], t, felder, puffer);
@@ -223,6 +226,8 @@ std::vector<std::string> ErsteZeilen(QIODevice& datei, int anzahl)
 
 void FelderTeilen(std::string_view zeile, char trenner, std::vector<std::string_view>& felder, std::string& puffer)
 {
+    if (trenner == '\t' && zeile.starts_with('\t'))
+        zeile.remove_prefix(1);  // a tab at the start indents, as in the plain format
     felder.clear();
     puffer.clear();
     puffer.reserve(zeile.size());  // views into it stay valid: it never grows past the line
@@ -298,9 +303,12 @@ Dateiformat FormatErkennen(const std::vector<std::string>& ersteZeilen, const QS
     Dateiformat f;
     const Kandidat k = kandidaten(ersteZeilen);
     const bool csvName = dateiname.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
+    // A file with an assignment line is in the program's own format, read as it always was.
+    const bool zuordnungszeile = std::any_of(ersteZeilen.begin(), ersteZeilen.end(),
+                                             [](const std::string& z) { return !leer(z) && istZuordnungszeile(z); });
     if (vorgabe) {
         f.trenner = *vorgabe;
-    } else {
+    } else if (!zuordnungszeile) {
         for (const Trennzeichen t : {Trennzeichen::Semikolon, Trennzeichen::Tabulator, Trennzeichen::Komma}) {
             const bool kopf = !k.zeilen.empty() && siehtAusWieKopf(k.zeilen.front(), zeichen(t));
             if (passt(k, zeichen(t), kopf, csvName)) {
@@ -352,7 +360,11 @@ Dateiformat FormatErkennen(const std::vector<std::string>& ersteZeilen, const QS
         if (f.zeitspalte >= 0) {
             const std::string_view zeit = f.uhrzeitspalte >= 0 ? felder[std::size_t(f.uhrzeitspalte)] : "";
             const std::optional<Stempel> s = StempelLesen(f.zeitart, felder[std::size_t(f.zeitspalte)], zeit, fehlt);
-            f.lesart = s && s->minute % (24 * 60) == 0 ? Stundenlesart::Anfang : Stundenlesart::Ende;
+            // 00:00 first is the start of hour 1; 01:00 or a day closed by 24:00 its end.
+            const std::string_view text = f.uhrzeitspalte >= 0 ? zeit : felder[std::size_t(f.zeitspalte)];
+            f.lesart = s && s->minute % (24 * 60) == 0 && text.find("24:") == std::string_view::npos
+                           ? Stundenlesart::Anfang
+                           : Stundenlesart::Ende;
         }
     }
 

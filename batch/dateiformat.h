@@ -76,7 +76,7 @@ int CodeAusName(const QString& name);
 int SpalteMitNamen(const Dateiformat& format, const QString& name);
 
 // The fields of one row of a separated line, quotes removed; `puffer` holds the text of
-// quoted fields. Blanks around a field are dropped.
+// quoted fields. Blanks around a field are dropped; with tabs, one at the start only indents.
 void FelderTeilen(std::string_view zeile, char trenner, std::vector<std::string_view>& felder, std::string& puffer);
 
 }  // namespace batch
