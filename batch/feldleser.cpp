@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "feldleser.h"
 
+#include "zahlen.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -18,13 +20,18 @@ int tageImMonat(int jahr, int monat)
     return monat == 2 && schaltjahr(jahr) ? 29 : tage[monat - 1];
 }
 
+// Days before the month's first in its year.
+int tageVorMonat(int jahr, int monat)
+{
+    constexpr int vor[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+    return vor[monat - 1] + (monat > 2 && schaltjahr(jahr) ? 1 : 0);
+}
+
 // Days from 1 January of year 0 (proleptic Gregorian calendar).
 int64_t tagesnummer(int jahr, int monat, int tag)
 {
-    int64_t n = int64_t(jahr) * 365 + (jahr + 3) / 4 - (jahr + 99) / 100 + (jahr + 399) / 400;
-    for (int m = 1; m < monat; ++m)
-        n += tageImMonat(jahr, m);
-    return n + tag - 1;
+    const int64_t n = int64_t(jahr) * 365 + (jahr + 3) / 4 - (jahr + 99) / 100 + (jahr + 399) / 400;
+    return n + tageVorMonat(jahr, monat) + tag - 1;
 }
 
 // Reads an unsigned whole number of 1 to `bis` digits at `i`; -1 when there is none.
@@ -93,6 +100,9 @@ std::optional<double> FeldZahl(std::string_view feld, bool komma, bool& mehrdeut
     if (a == std::string_view::npos)
         return std::nullopt;
     feld = feld.substr(a, feld.find_last_not_of(' ') - a + 1);
+    double wert = 0;
+    if (model::zahlen_intern::kurzeDezimalzahl(feld, wert) && (komma || feld.find(',') == std::string_view::npos))
+        return wert;  // the common field, without the general path below
     const std::size_t punkte = std::size_t(std::count(feld.begin(), feld.end(), '.'));
     const std::size_t kommas = std::size_t(std::count(feld.begin(), feld.end(), ','));
     if (punkte + kommas > 1 || (kommas > 0 && !komma)) {
@@ -106,7 +116,6 @@ std::optional<double> FeldZahl(std::string_view feld, bool komma, bool& mehrdeut
         puffer[puffer.find(',')] = '.';
         feld = puffer;
     }
-    double wert = 0;
     const auto [ende, fehler] = std::from_chars(feld.data(), feld.data() + feld.size(), wert);
     if (fehler != std::errc() || ende != feld.data() + feld.size() || !std::isfinite(wert)
         || feld.find_first_of("iInN") != std::string_view::npos)
@@ -173,7 +182,7 @@ std::optional<Stempel> StempelLesen(Zeitart art, std::string_view datum, std::st
     }
     if (!fehlt.isEmpty())
         return Stempel{};
-    const int64_t tage = tagesnummer(kalenderjahr, monat, tag) - tagesnummer(kalenderjahr, 1, 1);
+    const int64_t tage = tageVorMonat(kalenderjahr, monat) + tag - 1;
     return Stempel{jahr, tage * kMinutenJeTag + minute, monat == 2 && tag == 29};
 }
 
@@ -199,14 +208,15 @@ bool Feldleser::zeitLesen(int64_t nummer, float& stunde)
     const std::string_view zeit = m_format.uhrzeitspalte >= 0 ? m_felder[std::size_t(m_format.uhrzeitspalte)] : "";
     QString fehlt;
     const std::optional<Stempel> stempel = StempelLesen(m_format.zeitart, datum, zeit, fehlt);
-    const QString feld = m_format.feldname(s);
-    const QString text = QString::fromUtf8(datum.data(), qsizetype(datum.size()));
+    // The texts of a message are made only for a message: this runs for every line.
+    const auto feld = [&] { return m_format.feldname(s); };
+    const auto text = [&] { return QString::fromUtf8(datum.data(), qsizetype(datum.size())); };
     if (!stempel)
         return stopp(nummer, QStringLiteral("%1: \u201E%2\u201C ist kein Datum mit Uhrzeit wie in der ersten "
                                             "Datenzeile.")
-                                 .arg(feld, text));
+                                 .arg(feld(), text()));
     if (!fehlt.isEmpty())
-        return stopp(nummer, QStringLiteral("%1: %2").arg(feld, fehlt));
+        return stopp(nummer, QStringLiteral("%1: %2").arg(feld(), fehlt));
     int64_t minute = stempel->minute;
     if (m_format.zeitart == Zeitart::MonatTag) {
         if (stempel->schalttag)
@@ -216,12 +226,13 @@ bool Feldleser::zeitLesen(int64_t nummer, float& stunde)
     } else {
         if (m_erstesJahr == 0)
             m_erstesJahr = stempel->jahr;
-        minute += (tagesnummer(stempel->jahr, 1, 1) - tagesnummer(m_erstesJahr, 1, 1)) * kMinutenJeTag;
+        if (stempel->jahr != m_erstesJahr)
+            minute += (tagesnummer(stempel->jahr, 1, 1) - tagesnummer(m_erstesJahr, 1, 1)) * kMinutenJeTag;
     }
     if (minute < m_vorigeMinute)
         return stopp(nummer, QStringLiteral("%1: Die Zeit läuft rückwärts (\u201E%2\u201C liegt vor der Zeile "
                                             "davor).")
-                                 .arg(feld, text));
+                                 .arg(feld(), text()));
     m_vorigeMinute = minute;
     // End of the hour: 0:01 to 1:00 is hour 1. Start: 0:00 to 0:59 is hour 1.
     stunde = m_format.lesart == Stundenlesart::Ende ? float((minute + 59) / 60) : float(minute / 60 + 1);
