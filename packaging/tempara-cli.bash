@@ -20,10 +20,12 @@ _tempara_cli()
                 --ausgabe) COMPREPLY=($(compgen -f -- "$cur")); return ;;
                 --tabelle) COMPREPLY=($(compgen -f -X '!*.@(csv|CSV)' -- "$cur") $(compgen -d -- "$cur")); return ;;
                 --bild) COMPREPLY=($(compgen -f -X '!*.@(png|PNG|svg|SVG)' -- "$cur") $(compgen -d -- "$cur")); return ;;
+                --trennzeichen) COMPREPLY=($(compgen -W "leer semikolon komma tab" -- "$cur")); return ;;
+                --spalte) COMPREPLY=($(compgen -W "Stunde= Zeit= Ti= Ts= v_Luft= Feuchte= Ta_außen=" -- "$cur")); return ;;
                 --spalten|--ti|--v-luft|--phi|--aktivitaet|--bekleidung|--bereiche) return ;;
             esac
             if [[ "$cur" == -* ]]; then
-                COMPREPLY=($(compgen -W "--spalten --ti --v-luft --phi --aktivitaet --bekleidung --bereiche --ausgabe --ueberschreiben --tabelle --bild --help" -- "$cur"))
+                COMPREPLY=($(compgen -W "--spalten --trennzeichen --spalte --ti --v-luft --phi --aktivitaet --bekleidung --bereiche --ausgabe --ueberschreiben --tabelle --bild --help" -- "$cur"))
             else
                 COMPREPLY=($(compgen -f -- "$cur"))
             fi
