@@ -302,12 +302,30 @@ void DATEI::formatZeigen()
     ui.trennzeichen->setCurrentIndex(int(m_format.trenner));
     ui.lesart->setCurrentIndex(int(m_format.lesart));
     ui.lesart->setEnabled(m_format.zeitspalte >= 0);
-    QStringList hinweis = m_format.mehrdeutig;
-    if (hinweis.isEmpty() && m_format.kopfzeile > 0)
-        hinweis << QStringLiteral("Zeile %1 ist die Kopfzeile; die Spalten sind nach ihren Namen belegt.")
-                       .arg(m_format.kopfzeile);
-    ui.formathinweis->setText(hinweis.join(u' '));
-    ui.formathinweis->setToolTip(hinweis.join(u'\n'));
+    // One short line under the table; the whole texts in its tooltip.
+    QStringList waehlen;
+    for (qsizetype i = 0; i < m_format.mehrdeutigeCodes.size(); ++i) {
+        QStringList spalten;
+        for (const int s : m_format.mehrdeutigeSpalten[i])
+            spalten << QString::number(s + 1);
+        waehlen << QStringLiteral("%1 aus Spalte %2")
+                       .arg(Variablenname(m_format.mehrdeutigeCodes[i]), spalten.join(QStringLiteral(" oder ")));
+    }
+    QString hinweis;
+    if (!waehlen.isEmpty()) {
+        hinweis = QStringLiteral("Bitte wählen Sie: %1.").arg(waehlen.join(QStringLiteral("; ")));
+    } else {
+        if (m_format.kopfzeile > 0)
+            hinweis = QStringLiteral("Kopfzeile: Zeile %1, Spalten nach Namen belegt.").arg(m_format.kopfzeile);
+        if (m_format.uhrzeitspalte >= 0)
+            hinweis += QStringLiteral(" Jahresstunde aus Datum und Uhrzeit (Spalten %1, %2).")
+                           .arg(m_format.zeitspalte + 1)
+                           .arg(m_format.uhrzeitspalte + 1);
+        else if (m_format.zeitspalte >= 0)
+            hinweis += QStringLiteral(" Jahresstunde aus Datum und Uhrzeit (Spalte %1).").arg(m_format.zeitspalte + 1);
+    }
+    ui.formathinweis->setText(hinweis.trimmed());
+    ui.formathinweis->setToolTip(m_format.mehrdeutig.join(u'\n'));
 }
 
 void DATEI::trennzeichenGewaehlt(int eintrag)

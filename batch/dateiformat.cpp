@@ -384,6 +384,7 @@ Dateiformat FormatErkennen(const std::vector<std::string>& ersteZeilen, const QS
             for (const int i : s)
                 welche << QStringLiteral("%1 \u201E%2\u201C").arg(i + 1).arg(f.namen[i]);
             f.mehrdeutigeCodes << code;
+            f.mehrdeutigeSpalten << s;
             f.mehrdeutig << QStringLiteral("%1: Spalten %2 kommen in Frage; bitte wählen Sie eine.")
                                 .arg(Variablenname(code), welche.join(QStringLiteral(", ")));
         }

@@ -47,6 +47,7 @@ struct Dateiformat {
     Spaltenzuordnung zuordnung{};
     QStringList mehrdeutig;
     QList<int> mehrdeutigeCodes;
+    QList<QList<int>> mehrdeutigeSpalten;  // 0-based
 
     bool getrennt() const { return trenner != Trennzeichen::Leerraum; }
     // The name of column `spalte` (0-based) for messages: "Feld 3 (Ti)" or "Feld 3".
