@@ -516,12 +516,15 @@ int befehlStapel(int argc, char** argv)
         }
         const bool nachNamen = std::any_of(e.zuordnung.begin(), e.zuordnung.end(), [](int16_t c) { return c != 0; });
         if (!aufruf.spalten && !zuordnungGelesen && !nachNamen) {
-            ausgeben(
-                stderr,
-                QStringLiteral(
-                    "tempara-cli stapel: Die Datei %1 hat vor ihrer fünften Datenzeile keine "
-                    "Zuordnungszeile (S ...).\nBitte die Spalten mit --spalten angeben, z. B. --spalten \"1 2 3\".\n")
-                    .arg(aufruf.datendatei));
+            ausgeben(stderr,
+                     e.format.namen.isEmpty()
+                         ? QStringLiteral("tempara-cli stapel: Die Datei %1 hat vor ihrer fünften Datenzeile keine "
+                                          "Zuordnungszeile (S ...).\nBitte die Spalten mit --spalten angeben, z. B. "
+                                          "--spalten \"1 2 3\".\n")
+                               .arg(aufruf.datendatei)
+                         : QStringLiteral("tempara-cli stapel: Keiner der Namen der Kopfzeile von %1 ist bekannt:\n%2\n"
+                                          "Bitte die Spalten mit --spalte GRÖSSE=NAME oder --spalten angeben.\n")
+                               .arg(aufruf.datendatei, e.format.namen.join(QStringLiteral(" | "))));
             return kFalscherAufruf;
         }
     }
