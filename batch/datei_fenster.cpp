@@ -360,9 +360,10 @@ void DATEI::spaltenZeigen(int erste, bool mitWerten)
         const int c = erste + i;
         // Above the column its number, with a header its name as far as it fits.
         QLabel* sp = ui.sp[std::size_t(i)];
-        const QString name = m_format.namen.value(c - 1);
+        const int feld = m_format.feld[std::size_t(c - 1)];
+        const QString name = m_format.namen.value(feld);
         sp->setText(name.isEmpty() ? QString::number(c)
-                                   : sp->fontMetrics().elidedText(QStringLiteral("%1: %2").arg(c).arg(name),
+                                   : sp->fontMetrics().elidedText(QStringLiteral("%1: %2").arg(feld + 1).arg(name),
                                                                   Qt::ElideRight, sp->width()));
         sp->setToolTip(name);
         ui.spalten_titel[std::size_t(i)]->setText(Variablenname(m_zuordnung[std::size_t(c - 1)]));

@@ -178,11 +178,30 @@ constexpr Namen kNamen[] = {
 
 }  // namespace
 
-QString Dateiformat::feldname(int spalte) const
+QString Dateiformat::feldname(int f) const
 {
-    const QString name = spalte >= 0 && spalte < namen.size() ? namen[spalte] : QString();
-    return name.isEmpty() ? QStringLiteral("Feld %1").arg(spalte + 1)
-                          : QStringLiteral("Feld %1 (%2)").arg(spalte + 1).arg(name);
+    const QString name = namen.value(f);
+    return name.isEmpty() ? QStringLiteral("Feld %1").arg(f + 1) : QStringLiteral("Feld %1 (%2)").arg(f + 1).arg(name);
+}
+
+int Dateiformat::spalteVonFeld(int f) const
+{
+    const auto* stelle = std::find(feld.begin(), feld.end(), f);
+    return f < 0 || stelle == feld.end() ? -1 : int(stelle - feld.begin());
+}
+
+int Dateiformat::spalteFuerFeld(int f)
+{
+    if (const int spalte = spalteVonFeld(f); spalte >= 0)
+        return spalte;
+    for (int c = kSpalten - 1; c >= 0; --c) {
+        const int16_t alt = feld[std::size_t(c)];
+        if (zuordnung[std::size_t(c)] == kUnbenutzt && alt != zeitspalte && alt != uhrzeitspalte) {
+            feld[std::size_t(c)] = int16_t(f);
+            return c;
+        }
+    }
+    return -1;
 }
 
 QString TrennzeichenName(Trennzeichen t)
@@ -338,7 +357,7 @@ Dateiformat FormatErkennen(const std::vector<std::string>& ersteZeilen, const QS
         if (f.felder == 0)
             f.felder = int(felder.size());
         QString fehlt;
-        for (int i = 0; i < int(felder.size()) && i < kSpalten; ++i) {
+        for (int i = 0; i < int(felder.size()); ++i) {
             for (const Zeitart art : {Zeitart::MonatTag, Zeitart::DatumUhrzeit, Zeitart::Datum}) {
                 if (f.zeitspalte >= 0 || (zeitspalte >= 0 && i != zeitspalte))
                     break;
@@ -368,17 +387,35 @@ Dateiformat FormatErkennen(const std::vector<std::string>& ersteZeilen, const QS
         }
     }
 
-    // Codes by name: a quantity two columns claim is assigned to neither.
+    // Codes by name: a quantity two fields claim is assigned to neither.
     std::array<QList<int>, kHoechsterCode + 1> spalten;
-    for (int i = 0; i < f.namen.size() && i < kSpalten; ++i)
+    for (int i = 0; i < f.namen.size(); ++i)
         if (const int code = CodeAusName(f.namen[i]); code != kUnbenutzt)
             spalten[std::size_t(code)].append(i);
     if (f.zeitspalte >= 0 && spalten[kJahresstunde].isEmpty())
         spalten[kJahresstunde].append(f.zeitspalte);
+    if (f.felder > kSpalten) {
+        // A wide file (a simulation's many outputs): what can be assigned first, in file order.
+        std::vector<int> wahl;
+        for (const int i : {f.zeitspalte, f.uhrzeitspalte})
+            if (i >= 0)
+                wahl.push_back(i);
+        for (const QList<int>& s : spalten)
+            for (const int i : s)
+                if (std::find(wahl.begin(), wahl.end(), i) == wahl.end())
+                    wahl.push_back(i);
+        for (int i = 0; i < f.felder && wahl.size() < std::size_t(kSpalten); ++i)
+            if (std::find(wahl.begin(), wahl.end(), i) == wahl.end())
+                wahl.push_back(i);
+        wahl.resize(std::min<std::size_t>(wahl.size(), kSpalten));
+        std::sort(wahl.begin(), wahl.end());
+        for (int c = 0; c < kSpalten; ++c)
+            f.feld[std::size_t(c)] = int16_t(c < int(wahl.size()) ? wahl[std::size_t(c)] : -1);
+    }
     for (int code = 1; code <= kHoechsterCode; ++code) {
         const QList<int>& s = spalten[std::size_t(code)];
-        if (s.size() == 1) {
-            f.zuordnung[std::size_t(s[0])] = int16_t(code);
+        if (s.size() == 1 && f.spalteVonFeld(s[0]) >= 0) {
+            f.zuordnung[std::size_t(f.spalteVonFeld(s[0]))] = int16_t(code);
         } else if (s.size() > 1) {
             QStringList welche;
             for (const int i : s)

@@ -34,24 +34,42 @@ enum class Zeitart : int8_t {
     Datum,         // "01.01.2023" with the time of day in a column of its own
 };
 
+// Columns 1 to 20 read fields 1 to 20 of a row.
+constexpr std::array<int16_t, kSpalten> ErsteFelder()
+{
+    std::array<int16_t, kSpalten> felder{};
+    for (int c = 0; c < kSpalten; ++c)
+        felder[std::size_t(c)] = int16_t(c);
+    return felder;
+}
+
 struct Dateiformat {
     Trennzeichen trenner = Trennzeichen::Leerraum;
     Stundenlesart lesart = Stundenlesart::Ende;
     int64_t kopfzeile = 0;  // line number of the row of names, 0 without one
     QStringList namen;      // the header's names, one per field
     int felder = 0;         // fields of every row: the header's, else the first data row's
+    // The field (0-based) each of the 20 columns reads, −1 for none: the first 20 fields; of a
+    // wider file its date and time, the fields with known names, then the others in order.
+    std::array<int16_t, kSpalten> feld = ErsteFelder();
     Zeitart zeitart = Zeitart::Keine;
-    int zeitspalte = -1;     // index of the date (and time) column
-    int uhrzeitspalte = -1;  // index of the time-of-day column beside a Datum column
-    // Codes from the header's names; the lines that say which columns fit a quantity twice.
+    int zeitspalte = -1;     // field of the date (and time)
+    int uhrzeitspalte = -1;  // field of the time of day beside a Datum field
+    // Codes of the columns from the header's names; the texts that say which fields fit a
+    // quantity twice, their codes and their fields.
     Spaltenzuordnung zuordnung{};
     QStringList mehrdeutig;
     QList<int> mehrdeutigeCodes;
     QList<QList<int>> mehrdeutigeSpalten;  // 0-based
 
     bool getrennt() const { return trenner != Trennzeichen::Leerraum; }
-    // The name of column `spalte` (0-based) for messages: "Feld 3 (Ti)" or "Feld 3".
-    QString feldname(int spalte) const;
+    // The name of field `feld` (0-based) for messages: "Feld 3 (Ti)" or "Feld 3".
+    QString feldname(int feld) const;
+    // The column (0-based) that reads field `feld`, −1 when none does.
+    int spalteVonFeld(int feld) const;
+    // The column that reads `feld`, given a column without a code when none did yet; −1 when
+    // all 20 are taken.
+    int spalteFuerFeld(int feld);
 };
 
 // The German name of a separator as the column page and the help write it, and the word of
@@ -73,7 +91,7 @@ Dateiformat FormatErkennen(const std::vector<std::string>& ersteZeilen, const QS
 // The quantity a header name stands for (code 1 to 5 or 8), 0 when none: case and units in
 // brackets are ignored, and of "Bereich:Name" only the name counts.
 int CodeAusName(const QString& name);
-// The column whose heading is `name` (whole or its part before the brackets), −1 when none.
+// The field whose heading is `name` (whole or its part before the brackets), −1 when none.
 int SpalteMitNamen(const Dateiformat& format, const QString& name);
 
 // The fields of one row of a separated line, quotes removed; `puffer` holds the text of

@@ -88,8 +88,8 @@ void spalten(QString& kopf, const Stapeleinstellungen& e)
             continue;
         zuordnung += QString::number(code) + u' ';
         titel += Spaltentitel(code) + u'\t';
-        namen += f.namen.value(c);
-        if (c == f.zeitspalte && f.uhrzeitspalte >= 0)
+        namen += f.namen.value(f.feld[std::size_t(c)]);
+        if (f.feld[std::size_t(c)] == f.zeitspalte && f.uhrzeitspalte >= 0)
             namen += QStringLiteral(" + ") + f.namen.value(f.uhrzeitspalte);
         namen += u'\t';
     }

@@ -258,19 +258,21 @@ Zeilenart Feldleser::zerlegen(std::string_view zeile, int64_t nummer, Zeilenwert
         return art;
     }
     const bool komma = m_format.trenner != Trennzeichen::Komma;
-    const int anzahl = std::min<int>(int(m_felder.size()), kSpalten);
-    for (int c = 0; c < anzahl; ++c) {
-        if (c == m_format.zeitspalte) {
+    for (int c = 0; c < kSpalten; ++c) {
+        const int f = m_format.feld[std::size_t(c)];
+        if (f < 0 || f >= int(m_felder.size()))
+            continue;
+        if (f == m_format.zeitspalte) {
             if (!zeitLesen(nummer, werte[std::size_t(c)])) {
                 gelesen = false;
                 return art;
             }
             continue;
         }
-        if (c == m_format.uhrzeitspalte)
+        if (f == m_format.uhrzeitspalte)
             continue;  // read with the date
         bool mehrdeutig = false;
-        const std::string_view feld = m_felder[std::size_t(c)];
+        const std::string_view feld = m_felder[std::size_t(f)];
         if (const std::optional<double> wert = FeldZahl(feld, komma, mehrdeutig, m_zahl)) {
             werte[std::size_t(c)] = float(*wert);
             continue;
@@ -279,11 +281,11 @@ Zeilenart Feldleser::zerlegen(std::string_view zeile, int64_t nummer, Zeilenwert
         const QString grund =
             mehrdeutig ? QStringLiteral("%1: In \u201E%2\u201C ist das Dezimaltrennzeichen nicht "
                                         "eindeutig (%3).")
-                             .arg(m_format.feldname(c), text,
+                             .arg(m_format.feldname(f), text,
                                   komma ? QStringLiteral("ein Komma oder ein Punkt")
                                         : QStringLiteral("bei Komma als Trennzeichen ein Punkt"))
-            : feld.empty() ? QStringLiteral("%1 ist leer.").arg(m_format.feldname(c))
-                           : QStringLiteral("%1: \u201E%2\u201C ist keine Zahl.").arg(m_format.feldname(c), text);
+            : feld.empty() ? QStringLiteral("%1 ist leer.").arg(m_format.feldname(f))
+                           : QStringLiteral("%1: \u201E%2\u201C ist keine Zahl.").arg(m_format.feldname(f), text);
         if (m_pflicht[std::size_t(c)]) {
             gelesen = stopp(nummer, grund);
             return art;

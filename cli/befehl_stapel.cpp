@@ -289,30 +289,37 @@ void spaltenNachNamen(const Aufruf& a, const std::vector<std::string>& ersteZeil
         a.trennzeichen ? TrennzeichenAusWort(*a.trennzeichen) : std::optional<Trennzeichen>();
     Dateiformat& f = e.format;
     QList<int> gewaehlt;
-    for (const QString& angabe : a.spalte) {
+    // The date column first: naming it decides the format anew.
+    QStringList angaben = a.spalte;
+    std::stable_partition(angaben.begin(), angaben.end(),
+                          [](const QString& x) { return x.trimmed().startsWith(u"Zeit=", Qt::CaseInsensitive); });
+    for (const QString& angabe : angaben) {
         const auto [code, name] = spalteAus(angabe);
         if (f.namen.isEmpty())
             throw Aufruffehler{
                 QStringLiteral("--spalte %1: Die Datei hat keine Kopfzeile mit Namen.").arg(zitat(angabe))};
-        const int spalte = SpalteMitNamen(f, name);
-        if (spalte < 0 || spalte >= kSpalten)
-            throw Aufruffehler{(spalte < 0
-                                    ? QStringLiteral("--spalte %1: Keine Spalte heißt so; die Kopfzeile nennt %2.")
-                                    : QStringLiteral("--spalte %1: Nur die ersten 20 Spalten lassen sich "
-                                                     "auswerten (%2)."))
+        const int feld = SpalteMitNamen(f, name);
+        if (feld < 0)
+            throw Aufruffehler{QStringLiteral("--spalte %1: Keine Spalte heißt so; die Kopfzeile nennt %2.")
                                    .arg(zitat(angabe), zitat(f.namen.join(QStringLiteral(" | "))))};
-        if (angabe.trimmed().startsWith(u"Zeit", Qt::CaseInsensitive)) {
-            f = FormatErkennen(ersteZeilen, a.datendatei, vorgabe.value_or(f.trenner), spalte);
-            if (f.zeitspalte != spalte)
+        if (angabe.trimmed().startsWith(u"Zeit=", Qt::CaseInsensitive)) {
+            f = FormatErkennen(ersteZeilen, a.datendatei, vorgabe.value_or(f.trenner), feld);
+            if (f.zeitspalte != feld)
                 throw Aufruffehler{
                     QStringLiteral("--spalte %1: Die Spalte enthält kein Datum mit Uhrzeit.").arg(zitat(angabe))};
         }
         if (!a.spalten && !zuordnungGelesen) {
             std::replace(f.zuordnung.begin(), f.zuordnung.end(), int16_t(code), int16_t(kUnbenutzt));
+            const int spalte = f.spalteFuerFeld(feld);
+            if (spalte < 0)
+                throw Aufruffehler{
+                    QStringLiteral("--spalte %1: Mehr als 20 Spalten lassen sich nicht auswerten.").arg(zitat(angabe))};
             f.zuordnung[std::size_t(spalte)] = int16_t(code);
         }
         gewaehlt << code;
     }
+    if (a.spalten)
+        f.feld = ErsteFelder();  // codes given by position count for the file's first 20 fields
     if (a.spalten || zuordnungGelesen)
         return;
     QStringList offen;

@@ -85,6 +85,11 @@ private Q_SLOTS:
         fall("Datum und Uhrzeit getrennt, Anfang der Stunde",
              "Datum;Uhrzeit;Raumlufttemperatur;Strahlungstemperatur;rel. Feuchte\n01.01.2023;00:00;21,5;20;50\n"
              "01.01.2023;01:00;22;21;55\n");
+        QByteArray breit = "Stunde";  // 24 fields, the named ones beyond the 20th
+        for (int i = 2; i <= 21; ++i)
+            breit += ";Messstelle " + QByteArray::number(i);
+        const QByteArray nullen = QByteArray(";0").repeated(20);
+        fall("24 Felder", breit + ";Ti;Ts;Feuchte\n1" + nullen + ";21,5;20;50\n2" + nullen + ";22;21;55\n");
         fall("Datum mit Uhrzeit, Jahreswechsel",
              "Zeit;Ti;Ts;Feuchte\n31.12.2023 23:00;21,5;20;50\n"
              "01.01.2024 00:00;22;21;55\n",
