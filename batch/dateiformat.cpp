@@ -90,8 +90,7 @@ int anzahlAusserhalbVonAnfuehrungszeichen(std::string_view zeile, char z)
 
 struct Kandidat {
     std::vector<std::string_view> zeilen;  // rows: the header (when it looks like one) and data rows
-    bool kopf = false;
-    int64_t kopfzeile = 0;
+    int64_t kopfzeile = 0;                 // the line number of the first of them
 };
 
 // Rows that may be data or header: neither empty, nor comment, nor assignment line.
