@@ -62,8 +62,11 @@ void DATEI::geprueft()
         return;
     }
     m_befund = m_pruefergebnis;
+    // Counting stops at a line that cannot be read; the count would be too small.
     ui.datenzeilen->setText(m_befund->lesefehler ? QStringLiteral("Datenzeilen: Datei nicht lesbar")
-                                                 : datenzeilenText(m_befund->datenzeilen));
+                            : m_befund->formatfehler.zeile > 0
+                                ? QStringLiteral("Datenzeilen: Zeile %1 nicht lesbar").arg(m_befund->formatfehler.zeile)
+                                : datenzeilenText(m_befund->datenzeilen));
     if (m_nutzen)
         m_nutzen->setzeDatenzeilen(m_befund->datenzeilen);
 }
