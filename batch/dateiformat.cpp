@@ -90,7 +90,9 @@ int anzahlAusserhalbVonAnfuehrungszeichen(std::string_view zeile, char z)
 
 struct Kandidat {
     std::vector<std::string_view> zeilen;  // rows: the header (when it looks like one) and data rows
-    int64_t kopfzeile = 0;                 // the line number of the first of them
+    std::vector<int64_t> nummern;          // their line numbers
+    int64_t trennzeile = 0;                // "sep=;" before them
+    char trenner = 0;                      // the separator that line names
 };
 
 // Rows that may be data or header: neither empty, nor comment, nor assignment line.
@@ -101,8 +103,12 @@ Kandidat kandidaten(const std::vector<std::string>& ersteZeilen)
         const std::string_view zeile = ersteZeilen[i];
         if (leer(zeile) || istZuordnungszeile(zeile) || istKommentar(zeile))
             continue;
-        if (k.zeilen.empty())
-            k.kopfzeile = int64_t(i + 1);
+        if (k.zeilen.empty() && k.trennzeile == 0 && zeile.size() == 5 && zeile.starts_with("sep=")) {
+            k.trennzeile = int64_t(i + 1);  // spreadsheets write the separator they used so
+            k.trenner = zeile[4];
+            continue;
+        }
+        k.nummern.push_back(int64_t(i + 1));
         k.zeilen.push_back(zeile);
     }
     return k;
@@ -324,6 +330,10 @@ Dateiformat FormatErkennen(const std::vector<std::string>& ersteZeilen, const QS
     // A file with an assignment line is in the program's own format, read as it always was.
     const bool zuordnungszeile = std::any_of(ersteZeilen.begin(), ersteZeilen.end(),
                                              [](const std::string& z) { return !leer(z) && istZuordnungszeile(z); });
+    f.trennzeile = k.trennzeile;
+    for (const Trennzeichen t : {Trennzeichen::Semikolon, Trennzeichen::Komma, Trennzeichen::Tabulator})
+        if (!vorgabe && k.trenner == zeichen(t))
+            vorgabe = t;
     if (vorgabe) {
         f.trenner = *vorgabe;
     } else if (!zuordnungszeile) {
@@ -343,12 +353,17 @@ Dateiformat FormatErkennen(const std::vector<std::string>& ersteZeilen, const QS
     std::string puffer;
     std::size_t erste = 0;
     if (siehtAusWieKopf(k.zeilen.front(), t)) {
-        f.kopfzeile = k.kopfzeile;
+        f.kopfzeile = k.nummern[0];
         FelderTeilen(k.zeilen.front(), t, felder, puffer);
         for (const std::string_view feld : felder)
             f.namen << QString::fromUtf8(feld.data(), qsizetype(feld.size()));
         f.felder = int(felder.size());
         erste = 1;
+        // A row of units under the names ("°C", "%") looks like names as well.
+        if (k.zeilen.size() > 1 && siehtAusWieKopf(k.zeilen[1], t)) {
+            f.einheitenzeile = k.nummern[1];
+            erste = 2;
+        }
     }
     // The first data row shows which columns hold dates and times, and their reading.
     if (erste < k.zeilen.size()) {

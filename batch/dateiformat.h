@@ -46,9 +46,11 @@ constexpr std::array<int16_t, kSpalten> ErsteFelder()
 struct Dateiformat {
     Trennzeichen trenner = Trennzeichen::Leerraum;
     Stundenlesart lesart = Stundenlesart::Ende;
-    int64_t kopfzeile = 0;  // line number of the row of names, 0 without one
-    QStringList namen;      // the header's names, one per field
-    int felder = 0;         // fields of every row: the header's, else the first data row's
+    int64_t kopfzeile = 0;       // line number of the row of names, 0 without one
+    int64_t einheitenzeile = 0;  // a row of units right under it ("°C;%"), 0 without one
+    int64_t trennzeile = 0;      // a spreadsheet's "sep=;" line before it, 0 without one
+    QStringList namen;           // the header's names, one per field
+    int felder = 0;              // fields of every row: the header's, else the first data row's
     // The field (0-based) each of the 20 columns reads, −1 for none: the first 20 fields; of a
     // wider file its date and time, the fields with known names, then the others in order.
     std::array<int16_t, kSpalten> feld = ErsteFelder();
@@ -63,6 +65,11 @@ struct Dateiformat {
     QList<QList<int>> mehrdeutigeSpalten;  // 0-based
 
     bool getrennt() const { return trenner != Trennzeichen::Leerraum; }
+    // Lines that carry no data: the names, their units and the separator line.
+    bool istKopf(int64_t zeile) const
+    {
+        return zeile > 0 && (zeile == kopfzeile || zeile == einheitenzeile || zeile == trennzeile);
+    }
     // The name of field `feld` (0-based) for messages: "Feld 3 (Ti)" or "Feld 3".
     QString feldname(int feld) const;
     // The column (0-based) that reads field `feld`, −1 when none does.

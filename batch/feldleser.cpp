@@ -242,7 +242,7 @@ bool Feldleser::zeitLesen(int64_t nummer, float& stunde)
 Zeilenart Feldleser::zerlegen(std::string_view zeile, int64_t nummer, Zeilenwerte& werte, bool& gelesen)
 {
     gelesen = true;
-    if (nummer == m_format.kopfzeile)
+    if (m_format.istKopf(nummer))
         return Zeilenart::Kommentar;
     const Zeilenart art = ZeilenartVon(zeile);
     if (art != Zeilenart::Daten)

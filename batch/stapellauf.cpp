@@ -235,7 +235,7 @@ struct Lauf {
         std::string_view zeile;
         anzahl = 0;
         for (int64_t zeilen = 1; leser.naechste(zeile); ++zeilen) {
-            anzahl += zeilen != e.format.kopfzeile && ZeilenartVon(zeile) == Zeilenart::Daten;
+            anzahl += !e.format.istKopf(zeilen) && ZeilenartVon(zeile) == Zeilenart::Daten;
             if (zeilen % (16 * kFortschrittAlle) == 0 && !weiter(0, -1))
                 return false;
         }

@@ -21,7 +21,7 @@ bool VorschauLesen(QIODevice& datei, Vorschautabelle& tabelle, Spaltenzuordnung&
             break;  // the remaining preview lines stay 0
         Zeilenart art = Zeilenart::Leer;
         bool gelesen = true;
-        const bool kopf = leser.zeilennummer() == format.kopfzeile;
+        const bool kopf = format.istKopf(leser.zeilennummer());
         if (!format.getrennt() || (!kopf && ZeilenartVon(zeile) == Zeilenart::Zuordnung)) {
             art = VorschauzeileZerlegen(zeile, r, tabelle, zuordnung);
         } else if ((art = felder.zerlegen(zeile, leser.zeilennummer(), werte, gelesen)) == Zeilenart::Daten) {

@@ -85,6 +85,8 @@ private Q_SLOTS:
         fall("Datum und Uhrzeit getrennt, Anfang der Stunde",
              "Datum;Uhrzeit;Raumlufttemperatur;Strahlungstemperatur;rel. Feuchte\n01.01.2023;00:00;21,5;20;50\n"
              "01.01.2023;01:00;22;21;55\n");
+        fall("sep=, Einheitenzeile", "sep=;\nDatum;Uhrzeit;Ti;Ts;Feuchte\n;;°C;°C;%\n01.01.2023;00:00;21,5;20;50\n"
+                                     "01.01.2023;01:00;22;21;55\n");
         QByteArray breit = "Stunde";  // 24 fields, the named ones beyond the 20th
         for (int i = 2; i <= 21; ++i)
             breit += ";Messstelle " + QByteArray::number(i);
