@@ -5,6 +5,7 @@
 #include "zeilenleser.h"
 
 #include <QRegularExpression>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <array>
@@ -152,6 +153,14 @@ bool siehtAusWieKopf(std::string_view zeile, char t)
         buchstaben = buchstaben || hatBuchstaben(feld);
     }
     return buchstaben;
+}
+
+// A heading as text: UTF-8, or else Latin-1, as older spreadsheets save "Außentemperatur".
+QString alsText(std::string_view feld)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(QByteArrayView(feld.data(), qsizetype(feld.size())));
+    return utf8.hasError() ? QString::fromLatin1(feld.data(), qsizetype(feld.size())) : text;
 }
 
 QString ohneEinheit(QString name)
@@ -356,7 +365,7 @@ Dateiformat FormatErkennen(const std::vector<std::string>& ersteZeilen, const QS
         f.kopfzeile = k.nummern[0];
         FelderTeilen(k.zeilen.front(), t, felder, puffer);
         for (const std::string_view feld : felder)
-            f.namen << QString::fromUtf8(feld.data(), qsizetype(feld.size()));
+            f.namen << alsText(feld);
         f.felder = int(felder.size());
         erste = 1;
         // A row of units under the names ("°C", "%") looks like names as well.
