@@ -84,6 +84,7 @@ DATEI::DATEI(Hauptfenster& haupt, const QString& datendatei, std::unique_ptr<QIO
     baueKonstanten();
     baueBenutzerverhalten();
     baueKnoepfe();
+    baueFormat();
     laden(std::move(datei));
 }
 
@@ -220,6 +221,29 @@ void DATEI::baueKnoepfe()
     connect(ui.letzteAuswertung, &QPushButton::clicked, this, &DATEI::auswertungZeigen);
 }
 
+// Between the table and the legend: the separator, the reading of time stamps and what the
+// header told.
+void DATEI::baueFormat()
+{
+    constexpr int oben = 3765;
+    beschriftung(this, QStringLiteral("Label_Trennzeichen"), 240, oben + 15, 1320, QStringLiteral("&Trennzeichen:"))
+        ->setBuddy(ui.trennzeichen = erzeuge<QComboBox>(this, QStringLiteral("trennzeichen"), 1560, oben, 2880, 300));
+    for (const Trennzeichen t :
+         {Trennzeichen::Leerraum, Trennzeichen::Semikolon, Trennzeichen::Komma, Trennzeichen::Tabulator})
+        ui.trennzeichen->addItem(TrennzeichenName(t));
+    connect(ui.trennzeichen, &QComboBox::activated, this, &DATEI::trennzeichenGewaehlt);
+    beschriftung(this, QStringLiteral("Label_Lesart"), 4680, oben + 15, 1320, QStringLiteral("Zeit&stempel:"))
+        ->setBuddy(ui.lesart = erzeuge<QComboBox>(this, QStringLiteral("lesart"), 6000, oben, 4140, 300));
+    ui.lesart->addItem(QStringLiteral("Ende der Stunde (01:00 = Stunde 1)"));
+    ui.lesart->addItem(QStringLiteral("Anfang der Stunde (00:00 = Stunde 1)"));
+    connect(ui.lesart, &QComboBox::activated, this, [this](int eintrag) {
+        m_format.lesart = Stundenlesart(eintrag);
+        vorschauLesen(false);
+    });
+    ui.formathinweis = beschriftung(this, QStringLiteral("formathinweis"), 240, oben + 315, kBreite - 600, {});
+    ui.formathinweis->setFixedHeight(px(240));
+}
+
 // Opening: frames parked, the main window's open commands off, lists filled, then the
 // preview, whose assignment line sets the codes the lists show.
 void DATEI::laden(std::unique_ptr<QIODevice> datei)
@@ -245,8 +269,11 @@ void DATEI::laden(std::unique_ptr<QIODevice> datei)
     ui.benutzer[0]->setChecked(true);
     m_zuordnung.fill(kUnbenutzt);
     m_datei = std::move(datei);
-    if (m_datei)
-        VorschauLesen(*m_datei, m_vorschau, m_zuordnung);
+    if (m_datei) {
+        m_ersteZeilen = ErsteZeilen(*m_datei);
+        m_format = FormatErkennen(m_ersteZeilen, m_datendatei);
+    }
+    vorschauLesen(true);
     ui.letzteAuswertung->setEnabled(m_letzter.vorhanden());
     // A file read into memory (a pipe, UTF-16) is checked there; any other is read again.
     if (const auto* puffer = qobject_cast<const QBuffer*>(m_datei.get()))
@@ -257,11 +284,89 @@ void DATEI::laden(std::unique_ptr<QIODevice> datei)
     spaltenZeigen(1, true);
 }
 
+void DATEI::vorschauLesen(bool codes)
+{
+    if (m_datei && m_datei->seek(0)) {
+        Spaltenzuordnung ausSZeile = m_zuordnung;
+        m_zuordnungszeile = VorschauLesen(*m_datei, m_vorschau, ausSZeile, m_format);
+        if (m_zuordnungszeile)
+            m_zuordnung = ausSZeile;
+        else if (codes && m_format.getrennt())
+            m_zuordnung = m_format.zuordnung;
+    }
+    formatZeigen();
+    spaltenZeigen(m_ersteSpalte, true);
+}
+
+void DATEI::formatZeigen()
+{
+    ui.trennzeichen->setCurrentIndex(int(m_format.trenner));
+    ui.lesart->setCurrentIndex(int(m_format.lesart));
+    ui.lesart->setEnabled(m_format.zeitspalte >= 0);
+    // One short line under the table; the whole texts in its tooltip.
+    QStringList waehlen;
+    for (qsizetype i = 0; i < m_format.mehrdeutigeCodes.size(); ++i) {
+        QStringList spalten;
+        for (const int s : m_format.mehrdeutigeSpalten[i])
+            spalten << QString::number(s + 1);
+        waehlen << QStringLiteral("%1 aus Spalte %2")
+                       .arg(Variablenname(m_format.mehrdeutigeCodes[i]), spalten.join(QStringLiteral(" oder ")));
+    }
+    QString hinweis;
+    if (!waehlen.isEmpty()) {
+        hinweis = QStringLiteral("Bitte wählen Sie: %1.").arg(waehlen.join(QStringLiteral("; ")));
+    } else {
+        if (m_format.kopfzeile > 0)
+            hinweis = QStringLiteral("Kopfzeile: Zeile %1, Spalten nach Namen belegt.").arg(m_format.kopfzeile);
+        if (m_format.uhrzeitspalte >= 0)
+            hinweis += QStringLiteral(" Jahresstunde aus Datum und Uhrzeit (Spalten %1, %2).")
+                           .arg(m_format.zeitspalte + 1)
+                           .arg(m_format.uhrzeitspalte + 1);
+        else if (m_format.zeitspalte >= 0)
+            hinweis += QStringLiteral(" Jahresstunde aus Datum und Uhrzeit (Spalte %1).").arg(m_format.zeitspalte + 1);
+    }
+    ui.formathinweis->setText(hinweis.trimmed());
+    ui.formathinweis->setToolTip(m_format.mehrdeutig.join(u'\n'));
+}
+
+void DATEI::trennzeichenGewaehlt(int eintrag)
+{
+    if (eintrag < 0 || Trennzeichen(eintrag) == m_format.trenner)
+        return;
+    m_format = FormatErkennen(m_ersteZeilen, m_datendatei, Trennzeichen(eintrag));
+    if (!m_zuordnungszeile)
+        m_zuordnung.fill(kUnbenutzt);
+    vorschauLesen(true);
+    pruefenStarten();  // faults and counts depend on the separator
+}
+
+bool DATEI::lesbar(QWidget* eltern)
+{
+    if (!m_befund)
+        return true;
+    const QString fehler = Lesefehler(*m_befund, m_zuordnung);
+    if (fehler.isEmpty())
+        return true;
+    m_dienste.meldung(eltern, Symbol::Kritisch, QStringLiteral("Datendatei nicht lesbar"),
+                      QStringLiteral("Die Datendatei lässt sich so nicht sicher lesen:\n%1\n\nBitte prüfen Sie "
+                                     "das Trennzeichen und die Zuordnung der Spalten oder berichtigen Sie die Datei.")
+                          .arg(fehler));
+    return false;
+}
+
 void DATEI::spaltenZeigen(int erste, bool mitWerten)
 {
+    m_ersteSpalte = erste;
     for (int i = 0; i < 5; ++i) {
         const int c = erste + i;
-        ui.sp[std::size_t(i)]->setText(QString::number(c));
+        // Above the column its number, with a header its name as far as it fits.
+        QLabel* sp = ui.sp[std::size_t(i)];
+        const int feld = m_format.feld[std::size_t(c - 1)];
+        const QString name = m_format.namen.value(feld);
+        sp->setText(name.isEmpty() ? QString::number(c)
+                                   : sp->fontMetrics().elidedText(QStringLiteral("%1: %2").arg(feld + 1).arg(name),
+                                                                  Qt::ElideRight, sp->width()));
+        sp->setToolTip(name);
         ui.spalten_titel[std::size_t(i)]->setText(Variablenname(m_zuordnung[std::size_t(c - 1)]));
         codeZeigen(i);
         if (!mitWerten)
@@ -276,7 +381,7 @@ void DATEI::spaltenZeigen(int erste, bool mitWerten)
 void DATEI::codeZeigen(int i)
 {
     QComboBox* liste = ui.Auswahl[std::size_t(i)];
-    const int code = m_zuordnung[std::size_t(ui.sp[0]->text().toInt() + i - 1)];
+    const int code = m_zuordnung[std::size_t(m_ersteSpalte + i - 1)];
     if (const int eintrag = WaehlbarerEintrag(code); eintrag >= 0) {
         liste->setCurrentIndex(eintrag);
         liste->setPlaceholderText({});
@@ -290,7 +395,7 @@ void DATEI::auswahlGewaehlt(int i, int eintrag)
 {
     if (eintrag < 0)
         return;
-    const int c = ui.sp[0]->text().toInt() + i;
+    const int c = m_ersteSpalte + i;
     const int16_t code = kWaehlbareCodes[std::size_t(eintrag)];
     m_zuordnung[std::size_t(c - 1)] = code;
     ui.spalten_titel[std::size_t(i)]->setText(Variablenname(code));
@@ -327,6 +432,8 @@ void DATEI::weiterKlick()
                           QStringLiteral("Variable mehrfach vergeben!"));
         return;
     }
+    if (!lesbar(this))
+        return;
     const bool beide = std::find(m_zuordnung.begin(), m_zuordnung.end(), kVLuft) != m_zuordnung.end()
                        && std::find(m_zuordnung.begin(), m_zuordnung.end(), kFeuchte) != m_zuordnung.end();
     if (beide)
@@ -396,6 +503,12 @@ void DATEI::listenZeigen(bool sichtbar)
 {
     for (QComboBox* liste : ui.Auswahl)
         liste->setVisible(sichtbar);
+    for (QWidget* w : {static_cast<QWidget*>(ui.trennzeichen), static_cast<QWidget*>(ui.lesart),
+                       static_cast<QWidget*>(ui.formathinweis)})
+        w->setVisible(sichtbar);
+    for (const char* name : {"Label_Trennzeichen", "Label_Lesart"})
+        if (QWidget* w = findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly))
+            w->setVisible(sichtbar);
 }
 
 void DATEI::vScrollGeaendert(int position)

@@ -71,6 +71,9 @@ public:
         QPushButton* Zurueck = nullptr;  // objectName "Zurück"
         QPushButton* rechnen = nullptr;
         QPushButton* abbrechen = nullptr;
+        QComboBox* trennzeichen = nullptr;        // how the fields are separated, on the column page
+        QComboBox* lesart = nullptr;              // a time stamp as the end or the start of its hour
+        QLabel* formathinweis = nullptr;          // header found, columns to choose
         QLabel* datenzeilen = nullptr;            // how many data lines the file has
         QPushButton* letzteAuswertung = nullptr;  // the evaluation of the last run again
     };
@@ -91,6 +94,8 @@ public:
     nutzen* nutzenFenster() const { return m_nutzen; }
     // The check of the data file (its data lines, a heading, semicolons) once it is done.
     const std::optional<Dateibefund>& befund() const { return m_befund; }
+    // How the data file is read: separator, header, date-time column.
+    const Dateiformat& format() const { return m_format; }
     // How long a run goes before its progress dialog shows (tests shorten it).
     void setzeFortschrittNach(std::chrono::milliseconds dauer) { m_fortschrittNach = dauer; }
 
@@ -105,7 +110,14 @@ private:
     void baueKonstanten();
     void baueBenutzerverhalten();
     void baueKnoepfe();
+    void baueFormat();
     void laden(std::unique_ptr<QIODevice> datei);
+    // Reads the preview again with the present format; `codes` takes the codes of its names.
+    void vorschauLesen(bool codes);
+    void formatZeigen();
+    void trennzeichenGewaehlt(int eintrag);
+    // The fault that forbids the run, told to the user; false when there is one.
+    bool lesbar(QWidget* eltern);
 
     void spaltenZeigen(int erste, bool mitWerten);
     void codeZeigen(int i);
@@ -144,6 +156,10 @@ private:
     Nutzungsart m_nutzungsart = Nutzungsart::Jahreszeitunabhaengig;
     Spaltenzuordnung m_zuordnung{};
     Vorschautabelle m_vorschau{};
+    std::vector<std::string> m_ersteZeilen;  // for deciding the format again
+    Dateiformat m_format;
+    bool m_zuordnungszeile = false;  // the file's S line set the codes
+    int m_ersteSpalte = 1;           // the column the first of the five shows
     nutzen* m_nutzen = nullptr;
     evaluation::LetzterLauf& m_letzter;
     QPointer<evaluation::Auswertungsfenster> m_auswertungsfenster;

@@ -27,14 +27,15 @@ void DATEI::pruefenStarten()
     m_pruefstand.abbrechen = false;
     m_pruefstand.melden(0, -1);
     ui.datenzeilen->setText(QStringLiteral("Datenzeilen: werden gezählt …"));
-    m_pruefer.reset(QThread::create([this, pfad = m_datendatei, imSpeicher = m_imSpeicher] {
+    m_pruefer.reset(QThread::create([this, pfad = m_datendatei, imSpeicher = m_imSpeicher, format = m_format] {
         const std::unique_ptr<QIODevice> datei = DatendateiOeffnen(pfad, imSpeicher);
         if (!datei->isOpen()) {
             m_pruefergebnis = Dateibefund{};
             m_pruefergebnis.lesefehler = true;
             return;
         }
-        m_pruefergebnis = DateiPruefen(*datei, [this](int64_t zeilen) { return m_pruefstand.melden(zeilen, -1); });
+        m_pruefergebnis = DateiPruefen(
+            *datei, [this](int64_t zeilen) { return m_pruefstand.melden(zeilen, -1); }, format);
     }));
     connect(m_pruefer.get(), &QThread::finished, this, &DATEI::geprueft);
     m_pruefer->start();
@@ -61,8 +62,11 @@ void DATEI::geprueft()
         return;
     }
     m_befund = m_pruefergebnis;
+    // Counting stops at a line that cannot be read; the count would be too small.
     ui.datenzeilen->setText(m_befund->lesefehler ? QStringLiteral("Datenzeilen: Datei nicht lesbar")
-                                                 : datenzeilenText(m_befund->datenzeilen));
+                            : m_befund->formatfehler.zeile > 0
+                                ? QStringLiteral("Datenzeilen: Zeile %1 nicht lesbar").arg(m_befund->formatfehler.zeile)
+                                : datenzeilenText(m_befund->datenzeilen));
     if (m_nutzen)
         m_nutzen->setzeDatenzeilen(m_befund->datenzeilen);
 }

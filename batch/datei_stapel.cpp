@@ -93,6 +93,7 @@ Stapeleinstellungen DATEI::einstellungen(const nutzen& fenster) const
     e.gehaltenPMV = programm::PmvErgebnis.PMV;
     e.gehaltenPPD = programm::PmvErgebnis.PPD;
     e.verfahren = programm::Verfahren;
+    e.format = m_format;
     return e;
 }
 
@@ -108,7 +109,7 @@ bool DATEI::vorwarnungenBestaetigt(nutzen& fenster, const Stapeleinstellungen& e
 nutzen::Ausgang DATEI::stapelStarten(nutzen& fenster)
 {
     const Stapeleinstellungen e = einstellungen(fenster);
-    if (!befundAbwarten(&fenster) || !vorwarnungenBestaetigt(fenster, e))
+    if (!befundAbwarten(&fenster) || !lesbar(&fenster) || !vorwarnungenBestaetigt(fenster, e))
         return nutzen::Ausgang::Offen;
     m_schritt = 5;
     if (m_datei)

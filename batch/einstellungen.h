@@ -3,6 +3,7 @@
 // activity and clothing of the whole file or of four consecutive ranges of data lines.
 #pragma once
 
+#include "dateiformat.h"
 #include "zeilen.h"
 
 #include "raumklima.h"
@@ -56,6 +57,8 @@ struct Stapeleinstellungen {
     float gehaltenPPD = 0.0f;
     // How PMV and PPD are computed; the window takes the program's choice, the CLI --verfahren.
     model::Rechenverfahren verfahren = model::Rechenverfahren::Klassisch;
+    // How the fields of the data file are separated, named and dated.
+    Dateiformat format;
 
     bool hatSpalte(int code) const;
 };

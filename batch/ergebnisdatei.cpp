@@ -80,15 +80,24 @@ void spalten(QString& kopf, const Stapeleinstellungen& e)
 {
     QString zuordnung = QStringLiteral("S ");
     QString titel = QStringLiteral("C\t");
-    for (const int16_t code : e.zuordnung) {
+    QString namen = QStringLiteral("C\t");  // the data file's own headings, under the titles
+    const Dateiformat& f = e.format;
+    for (int c = 0; c < kSpalten; ++c) {
+        const int16_t code = e.zuordnung[std::size_t(c)];
         if (!istEingabespalte(code))
             continue;
         zuordnung += QString::number(code) + u' ';
         titel += Spaltentitel(code) + u'\t';
+        namen += f.namen.value(f.feld[std::size_t(c)]);
+        if (f.feld[std::size_t(c)] == f.zeitspalte && f.uhrzeitspalte >= 0)
+            namen += QStringLiteral(" + ") + f.namen.value(f.uhrzeitspalte);
+        namen += u'\t';
     }
     kopf += zuordnung + QStringLiteral("6 7") + kZeilenende;
     kopf += QStringLiteral("C ") + kZeilenende;
     kopf += titel + QStringLiteral("PMV\tPPD") + kZeilenende;
+    if (!f.namen.isEmpty())
+        kopf += namen + QStringLiteral("PMV\tPPD") + kZeilenende;
 }
 
 }  // namespace

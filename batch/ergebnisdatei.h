@@ -25,7 +25,8 @@ bool ErgebnisAlsEingabe(const QString& datendatei);
 QString Ergebnisdateiname(const QString& datendatei, bool alsEingabe);
 
 // Lines 1 to 15 (16 with the ISO method's line): comments with the constants and the behaviour,
-// the assignment line and the title line, each with CR LF.
+// the assignment line and the title line, each with CR LF; for a data file with a row of names,
+// a comment line with them under the titles.
 QByteArray Kopfzeilen(const Stapeleinstellungen& einstellungen);
 
 // Texts of the questions and messages around the result file.

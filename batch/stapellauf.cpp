@@ -5,6 +5,7 @@
 #include "dateifehler.h"
 #include "datendatei.h"
 #include "ergebnisdatei.h"
+#include "feldleser.h"
 #include "zeilenleser.h"
 
 #include "pmv.h"
@@ -252,7 +253,7 @@ struct Lauf {
         std::string_view zeile;
         anzahl = 0;
         for (int64_t zeilen = 1; leser.naechste(zeile); ++zeilen) {
-            anzahl += ZeilenartVon(zeile) == Zeilenart::Daten;
+            anzahl += !e.format.istKopf(zeilen) && ZeilenartVon(zeile) == Zeilenart::Daten;
             if (zeilen % (16 * kFortschrittAlle) == 0 && !weiter(0, -1))
                 return false;
         }
@@ -260,20 +261,30 @@ struct Lauf {
     }
 
     // Reads and evaluates until `anzahl` data lines are done or the input ends.
-    void abschnitt(Zeilenleser& leser, Auswerter& auswerter, Ausgabe& ausgabe, int64_t anzahl, int64_t gesamt)
+    // With a real separator a line that cannot be read right stops the run (false).
+    bool abschnitt(Zeilenleser& leser, Feldleser& felder, Auswerter& auswerter, Ausgabe& ausgabe, int64_t anzahl,
+                   int64_t gesamt)
     {
         Zeilenwerte werte{};
         std::string_view zeile;
+        const bool getrennt = e.format.getrennt();
         for (int64_t fertig = 0; fertig < anzahl && leser.naechste(zeile);) {
-            if (DatenzeileZerlegen(zeile, werte) != Zeilenart::Daten)
+            bool gelesen = true;
+            const Zeilenart art = getrennt ? felder.zerlegen(zeile, leser.zeilennummer(), werte, gelesen)
+                                           : DatenzeileZerlegen(zeile, werte);
+            if (!gelesen)
+                return fehler(felder.fehler().text + QStringLiteral("\nDie Ergebnisdatei wurde nicht geschrieben.")
+                              + kNichtsVeraendert);
+            if (art != Zeilenart::Daten)
                 continue;
             auswerter.zeile(werte, ausgabe.text());
             ausgabe.vielleichtLeeren();
             ++fertig;
             const int64_t erledigt = auswerter.datenzeilen();
             if (erledigt % kFortschrittAlle == 0 && !weiter(erledigt, gesamt))
-                return;
+                return true;
         }
+        return true;
     }
 
     bool schreibfehler(int nummer)
@@ -309,14 +320,17 @@ struct Lauf {
         ausgabe.text().append(kopf.constData(), std::size_t(kopf.size()));
 
         Auswerter auswerter(e, empfaenger);
+        Feldleser felder(e.format, Pflichtspalten(e.zuordnung));
         const int64_t gesamt = ergebnis.datenzeilenImEingang;
         if (e.nutzungsart == Nutzungsart::Jahreszeitunabhaengig) {
-            abschnitt(leser, auswerter, ausgabe, std::numeric_limits<int64_t>::max(), gesamt);
+            if (!abschnitt(leser, felder, auswerter, ausgabe, std::numeric_limits<int64_t>::max(), gesamt))
+                return false;
         } else {
             for (int k = 0; k < kBereiche && !ergebnis.abgebrochen; ++k) {
                 auswerter.setzeBereich(bereiche[std::size_t(k)]);
                 const double laenge = RundeGerade(Zahlwert(QStringView(ergebnis.laengen[std::size_t(k)])));
-                abschnitt(leser, auswerter, ausgabe, laenge > 0 ? int64_t(laenge) : 0, gesamt);
+                if (!abschnitt(leser, felder, auswerter, ausgabe, laenge > 0 ? int64_t(laenge) : 0, gesamt))
+                    return false;
             }
         }
         if (ergebnis.abgebrochen)

@@ -10,6 +10,8 @@
 
 #include <QFile>
 
+#include <limits>
+
 using namespace model;
 
 namespace batch {
@@ -80,28 +82,64 @@ bool SemikolonGetrennt(std::string_view zeile)
     return kern.find(';') != std::string_view::npos && kern.find_first_of(" \t") == std::string_view::npos;
 }
 
-Dateibefund DateiPruefen(QIODevice& datei, const Pruefstand& weiter)
+Dateibefund DateiPruefen(QIODevice& datei, const Pruefstand& weiter, const Dateiformat& format)
 {
     Dateibefund b;
     Zeilenleser leser(datei);
+    Feldleser felder(format, {});
+    Zeilenwerte werte{};
+    b.kleinster.fill(std::numeric_limits<float>::infinity());
+    b.groesster.fill(-std::numeric_limits<float>::infinity());
     std::string_view zeile;
     for (int64_t nummer = 1; leser.naechste(zeile); ++nummer) {
         if (weiter && nummer % kPruefenAlle == 0 && !weiter(nummer)) {
             b.abgebrochen = true;
             return b;
         }
-        if (ZeilenartVon(zeile) != Zeilenart::Daten)
-            continue;
-        if (++b.datenzeilen == 1) {
+        if (format.getrennt()) {
+            bool gelesen = true;
+            if (felder.zerlegen(zeile, nummer, werte, gelesen) != Zeilenart::Daten)
+                continue;
+            if (!gelesen) {
+                b.formatfehler = felder.fehler();
+                break;  // what follows a fault would only add faults of its own making
+            }
+        } else {
+            if (DatenzeileZerlegen(zeile, werte) != Zeilenart::Daten)
+                continue;
+            if (zeile.find('\t') != std::string_view::npos && zeile.back() == ' ' && b.blankAmEnde++ == 0)
+                b.ersteBlankAmEnde = nummer;
+        }
+        for (std::size_t c = 0; c < werte.size(); ++c) {
+            if (werte[c] < b.kleinster[c])
+                b.kleinster[c] = werte[c], b.zeileKleinster[c] = nummer;
+            if (werte[c] > b.groesster[c])
+                b.groesster[c] = werte[c], b.zeileGroesster[c] = nummer;
+        }
+        if (++b.datenzeilen == 1 && !format.getrennt()) {
             b.ersteDatenzeile = nummer;
             b.ersteDatenzeileText = zitat(zeile);
             b.kopfAlsDaten = SiehtAusWieKopfzeile(zeile);
         }
-        if (zeile.find(';') != std::string_view::npos && SemikolonGetrennt(zeile) && b.semikolonzeilen++ == 0)
+        if (!format.getrennt() && zeile.find(';') != std::string_view::npos && SemikolonGetrennt(zeile)
+            && b.semikolonzeilen++ == 0)
             b.ersteSemikolonzeile = nummer;
     }
+    b.spaltenfehler = felder.spaltenfehler();
     b.lesefehler = leser.fehler();
     return b;
+}
+
+QString Lesefehler(const Dateibefund& b, const Spaltenzuordnung& zuordnung)
+{
+    const Feldfehler* erster = b.formatfehler.zeile > 0 ? &b.formatfehler : nullptr;
+    const std::bitset<kSpalten> pflicht = Pflichtspalten(zuordnung);
+    for (std::size_t c = 0; c < kSpalten; ++c) {
+        const Feldfehler& f = b.spaltenfehler[c];
+        if (pflicht[c] && f.zeile > 0 && (!erster || f.zeile < erster->zeile))
+            erster = &f;
+    }
+    return erster ? erster->text : QString();
 }
 
 Dateibefund DateiPruefen(const QString& pfad)
@@ -152,6 +190,36 @@ QStringList Vorwarnungen(const Dateibefund& b, const Stapeleinstellungen& e)
                          .arg(b.ersteSemikolonzeile)
                          .arg(b.semikolonzeilen == 1 ? QStringLiteral("enthält") : QStringLiteral("enthalten"));
     }
+    if (b.blankAmEnde > 0) {
+        const QString anzahl = zeilen(b.blankAmEnde);
+        warnungen << QStringLiteral("%1 (zuerst Zeile %2) %3 durch Tabulatoren getrennt und %4 mit einem "
+                                    "Leerzeichen. Ein Leerzeichen beendet das Feld vor jedem Tabulator: Jede solche "
+                                    "Zeile würde mit falschen Zahlen ausgewertet.\n"
+                                    "Wählen Sie auf der Spaltenseite \u201ETabulator\u201C als Trennzeichen "
+                                    "(tempara-cli: --trennzeichen tab); dann zählt das Leerzeichen nicht.")
+                         .arg(anzahl.left(1).toUpper() + anzahl.mid(1))
+                         .arg(b.ersteBlankAmEnde)
+                         .arg(b.blankAmEnde == 1 ? QStringLiteral("ist") : QStringLiteral("sind"),
+                              b.blankAmEnde == 1 ? QStringLiteral("endet") : QStringLiteral("enden"));
+    }
+    QStringList unmoeglich;
+    for (std::size_t c = 0; c < kSpalten && b.datenzeilen > 0; ++c) {
+        const int code = e.zuordnung[c];
+        const QString name = QStringLiteral("Spalte %1 (%2)").arg(c + 1).arg(Variablenname(code));
+        if ((code == kTi || code == kTs || code == kTaAussen) && b.kleinster[c] < -273.15f)
+            unmoeglich << QStringLiteral("Zeile %1: %2 = %3 °C liegt unter dem absoluten Nullpunkt (-273,15 °C).")
+                              .arg(b.zeileKleinster[c])
+                              .arg(name, formatiereZahl(b.kleinster[c], 2));
+        if (code == kFeuchte && (b.kleinster[c] < 0 || b.groesster[c] > 100)) {
+            const bool klein = b.kleinster[c] < 0;
+            unmoeglich << QStringLiteral("Zeile %1: %2 = %3 % liegt außerhalb von 0 bis 100 %.")
+                              .arg(klein ? b.zeileKleinster[c] : b.zeileGroesster[c])
+                              .arg(name, formatiereZahl(klein ? b.kleinster[c] : b.groesster[c], 1));
+        }
+    }
+    if (!unmoeglich.isEmpty())
+        warnungen << QStringLiteral("Die Datei enthält physikalisch unmögliche Werte (je Spalte der äußerste):\n")
+                         + unmoeglich.join(u'\n');
     if (e.nutzungsart == Nutzungsart::Jahreszeitabhaengig && b.datenzeilen > 0) {
         bool alleNull = true;
         for (const Bereich& bereich : e.bereiche)

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "einstellungen.h"
+#include "feldleser.h"
 
 #include <QIODevice>
 #include <QString>
@@ -30,14 +31,29 @@ struct Dateibefund {
     int64_t ersteSemikolonzeile = 0;  // line number in the file
     bool lesefehler = false;
     bool abgebrochen = false;  // stopped by `weiter`; the figures then are incomplete
+    // A file with a real separator: the fault that stops its reading, and the first field of
+    // each column that is no number (a fault only when the column is used).
+    Feldfehler formatfehler;
+    std::array<Feldfehler, kSpalten> spaltenfehler{};
+    // Lines separated by tabs that end in a blank: the plain reading cuts them at the blank.
+    int64_t blankAmEnde = 0;
+    int64_t ersteBlankAmEnde = 0;
+    // The smallest and largest value of each column as the run reads it, and their lines.
+    std::array<float, kSpalten> kleinster{}, groesster{};
+    std::array<int64_t, kSpalten> zeileKleinster{}, zeileGroesster{};
 };
 
 // Reads from the current position to the end. `weiter` gets the lines read so far every
 // kPruefenAlle lines; returning false stops the reading.
 using Pruefstand = std::function<bool(int64_t zeilen)>;
 inline constexpr int64_t kPruefenAlle = 65536;
-Dateibefund DateiPruefen(QIODevice& datei, const Pruefstand& weiter = {});
+Dateibefund DateiPruefen(QIODevice& datei, const Pruefstand& weiter = {}, const Dateiformat& format = {});
 Dateibefund DateiPruefen(const QString& pfad);
+
+// The fault that forbids the run with this assignment (a row with a wrong number of fields,
+// a bad date, a used column's field that is no number), the earliest in the file; empty when
+// the file can be read.
+QString Lesefehler(const Dateibefund& befund, const Spaltenzuordnung& zuordnung);
 
 // The line rules on their own: letters and no field that starts with a number; a semicolon
 // and no blank or tab between the first and last character.

@@ -45,6 +45,7 @@ constexpr int kFalscherAufruf = 2;
 
 const char* const kHilfe =
     "Aufruf: tempara-cli stapel DATENDATEI [--spalten CODES] [--ti X] [--v-luft X] [--phi X]\n"
+    "            [--trennzeichen leer|semikolon|komma|tab] [--spalte GRÖSSE=NAME ...]\n"
     "            [--aktivitaet M --bekleidung CLO | --bereiche \"L:M:CLO ...\"]\n"
     "            [--ausgabe PFAD] [--ueberschreiben]\n"
     "            [--tabelle DATEI.csv] [--bild DATEI.png|DATEI.svg] [--verfahren klassisch|iso]\n"
@@ -59,7 +60,13 @@ const char* const kHilfe =
     "  --spalten CODES   Variablen der Spalten 1, 2, ... (\"1 2 3\" oder \"1,2,3\"):\n"
     "                    0 unbenutzt, 1 Jahresstunde, 2 Ti, 3 Ts, 4 v_Luft, 5 rel. Feuchte,\n"
     "                    6 PMV, 7 PPD, 8 Ta_außen (Außenlufttemperatur, geht nicht in PMV ein).\n"
-    "                    Ohne diese Angabe gilt die S-Zeile der Datei.\n"
+    "                    Ohne diese Angabe gilt die S-Zeile der Datei, sonst die Kopfzeile.\n"
+    "  --trennzeichen T  leer (Leerzeichen und Tabulatoren wie bisher), semikolon, komma oder\n"
+    "                    tab; ohne diese Angabe aus den ersten Zeilen erkannt (ein Name auf .csv,\n"
+    "                    gleich viele ; oder , in jeder Zeile, eine Kopfzeile mit Namen)\n"
+    "  --spalte G=NAME   die Spalte mit der Überschrift NAME (ganz oder ohne Einheit in Klammern)\n"
+    "                    für die Größe G: Stunde, Zeit (Datum und Uhrzeit), Ti, Ts, v_Luft,\n"
+    "                    Feuchte oder Ta_außen; mehrfach möglich, vor der Erkennung aus den Namen\n"
     "  --ti X            Raumlufttemperatur ohne Spalte, -20,0 bis 50,0 °C in Schritten von 0,2\n"
     "                    (Vorgabe 20,0)\n"
     "  --v-luft X        Luftgeschwindigkeit ohne Spalte, 0,00 bis 5,00 m/s in Schritten von 0,05\n"
@@ -109,8 +116,19 @@ const char* const kHilfe =
     "  --projekt T, --raum T, --bearbeiter T\n"
     "                    Angaben für Tabelle und Bericht\n"
     "\n"
-    "Zahlen dürfen Komma oder Punkt haben. Die Ergebnisdatei schreibt Zahlen mit dem\n"
-    "Dezimaltrennzeichen der Spracheinstellung.\n"
+    "Zahlen dürfen Komma oder Punkt haben (mit Komma als Trennzeichen nur Punkt). Die\n"
+    "Ergebnisdatei schreibt Zahlen mit dem Dezimaltrennzeichen der Spracheinstellung.\n"
+    "\n"
+    "Dateien aus Tabellenkalkulation und Simulation werden direkt gelesen, z. B.\n"
+    "  tempara-cli stapel examples/buero_tabelle.csv          (Datum;Uhrzeit;...; Dezimalkomma)\n"
+    "  tempara-cli stapel examples/office_sheet.csv           (Hour,Air Temperature [C],...)\n"
+    "  tempara-cli stapel examples/simulation_jahr.csv \\\n"
+    "      --spalte \"Ti=ZONE2:Zone Mean Air Temperature\" \\\n"
+    "      --spalte \"Ts=ZONE2:Zone Mean Radiant Temperature\"\n"
+    "Die Kopfzeile ordnet die Spalten zu; eine Spalte mit Datum und Uhrzeit (\" 01/01  01:00:00\"\n"
+    "oder \"01.01.2023 00:00\", auch Datum und Uhrzeit getrennt) gibt die Jahresstunde: 01:00 in\n"
+    "der ersten Zeile als Ende der Stunde, 00:00 als ihr Anfang. Eine Zeile, die sich nicht sicher\n"
+    "lesen lässt, wird mit Zeile und Feld genannt, und nichts wird geschrieben (Rückgabe 1).\n"
     "Rückgabe: 0 gelungen, 1 Datei nicht lesbar oder nicht schreibbar, 2 falscher Aufruf.\n";
 
 void ausgeben(std::FILE* ziel, const QString& text) { std::fputs(text.toUtf8().constData(), ziel); }
@@ -197,7 +215,8 @@ std::array<Bereich, kBereiche> bereicheAus(const QString& text, QChar trenner)
 
 struct Aufruf {
     QString datendatei;
-    std::optional<QString> spalten;
+    std::optional<QString> spalten, trennzeichen;
+    QStringList spalte;  // "GRÖSSE=NAME"
     QString ti = QStringLiteral("20"), vLuft = QStringLiteral("0"), phi = QStringLiteral("60");
     std::optional<QString> aktivitaet, bekleidung, bereiche, ausgabe, tabelle, bild, verfahren;
     bool ueberschreiben = false;
@@ -228,9 +247,11 @@ Aufruf aufrufLesen(int argc, char** argv)
         aktivitaet(QStringLiteral("aktivitaet"), {}, kWert), bekleidung(QStringLiteral("bekleidung"), {}, kWert),
         bereiche(QStringLiteral("bereiche"), {}, kWert), ausgabe(QStringLiteral("ausgabe"), {}, kWert),
         ueberschreiben(QStringLiteral("ueberschreiben")), tabelle(QStringLiteral("tabelle"), {}, kWert),
-        bild(QStringLiteral("bild"), {}, kWert), verfahren(QStringLiteral("verfahren"), {}, kWert);
-    QList<QCommandLineOption> optionen{spalten,  ti,      vLuft,          phi,     aktivitaet, bekleidung,
-                                       bereiche, ausgabe, ueberschreiben, tabelle, bild,       verfahren};
+        bild(QStringLiteral("bild"), {}, kWert), verfahren(QStringLiteral("verfahren"), {}, kWert),
+        trennzeichen(QStringLiteral("trennzeichen"), {}, kWert), spalte(QStringLiteral("spalte"), {}, kWert);
+    QList<QCommandLineOption> optionen{spalten,      ti,      vLuft,          phi,     aktivitaet, bekleidung,
+                                       bereiche,     ausgabe, ueberschreiben, tabelle, bild,       verfahren,
+                                       trennzeichen, spalte};
     optionen << NachweisOptionen();
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -275,6 +296,11 @@ Aufruf aufrufLesen(int argc, char** argv)
     a.tabelle = wert(tabelle);
     a.bild = wert(bild);
     a.verfahren = wert(verfahren);
+    a.trennzeichen = wert(trennzeichen);
+    a.spalte = parser.values(spalte);
+    if (a.trennzeichen && !TrennzeichenAusWort(*a.trennzeichen))
+        throw Aufruffehler{QStringLiteral("--trennzeichen %1: erlaubt sind leer, semikolon, komma und tab.")
+                               .arg(zitat(*a.trennzeichen))};
     const std::pair<const char16_t*, std::optional<QString>*> pfade[] = {
         {u"--ausgabe", &a.ausgabe}, {u"--tabelle", &a.tabelle}, {u"--bild", &a.bild}};
     for (const auto& [name, pfad] : pfade)
@@ -292,6 +318,80 @@ Aufruf aufrufLesen(int argc, char** argv)
     if (a.bereiche && (a.aktivitaet || a.bekleidung))
         throw Aufruffehler{QStringLiteral("--bereiche schließt --aktivitaet und --bekleidung aus.")};
     return a;
+}
+
+// "Ti=ZONE2:Zone Mean Air Temperature": the code and the heading; Zeit is the hour code of a
+// date-time column.
+std::pair<int, QString> spalteAus(const QString& angabe)
+{
+    static const std::pair<const char16_t*, int> groessen[] = {
+        {u"Stunde", kJahresstunde}, {u"Zeit", kJahresstunde}, {u"Ti", kTi}, {u"Ts", kTs}, {u"v_Luft", kVLuft},
+        {u"Feuchte", kFeuchte},     {u"Ta_außen", kTaAussen}};
+    const qsizetype gleich = angabe.indexOf(u'=');
+    const QString groesse = angabe.left(gleich).trimmed();
+    for (const auto& [name, code] : groessen)
+        if (gleich > 0 && groesse.compare(QStringView(name), Qt::CaseInsensitive) == 0)
+            return {code, angabe.mid(gleich + 1)};
+    throw Aufruffehler{QStringLiteral("--spalte %1: erwartet wird GRÖSSE=NAME mit GRÖSSE Stunde, Zeit, Ti, Ts, "
+                                      "v_Luft, Feuchte oder Ta_außen.")
+                           .arg(zitat(angabe))};
+}
+
+// The format of the data file and, without --spalten and S line, the codes from its headings
+// with the --spalte choices over them.
+void spaltenNachNamen(const Aufruf& a, const std::vector<std::string>& ersteZeilen, Stapeleinstellungen& e,
+                      bool zuordnungGelesen)
+{
+    const std::optional<Trennzeichen> vorgabe =
+        a.trennzeichen ? TrennzeichenAusWort(*a.trennzeichen) : std::optional<Trennzeichen>();
+    Dateiformat& f = e.format;
+    QList<int> gewaehlt;
+    // The date column first: naming it decides the format anew.
+    QStringList angaben = a.spalte;
+    std::stable_partition(angaben.begin(), angaben.end(),
+                          [](const QString& x) { return x.trimmed().startsWith(u"Zeit=", Qt::CaseInsensitive); });
+    for (const QString& angabe : angaben) {
+        const auto [code, name] = spalteAus(angabe);
+        if (f.namen.isEmpty())
+            throw Aufruffehler{
+                QStringLiteral("--spalte %1: Die Datei hat keine Kopfzeile mit Namen.").arg(zitat(angabe))};
+        const int feld = SpalteMitNamen(f, name);
+        if (feld < 0)
+            throw Aufruffehler{QStringLiteral("--spalte %1: Keine Spalte heißt so; die Kopfzeile nennt %2.")
+                                   .arg(zitat(angabe), zitat(f.namen.join(QStringLiteral(" | "))))};
+        if (angabe.trimmed().startsWith(u"Zeit=", Qt::CaseInsensitive)) {
+            f = FormatErkennen(ersteZeilen, a.datendatei, vorgabe.value_or(f.trenner), feld);
+            if (f.zeitspalte != feld)
+                throw Aufruffehler{
+                    QStringLiteral("--spalte %1: Die Spalte enthält kein Datum mit Uhrzeit.").arg(zitat(angabe))};
+        }
+        if (!a.spalten && !zuordnungGelesen) {
+            std::replace(f.zuordnung.begin(), f.zuordnung.end(), int16_t(code), int16_t(kUnbenutzt));
+            const int spalte = f.spalteFuerFeld(feld);
+            if (spalte < 0)
+                throw Aufruffehler{
+                    QStringLiteral("--spalte %1: Mehr als 20 Spalten lassen sich nicht auswerten.").arg(zitat(angabe))};
+            f.zuordnung[std::size_t(spalte)] = int16_t(code);
+        }
+        gewaehlt << code;
+    }
+    if (a.spalten)
+        f.feld = ErsteFelder();  // codes given by position count for the file's first 20 fields
+    if (a.spalten || zuordnungGelesen)
+        return;
+    QStringList offen;
+    for (qsizetype i = 0; i < f.mehrdeutigeCodes.size(); ++i) {
+        const int code = f.mehrdeutigeCodes[i];
+        if (!gewaehlt.contains(code))
+            offen << f.mehrdeutig[i]
+                         + QStringLiteral(" Mit --spalte \"%1=NAME\" wählen Sie sie.")
+                               .arg(code == kFeuchte        ? QStringLiteral("Feuchte")
+                                    : code == kJahresstunde ? QStringLiteral("Stunde")
+                                                            : Variablenname(code));
+    }
+    if (!offen.isEmpty())
+        throw Aufruffehler{offen.join(u'\n')};
+    e.zuordnung = f.zuordnung;
 }
 
 Stapeleinstellungen einstellungenAus(const Aufruf& a)
@@ -531,22 +631,41 @@ int befehlStapel(int argc, char** argv)
         ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1\n").arg(daten.fehler));
         return kDateifehler;
     }
-    if (!aufruf.spalten) {
-        const std::unique_ptr<QIODevice> geoeffnet = DatendateiOeffnen(aufruf.datendatei, daten.inhalt);
+    // With --spalten a file that cannot be opened is left to the run, which names the cause.
+    if (const std::unique_ptr<QIODevice> geoeffnet = DatendateiOeffnen(aufruf.datendatei, daten.inhalt);
+        geoeffnet->isOpen() || !aufruf.spalten) {
         QIODevice& datei = *geoeffnet;
         if (!datei.isOpen()) {
             ausgeben(stderr, QStringLiteral("tempara-cli stapel: Die Datendatei %1 kann nicht gelesen werden.\n")
                                  .arg(aufruf.datendatei));
             return kDateifehler;
         }
+        const std::vector<std::string> ersteZeilen = ErsteZeilen(datei);
+        e.format = FormatErkennen(ersteZeilen, aufruf.datendatei,
+                                  aufruf.trennzeichen ? TrennzeichenAusWort(*aufruf.trennzeichen) : std::nullopt);
+        datei.seek(0);
         Vorschautabelle vorschau{};
-        if (!VorschauLesen(datei, vorschau, e.zuordnung)) {
-            ausgeben(
-                stderr,
-                QStringLiteral(
-                    "tempara-cli stapel: Die Datei %1 hat vor ihrer fünften Datenzeile keine "
-                    "Zuordnungszeile (S ...).\nBitte die Spalten mit --spalten angeben, z. B. --spalten \"1 2 3\".\n")
-                    .arg(aufruf.datendatei));
+        Spaltenzuordnung ausSZeile{};
+        const bool zuordnungGelesen = VorschauLesen(datei, vorschau, ausSZeile, e.format);
+        if (!aufruf.spalten && zuordnungGelesen)
+            e.zuordnung = ausSZeile;
+        try {
+            spaltenNachNamen(aufruf, ersteZeilen, e, zuordnungGelesen);
+        } catch (const Aufruffehler& fehler) {
+            ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1\n").arg(fehler.text));
+            return kFalscherAufruf;
+        }
+        const bool nachNamen = std::any_of(e.zuordnung.begin(), e.zuordnung.end(), [](int16_t c) { return c != 0; });
+        if (!aufruf.spalten && !zuordnungGelesen && !nachNamen) {
+            ausgeben(stderr,
+                     e.format.namen.isEmpty()
+                         ? QStringLiteral("tempara-cli stapel: Die Datei %1 hat vor ihrer fünften Datenzeile keine "
+                                          "Zuordnungszeile (S ...).\nBitte die Spalten mit --spalten angeben, z. B. "
+                                          "--spalten \"1 2 3\".\n")
+                               .arg(aufruf.datendatei)
+                         : QStringLiteral("tempara-cli stapel: Keiner der Namen der Kopfzeile von %1 ist bekannt:\n%2\n"
+                                          "Bitte die Spalten mit --spalte GRÖSSE=NAME oder --spalten angeben.\n")
+                               .arg(aufruf.datendatei, e.format.namen.join(QStringLiteral(" | "))));
             return kFalscherAufruf;
         }
     }
@@ -557,10 +676,19 @@ int befehlStapel(int argc, char** argv)
         return kFalscherAufruf;
     }
 
-    // What the window asks about before a run, the command line says and runs all the same.
-    if (const std::unique_ptr<QIODevice> datei = DatendateiOeffnen(aufruf.datendatei, daten.inhalt); datei->isOpen())
-        for (const QString& warnung : Vorwarnungen(DateiPruefen(*datei), e))
+    // What the window asks about before a run, the command line says and runs all the same; a
+    // line that cannot be read right stops it before anything is written.
+    if (const std::unique_ptr<QIODevice> datei = DatendateiOeffnen(aufruf.datendatei, daten.inhalt); datei->isOpen()) {
+        const Dateibefund befund = DateiPruefen(*datei, {}, e.format);
+        if (const QString fehler = Lesefehler(befund, e.zuordnung); !fehler.isEmpty()) {
+            ausgeben(stderr, QStringLiteral("tempara-cli stapel: Die Datendatei %1 lässt sich nicht sicher lesen.\n"
+                                            "%2\nEs wurde nichts geschrieben.\n")
+                                 .arg(aufruf.datendatei, fehler));
+            return kDateifehler;
+        }
+        for (const QString& warnung : Vorwarnungen(befund, e))
             ausgeben(stderr, QStringLiteral("tempara-cli stapel: Warnung: %1\n").arg(warnung));
+    }
     plan.inhalt = std::move(daten.inhalt);
     const Auswertungslauf lauf = StapellaufAuswerten(plan, e);
     if (!lauf.ergebnis.erfolgreich) {

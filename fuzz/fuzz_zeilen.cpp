@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Both line splitters of the data-file reader on arbitrary bytes: no crash, the kinds agree,
-// codes of an assignment line stay within 0 to 7, and an empty line changes no values.
+// codes of an assignment line stay within 0 to 8, and an empty line changes no values.
 #include "zeilen.h"
 
 #include <cstdint>

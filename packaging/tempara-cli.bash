@@ -25,6 +25,8 @@ _tempara_cli()
                 --ausgabe) COMPREPLY=($(compgen -f -- "$cur")); return ;;
                 --tabelle) COMPREPLY=($(compgen -f -X '!*.@(csv|CSV)' -- "$cur") $(compgen -d -- "$cur")); return ;;
                 --bild) COMPREPLY=($(compgen -f -X '!*.@(png|PNG|svg|SVG)' -- "$cur") $(compgen -d -- "$cur")); return ;;
+                --trennzeichen) COMPREPLY=($(compgen -W "leer semikolon komma tab" -- "$cur")); return ;;
+                --spalte) COMPREPLY=($(compgen -W "Stunde= Zeit= Ti= Ts= v_Luft= Feuchte= Ta_außen=" -- "$cur")); return ;;
                 --nachweis) COMPREPLY=($(compgen -f -X '!*.@(csv|CSV|pdf|PDF)' -- "$cur") $(compgen -d -- "$cur")); return ;;
                 --stunden) COMPREPLY=($(compgen -f -X '!*.@(csv|CSV)' -- "$cur") $(compgen -d -- "$cur")); return ;;
                 --nutzung) COMPREPLY=($(compgen -W "buero wohnen" -- "$cur")); return ;;
@@ -37,7 +39,7 @@ _tempara_cli()
                 --spalten|--ti|--v-luft|--phi|--aktivitaet|--bekleidung|--bereiche) return ;;
             esac
             if [[ "$cur" == -* ]]; then
-                COMPREPLY=($(compgen -W "--spalten --ti --v-luft --phi --aktivitaet --bekleidung --bereiche --ausgabe --ueberschreiben --tabelle --bild --verfahren --nachweis --stunden --nutzung --erster-tag --klimaregion --gebaeude --kategorie --toleranz --asr-minimum --projekt --raum --bearbeiter --help" -- "$cur"))
+                COMPREPLY=($(compgen -W "--spalten --trennzeichen --spalte --ti --v-luft --phi --aktivitaet --bekleidung --bereiche --ausgabe --ueberschreiben --tabelle --bild --verfahren --nachweis --stunden --nutzung --erster-tag --klimaregion --gebaeude --kategorie --toleranz --asr-minimum --projekt --raum --bearbeiter --help" -- "$cur"))
             else
                 COMPREPLY=($(compgen -f -- "$cur"))
             fi

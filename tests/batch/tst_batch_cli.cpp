@@ -32,6 +32,7 @@ CliAusgang cli(const QString& argumente, const QString& ordner, const QString& s
     return cliStarten(u"stapel "_s + argumente, {.ordner = ordner, .sprache = sprache});
 }
 
+const QByteArray kZonen = "Stunde;Zone1:Ti;Zone2:Ti;Zone1:Ts;Zone2:Ts\r\n1;20;22;19;21\r\n2;21;23;20;22,5\r\n";
 const QByteArray kDaten = "C Raum 2\r\nS 1 2 3\r\n\t1\t22,0\t22,0\r\n\t2\t26,0\t26,0\r\n\t3\t16,0\t16,0\r\n";
 
 }  // namespace
@@ -61,7 +62,9 @@ private Q_SLOTS:
             {u"@u32"_s, QStringEncoder(QStringConverter::Utf32LE, QStringConverter::Flag::WriteBom).encode(text)},
             {u"@nul"_s, daten.left(100) + '\0' + daten.mid(100)},
             {u"@cr"_s, QByteArray(daten).replace("\r\n", "\r")},
-            {u"@lang"_s, daten.left(200) + QByteArray(kLaengsteZeile, '1') + "\r\n"}};
+            {u"@lang"_s, daten.left(200) + QByteArray(kLaengsteZeile, '1') + "\r\n"},
+            {u"@zonen"_s, kZonen},
+            {u"@abc"_s, "Stunde;Ti\n1;21\n2;abc\n"}};
         QTemporaryDir ref;
         schreibe(ref.filePath(u"d.txt"_s), daten);
         QCOMPARE(cli(u"d.txt"_s, ref.path()).status, 0);
@@ -103,6 +106,20 @@ private Q_SLOTS:
         e.bereiche[1] = BereichAus(u"1"_s, 400, 4.0f, u',');
         QVERIFY(Stapellauf(PlanMitAusgabe(pfad(u"m.txt"_s), pfad(u"fb.TPR"_s)), e).erfolgreich);
         QCOMPARE(lies(pfad(u"b.TPR"_s)), lies(pfad(u"fb.TPR"_s)));
+    }
+
+    // A zone chosen by its heading gives the result of the tab-separated file with its columns.
+    void spalteNachNamen()
+    {
+        schreibe(pfad(u"z.txt"_s), kZonen);
+        schreibe(pfad(u"t.txt"_s), "S 1 2 3\r\n1\t22\t21\r\n2\t23\t22,5\r\n");
+        QCOMPARE(cli(u"z.txt --spalte Ti=Zone2:Ti --spalte ts=zone2:ts"_s, ordner->path()).status, 0);
+        QCOMPARE(cli(u"t.txt"_s, ordner->path()).status, 0);
+        const auto daten = [&](const QString& name) {
+            return QString::fromUtf8(lies(pfad(name))).split(u'\n').filter(QRegularExpression(u"^\t"_s));
+        };
+        QCOMPARE(daten(u"z.TPR"_s), daten(u"t.TPR"_s));
+        QVERIFY(lies(pfad(u"z.TPR"_s)).contains("C\tStunde\tZone2:Ti\tZone2:Ts\tPMV\tPPD\r\n"));
     }
 
     // Help, wrong usage (exit 2), and a user's files after a run, whatever the file system puts in the
@@ -148,6 +165,11 @@ private Q_SLOTS:
              "Ausgewertete Datenzeilen: 2000", "");
         fall("/dev/stdin ohne --ausgabe", "%stdin", "/dev/stdin", 2, "Bitte mit --ausgabe", "");
         falsch("unbekannte Angabe", "--schnell", "Unbekannte Angabe --schnell");
+        falsch("Trennzeichen unbekannt", "--trennzeichen doppelpunkt", "erlaubt sind leer, semikolon, komma und tab");
+        falsch("--spalte ohne Kopfzeile", "--spalte Ti=x", "keine Kopfzeile mit Namen");
+        fall("zwei Zonen", "z.txt=@zonen", "z.txt", 2, "Ti: Spalten 2 „Zone1:Ti“, 3 „Zone2:Ti“ kommen in Frage", "");
+        fall("--spalte unbekannter Name", "z.txt=@zonen", "z.txt --spalte Ti=Zone3:Ti", 2, "Keine Spalte heißt so", "");
+        fall("Feld ohne Zahl", "k.csv=@abc", "k.csv", 1, "Zeile 3: Feld 2 (Ti): „abc“ ist keine Zahl.", "");
         falsch("0,23 m/s", "--v-luft 0.23", "0,00 bis 5,00 m/s");
         falsch("71 W/m²", "--aktivitaet 71", "40 bis 400 W/m²");
         falsch("20,1 °C", "--ti 20,1", "Schritten von 0,2 °C");

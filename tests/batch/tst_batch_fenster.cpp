@@ -226,6 +226,32 @@ private Q_SLOTS:
         QVERIFY(datei->spaltenzuordnung()[4] == kTaAussen && text(u"spalten_titel(3)"_s) == u"Ta_außen");
     }
 
+    // A semicolon file: its separator, the headings above the columns, the two zones to choose, a
+    // field without a number named before the run; another separator or reading reads the preview again.
+    void trennzeichenUndKopfzeile()
+    {
+        oeffne("Stunde;Zone1:Ti;Zone2:Ti;Ts\r\n1;20,5;22;19\r\n2;21;x;20\r\n");
+        QCOMPARE(finde<QComboBox>(datei.get(), u"trennzeichen"_s)->currentText() + u'|'
+                     + texteVon(datei.get(), {u"sp(1)"_s, u"t(1)"_s}),
+                 u"Semikolon|2: Zone1:Ti|20,50"_s);
+        QCOMPARE(text(u"formathinweis"_s), u"Bitte wählen Sie: Ti aus Spalte 2 oder 3."_s);
+        tasten(datei.get(), u"Auswahl(2)"_s, Qt::Key_Home);
+        tasten(datei.get(), u"Auswahl(2)"_s, Qt::Key_Down, 2);
+        QTRY_VERIFY(datei->befund().has_value());
+        klick(datei.get(), u"rechnen"_s);
+        QVERIFY(dienste.meldungen().constLast().contains(u"Zeile 3: Feld 3 (Zone2:Ti): „x“ ist keine Zahl."_s));
+        QCOMPARE(datei->Assistentenschritt(), int16_t(1));     // still the column page
+        tasten(datei.get(), u"trennzeichen"_s, Qt::Key_Home);  // blanks and tabs: one number per line
+        QCOMPARE(texteVon(datei.get(), {u"sp(1)"_s, u"t(0)"_s, u"t(1)"_s}), u"2|1,00|0,00"_s);
+
+        oeffne("Datum;Uhrzeit;Ti\r\n01.01.2023;00:00;20\r\n01.01.2023;01:00;21\r\n");
+        auto* lesart = finde<QComboBox>(datei.get(), u"lesart"_s);
+        QVERIFY(lesart->isEnabled() && lesart->currentIndex() == int(Stundenlesart::Anfang));
+        QCOMPARE(texteVon(datei.get(), {u"t(0)"_s, u"t(5)"_s}), u"1,00|2,00"_s);
+        tasten(datei.get(), u"lesart"_s, Qt::Key_Home);  // 01:00 ends hour 1
+        QCOMPARE(texteVon(datei.get(), {u"t(0)"_s, u"t(5)"_s}), u"0,00|1,00"_s);
+    }
+
     // "&Weiter" on the column page: the duplicate check, then the constants page with its bars (or,
     // with v_Luft and humidity in columns, the behaviour page); "&Zurück" back and out.
     void konstanten_data()
