@@ -37,6 +37,8 @@ public:
     QString aktuelleSeite() const;
 
 private:
+    void ueberModalemFenster();
+
     QListWidget* m_inhalt;
     QTextBrowser* m_text;
     QList<Seite> m_seiten;
