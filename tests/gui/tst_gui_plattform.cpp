@@ -53,8 +53,9 @@ private Q_SLOTS:
 
     void dateifilter()
     {
-        QCOMPARE(QtDienste::namensfilter(u"All files (*.*)|*.*|Text Files (*.txt)|*.txt|Tempara Files (*.tpr)|*.tpr"_s),
-                 (QStringList{u"All files (*)"_s, u"Text Files (*.txt)"_s, u"Tempara Files (*.tpr)"_s}));
+        QCOMPARE(QtDienste::namensfilter(u"Datendateien (*.txt *.dat *.csv *.tpr)|*.txt;*.dat;*.csv;*.tpr|"
+                                         u"Alle Dateien (*.*)|*.*"_s),
+                 (QStringList{u"Datendateien (*.txt *.dat *.csv *.tpr)"_s, u"Alle Dateien (*)"_s}));
         QCOMPARE(QtDienste::namensfilter(u"Bitmap(*.bmp)|*.bmp"_s), QStringList{u"Bitmap (*.bmp)"_s});
     }
 
