@@ -19,7 +19,7 @@ for datei in \
   usr/share/man/man1/tempara-cli.1.gz usr/share/man/man1/tempara.1.gz \
   usr/share/bash-completion/completions/tempara-cli \
   usr/share/doc/tempara/copyright usr/share/doc/tempara/changelog.gz \
-  usr/share/doc/tempara/hilfe; do
+  usr/share/doc/tempara/hilfe usr/share/doc/tempara/examples/buero_jahr.txt; do
   if [ ! -e "$stufe/$datei" ]; then
     echo "fehlt: /$datei"
     fehler=1
@@ -30,6 +30,13 @@ appstreamcli validate --no-net --pedantic "$stufe/usr/share/metainfo/de.tempara.
   || appstreamcli validate --no-net "$stufe/usr/share/metainfo/de.tempara.Tempara.metainfo.xml"
 "$stufe/usr/bin/tempara-cli" --help > /dev/null
 "$stufe/usr/bin/tempara-cli" pmv 20 20 0 60 70 0 0 1 > /dev/null
+"$stufe/usr/bin/tempara-cli" --version > /dev/null
+# The manual page's example with the shipped year, in a folder of its own as a user runs it.
+beispiel=$(mktemp -d)
+cp "$stufe/usr/share/doc/tempara/examples/buero_jahr.txt" "$beispiel/"
+(cd "$beispiel" && "$stufe/usr/bin/tempara-cli" stapel buero_jahr.txt --tabelle buero_jahr.csv --bild buero_jahr.png \
+  > /dev/null) || { echo "Beispiel der Handbuchseite gescheitert"; fehler=1; }
+rm -rf "$beispiel"
 man -l "$stufe/usr/share/man/man1/tempara-cli.1.gz" > /dev/null 2>&1 || { echo "Handbuchseite nicht lesbar"; fehler=1; }
 [ $fehler -eq 0 ] && echo "Installation vollständig: $(find "$stufe" -type f | wc -l) Dateien"
 exit $fehler
