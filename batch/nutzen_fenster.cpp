@@ -316,12 +316,13 @@ void nutzen::hinweisZeigen()
         ui.hinweis->clear();
         return;
     }
-    QString text = *m_datenzeilen == 0   ? QStringLiteral("Die Datei hat keine Datenzeile.")
-                   : *m_datenzeilen == 1 ? QStringLiteral("Die Datei hat eine Datenzeile.")
-                                         : QStringLiteral("Die Datei hat %1 Datenzeilen.").arg(*m_datenzeilen);
+    QString text = *m_datenzeilen == 0 ? QStringLiteral("Die Datei hat keine Datenzeile.")
+                   : *m_datenzeilen == 1
+                       ? QStringLiteral("Die Datei hat eine Datenzeile.")
+                       : QStringLiteral("Die Datei hat %1 Datenzeilen.").arg(formatiereAnzahl(*m_datenzeilen));
     if (m_art == Nutzungsart::Jahreszeitabhaengig)
         text += QStringLiteral(" Die Bereiche A bis D umfassen %1 davon.")
-                    .arg(BereicheUmfassen(bereiche(), *m_datenzeilen));
+                    .arg(formatiereAnzahl(BereicheUmfassen(bereiche(), *m_datenzeilen)));
     ui.hinweis->setText(text);
 }
 
