@@ -63,7 +63,7 @@ const char* const kHilfe =
     "  --bekleidung CLO  Bekleidung für alle Zeilen, 0,00 bis 4,00 clo in Schritten von 0,05\n"
     "                    (Vorgabe 1,00)\n"
     "  --bereiche \"...\"  jahreszeitabhängig: ein bis vier Bereiche A bis D nacheinander, je\n"
-    "                    Länge:Energieumsatz:Bekleidung, z. B. \"2160:70:1,0 4416:70:0,5 2184:70:1,0\"\n"
+    "                    Länge:Energieumsatz:Bekleidung, z. B. \"2160:70:1,0 4392:70:0,5 2208:70:1,0\"\n"
     "  --ausgabe PFAD    Ergebnisdatei statt DATENDATEI mit der Endung .TPR\n"
     "  --ueberschreiben  eine vorhandene Ergebnisdatei ersetzen (beim erneuten Auswerten einer\n"
     "                    .TPR-Datei: eine vorhandene .BAK-Datei)\n"

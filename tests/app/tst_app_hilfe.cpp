@@ -12,10 +12,14 @@
 #include "qtdienste.h"
 
 #include <QDialog>
+#include <QFile>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QWindow>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 using namespace gui;
@@ -62,6 +66,29 @@ class TestHilfe : public QObject {
 
 private Q_SLOTS:
     void cleanup() { aufraeumen(dienste); }
+
+    // Every page fits the help's width on a laptop screen (1366 × 768, set for this test) without a
+    // horizontal scroll bar, and no number is parted from its unit or a comparison from its numbers.
+    void seitenPassen()
+    {
+        Hilfefenster::zeige(nullptr, u"tempara.hlp"_s, kHilfeStichwort, u"Einfuehrung"_s);
+        const std::unique_ptr<Hilfefenster> hilfe(Hilfefenster::offenes());
+        auto* text = findeKind<QTextBrowser>(hilfe.get(), u"Hilfe_Text"_s);
+        static const QRegularExpression getrennt(
+            uR"(\d\s+(°C|m/s|clo|W/m²|%|K|Pa)(?!\w)|(&lt;|&le;|≤)\s|[\w|)]\s+(&lt;|&le;|≤))"_s);
+        static const QRegularExpression vorgesetzt(uR"(<pre>.*?</pre>)"_s,
+                                                   QRegularExpression::DotMatchesEverythingOption);
+        for (const Hilfefenster::Seite& seite : Hilfefenster::seiten()) {
+            hilfe->oeffne(seite.pfad);
+            QCoreApplication::processEvents();
+            QVERIFY2(text->horizontalScrollBar()->maximum() == 0, qPrintable(seite.pfad));
+            QFile quelle(QUrl(seite.pfad).path().prepend(u':'));
+            QVERIFY(quelle.open(QIODevice::ReadOnly));
+            const QString html = QString::fromUtf8(quelle.readAll()).remove(vorgesetzt);
+            const QRegularExpressionMatch treffer = getrennt.match(html);
+            QVERIFY2(!treffer.hasMatch(), qPrintable(seite.pfad + u": "_s + treffer.captured()));
+        }
+    }
 
     void f1InJedemFenster()
     {
