@@ -34,8 +34,9 @@ appstreamcli validate --no-net --pedantic "$stufe/usr/share/metainfo/de.tempara.
 # The manual page's example with the shipped year, in a folder of its own as a user runs it.
 beispiel=$(mktemp -d)
 cp "$stufe/usr/share/doc/tempara/examples/buero_jahr.txt" "$beispiel/"
-(cd "$beispiel" && "$stufe/usr/bin/tempara-cli" stapel buero_jahr.txt --tabelle buero_jahr.csv --bild buero_jahr.png \
-  > /dev/null) || { echo "Beispiel der Handbuchseite gescheitert"; fehler=1; }
+(cd "$beispiel" && "$stufe/usr/bin/tempara-cli" stapel buero_jahr.txt --bekleidung 0,5 > /dev/null \
+  && "$stufe/usr/bin/tempara-cli" stapel buero_jahr.txt --ausgabe jahr.TPR --tabelle jahr.csv --bild jahr.png \
+  > /dev/null) || { echo "Beispiele der Handbuchseite gescheitert"; fehler=1; }
 rm -rf "$beispiel"
 man -l "$stufe/usr/share/man/man1/tempara-cli.1.gz" > /dev/null 2>&1 || { echo "Handbuchseite nicht lesbar"; fehler=1; }
 [ $fehler -eq 0 ] && echo "Installation vollständig: $(find "$stufe" -type f | wc -l) Dateien"
