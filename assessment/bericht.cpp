@@ -4,12 +4,14 @@
 #include "kriterien.h"
 #include "zahlen.h"
 
+#include <QFileInfo>
 #include <QFont>
 #include <QIODevice>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 
 using namespace model::bewertung;
 using namespace model;
@@ -188,6 +190,23 @@ QImage berichtBild(const Berichtsinhalt& inhalt)
     maler.setRenderHint(QPainter::Antialiasing);
     zeichneBericht(maler, QRectF(0, 0, bild.width(), bild.height()), inhalt);
     return bild;
+}
+
+bool speichereBerichtPdf(const QString& pfad, const Berichtsinhalt& inhalt, QString* fehler)
+{
+    const QFileInfo ziel(pfad);
+    if (ziel.exists() && !ziel.isFile() && !ziel.isDir()) {
+        QFile direkt(pfad);
+        const bool gut = direkt.open(QIODevice::WriteOnly) && schreibeBerichtPdf(direkt, inhalt);
+        if (!gut && fehler)
+            *fehler = direkt.errorString();
+        return gut;
+    }
+    QSaveFile datei(pfad);
+    const bool gut = datei.open(QIODevice::WriteOnly) && schreibeBerichtPdf(datei, inhalt) && datei.commit();
+    if (!gut && fehler)
+        *fehler = datei.errorString();
+    return gut;
 }
 
 }  // namespace assessment

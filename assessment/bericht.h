@@ -29,6 +29,11 @@ void zeichneBericht(QPainter& maler, const QRectF& seite, const Berichtsinhalt& 
 // An A4 PDF page into `ziel`; false when the writer failed.
 bool schreibeBerichtPdf(QIODevice& ziel, const Berichtsinhalt& inhalt);
 
+// Saves the PDF under `pfad`: a file through a temporary file that takes its place only when
+// complete; a character device or FIFO (also behind a link) straight into it, since a file put
+// in its place would destroy the node. False with the reason in `fehler`.
+bool speichereBerichtPdf(const QString& pfad, const Berichtsinhalt& inhalt, QString* fehler);
+
 // The report as a white image of kBerichtMm at 150 dpi, for the printer.
 inline constexpr double kBerichtBreiteMm = 190.0;
 inline constexpr double kBerichtHoeheMm = 277.0;

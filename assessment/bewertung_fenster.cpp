@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -379,13 +378,10 @@ void Bewertung::berichtSpeichern()
     if (!pfad)
         return;
     m_inhalt.erstellt = QDateTime::currentDateTime();
-    // written beside and moved into place at the end, so a failure leaves an earlier file whole
-    QSaveFile datei(*pfad);
-    if (!datei.open(QIODevice::WriteOnly) || !schreibeBerichtPdf(datei, m_inhalt) || !datei.commit()) {
-        m_dienste.meldung(
-            this, Symbol::Warnung, QStringLiteral("Warnung"),
-            QStringLiteral("Der Bericht konnte nicht gespeichert werden:\n%1\n%2").arg(*pfad, datei.errorString()));
-    }
+    QString grund;
+    if (!speichereBerichtPdf(*pfad, m_inhalt, &grund))
+        m_dienste.meldung(this, Symbol::Warnung, QStringLiteral("Warnung"),
+                          QStringLiteral("Der Bericht konnte nicht gespeichert werden:\n%1\n%2").arg(*pfad, grund));
 }
 
 void Bewertung::berichtDrucken()

@@ -9,8 +9,18 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace batch {
+
+// One more file a run writes besides its result (the table, the picture, ...). Adding an
+// output to a run is one such entry: it is then checked with all the others.
+struct Ausgabeziel {
+    QString was;            // "die Tabelle": how messages name it
+    QString pfad;           // as given; written through its links
+    bool ersetzen = false;  // an existing file may be replaced
+    bool warFrei = false;   // nothing stood under the name when it was planned
+};
 
 struct Dateiplan {
     QString eingabe;  // the file that is read
@@ -27,6 +37,8 @@ struct Dateiplan {
     bool sicherungWarFrei = false;
     // The data file as read once into memory (pipe, FIFO, UTF-16); empty: read the file.
     std::optional<QByteArray> inhalt;
+    // The run's other outputs, written after the result (AusgabeHinzufuegen).
+    std::vector<Ausgabeziel> weitere;
 };
 
 // How the user answers (the window asks, the command line has its options).
@@ -57,5 +69,34 @@ bool dieselbeDatei(const QString& a, const QString& b);
 // does not exist yet) is followed to its target, so that the new result replaces the
 // target and the link keeps pointing at it. Any other name stays as it is.
 QString Verweisziel(const QString& pfad);
+
+// What a name stands for as an output, after following its links. A character device or FIFO
+// (/dev/null, a pipe behind /dev/stdout) is written straight into: putting a new file in its
+// place would destroy the node. Block devices and sockets are never written.
+enum class Zielart { Frei, Datei, Ordner, Strom, Anderes };
+Zielart ZielartVon(const QString& pfad);
+
+// Adds an output to the plan and notes whether its name is free now.
+void AusgabeHinzufuegen(Dateiplan& plan, const QString& was, const QString& pfad, bool ersetzen);
+
+// A name for a new file beside `datei`: its name without the extension, `zusatz`, a point and
+// `endung` ("m.TPR", "_Auswertung", "csv": "m_Auswertung.csv"), numbered "_2", "_3", ... until
+// no file has it. What save dialogs after a run propose: never a file the run owns.
+QString FreierName(const QString& datei, const QString& zusatz, const QString& endung);
+
+// The files a finished run owns; a name chosen later for another file must be none of them.
+struct Laufdateien {
+    QString datendatei, ergebnisdatei, sicherung, umbenannt;
+};
+// Empty when `gewaehlt` is none of the run's files (after following links), else the German
+// reason which one it is.
+QString LaufdateiPruefen(const QString& gewaehlt, const Laufdateien& lauf);
+
+// Checks the outputs of a run against the data file and against each other, by the file a
+// name leads to (device and inode where it exists), and each for itself: no folder, no device
+// where a file is moved, nothing that appeared since planning, the other outputs writable.
+// `nur`: just that output of plan.weitere, right before it is written (the result and its
+// backup are then in place). Empty when all is well, else the German reason.
+QString AusgabenPruefen(const Dateiplan& plan, const Ausgabeziel* nur = nullptr);
 
 }  // namespace batch

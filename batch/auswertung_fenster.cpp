@@ -162,18 +162,18 @@ void Auswertungsfenster::tabelleFuellen()
 void Auswertungsfenster::speichern(const QString& titel, const QString& filter, const QString& endung,
                                    const QString& was, const Schreiber& schreiben)
 {
-    const QFileInfo ergebnis(m_auswertung.ergebnisdatei);
     Dateidialog dialog;
     dialog.titel = titel;
     dialog.filter = filter;
     dialog.vorgabeEndung = endung;
-    dialog.dateiname = ergebnis.dir().filePath(ergebnis.completeBaseName() + u'.' + endung);
+    dialog.dateiname = FreierName(m_auswertung.ergebnisdatei, QStringLiteral("_Auswertung"), endung);
     dialog.ueberschreibenFragen = true;
     const std::optional<QString> pfad = m_dienste.dateiSpeichern(this, dialog);
     if (!pfad || pfad->isEmpty())
         return;
-    QString grund;
-    if (!schreiben(*pfad, &grund))
+    const Jahresauswertung& a = m_auswertung;
+    QString grund = LaufdateiPruefen(*pfad, {a.datendatei, a.ergebnisdatei, a.sicherung, a.umbenannt});
+    if (!grund.isEmpty() || !schreiben(*pfad, &grund))
         m_dienste.meldung(this, Symbol::Warnung, QStringLiteral("Warnung"),
                           QStringLiteral("%1 konnte nicht gespeichert werden:\n%2\n\n%3")
                               .arg(was, QDir::toNativeSeparators(*pfad), grund));

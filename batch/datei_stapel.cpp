@@ -41,6 +41,7 @@ public:
 
     bool ueberschreiben(const QString& pfad) override
     {
+        m_gefragt = pfad;
         return m_dienste.frage(m_eltern, Symbol::Warnung, UeberschreibenTitel(),
                                UeberschreibenFrage(QDir::toNativeSeparators(pfad)), false);
     }
@@ -50,7 +51,7 @@ public:
         dialog.titel = QStringLiteral("Vorhandene Datei sichern unter");
         dialog.filter = QStringLiteral("Sicherungen (*.bak)|*.bak|Alle Dateien (*.*)|*.*");
         dialog.filterIndex = 1;
-        dialog.dateiname = QStringLiteral("*.bak");
+        dialog.dateiname = FreierName(m_gefragt, {}, QStringLiteral("BAK"));
         std::optional<QString> name = m_dienste.dateiSpeichern(m_eltern, dialog);
         if (name && name->isEmpty())
             return std::nullopt;
@@ -71,6 +72,7 @@ public:
 private:
     Dienste& m_dienste;
     QWidget* m_eltern;
+    QString m_gefragt;  // the existing file last asked about: the backup dialog names it
 };
 
 }  // namespace

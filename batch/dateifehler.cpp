@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dateifehler.h"
 
-#include <QSaveFile>
+#include "ausgabeplan.h"
 
 #include <cerrno>
 
@@ -35,11 +35,42 @@ QString FehlerGrund(int fehlernummer, const QString& systemtext)
     return QStringLiteral("Die Ursache ist nicht bekannt.");
 }
 
+Zieldatei::Zieldatei(const QString& pfad)
+    : m_direkt(ZielartVon(pfad) == Zielart::Strom), m_ganz(Verweisziel(pfad)), m_strom(pfad)
+{}
+
+bool Zieldatei::open()
+{
+    return m_direkt ? m_strom.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+                    : m_ganz.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+}
+
+QIODevice& Zieldatei::geraet() { return m_direkt ? static_cast<QIODevice&>(m_strom) : m_ganz; }
+
+bool Zieldatei::commit()
+{
+    if (!m_direkt)
+        return m_ganz.commit();
+    const bool gut = m_strom.error() == QFileDevice::NoError;
+    m_strom.close();
+    return gut;
+}
+
+void Zieldatei::cancelWriting()
+{
+    if (m_direkt)
+        m_strom.close();
+    else
+        m_ganz.cancelWriting();
+}
+
+QString Zieldatei::errorString() const { return m_direkt ? m_strom.errorString() : m_ganz.errorString(); }
+
 bool SicherSchreiben(const QString& pfad, const QByteArray& daten, QString* grund)
 {
-    QSaveFile datei(pfad);
+    Zieldatei datei(pfad);
     errno = 0;
-    const bool gut = datei.open(QIODevice::WriteOnly) && datei.write(daten) == daten.size() && datei.commit();
+    const bool gut = datei.open() && datei.geraet().write(daten) == daten.size() && datei.commit();
     const int nummer = errno != 0 ? errno : EIO;
     if (!gut) {
         if (grund)

@@ -18,10 +18,13 @@ namespace {
 constexpr qint64 kProbe = 64 * 1024;                 // the bytes the encoding is judged by
 constexpr qint64 kHoechstensImSpeicher = 1LL << 30;  // a pipe larger than this is refused
 
-enum class Kodierung { Utf8, Utf16LE, Utf16BE, Utf16OhneMarke, Nullbytes, NurCr };
+enum class Kodierung { Utf8, Utf16LE, Utf16BE, Utf16OhneMarke, Utf32, Nullbytes, NurCr };
 
 Kodierung kodierungVon(const QByteArray& probe)
 {
+    // UTF-32 LE's mark begins with UTF-16 LE's, so it is looked for first.
+    if (probe.startsWith(QByteArrayView("\xFF\xFE\0\0", 4)) || probe.startsWith(QByteArrayView("\0\0\xFE\xFF", 4)))
+        return Kodierung::Utf32;
     if (probe.startsWith("\xFF\xFE"))
         return Kodierung::Utf16LE;
     if (probe.startsWith("\xFE\xFF"))
@@ -80,6 +83,12 @@ Dateninhalt DatendateiVorbereiten(const QString& pfad)
     case Kodierung::Utf16OhneMarke:
         d.fehler = QStringLiteral("Die Datendatei\n%1\nist in UTF-16 ohne Byte-Reihenfolge-Markierung gespeichert; "
                                   "so ist nicht sicher zu erkennen, wie sie zu lesen ist.")
+                       .arg(nativ(pfad))
+                   + kSpeichern;
+        return d;
+    case Kodierung::Utf32:
+        d.fehler = QStringLiteral("Die Datendatei\n%1\nist in UTF-32 gespeichert (mit Byte-Reihenfolge-Markierung); "
+                                  "diese Kodierung wird nicht gelesen.")
                        .arg(nativ(pfad))
                    + kSpeichern;
         return d;

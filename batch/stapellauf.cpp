@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cmath>
@@ -38,7 +37,7 @@ const QString kNichtsVeraendert = QStringLiteral("\n\nIhre Dateien sind unverän
 // failure with its error number.
 class Ausgabe {
 public:
-    explicit Ausgabe(QSaveFile& datei) : m_datei(datei) { m_text.reserve(kSchreibpuffer + 1024); }
+    explicit Ausgabe(QIODevice& datei) : m_datei(datei) { m_text.reserve(kSchreibpuffer + 1024); }
 
     std::string& text() { return m_text; }
     void vielleichtLeeren()
@@ -59,7 +58,7 @@ public:
     int fehlernummer() const { return m_fehlernummer; }
 
 private:
-    QSaveFile& m_datei;
+    QIODevice& m_datei;
     std::string m_text;
     int m_fehlernummer = 0;
 };
@@ -261,15 +260,15 @@ struct Lauf {
     }
 
     // Pass 2: the whole result into the temporary file beside its target.
-    bool schreiben(QSaveFile& ziel, const std::array<Bereich, kBereiche>& bereiche)
+    bool schreiben(Zieldatei& ziel, const std::array<Bereich, kBereiche>& bereiche)
     {
         const QStringList vorher = zwischendateien();
         errno = 0;
-        const bool offen = ziel.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        const bool offen = ziel.open();
         // Where the file system has no unnamed temporary files (NFS, SMB, FAT), QSaveFile
         // writes a named one beside the result, "<name>.XXXXXX"; a signal must not leave it.
         for (const QString& neu : zwischendateien())
-            if (offen && !vorher.contains(neu) && !zwischendatei)
+            if (offen && !ziel.direkt() && !vorher.contains(neu) && !zwischendatei)
                 zwischendatei.emplace(QFileInfo(plan.ausgabe).absoluteDir().filePath(neu));
         if (!offen) {
             const int nummer = QFileInfo(plan.ausgabe).isDir() ? EISDIR : errno != 0 ? errno : EACCES;
@@ -281,7 +280,7 @@ struct Lauf {
         if (!datei)
             return false;
         Zeilenleser leser(*datei);
-        Ausgabe ausgabe(ziel);
+        Ausgabe ausgabe(ziel.geraet());
         const QByteArray kopf = Kopfzeilen(e);
         ausgabe.text().append(kopf.constData(), std::size_t(kopf.size()));
 
@@ -310,8 +309,11 @@ struct Lauf {
     // Puts the written result in place: first an existing file aside, then the old result
     // to its backup, then the new file to its name. Whatever fails, the steps before it are
     // undone, so the user's files are where they were.
-    bool einsetzen(QSaveFile& ziel)
+    bool einsetzen(Zieldatei& ziel)
     {
+        // The outputs once more, as they are now: a long run gives others time to act.
+        if (const QString grund = AusgabenPruefen(plan); !grund.isEmpty())
+            return fehler(grund + kNichtsVeraendert);
         const bool beiseite = !plan.beiseiteVon.isEmpty();
         if (beiseite) {
             QFile von(plan.beiseiteVon);
@@ -347,7 +349,7 @@ struct Lauf {
         }
 
         errno = 0;
-        if (!ziel.commit()) {
+        if ((einsetzenStoeren && einsetzenStoeren()) || !ziel.commit()) {
             const int nummer = errno != 0 ? errno : EIO;
             if (sichern)
                 umbenennenErsetzend(plan.sicherung, plan.ausgabe);
@@ -372,41 +374,21 @@ struct Lauf {
         return QFile::rename(von, nach) ? 0 : EXDEV;
     }
 
-    // Another run on the same result, since the plan was made: its file stays and this one stops.
-    bool planNochGueltig()
-    {
-        const bool ausgabeNeu = plan.ausgabeWarFrei && QFileInfo::exists(plan.ausgabe);
-        const bool sicherungNeu = plan.sicherungWarFrei && QFileInfo::exists(plan.sicherung);
-        if (!ausgabeNeu && !sicherungNeu)
-            return true;
-        return fehler(QStringLiteral("Die Datei\n%1\nist entstanden, während dieser Lauf vorbereitet wurde "
-                                     "(ein anderer Lauf zur selben Zeit?).\nSie wird nicht ersetzt.")
-                          .arg(nativ(ausgabeNeu ? plan.ausgabe : plan.sicherung))
-                      + kNichtsVeraendert);
-    }
-
-    // The data file must never be replaced, whatever links lead from the result name to it.
-    bool ausgabeNichtDatendatei()
-    {
-        if (!plan.sicherung.isEmpty() || !dieselbeDatei(plan.ausgabe, plan.eingabe))
-            return true;
-        return fehler(QStringLiteral("Die Ergebnisdatei\n%1\nist die Datendatei selbst (über einen Verweis) "
-                                     "und wird nicht ersetzt.\nBitte wählen Sie einen anderen Namen.")
-                          .arg(nativ(plan.ausgabe))
-                      + kNichtsVeraendert);
-    }
-
     bool ausfuehren()
     {
-        if (!ausgabeNichtDatendatei())
-            return false;
+        // Every output against the data file and each other before anything is written; the
+        // data file is never replaced, whatever links lead from an output's name to it.
+        if (const QString grund = AusgabenPruefen(plan); !grund.isEmpty())
+            return fehler(grund + kNichtsVeraendert);
         // One run at a time per result: a lock file beside it, held until the result is in
         // place. Where no lock can be made (a folder without write permission), the run goes
-        // on and fails with the real reason when it writes.
+        // on and fails with the real reason when it writes. A device written straight into
+        // needs none (and /dev gets no lock file).
+        const bool strom = ZielartVon(plan.ausgabe) == Zielart::Strom;
         QLockFile sperre(plan.ausgabe + QStringLiteral(".lock"));
         sperre.setStaleLockTime(0);
-        const bool gesperrt = sperre.tryLock(0);
-        if (!gesperrt && sperre.error() == QLockFile::LockFailedError)
+        const bool gesperrt = !strom && sperre.tryLock(0);
+        if (!strom && !gesperrt && sperre.error() == QLockFile::LockFailedError)
             return fehler(QStringLiteral("Die Ergebnisdatei\n%1\nwird gerade von einem anderen Lauf geschrieben.\n"
                                          "Bitte warten Sie, bis er fertig ist.")
                               .arg(nativ(plan.ausgabe))
@@ -414,8 +396,6 @@ struct Lauf {
         std::optional<Aufraeumposten> sperrdatei;
         if (gesperrt)
             sperrdatei.emplace(plan.ausgabe + QStringLiteral(".lock"));
-        if (!planNochGueltig())
-            return false;
         if (plan.inhalt) {
             inhalt = plan.inhalt;
         } else {
@@ -435,7 +415,7 @@ struct Lauf {
             for (int k = 0; k < kBereiche; ++k)
                 ergebnis.laengen[std::size_t(k)] = e.bereiche[std::size_t(k)].laenge;
         }
-        QSaveFile ziel(plan.ausgabe);
+        Zieldatei ziel(plan.ausgabe);
         if (!schreiben(ziel, bereiche) || !einsetzen(ziel)) {
             ziel.cancelWriting();
             return false;
@@ -446,6 +426,8 @@ struct Lauf {
 };
 
 }  // namespace
+
+std::function<bool()> einsetzenStoeren;
 
 std::array<QString, kBereiche> LaengenAnpassen(const std::array<Bereich, kBereiche>& bereiche, int64_t datenzeilen)
 {

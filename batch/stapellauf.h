@@ -38,6 +38,10 @@ inline constexpr int64_t kFortschrittAlle = 16384;
 Stapelergebnis Stapellauf(const Dateiplan& plan, const Stapeleinstellungen& einstellungen,
                           const Fortschritt& fortschritt = {});
 
+// For tests of the last step: when set and returning true, putting the new result under its
+// name fails as a failing file system would make it fail.
+extern std::function<bool()> einsetzenStoeren;
+
 // Fits the typed range lengths to the number of data lines: no range asks for more lines
 // than are left. Returns the texts the boxes then show.
 std::array<QString, kBereiche> LaengenAnpassen(const std::array<Bereich, kBereiche>& bereiche, int64_t datenzeilen);

@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -49,7 +50,9 @@ const char* const kHilfe = "Aufruf: tempara-cli bewertung [--ts-gleich-ti] TI TS
                            "Ausgabe: je Kriterium eine Zeile \"NAME<Tab>WERT<Tab>KATEGORIE\" in der Reihenfolge PMV,\n"
                            "PPD, DR, PD_vertikal, PD_boden, PD_decke_warm, PD_wand_kalt, PD_decke_kalt, PD_wand_warm\n"
                            "(die lokalen nur mit ihrer Option), zuletzt \"Gesamt<Tab><Tab>KATEGORIE\". PMV mit drei,\n"
-                           "Prozentwerte mit zwei Nachkommastellen und Dezimalpunkt; Kategorie A, B, C oder \"-\"\n"
+                           "Prozentwerte mit zwei Nachkommastellen und Dezimalpunkt, mit mehr, wo der gerundete\n"
+                           "Wert sonst jenseits einer Kategoriegrenze läge (9.996 mit A, nicht 10.00); die\n"
+                           "Kategorie entscheidet der ungerundete Wert. Kategorie A, B, C oder \"-\"\n"
                            "(schlechter als C). Ein viertes Feld \"ausserhalb\" steht, wenn eine Eingabe außerhalb\n"
                            "des Gültigkeitsbereichs der Formel liegt.\n"
                            "\n"
@@ -59,6 +62,7 @@ const char* const kHilfe = "Aufruf: tempara-cli bewertung [--ts-gleich-ti] TI TS
 constexpr const char* kOptionen[] = {"--tu",         "--t-lokal",   "--v-lokal",    "--dt-vertikal", "--t-boden",
                                      "--decke-warm", "--wand-kalt", "--decke-kalt", "--wand-warm"};
 constexpr int kOptionenAnzahl = int(std::size(kOptionen));
+constexpr int kTLokal = 1, kTBoden = 4;
 
 int falsch(const std::string& text)
 {
@@ -71,6 +75,22 @@ std::string zahl(double wert, int stellen)
 {
     char puffer[kZahlPuffer];
     return std::string(puffer, formatiereZahl(puffer, wert, stellen, '.'));
+}
+
+// The value with `stellen` decimals, or with as many more as it takes for the printed number to
+// lie in the value's own category: 9.996 % of category B is printed "9.996", never "10.00".
+std::string wertText(bewertung::Kriterium kriterium, double wert, int stellen)
+{
+    const bewertung::Kategorie soll = bewertung::kategorie(kriterium, wert);
+    std::string text;
+    for (int s = stellen; s <= 12; ++s) {
+        text = zahl(wert, s);
+        double gedruckt = 0;
+        std::from_chars(text.data(), text.data() + text.size(), gedruckt);
+        if (bewertung::kategorie(kriterium, gedruckt) == soll)
+            break;
+    }
+    return text;
 }
 
 const char* kategorieText(bewertung::Kategorie k)
@@ -107,7 +127,7 @@ int befehlBewertung(int argc, char** argv)
         while (o < kOptionenAnzahl && name != kOptionen[o])
             ++o;
         if (o == kOptionenAnzahl)
-            return falsch("unbekannte Option \"" + a + "\"");
+            return falsch("unbekannte Option \"" + feldZitat(a) + "\"");
         std::string text;
         if (gleich != std::string::npos)
             text = a.substr(gleich + 1);
@@ -117,10 +137,14 @@ int befehlBewertung(int argc, char** argv)
             return falsch("Option " + name + " ohne Wert");
         if (optionen[o])
             return falsch("Option " + name + " mehrfach angegeben");
-        const std::optional<double> wert = leseZahl(QString::fromLocal8Bit(text.c_str()));
-        if (!wert || !std::isfinite(*wert))
-            return falsch("Wert von " + name + " \"" + text + "\" ist keine Zahl");
-        optionen[o] = *wert;
+        // Read as the eight values are, so that "1e-400" is 0 here too and "+-5" no number.
+        double wert = 0;
+        if (!leseFeld(text, wert) || !std::isfinite(wert))
+            return falsch("Wert von " + name + " \"" + feldZitat(text) + "\" ist keine endliche Zahl");
+        if ((o == kTLokal || o == kTBoden) && wert < kAbsoluterNullpunkt)
+            return falsch(name + " " + feldZitat(text)
+                          + " °C liegt unter dem absoluten Nullpunkt; möglich sind Temperaturen ab -273,15 °C");
+        optionen[o] = wert;
     }
     if (werte != 8)
         return falsch("acht Werte erwartet (TI TS V_LUFT PHI M W V_REL ICL), " + std::to_string(werte) + " angegeben");
@@ -128,6 +152,8 @@ int befehlBewertung(int argc, char** argv)
     const std::optional<Raumklima> klima = leseFall(fall, fehler);
     if (!klima)
         return falsch(fehler);
+    if (const std::string grund = unmoeglich(*klima, tsGleichTi); !grund.empty())
+        return falsch(grund);
 
     const PmvEingabe eingabe = PmvEingabeAus(*klima, tsGleichTi);
     PmvErgebnis pmv;
@@ -152,7 +178,8 @@ int befehlBewertung(int argc, char** argv)
         const Einzelwert& w = r.werte[k];
         if (!w.bewertet)
             continue;
-        ausgabe += std::string(namen[k]) + '\t' + zahl(w.wert, k == 0 ? 3 : 2) + '\t' + kategorieText(w.kategorie);
+        ausgabe += std::string(namen[k]) + '\t' + wertText(Kriterium(k), w.wert, k == 0 ? 3 : 2) + '\t'
+                   + kategorieText(w.kategorie);
         ausgabe += w.gueltig ? "\n" : "\tausserhalb\n";
     }
     ausgabe += std::string("Gesamt\t\t") + kategorieText(r.gesamt) + '\n';

@@ -2,6 +2,7 @@
 // tempara-cli pmv: PMV and PPD for cases given as arguments or as lines on standard input.
 #include "befehle.h"
 #include "pmvstrom.h"
+#include "zahlen.h"
 
 #include <cstdio>
 #include <cstring>
@@ -22,7 +23,10 @@ const char* const kHilfe =
     "Die Werte werden so gerechnet, wie sie dastehen (nicht auf die Schritte der\n"
     "Schieberegler gerundet). Felder sind durch Leerzeichen oder Tabulatoren getrennt,\n"
     "Dezimaltrennzeichen ist Komma oder Punkt; negative Zahlen sind Werte, keine Optionen.\n"
-    "Leere Zeilen der Eingabe werden übergangen.\n"
+    "Leere Zeilen der Eingabe werden übergangen. Werte, die kein Raum haben kann (eine\n"
+    "Temperatur unter -273,15 °C, ICL unter 0, M von 0 oder weniger, PHI außerhalb 0 bis\n"
+    "100), werden mit dem möglichen Bereich abgelehnt (Rückgabewert 2, in einer Zeile der\n"
+    "Standardeingabe \"Fehler\").\n"
     "\n"
     "Optionen:\n"
     "  --ts-gleich-ti  die Strahlungstemperatur folgt der Lufttemperatur (TS wird nicht\n"
@@ -54,7 +58,7 @@ int befehlPmv(int argc, char** argv)
         if (!std::strncmp(a, "--", 2)) {
             std::fprintf(stderr,
                          "tempara-cli pmv: unbekannte Option \"%s\"\n(\"tempara-cli pmv --help\" erklärt den Aufruf)\n",
-                         a);
+                         feldZitat(a).c_str());
             return 2;
         }
         fall += a;
@@ -72,6 +76,10 @@ int befehlPmv(int argc, char** argv)
     }
     std::string fehler;
     const std::optional<Raumklima> klima = leseFall(fall, fehler);
+    if (const std::string grund = klima ? unmoeglich(*klima, tsGleichTi) : std::string(); !grund.empty()) {
+        std::fprintf(stderr, "tempara-cli pmv: %s\n", grund.c_str());
+        return 2;
+    }
     std::string text;
     if (klima && !rechneFall(*klima, tsGleichTi, text))
         fehler = "Gleitkommafehler in der Berechnung";

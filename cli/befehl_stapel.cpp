@@ -74,6 +74,10 @@ const char* const kHilfe =
     "                    Ein Name ohne Ordner liegt neben der Ergebnisdatei; eine vorhandene\n"
     "                    Datei wird nur mit --ueberschreiben ersetzt.\n"
     "\n"
+    "Alle Ausgaben werden vor dem Lauf gegen die Datendatei und gegeneinander geprüft, auch\n"
+    "über Links. Ein Zeichengerät oder eine FIFO (/dev/null) wird unmittelbar beschrieben, nie\n"
+    "ersetzt. Eine Datendatei unter /dev oder /proc (/dev/stdin) braucht --ausgabe.\n"
+    "\n"
     "Zahlen dürfen Komma oder Punkt haben. Die Ergebnisdatei schreibt Zahlen mit dem\n"
     "Dezimaltrennzeichen der Spracheinstellung.\n"
     "Rückgabe: 0 gelungen, 1 Datei nicht lesbar oder nicht schreibbar, 2 falscher Aufruf.\n";
@@ -171,8 +175,20 @@ struct Aufruf {
 Aufruf aufrufLesen(int argc, char** argv)
 {
     QStringList argumente{QStringLiteral("stapel")};
-    for (int i = 1; i < argc; ++i)
-        argumente << QString::fromLocal8Bit(argv[i]);
+    for (int i = 1; i < argc; ++i) {
+        // Qt names files in UTF-8 only: a name in another encoding would be opened or written
+        // under a different name, so it is refused with its bytes shown.
+        if (!QUtf8StringView(argv[i]).isValidUtf8()) {
+            QString bytes;
+            for (const char* b = argv[i]; *b && bytes.size() < 60; ++b)
+                bytes += uchar(*b) < 0x80 ? QString(QLatin1Char(*b)) : QStringLiteral("\\x%1").arg(uchar(*b), 2, 16);
+            throw Aufruffehler{QStringLiteral("\"%1\" ist kein UTF-8. Dateinamen in einer anderen Kodierung "
+                                              "kann Tempara nicht unverändert lesen oder schreiben; bitte die Datei "
+                                              "umbenennen (z. B. mit convmv).")
+                                   .arg(bytes)};
+        }
+        argumente << QString::fromUtf8(argv[i]);
+    }
     const QString kWert = QStringLiteral("WERT");
     const QCommandLineOption spalten(QStringLiteral("spalten"), {}, kWert), ti(QStringLiteral("ti"), {}, kWert),
         vLuft(QStringLiteral("v-luft"), {}, kWert), phi(QStringLiteral("phi"), {}, kWert),
@@ -278,22 +294,82 @@ private:
     bool m_ueberschreiben;
 };
 
-// A name without a folder lies beside the result file; any other path is taken as given.
-QString nebenErgebnis(const QString& name, const QString& ergebnisdatei)
+// A name without a folder lies beside the result file's name (not where its links lead, which
+// may be /dev); any other path is taken as given.
+QString nebenErgebnis(const QString& name, const Aufruf& aufruf)
 {
-    return QFileInfo(name).fileName() == name ? QFileInfo(ergebnisdatei).dir().filePath(name) : name;
+    return QFileInfo(name).fileName() == name
+               ? QFileInfo(aufruf.ausgabe.value_or(aufruf.datendatei)).dir().filePath(name)
+               : name;
 }
 
-// Before the run: the table or picture neither is the data or result file nor replaces a
-// file without --ueberschreiben. Empty when all is well, else the German reason.
-QString zielPruefen(const QString& pfad, const Dateiplan& plan, bool ueberschreiben)
+// The files a run writes after its result, in this order. Another output of the run is one
+// more entry here: its name then joins the checks of every output before and during the run.
+struct Zusatzausgabe {
+    QString was;  // how messages name it
+    std::optional<QString> Aufruf::*name;
+    bool grafik;  // needs fonts (a QGuiApplication)
+    bool (*schreiben)(const Jahresauswertung&, const QString&, QString*);
+};
+
+const Zusatzausgabe kZusatzausgaben[] = {
+    {QStringLiteral("die Tabelle"), &Aufruf::tabelle, false,
+     [](const Jahresauswertung& j, const QString& pfad, QString* grund) {
+         return TabelleSchreiben(j.zaehlung, pfad, grund);
+     }},
+    {QStringLiteral("das Bild"), &Aufruf::bild, true, &JahresbildSchreiben},
+};
+
+// The result's plan from the options, with the other outputs checked against it and each
+// other before anything is read or written. Nothing when the run must not start; the message
+// is out then and `status` holds the exit code.
+std::optional<Dateiplan> ausgabenPlanen(const Aufruf& aufruf, int& status)
 {
-    if (dieselbeDatei(pfad, plan.eingabe) || dieselbeDatei(pfad, plan.ausgabe)
-        || QFileInfo(pfad).absoluteFilePath() == QFileInfo(plan.ausgabe).absoluteFilePath())
-        return QStringLiteral("%1 ist die Daten- oder Ergebnisdatei; bitte einen anderen Namen angeben.").arg(pfad);
-    if (QFileInfo::exists(pfad) && !ueberschreiben)
-        return QStringLiteral("%1 besteht bereits; mit --ueberschreiben wird sie ersetzt.").arg(pfad);
-    return {};
+    const auto abbruch = [&](int code, const QString& text) -> std::optional<Dateiplan> {
+        ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1\n").arg(text));
+        status = code;
+        return std::nullopt;
+    };
+    Dateiplan plan;
+    if (aufruf.ausgabe) {
+        if (dieselbeDatei(*aufruf.ausgabe, aufruf.datendatei))
+            return abbruch(kFalscherAufruf, QStringLiteral("Die Ergebnisdatei darf nicht die Datendatei selbst sein."));
+        // A device or FIFO is written into, not replaced, and needs no --ueberschreiben.
+        if (ZielartVon(*aufruf.ausgabe) == Zielart::Datei && !aufruf.ueberschreiben)
+            return abbruch(
+                kDateifehler,
+                QStringLiteral("%1 besteht bereits; mit --ueberschreiben wird sie ersetzt.").arg(*aufruf.ausgabe));
+        plan = PlanMitAusgabe(aufruf.datendatei, *aufruf.ausgabe);
+    } else {
+        // Beside /dev/stdin or a pipe of the shell (/dev/fd/63, /proc/self/fd/0) no result
+        // file is made: /dev.TPR names would land among the system's devices.
+        const QString absolut = QDir::cleanPath(QFileInfo(aufruf.datendatei).absoluteFilePath());
+        if (absolut.startsWith(u"/dev/") || absolut.startsWith(u"/proc/"))
+            return abbruch(kFalscherAufruf,
+                           QStringLiteral("Die Datendatei %1 liegt unter /dev oder /proc (eine Pipe oder ein Gerät); "
+                                          "dort wird keine Ergebnisdatei angelegt.\nBitte mit --ausgabe angeben, "
+                                          "wohin die Ergebnisdatei geschrieben wird.")
+                               .arg(aufruf.datendatei));
+        Optionsantworten antworten(aufruf.ueberschreiben);
+        const std::optional<Dateiplan> geplant = AusgabePlanen(aufruf.datendatei, antworten);
+        if (!geplant && !antworten.fuehrtZurDatendatei.isEmpty())
+            return abbruch(kDateifehler, QStringLiteral("%1 ist ein Verweis auf die Datendatei und wird nicht "
+                                                        "ersetzt; bitte mit --ausgabe einen anderen Namen angeben.")
+                                             .arg(antworten.fuehrtZurDatendatei));
+        if (!geplant)
+            return abbruch(
+                kDateifehler,
+                QStringLiteral("%1 besteht bereits; mit --ueberschreiben wird sie ersetzt.").arg(antworten.verweigert));
+        plan = *geplant;
+    }
+    for (const Zusatzausgabe& z : kZusatzausgaben)
+        if (const std::optional<QString>& name = aufruf.*z.name)
+            AusgabeHinzufuegen(plan, z.was, nebenErgebnis(*name, aufruf), aufruf.ueberschreiben);
+    if (const QString grund = AusgabenPruefen(plan); !grund.isEmpty())
+        return abbruch(kDateifehler, grund.endsWith(u"besteht bereits.")
+                                         ? grund + QStringLiteral(" Mit --ueberschreiben wird sie ersetzt.")
+                                         : grund);
+    return plan;
 }
 
 QString prozent(int64_t anteil, int64_t ganzes)
@@ -338,34 +414,33 @@ void zusammenfassung(const Dateiplan& plan, const Stapeleinstellungen& e, const 
     ausgeben(stdout, text);
 }
 
-// The table and the picture of the run, with the code of the evaluation window's buttons.
-int auswertungSchreiben(const Jahresauswertung& j, const std::optional<QString>& tabelle,
-                        const std::optional<QString>& bild)
+// The outputs after the result, each checked once more just before it is written.
+int zusaetzeSchreiben(const Jahresauswertung& j, const Dateiplan& plan)
 {
-    QString grund;
-    if (tabelle && !TabelleSchreiben(j.zaehlung, *tabelle, &grund)) {
-        ausgeben(stderr, QStringLiteral("tempara-cli stapel: Die Ergebnisdatei ist geschrieben, die Tabelle\n%1\n"
-                                        "aber nicht:\n%2\n")
-                             .arg(*tabelle, grund));
-        return kDateifehler;
-    }
-    if (!bild)
-        return kErfolg;
-    // Text needs a font system, but never a screen: the same pixels with or without a display.
-    // Qt's own notes about the session (runtime folder and the like) are no concern here.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType art, const QMessageLogContext&, const QString& text) {
-        if (art == QtCriticalMsg || art == QtFatalMsg)
-            std::fprintf(stderr, "tempara-cli stapel: %s\n", qPrintable(text));
-    });
-    int qtArgc = 1;
-    char name[] = "tempara-cli";
-    char* qtArgv[] = {name, nullptr};
-    QGuiApplication anwendung(qtArgc, qtArgv);
-    if (!JahresbildSchreiben(j, *bild, &grund)) {
-        ausgeben(stderr, QStringLiteral("tempara-cli stapel: Die Ergebnisdatei ist geschrieben, das Bild\n%1\n"
-                                        "aber nicht:\n%2\n")
-                             .arg(*bild, grund));
+    std::optional<QGuiApplication> anwendung;
+    for (const Ausgabeziel& ziel : plan.weitere) {
+        const Zusatzausgabe& art = *std::find_if(std::begin(kZusatzausgaben), std::end(kZusatzausgaben),
+                                                 [&](const Zusatzausgabe& z) { return z.was == ziel.was; });
+        if (art.grafik && !anwendung) {
+            // Text needs a font system, but never a screen: the same pixels with or without a
+            // display. Qt's own notes about the session (runtime folder and the like) are no
+            // concern here.
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            qInstallMessageHandler([](QtMsgType typ, const QMessageLogContext&, const QString& text) {
+                if (typ == QtCriticalMsg || typ == QtFatalMsg)
+                    std::fprintf(stderr, "tempara-cli stapel: %s\n", qPrintable(text));
+            });
+            static int qtArgc = 1;
+            static char name[] = "tempara-cli";
+            static char* qtArgv[] = {name, nullptr};
+            anwendung.emplace(qtArgc, qtArgv);
+        }
+        QString grund = AusgabenPruefen(plan, &ziel);
+        if (grund.isEmpty() && art.schreiben(j, ziel.pfad, &grund))
+            continue;
+        ausgeben(stderr, QStringLiteral("tempara-cli stapel: Die Ergebnisdatei ist geschrieben, %1\n%2\n"
+                                        "aber nicht:\n%3\n")
+                             .arg(ziel.was, ziel.pfad, grund));
         return kDateifehler;
     }
     return kErfolg;
@@ -389,6 +464,14 @@ int befehlStapel(int argc, char** argv)
                              .arg(fehler.text));
         return kFalscherAufruf;
     }
+
+    // The outputs are planned and checked before the data is read: nobody waits for a year of
+    // data from a FIFO to hear that a name is taken.
+    int status = kErfolg;
+    std::optional<Dateiplan> geplant = ausgabenPlanen(aufruf, status);
+    if (!geplant)
+        return status;
+    Dateiplan& plan = *geplant;
 
     // Read once where a second reading would differ (pipe, FIFO) or needs converting (UTF-16).
     Dateninhalt daten = DatendateiVorbereiten(aufruf.datendatei);
@@ -422,51 +505,6 @@ int befehlStapel(int argc, char** argv)
         return kFalscherAufruf;
     }
 
-    Dateiplan plan;
-    if (aufruf.ausgabe) {
-        if (dieselbeDatei(*aufruf.ausgabe, aufruf.datendatei)) {
-            ausgeben(stderr,
-                     QStringLiteral("tempara-cli stapel: Die Ergebnisdatei darf nicht die Datendatei selbst sein.\n"));
-            return kFalscherAufruf;
-        }
-        if (QFileInfo::exists(*aufruf.ausgabe) && !aufruf.ueberschreiben) {
-            ausgeben(stderr,
-                     QStringLiteral("tempara-cli stapel: %1 besteht bereits; mit --ueberschreiben wird sie ersetzt.\n")
-                         .arg(*aufruf.ausgabe));
-            return kDateifehler;
-        }
-        plan = PlanMitAusgabe(aufruf.datendatei, *aufruf.ausgabe);
-    } else {
-        Optionsantworten antworten(aufruf.ueberschreiben);
-        const std::optional<Dateiplan> geplant = AusgabePlanen(aufruf.datendatei, antworten);
-        if (!geplant && !antworten.fuehrtZurDatendatei.isEmpty()) {
-            ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1 ist ein Verweis auf die Datendatei und wird nicht "
-                                            "ersetzt; bitte mit --ausgabe einen anderen Namen angeben.\n")
-                                 .arg(antworten.fuehrtZurDatendatei));
-            return kDateifehler;
-        }
-        if (!geplant) {
-            ausgeben(stderr,
-                     QStringLiteral("tempara-cli stapel: %1 besteht bereits; mit --ueberschreiben wird sie ersetzt.\n")
-                         .arg(antworten.verweigert));
-            return kDateifehler;
-        }
-        plan = *geplant;
-    }
-
-    std::optional<QString> tabelle, bild;
-    if (aufruf.tabelle)
-        tabelle = nebenErgebnis(*aufruf.tabelle, plan.ausgabe);
-    if (aufruf.bild)
-        bild = nebenErgebnis(*aufruf.bild, plan.ausgabe);
-    for (const std::optional<QString>& ziel : {tabelle, bild}) {
-        const QString grund = ziel ? zielPruefen(*ziel, plan, aufruf.ueberschreiben) : QString();
-        if (!grund.isEmpty()) {
-            ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1\n").arg(grund));
-            return kDateifehler;
-        }
-    }
-
     // What the window asks about before a run, the command line says and runs all the same.
     if (const std::unique_ptr<QIODevice> datei = DatendateiOeffnen(aufruf.datendatei, daten.inhalt); datei->isOpen())
         for (const QString& warnung : Vorwarnungen(DateiPruefen(*datei), e))
@@ -478,7 +516,7 @@ int befehlStapel(int argc, char** argv)
         return kDateifehler;
     }
     zusammenfassung(plan, e, ergebnis);
-    return auswertungSchreiben(JahresauswertungAus(plan, e, ergebnis), tabelle, bild);
+    return zusaetzeSchreiben(JahresauswertungAus(plan, e, ergebnis), plan);
 }
 
 }  // namespace

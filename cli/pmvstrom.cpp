@@ -69,6 +69,21 @@ std::optional<Raumklima> leseFall(std::string_view zeile, std::string& fehler)
     return Raumklima{werte[0], werte[1], werte[2], ganz[3], ganz[4], ganz[5], werte[6], werte[7]};
 }
 
+std::string unmoeglich(const Raumklima& k, bool tsGleichTi)
+{
+    const auto wert = [](double x) { return kuerzesterText(float(x)).toStdString(); };
+    if (k.Ti < kAbsoluterNullpunkt || (!tsGleichTi && k.Ts < kAbsoluterNullpunkt))
+        return std::string(k.Ti < kAbsoluterNullpunkt ? "TI " + wert(k.Ti) : "TS " + wert(k.Ts))
+               + " °C liegt unter dem absoluten Nullpunkt; möglich sind Temperaturen ab -273,15 °C";
+    if (k.phi < 0 || k.phi > 100)
+        return "PHI " + std::to_string(k.phi) + " %: möglich sind 0 bis 100 %";
+    if (k.M <= 0)
+        return "M " + std::to_string(k.M) + " W/m²: möglich sind Werte über 0 W/m²";
+    if (k.Icl < 0)
+        return "ICL " + wert(k.Icl) + " clo: möglich sind Werte ab 0 clo";
+    return {};
+}
+
 bool rechneFall(const Raumklima& klima, bool tsGleichTi, std::string& aus)
 {
     PmvErgebnis ergebnis;
@@ -98,8 +113,9 @@ long pmvStrom(std::FILE* ein, std::FILE* aus, std::FILE* meldungen, bool tsGleic
             continue;
         bool gerechnet = false;
         if (const std::optional<Raumklima> fall = leseFall(zeile, fehler)) {
-            gerechnet = rechneFall(*fall, tsGleichTi, ausgabe);
-            if (!gerechnet)
+            fehler = unmoeglich(*fall, tsGleichTi);
+            gerechnet = fehler.empty() && rechneFall(*fall, tsGleichTi, ausgabe);
+            if (!gerechnet && fehler.empty())
                 fehler = "Gleitkommafehler in der Berechnung";
         }
         if (!gerechnet) {

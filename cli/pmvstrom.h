@@ -24,6 +24,11 @@ bool rechneFall(const model::Raumklima& klima, bool tsGleichTi, std::string& aus
 // or a line over 1 MiB ends the stream as one more failure), writes one output line per case to `aus`
 // ("Fehler" for a line that failed) and a German message with its line number to `meldungen`.
 // Returns the number of failed lines.
+// Values no room can have: a temperature below absolute zero, negative clothing, no metabolic
+// rate, humidity outside 0 to 100 %. Empty when all can be, else which one and the accepted range.
+std::string unmoeglich(const model::Raumklima& klima, bool tsGleichTi);
+inline constexpr double kAbsoluterNullpunkt = -273.15;
+
 long pmvStrom(std::FILE* ein, std::FILE* aus, std::FILE* meldungen, bool tsGleichTi);
 
 }  // namespace cli

@@ -14,12 +14,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 using namespace assessment;
@@ -96,6 +99,13 @@ private Q_SLOTS:
         QFile datei(ordner.filePath(u"bericht.pdf"_s));
         QVERIFY(datei.open(QIODevice::ReadOnly) && datei.readAll().startsWith("%PDF"));
 
+        const QString fifo = ordner.filePath(u"fifo.pdf"_s);  // a FIFO is written into, never replaced
+        QProcess leser;
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        leser.start(u"cat"_s, {fifo});
+        dienste.datei(fifo);
+        QTest::mouseClick(finde<QPushButton>(u"Bericht_speichern"_s), Qt::LeftButton);
+        QVERIFY(leser.waitForFinished() && leser.readAll().startsWith("%PDF") && !QFileInfo(fifo).isFile());
         dienste.datei(ordner.filePath(u"fehlt/bericht.pdf"_s));  // a folder that does not exist
         QTest::mouseClick(finde<QPushButton>(u"Bericht_speichern"_s), Qt::LeftButton);
         QVERIFY(dienste.meldungen().size() == 1 && dienste.meldungen().constFirst().contains(u"nicht gespeichert"_s));

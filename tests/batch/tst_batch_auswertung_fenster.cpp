@@ -79,16 +79,19 @@ private Q_SLOTS:
             klick(&fenster, knopf);
             QCOMPARE(stapeltest::lies(m_ordner->filePath(name)), soll);
             QCOMPARE(m_dienste.aufrufe.last().dialog.dateiname.section(u'/', -1),
-                     name.endsWith(u".csv") ? u"buero.csv"_s : u"buero.png"_s);
+                     name.endsWith(u".csv") ? u"buero_Auswertung.csv"_s : u"buero_Auswertung.png"_s);
             m_dienste.datei(m_ordner->path());
             klick(&fenster, knopf);
             QVERIFY(m_dienste.aufrufe.last().art == u"meldung" && m_dienste.aufrufe.last().symbol == Symbol::Warnung);
+            m_dienste.datei(j.sicherung);  // a file of the run: refused with the reason
+            klick(&fenster, knopf);
+            QVERIFY(m_dienste.aufrufe.last().text.contains(u"ist die Sicherung der früheren Ergebnisdatei"));
         }
         m_dienste.drucker(true);
         m_dienste.drucker(false);
         klick(&fenster, u"drucken"_s);
         klick(&fenster, u"drucken"_s);
-        QVERIFY(m_dienste.gedruckt == QList<QImage>{JahresbildRaster(j)} && m_dienste.meldungen().size() == 4);
+        QVERIFY(m_dienste.gedruckt == QList<QImage>{JahresbildRaster(j)} && m_dienste.meldungen().size() == 7);
         klick(&fenster, u"schliessen"_s);
         QVERIFY(!fenster.isVisible());
         Auswertungsfenster ohneStunden(m_dienste, beispiel(false));  // no months: the total only

@@ -56,6 +56,7 @@ private Q_SLOTS:
             {u"@u16"_s, QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom).encode(text)},
             {u"@u16be"_s, QStringEncoder(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom).encode(text)},
             {u"@u16ohne"_s, QStringEncoder(QStringConverter::Utf16LE).encode(text)},
+            {u"@u32"_s, QStringEncoder(QStringConverter::Utf32LE, QStringConverter::Flag::WriteBom).encode(text)},
             {u"@nul"_s, daten.left(100) + '\0' + daten.mid(100)},
             {u"@cr"_s, QByteArray(daten).replace("\r\n", "\r")},
             {u"@lang"_s, daten.left(200) + QByteArray(kLaengsteZeile, '1') + "\r\n"}};
@@ -100,9 +101,10 @@ private Q_SLOTS:
 
     // Help, wrong usage (exit 2), and a user's files after a run, whatever the file system puts in the
     // way (a message, exit 1, nothing lost). "~" is a blank within an argument. In the working folder w:
-    // "n=@q" a file with content q, "n->z" a link, "n|" a FIFO fed with the data, "n#" a lock held by
-    // another run, "%x" the run's surroundings; "!" a command other than stapel. `danach`: how the files
-    // differ afterwards ("n=@q" new or replaced, "-n" gone); all others stay as they were.
+    // "n=@q" a file with content q, "n->z" a link, "n|" a FIFO fed with the data ("n|t": t appears
+    // with @alt once the run reads), "n<" a FIFO read to its end, "n#" a lock held by another run, "%x" the run's
+    // surroundings; "!" a command other than stapel. `danach`: how the files differ afterwards ("n=@q" new or replaced,
+    // "-n" gone); all others stay as they were.
     void dateisystem_data()
     {
         for (const char* spalte : {"aufbau", "aufruf", "meldung", "danach"})
@@ -122,8 +124,23 @@ private Q_SLOTS:
         fall("ohne Datei", "", "", 2, "Die Datendatei fehlt", "");
         fall("ohne Zuordnung", "m.txt=@m o.txt=@o", "o.txt", 2, "--spalten", "");
         fall("Tabelle ist die Datendatei", "m.txt=@m", "m.txt --tabelle m.txt --ueberschreiben", 1,
-             "ist die Daten- oder Ergebnisdatei", "");
-        fall("Tabelle vorhanden", "m.txt=@m o.txt=@o", "m.txt --tabelle o.txt", 1, "o.txt besteht bereits", "");
+             "ist die Datendatei selbst", "");
+        fall("Tabelle vorhanden", "m.txt=@m o.txt=@o", "m.txt --tabelle o.txt", 1,
+             "o.txt\nbesteht bereits. Mit --ueberschreiben", "");
+        fall("Tabelle ist die Sicherung", "d.TPR=@tpr d.BAK=@alt", "d.TPR --tabelle d.BAK --ueberschreiben", 1,
+             "und die Tabelle (./d.BAK) wären dieselbe Datei", "");
+        fall("Tabelle verweist auf das neue Ergebnis", "d.txt=@d t.csv->d.TPR", "d.txt --tabelle t.csv", 1,
+             "wären dieselbe Datei", "");
+        fall("Tabelle und Bild gleich", "d.txt=@d", "d.txt --tabelle a.png --bild a.png", 1,
+             "Die Tabelle (./a.png) und das Bild (./a.png) wären dieselbe Datei", "");
+        fall("Tabelle entsteht während des Laufs", "f|t.csv", "f --ausgabe f.TPR --tabelle t.csv", 1,
+             "t.csv\nist während dieses Laufs entstanden", "t.csv=@alt");
+        fall("Tabelle nicht schreibbar", "d.txt=@d", "d.txt --tabelle fehlt/t.csv", 1,
+             "kann nicht geschrieben werden.\nDie Datei oder ihr Ordner existiert nicht", "");
+        fall("Ergebnis ist ein Ordner", "d.txt=@d", "d.txt --ausgabe .", 1, "Unter diesem Namen steht ein Ordner", "");
+        fall("Ausgaben in FIFOs", "d.txt=@d n< t< b.png<", "d.txt --ausgabe n --tabelle t --bild b.png", 0,
+             "Ausgewertete Datenzeilen: 2000", "");
+        fall("/dev/stdin ohne --ausgabe", "%stdin", "/dev/stdin", 2, "Bitte mit --ausgabe", "");
         falsch("unbekannte Angabe", "--schnell", "Unbekannte Angabe --schnell");
         falsch("0,23 m/s", "--v-luft 0.23", "0,00 bis 5,00 m/s");
         falsch("71 W/m²", "--aktivitaet 71", "40 bis 400 W/m²");
@@ -168,6 +185,7 @@ private Q_SLOTS:
         fall("UTF-8 mit Markierung", "u.txt=@bom", "u.txt", 0, "Ergebnisdatei: u.TPR", "u.TPR=@tpr");
         fall("UTF-16 mit Markierung", "u.txt=@u16", "u.txt", 0, "Ergebnisdatei: u.TPR", "u.TPR=@tpr");
         fall("UTF-16 BE mit Markierung", "u.txt=@u16be", "u.txt", 0, "Ergebnisdatei: u.TPR", "u.TPR=@tpr");
+        fall("UTF-32 mit Markierung", "u.txt=@u32", "u.txt", 1, "ist in UTF-32 gespeichert", "");
         fall("UTF-16 ohne Markierung", "u.txt=@u16ohne", "u.txt", 1, "UTF-16 ohne Byte-Reihenfolge-Markierung", "");
         fall("Nullbytes", "n.txt=@nul", "n.txt --spalten 1,2,3", 1, "enthält Nullbytes", "");
         fall("nur CR als Zeilenende", "c.txt=@cr", "c.txt --spalten 1,2,3", 1, "nur Wagenrückläufe (CR)", "");
@@ -190,18 +208,27 @@ private Q_SLOTS:
         const QString w = pfad(u"w"_s);
         QDir().mkpath(w);
         std::vector<std::unique_ptr<QLockFile>> sperren;
-        QProcess fuetterer;
-        const auto name = [](QString e) { return e.remove(QRegularExpression(u"(=|->).*|[|#]$"_s)); };
+        std::vector<std::unique_ptr<QProcess>> prozesse;  // feeding or reading FIFOs
+        const auto prozess = [&](const QStringList& argumente) {
+            prozesse.push_back(std::make_unique<QProcess>());
+            prozesse.back()->start(u"sh"_s, QStringList{u"-c"_s} + argumente);
+        };
+        const auto name = [](QString e) { return e.remove(QRegularExpression(u"(=|->|\\|).*|[#<]$"_s)); };
         for (const QString& eintrag : aufbau.split(u' ', Qt::SkipEmptyParts)) {
             const QString ziel = QDir(w).filePath(name(eintrag));
             const QByteArray zielName = QFile::encodeName(ziel);
             if (eintrag.contains(u"->"_s)) {
                 QVERIFY(::symlink(QFile::encodeName(eintrag.section(u"->"_s, 1)).constData(), zielName.constData())
                         == 0);
-            } else if (eintrag.endsWith(u'|')) {
+            } else if (eintrag.contains(u'|')) {
                 QVERIFY(::mkfifo(zielName.constData(), 0600) == 0);
                 schreibe((ordner->path() + u".fifo"_s), m_quellen[u"@d"_s]);
-                fuetterer.start(u"sh"_s, {u"-c"_s, u"cat \"$0\" > \"$1\""_s, (ordner->path() + u".fifo"_s), ziel});
+                const QString neu = eintrag.section(u'|', 1);
+                prozess({u"exec 3>\"$1\"; [ -z \"$2\" ] || printf 'altes Ergebnis' >\"$2\"; cat \"$0\" >&3"_s,
+                         (ordner->path() + u".fifo"_s), ziel, neu.isEmpty() ? neu : w + u'/' + neu});
+            } else if (eintrag.endsWith(u'<')) {
+                QVERIFY(::mkfifo(zielName.constData(), 0600) == 0);
+                prozess({u"cat \"$0\" >/dev/null"_s, ziel});
             } else if (eintrag.endsWith(u'#')) {
                 sperren.push_back(std::make_unique<QLockFile>(ziel));
                 QVERIFY(sperren.back()->tryLock(0));
@@ -222,8 +249,10 @@ private Q_SLOTS:
         const CliAusgang a = cliStarten(aufruf.startsWith(u'!') ? aufruf.mid(1) : u"stapel "_s + aufruf, u);
         QFile::setPermissions(w, P::ReadOwner | P::WriteOwner | P::ExeOwner);
         sperren.clear();
-        fuetterer.kill();
-        fuetterer.waitForFinished();
+        for (const auto& p : prozesse) {
+            p->kill();
+            p->waitForFinished();
+        }
         QFile::remove((ordner->path() + u".fifo"_s));
 
         QCOMPARE(a.status, status);

@@ -429,7 +429,7 @@ private Q_SLOTS:
                 QDir::toNativeSeparators(pfad(u"messwerte.TPR"_s))));
         const Dateidialog& dialog = dienste.aufrufe[1].dialog;
         QCOMPARE(dialog.filter + u'|' + dialog.dateiname + QString::number(dialog.filterIndex),
-                 u"Sicherungen (*.bak)|*.bak|Alle Dateien (*.*)|*.*|*.bak1"_s);
+                 u"Sicherungen (*.bak)|*.bak|Alle Dateien (*.*)|*.*|"_s + pfad(u"messwerte.BAK1"_s));
         dienste.zuruecksetzen();
         dienste.ja();  // the old result may be replaced, but the cancelled run must not
         QTimer wache;

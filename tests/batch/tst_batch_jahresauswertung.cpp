@@ -207,7 +207,7 @@ private Q_SLOTS:
         for (const auto& [k, laenge] : {std::pair{0, u"8"_s}, std::pair{1, u"8"_s}, std::pair{2, u"3"_s}})
             e.bereiche[std::size_t(k)].laenge = laenge;
         schreibe(pfad(u"g.TPR"_s), stundenwerte(10));
-        const Dateiplan plan{pfad(u"g.TPR"_s), pfad(u"g.TPR"_s), pfad(u"g.BAK"_s), {}, {}, false, false, {}};
+        const Dateiplan plan{pfad(u"g.TPR"_s), pfad(u"g.TPR"_s), pfad(u"g.BAK"_s), {}, {}, false, false, {}, {}};
         const Stapelergebnis ergebnis = Stapellauf(plan, e);
         QVERIFY(ergebnis.erfolgreich);
         const Jahresauswertung j = JahresauswertungAus(plan, e, ergebnis);
@@ -229,9 +229,9 @@ private Q_SLOTS:
             schreibe(pfad(u"d.BAK"_s), "alte Sicherung");
             schreibe(pfad(u"d.txt"_s), daten);
             const QString tpr = pfad(u"d.TPR"_s);  // new: the old result moved aside; read again: a backup
-            Dateiplan plan{pfad(u"d.txt"_s), tpr, {}, tpr, pfad(u"d2.TPR"_s), false, false, {}};
+            Dateiplan plan{pfad(u"d.txt"_s), tpr, {}, tpr, pfad(u"d2.TPR"_s), false, false, {}, {}};
             if (erneut)
-                plan = Dateiplan{tpr, tpr, pfad(u"d.BAK"_s), {}, {}, false, false, {}};
+                plan = Dateiplan{tpr, tpr, pfad(u"d.BAK"_s), {}, {}, false, false, {}, {}};
             Stapeleinstellungen e = einstellungenStundeTiTs();
             e.nutzungsart = jahreszeitabhaengig ? Nutzungsart::Jahreszeitabhaengig : Nutzungsart::Jahreszeitunabhaengig;
             e.bereiche[0].laenge = u"20000"_s;

@@ -126,6 +126,7 @@ private Q_SLOTS:
         const Datenfall faelle[]{{"\t8017\t20\t20,0\r\n", "\t8017\t20,0\t20,0\t-0,3\t6,7\r", {1, 2, 3}},
                                  {"1 22,0 22\r\n", "\t1\t22,0\t22,0\t-0,1\t5,1\r", {1, 2, 3}, 0.2f, 50},
                                  {"5 77\n", "\t5\t-0,3\t6,7\r", {1}, 0, 60, 30.0f},
+                                 {"1 26\n", "\t1\t26,0\t1,1\t32,8\r", {1, 2}},  // tr from the line's Ti, not 20
                                  {"22 22 -0,2 50\n", "\t22,0\t22,0\t0,2\t50,0\t-0,1\t5,1\r", {2, 3, 4, 5}, 0, 0},
                                  {"\t3\t20,0\t20,0\t1,0\t9,9\r\n", "\t3\t20,0\t20,0\t-0,3\t6,7\r", {1, 2, 3, 6, 7}}};
         for (const Datenfall& fall : faelle) {
@@ -254,10 +255,13 @@ private Q_SLOTS:
     // Each failure leaves every file as it was and says why (full disk, no permission: CLI tests).
     void nichtsGehtVerloren_data()
     {
-        // eingabe|ausgabe|sicherung|beiseiteVon|beiseiteNach ("!": ausgabe was free);folder made first;message
+        // eingabe|ausgabe|sicherung|beiseiteVon|beiseiteNach ("!": ausgabe was free);folder made first ("*":
+        // the last step fails);message
         QTest::addColumn<QString>("fall");
-        QTest::newRow("Sicherung scheitert nach dem Beiseiteschieben")  // the moved file must come back
-            << u"jahr.TPR|jahr.TPR|ordner.BAK|jahr.BAK|jahr2.bak;ordner.BAK/voll;kann nicht als Sicherung"_s;
+        QTest::newRow("letzter Schritt scheitert")  // the moved files must come back
+            << u"jahr.TPR|jahr.TPR|jahr.BAK|jahr.BAK|jahr2.bak;*;kann nicht an ihren Platz"_s;
+        QTest::newRow("Sicherung ist ein Ordner")
+            << u"jahr.TPR|jahr.TPR|ordner.BAK|jahr.BAK|jahr2.bak;ordner.BAK/voll;steht ein Ordner"_s;
         QTest::newRow("Beiseiteschieben scheitert")
             << u"jahr.TPR|jahr.TPR|jahr.BAK|jahr.BAK|fehlt/jahr.bak;;existiert nicht (mehr)"_s;
         QTest::newRow("Ergebnis inzwischen entstanden") << u"jahr.TPR|jahr.BAK|||!;;ist entstanden, während"_s;
@@ -271,15 +275,17 @@ private Q_SLOTS:
                       meldung = fall.section(u';', 2);
         schreibe(pfad(u"jahr.TPR"_s), "C alte Auswertung\r\nS 1 2 3 6 7\r\n" + stundenwerte(3000));
         schreibe(pfad(u"jahr.BAK"_s), "noch aeltere Auswertung");
-        QVERIFY(ordner.isEmpty() || QDir(m_ordner->path()).mkpath(ordner));
+        QVERIFY(ordner.isEmpty() || ordner == u"*" || QDir(m_ordner->path()).mkpath(ordner));
+        einsetzenStoeren = [&] { return ordner == u"*"; };
         QStringList n = plan.split(u'|');
         for (QString& name : n)
             name = name.remove(u'!').isEmpty() ? QString() : pfad(name);
-        const Dateiplan p{n[0], n[1], n[2], n[3], n[4], plan.endsWith(u'!'), false, {}};
+        const Dateiplan p{n[0], n[1], n[2], n[3], n[4], plan.endsWith(u'!'), false, {}, {}};
         const auto vorher = abbild(m_ordner->path());
         Stapeleinstellungen e = einstellungenStundeTiTs();
         e.zuordnung = {kJahresstunde, kTi, kTs, kPMV, kPPD};
         const Stapelergebnis ergebnis = Stapellauf(p, e);
+        einsetzenStoeren = {};
         QVERIFY(!ergebnis.erfolgreich);
         QVERIFY2(ergebnis.fehlermeldung.contains(meldung)
                      && ergebnis.fehlermeldung.endsWith(u"\n\nIhre Dateien sind unverändert geblieben."_s),
