@@ -31,6 +31,13 @@ appstreamcli validate --no-net --pedantic "$stufe/usr/share/metainfo/de.tempara.
 "$stufe/usr/bin/tempara-cli" --help > /dev/null
 "$stufe/usr/bin/tempara-cli" pmv 20 20 0 60 70 0 0 1 > /dev/null
 "$stufe/usr/bin/tempara-cli" --version > /dev/null
+# Without a screen: --version and --help answer, anything else is explained in German, nothing aborts.
+ohne_bildschirm() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$stufe/usr/bin/tempara" "$@" 2>&1; }
+[[ "$(ohne_bildschirm --version)" == "tempara "[0-9]* ]] || { echo "tempara --version ohne Bildschirm gescheitert"; fehler=1; }
+[[ "$(ohne_bildschirm --help)" == "Aufruf: tempara"* ]] || { echo "tempara --help ohne Bildschirm gescheitert"; fehler=1; }
+status=0
+meldung=$(ohne_bildschirm) || status=$?
+[[ $status -eq 1 && "$meldung" == *"Kein Bildschirm"* ]] || { echo "tempara ohne Bildschirm: Rückgabewert $status"; fehler=1; }
 # The manual page's example with the shipped year, in a folder of its own as a user runs it.
 beispiel=$(mktemp -d)
 cp "$stufe/usr/share/doc/tempara/examples/buero_jahr.txt" "$beispiel/"

@@ -5,7 +5,6 @@
 
 #include <QLabel>
 #include <QPointer>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -32,27 +31,6 @@ private Q_SLOTS:
             QVERIFY2(!start.findChild<QLabel*>(QLatin1String(bild))->pixmap().isNull(), bild);
         const auto* zeitgeber = start.findChild<QTimer*>(u"Timer1"_s);
         QVERIFY(zeitgeber->isActive() && zeitgeber->interval() == 10000);
-    }
-
-    // Without a screen the program answers --help and --version and explains itself otherwise.
-    void ohneBildschirm()
-    {
-        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-        for (const QString& name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
-            umgebung.remove(name);
-        for (const auto& [argument, status, anfang] : {std::tuple{u"--version"_s, 0, u"tempara 1."_s},
-                                                       {u"--help"_s, 0, u"Aufruf: tempara"_s},
-                                                       {QString(), 1, u"tempara: Kein Bildschirm"_s}}) {
-            QProcess tempara;
-            tempara.setProcessEnvironment(umgebung);
-            tempara.start(QStringLiteral(TEMPARA), argument.isEmpty() ? QStringList() : QStringList{argument});
-            QVERIFY(tempara.waitForFinished(30000));
-            const QString ausgabe =
-                QString::fromUtf8(status ? tempara.readAllStandardError() : tempara.readAllStandardOutput());
-            QVERIFY2(tempara.exitStatus() == QProcess::NormalExit && tempara.exitCode() == status
-                         && ausgabe.startsWith(anfang),
-                     qPrintable(argument + u": "_s + ausgabe));
-        }
     }
 
     void uebergabe()
