@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -108,7 +109,14 @@ void Hilfefenster::ueberModalemFenster()
     // modal window stays usable beside it. Its platform window holds the modal one by a guarded
     // pointer, so the modal window may go first.
     QWidget* modal = QApplication::activeModalWidget();
-    QWindow* traeger = modal && modal != this ? modal->windowHandle() : nullptr;
+    if (modal == this)
+        modal = nullptr;
+    QWindow* traeger = modal ? modal->windowHandle() : nullptr;
+    if (m_traeger)
+        m_traeger->removeEventFilter(this);
+    m_traeger = modal;
+    if (modal)
+        modal->installEventFilter(this);
     winId();  // the platform window exists from here on
     QWindow* eigenes = windowHandle();
     if (!eigenes || eigenes->transientParent() == traeger)
@@ -116,6 +124,20 @@ void Hilfefenster::ueberModalemFenster()
     // The window manager learns whom the window stands on when it is shown; zeige shows it again.
     hide();
     eigenes->setTransientParent(traeger);
+}
+
+bool Hilfefenster::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    // The modal window it stood on closes (nutzen back to DATEI): once it is gone, the open help
+    // stands on the modal window that is active then, so it stays usable without another F1.
+    if (objekt == m_traeger && ereignis->type() == QEvent::Hide && isVisible())
+        QTimer::singleShot(0, this, [this] {
+            if (!isVisible())
+                return;
+            ueberModalemFenster();
+            show();
+        });
+    return QWidget::eventFilter(objekt, ereignis);
 }
 
 Hilfefenster::Hilfefenster(QWidget* eltern)

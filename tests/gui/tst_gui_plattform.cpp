@@ -54,8 +54,19 @@ QStringList knoepfeDesDialogs(const std::function<void()>& oeffnen)
     return texte;
 }
 
-// F1 where the window's focus is; then a page down in the help, delivered as the window system
-// delivers keys, which a window blocked by a modal one never receives. A dialog is closed after.
+// A page down in the open help, delivered as the window system delivers keys, which a window
+// blocked by a modal one never receives.
+bool hilfeBlaettert()
+{
+    auto* text = findeKind<QTextBrowser>(Hilfefenster::offenes(), u"Hilfe_Text"_s);
+    text->setFocus();
+    text->verticalScrollBar()->setValue(0);
+    QTest::keyClick(Hilfefenster::offenes()->windowHandle(), Qt::Key_PageDown);
+    return text->verticalScrollBar()->value() > 0;
+}
+
+// F1 where the window's focus is opens the help at the window's page, usable at once; a dialog is
+// closed after.
 void f1UndBlaettern(QWidget* fenster)
 {
     const auto schliessen = qScopeGuard([fenster] {
@@ -63,14 +74,10 @@ void f1UndBlaettern(QWidget* fenster)
             dialog->reject();
     });
     QTest::keyClick(fenster->focusWidget() ? fenster->focusWidget() : fenster, Qt::Key_F1);
-    Hilfefenster* hilfe = Hilfefenster::offenes();
-    QVERIFY2(hilfe && hilfe->isVisible(), qPrintable(fenster->objectName()));
-    QCOMPARE(hilfe->aktuelleSeite(), Hilfefenster::seiteFuer(HilfeTaste::stichwortFuer(fenster->objectName())));
-    auto* text = findeKind<QTextBrowser>(hilfe, u"Hilfe_Text"_s);
-    text->setFocus();
-    text->verticalScrollBar()->setValue(0);
-    QTest::keyClick(hilfe->windowHandle(), Qt::Key_PageDown);
-    QVERIFY2(text->verticalScrollBar()->value() > 0, qPrintable(fenster->objectName() + u": Hilfe blockiert"_s));
+    QVERIFY2(Hilfefenster::offenes() && Hilfefenster::offenes()->isVisible(), qPrintable(fenster->objectName()));
+    QCOMPARE(Hilfefenster::offenes()->aktuelleSeite(),
+             Hilfefenster::seiteFuer(HilfeTaste::stichwortFuer(fenster->objectName())));
+    QVERIFY2(hilfeBlaettert(), qPrintable(fenster->objectName() + u": Hilfe blockiert"_s));
 }
 
 }  // namespace
@@ -219,6 +226,8 @@ private Q_SLOTS:
             klick(datei, u"rechnen"_s);
             imNaechstenModalen(f1UndBlaettern);
             klick(datei, u"benutzer_einstellen"_s);
+            QCoreApplication::processEvents();  // back on DATEI, the help still usable without F1
+            QVERIFY(hilfeBlaettert());
             static_cast<QDialog*>(datei)->reject();
         });
         batch::DateiFensterZeigen(haupt, daten.fileName(), letzter);
