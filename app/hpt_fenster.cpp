@@ -2,9 +2,11 @@
 #include "hpt_fenster.h"
 
 #include "bauhilfen.h"
+#include "bewertung.h"
 #include "dienste.h"
 #include "eingaben.h"
 #include "empfindung.h"
+#include "gespeichert.h"
 #include "programm.h"
 #include "skalenbilder.h"
 #include "start_fenster.h"
@@ -13,8 +15,10 @@
 #include "zahlen.h"
 
 #include <algorithm>
+#include <memory>
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -43,8 +47,9 @@ constexpr int kPanelBreite = 5220;
 constexpr int kLinks = kRand, kRechts = kRand + kPanelBreite + kRand;
 constexpr int kZeile1 = kRand, kZeile1Hoehe = 1800;
 constexpr int kZeile2 = kZeile1 + kZeile1Hoehe + kRand, kZeile2Hoehe = 2835;
-constexpr int kZeile3 = kZeile2 + kZeile2Hoehe + kRand, kZeile3Hoehe = 2100;
-constexpr int kKnopfzeile = kZeile3 + kZeile3Hoehe + 120, kKnopfHoehe = 420, kKnopfBreite = 1935;
+constexpr int kZeile3 = kZeile2 + kZeile2Hoehe + kRand, kZeile3Hoehe = 2340;
+constexpr int kHinweiszeile = kZeile3 + kZeile3Hoehe + kRand, kHinweisHoehe = 255;
+constexpr int kKnopfzeile = kHinweiszeile + kHinweisHoehe + 60, kKnopfHoehe = 420, kKnopfBreite = 1935;
 constexpr int kFensterBreite = kRechts + kPanelBreite + kRand;
 constexpr int kFensterHoehe = kKnopfzeile + kKnopfHoehe + 120;
 
@@ -58,6 +63,7 @@ constexpr int kMarkeBreite = 75, kMarkeOben = kSkalaOben - 120, kMarkeHoehe = 12
 constexpr int kZahlBreite = 780, kZahlOben = 390, kZahlHoehe = 285;
 constexpr int kSkalentextOben = kSkalaOben + kSkalaHoehe + 30;
 constexpr int kPmvTextBreite = 600, kPpdTextBreite = 450;
+constexpr int kVerfahrenOben = 2070, kVerfahrenHoehe = 240;
 
 const QColor kGrau(192, 192, 192);
 const QColor kErgebnisgelb(255, 255, 187);
@@ -78,6 +84,9 @@ constexpr Extra kExtras[] = {
     {"menu_extras_auswertung", "Letzte &Auswertung...", &hpt::Fensteroeffner::letzteAuswertung,
      &hpt::Fensteroeffner::letzteAuswertungDa},
 };
+
+// The user's remembered choices; the key holds the method's command-line word.
+const QString kVerfahrenSchluessel = QStringLiteral("Rechenverfahren");
 
 const QString kKleidungStart = QStringLiteral("Slip, Hemd, Hose, Jacke, Socken, Schuhe");
 const QString kCrLf = QStringLiteral("\r\n");
@@ -223,6 +232,9 @@ hpt::hpt(Dienste& dienste, QWidget* eltern) : QMainWindow(eltern), m_dienste(die
         move(frei.x() + (frei.width() - groesse.width()) / 2, frei.y() + (frei.height() - groesse.height()) / 2);
     }
     SkalenBeschriften();
+    // The method of the last session; anything unknown in the settings reads as the classic one.
+    const QString wort = gespeichert()->value(kVerfahrenSchluessel).toString();
+    verfahrenZeigen(VerfahrenAusWort(wort.toStdString()).value_or(Rechenverfahren::Klassisch));
     Neuberechnung();
 }
 
@@ -326,6 +338,14 @@ void hpt::baueErgebnisfeld()
         l->setFont(klein);
         ui.Label_ppd[i] = l;
     }
+    ui.Label_Verfahren = erzeuge<QLabel>(ui.pmv_frame, QStringLiteral("Label_Verfahren"),
+                                         QRect(kInnen, kVerfahrenOben, 4980, kVerfahrenHoehe));
+    ui.Label_Verfahren->setAlignment(Qt::AlignCenter);
+    ui.Label_Verfahren->setFont(klein);
+    ui.Anwendungsbereich = erzeuge<QLabel>(f, QStringLiteral("Anwendungsbereich"),
+                                           QRect(kLinks, kHinweiszeile, 2 * kPanelBreite + kRand, kHinweisHoehe));
+    ui.Anwendungsbereich->setAlignment(Qt::AlignCenter);
+    ui.Anwendungsbereich->setStyleSheet(QStringLiteral("color: #a00000"));
 }
 
 void hpt::baueBefehle()
@@ -358,6 +378,19 @@ void hpt::baueBefehle()
     for (const Extra& extra : kExtras)
         m_extras.push_back(aktion(ui.menu_extras, QString::fromUtf8(extra.name), QString::fromUtf8(extra.text)));
     ui.menu_extras_zeichne = m_extras.front();
+    ui.menu_extras->addSeparator();
+    ui.menu_extras_verfahren = ui.menu_extras->addMenu(QStringLiteral("&Rechenverfahren"));
+    ui.menu_extras_verfahren->setObjectName(QStringLiteral("menu_extras_verfahren"));
+    auto* verfahren = new QActionGroup(this);
+    ui.menu_verfahren_klassisch =
+        aktion(ui.menu_extras_verfahren, QStringLiteral("menu_verfahren_klassisch"),
+               QStringLiteral("&") + QString::fromUtf8(Verfahrensname(Rechenverfahren::Klassisch)));
+    ui.menu_verfahren_iso = aktion(ui.menu_extras_verfahren, QStringLiteral("menu_verfahren_iso"),
+                                   QStringLiteral("&") + QString::fromUtf8(Verfahrensname(Rechenverfahren::Iso7730)));
+    for (QAction* a : {ui.menu_verfahren_klassisch, ui.menu_verfahren_iso}) {
+        a->setCheckable(true);
+        verfahren->addAction(a);
+    }
     connect(ui.menu_extras, &QMenu::aboutToShow, this, &hpt::aktualisiereBefehle);
     ui.Menu_hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     ui.Menu_hilfe->setObjectName(QStringLiteral("Menu_hilfe"));
@@ -375,6 +408,10 @@ void hpt::baueBefehle()
         connect(m_extras[i], &QAction::triggered, this, [this, i] { zeigeModal(m_oeffner.*kExtras[i].oeffner); });
     connect(ui.zeichne, &QPushButton::clicked, this, [this] { darstellung(true); });
     connect(ui.menu_datei_ende, &QAction::triggered, this, &hpt::Beenden);
+    connect(ui.menu_verfahren_klassisch, &QAction::triggered, this,
+            [this] { setzeRechenverfahren(Rechenverfahren::Klassisch); });
+    connect(ui.menu_verfahren_iso, &QAction::triggered, this,
+            [this] { setzeRechenverfahren(Rechenverfahren::Iso7730); });
     connect(ui.ende, &QPushButton::clicked, this, &hpt::Beenden);
     connect(ui.Menu_hilfe_index, &QAction::triggered, this, &hpt::hilfe);
     connect(ui.menu_hilfe_info, &QAction::triggered, this, &hpt::info);
@@ -499,6 +536,20 @@ void hpt::SkalenBeschriften()
     Standardwerte();
 }
 
+void hpt::verfahrenZeigen(Rechenverfahren verfahren)
+{
+    programm::Verfahren = verfahren;
+    (verfahren == Rechenverfahren::Iso7730 ? ui.menu_verfahren_iso : ui.menu_verfahren_klassisch)->setChecked(true);
+    ui.Label_Verfahren->setText(QStringLiteral("Rechenverfahren: ") + QString::fromUtf8(Verfahrensname(verfahren)));
+}
+
+void hpt::setzeRechenverfahren(Rechenverfahren verfahren)
+{
+    verfahrenZeigen(verfahren);
+    gespeichert()->setValue(kVerfahrenSchluessel, QString::fromUtf8(Verfahrenswort(verfahren)));
+    Neuberechnung();
+}
+
 void hpt::Neuberechnung()
 {
     programm::TsGleichTi = ui.TU_Check->isChecked();
@@ -517,12 +568,17 @@ void hpt::ergebnisAnzeigen()
     ui.PPD_gauge1->setVisible(m_ergebnisGueltig);
     ui.PMV_numerisch->setToolTip(m_ergebnisGueltig ? QString() : keinErgebnis);
     ui.PPD_numerisch->setToolTip(m_ergebnisGueltig ? QString() : keinErgebnis);
+    ui.Anwendungsbereich->setText(m_ergebnisGueltig
+                                      ? bewertung::anwendungsbereichHinweis(programm::PmvEingabe, programm::PmvErgebnis)
+                                      : QString());
     if (!m_ergebnisGueltig) {
         ui.PMV_numerisch->setText(QStringLiteral("Fehler"));
         ui.PPD_numerisch->setText(QStringLiteral("Fehler"));
         return;
     }
-    const double pmv = programm::PmvErgebnis.PMV;
+    // The ISO method's PMV is not clipped: the number shows it, marker and label stay on the scale.
+    const double pmv = std::clamp(double(programm::PmvErgebnis.PMV), -3.0, 3.0);
+    const double pmvWert = programm::PmvErgebnis.PMV;
     const double ppd = programm::PmvErgebnis.PPD;
     const double skala = kSkalaBreite - 15;
 
@@ -537,7 +593,7 @@ void hpt::ergebnisAnzeigen()
         return px(links);
     };
     const double pmvMitte = kSkalaLinks + skala * (pmv + 3) / 6;
-    ui.PMV_numerisch->setText(formatiereZahl(pmv, 2));
+    ui.PMV_numerisch->setText(formatiereZahl(pmvWert, 2));
     ui.PMV_numerisch->move(zahlLinks(pmvMitte, ui.pmv_frame), ui.PMV_numerisch->y());
     ui.pmv_gauge1->move(px(pmvMitte - (kMarkeBreite - 15) / 2.0), ui.pmv_gauge1->y());
 

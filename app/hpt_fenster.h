@@ -63,6 +63,7 @@ public:
     bool ergebnisGueltig() const override { return m_ergebnisGueltig; }
     void beiNeuberechnung(QObject* empfaenger, std::function<void()> folgen) override;
     void setzeDateiOeffnenAktiv(bool aktiv) override;
+    void setzeRechenverfahren(model::Rechenverfahren verfahren) override;
 
     // Prepare, compute and show PMV and PPD for the present Raumklima.
     void Neuberechnung();
@@ -119,6 +120,11 @@ private:
         QAction* menu_datei_ende = nullptr;
         QMenu* menu_extras = nullptr;
         QAction* menu_extras_zeichne = nullptr;
+        QMenu* menu_extras_verfahren = nullptr;  // "&Rechenverfahren", two checkable entries
+        QAction* menu_verfahren_klassisch = nullptr;
+        QAction* menu_verfahren_iso = nullptr;
+        QLabel* Label_Verfahren = nullptr;    // the method, at the foot of the PMV panel
+        QLabel* Anwendungsbereich = nullptr;  // under both panels, when ISO 7730's range is left
         QMenu* Menu_hilfe = nullptr;
         QAction* Menu_hilfe_index = nullptr;
         QAction* menu_hilfe_info = nullptr;
@@ -132,6 +138,7 @@ private:
     void werteZeigen();
     void ergebnisAnzeigen();
     void aktualisiereBefehle();
+    void verfahrenZeigen(model::Rechenverfahren verfahren);
     void zeigeModal(const Fensteroeffner::Oeffner& oeffner, QWidget* sanduhrUeber = nullptr);
 
     void TU_Check_Click();

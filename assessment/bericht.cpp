@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bericht.h"
 
+#include "kategoriebalken.h"
 #include "kriterien.h"
+#include "version.h"
 #include "zahlen.h"
 
 #include <QFileInfo>
@@ -21,11 +23,23 @@ namespace assessment {
 namespace {
 
 // Drawing units: tenths of a millimetre across the 190 mm wide content area.
-constexpr double kEinheitenProMm = 10.0;
+constexpr double kBreite = 1900;
 
 QString mit(double wert, int stellen, const char* einheit)
 {
     return formatiereZahl(wert, stellen) + QString::fromUtf8(einheit);
+}
+
+// A field as the window shows it: its number, or "keine Zahl".
+QString feldText(const std::optional<double>& wert, int stellen, const char* einheit)
+{
+    return wert ? mit(*wert, stellen, einheit) : QStringLiteral("keine Zahl");
+}
+
+// The category as the window's words: "–" is "schlechter als C".
+QString kategorieWort(Kategorie k)
+{
+    return k == Kategorie::Keine ? QStringLiteral("schlechter als C") : kategorieText(k);
 }
 
 class Satz {
@@ -43,45 +57,55 @@ public:
     // One line of cells at the given left edges (tenths of a millimetre).
     void zeile(std::initializer_list<std::pair<double, QString>> zellen)
     {
-        for (const auto& [links, text] : zellen)
-            m_maler.drawText(QRectF(links, m_y, 1900 - links, m_zeile), Qt::AlignLeft | Qt::AlignVCenter, text);
+        for (const auto& [links, text] : zellen) {
+            m_maler.drawText(QRectF(links, m_y, kBreite - links, m_zeile), Qt::AlignLeft | Qt::AlignVCenter, text);
+            if (!text.isEmpty())
+                m_texte << text;
+        }
         m_y += m_zeile;
     }
     void abstand(double einheiten) { m_y += einheiten; }
     void linie()
     {
-        m_maler.drawLine(QPointF(0, m_y), QPointF(1900, m_y));
+        m_maler.drawLine(QPointF(0, m_y), QPointF(kBreite, m_y));
         m_y += 15;
     }
     double y() const { return m_y; }
+    double zeilenhoehe() const { return m_zeile; }
+    QPainter& maler() { return m_maler; }
+    const QStringList& texte() const { return m_texte; }
 
 private:
     QPainter& m_maler;
     double m_y = 0;
     double m_zeile = 50;
+    QStringList m_texte;
 };
 
-}  // namespace
-
-void zeichneBericht(QPainter& maler, const QRectF& seite, const Berichtsinhalt& inhalt)
+void kopf(Satz& s, const Berichtsinhalt& inhalt)
 {
-    maler.save();
-    maler.translate(seite.topLeft());
-    const double massstab = seite.width() / (kBerichtBreiteMm * kEinheitenProMm);
-    maler.scale(massstab, massstab);
-    maler.setPen(Qt::black);
-    Satz s(maler);
-    const Raumklima& k = inhalt.klima;
-    const LokaleEingaben& l = inhalt.lokal;
-    const Ergebnis& r = inhalt.ergebnis;
-
     s.schrift(70, true);
     s.zeile({{0, QStringLiteral("Behaglichkeit nach ISO 7730")}});
+    s.schrift(35);
+    const QString leer = QStringLiteral("–");
+    s.zeile({{0, QStringLiteral("Projekt")},
+             {300, inhalt.projekt.isEmpty() ? leer : inhalt.projekt},
+             {1100, QStringLiteral("Raum")},
+             {1300, inhalt.raum.isEmpty() ? leer : inhalt.raum}});
+    s.zeile({{0, QStringLiteral("Verfasser")},
+             {300, inhalt.verfasser.isEmpty() ? leer : inhalt.verfasser},
+             {1100, QStringLiteral("Erstellt")},
+             {1300, QLocale().toString(inhalt.erstellt, QStringLiteral("dd.MM.yyyy HH:mm"))}});
     s.schrift(32);
-    s.zeile({{0, QStringLiteral("Bewertung nach ISO 7730:2005, Abschnitt 6 und Anhang A, Tabelle A.1 · erstellt am ")
-                     + QLocale().toString(inhalt.erstellt, QStringLiteral("dd.MM.yyyy HH:mm"))}});
+    s.zeile({{0, QStringLiteral("Bewertung nach ISO 7730:2005, Abschnitt 6 und Anhang A, Tabelle A.1 · Tempara ")
+                     + kTemparaVersion}});
+    s.zeile({{0, QStringLiteral("PMV und PPD: ") + QString::fromUtf8(Verfahrensname(inhalt.verfahren))}});
     s.linie();
+}
 
+void eingaben(Satz& s, const Berichtsinhalt& inhalt)
+{
+    const Raumklima& k = inhalt.klima;
     s.schrift(40, true);
     s.zeile({{0, QStringLiteral("Raumklima")}});
     s.schrift(35);
@@ -103,51 +127,83 @@ void zeichneBericht(QPainter& maler, const QRectF& seite, const Berichtsinhalt& 
              {1550, mit(k.v_rel, 2, " m/s")}});
     s.abstand(30);
 
+    const bool dr = inhalt.eingeschaltet[int(Kriterium::DR)];
     s.schrift(40, true);
     s.zeile({{0, QStringLiteral("Örtliche Eingaben")}});
     s.schrift(35);
     s.zeile({{0, QStringLiteral("Turbulenzgrad Tu")},
-             {600, mit(l.tu, 0, " %")},
+             {600, feldText(inhalt.tu, 0, " %")},
              {950, QStringLiteral("Örtliche Lufttemperatur ta,l")},
-             {1550, mit(l.tLokal, 1, " °C")}});
+             {1550, feldText(inhalt.tLokal, 1, " °C")}});
     s.zeile({{0, QStringLiteral("Zugluft bewertet")},
-             {600, l.zugluft ? QStringLiteral("ja") : QStringLiteral("nein")},
+             {600, !dr ? QStringLiteral("nein")
+                       : (inhalt.ergebnis.werte[int(Kriterium::DR)].bewertet ? QStringLiteral("ja")
+                                                                             : QStringLiteral("keine Zahl"))},
              {950, QStringLiteral("Örtliche Luftgeschwindigkeit va,l")},
-             {1550, mit(l.vLokal, 2, " m/s")}});
+             {1550, feldText(inhalt.vLokal, 2, " m/s")}});
     for (int i = 0; i < 6; ++i) {
-        const Kriteriumstext& t = text(static_cast<Kriterium>(int(Kriterium::Vertikal) + i));
+        const auto kr = static_cast<Kriterium>(int(Kriterium::Vertikal) + i);
+        const Kriteriumstext& t = text(kr);
+        const std::optional<double>& wert = inhalt.lokal.lokal[i];
         s.zeile({{0, t.name + QStringLiteral(", ") + t.eingabe},
-                 {1250, l.lokal[i] ? formatiereZahl(*l.lokal[i], 1) + t.einheit : QStringLiteral("nicht bewertet")}});
+                 {1250, !inhalt.eingeschaltet[int(kr)]
+                            ? QStringLiteral("nicht bewertet")
+                            : (wert ? formatiereZahl(*wert, 1) + t.einheit : QStringLiteral("keine Zahl"))}});
     }
     s.abstand(30);
+}
 
+void kriterien(Satz& s, const Berichtsinhalt& inhalt)
+{
+    constexpr double kWert = 880, kKategorie = 1040, kGueltig = 1340, kBalken = 1560;
+    const Ergebnis& r = inhalt.ergebnis;
     s.schrift(40, true);
     s.zeile({{0, QStringLiteral("Kriterien")}});
-    s.schrift(35, true);
+    s.schrift(32, true);
     s.zeile({{0, QStringLiteral("Kriterium")},
-             {1050, QStringLiteral("Wert")},
-             {1300, QStringLiteral("Kategorie")},
-             {1550, QStringLiteral("Gültigkeit")}});
+             {kWert, QStringLiteral("Wert")},
+             {kKategorie, QStringLiteral("Kategorie")},
+             {kGueltig, QStringLiteral("Gültigkeit")},
+             {kBalken, QStringLiteral("A / B / C")}});
     s.linie();
-    s.schrift(35);
+    s.schrift(32);
     for (int i = 0; i < kKriterien; ++i) {
-        const Kriterium kr = static_cast<Kriterium>(i);
+        const auto kr = static_cast<Kriterium>(i);
         const Einzelwert& w = r.werte[i];
+        const QRectF balken(kBalken, s.y() + s.zeilenhoehe() * 0.2, kBreite - kBalken, s.zeilenhoehe() * 0.6);
         if (!w.bewertet) {
-            s.zeile({{0, text(kr).name}, {1050, QStringLiteral("nicht bewertet")}});
-            continue;
+            zeichneKategoriebalken(s.maler(), balken, kr, std::nullopt, Qt::black, 0, 0);
+            s.zeile(
+                {{0, text(kr).name},
+                 {kWert, inhalt.eingeschaltet[i] ? QStringLiteral("keine Zahl") : QStringLiteral("nicht bewertet")}});
+        } else if (i <= int(Kriterium::PPD) && !inhalt.pmvGerechnet) {
+            zeichneKategoriebalken(s.maler(), balken, kr, std::nullopt, Qt::black, 0, 0);
+            s.zeile({{0, text(kr).name}, {kWert, QStringLiteral("Fehler")}});
+        } else {
+            zeichneKategoriebalken(s.maler(), balken, kr, w.wert, Qt::black, 8, 6);
+            s.zeile({{0, text(kr).name},
+                     {kWert, wertText(kr, w.wert)},
+                     {kKategorie, kategorieWort(w.kategorie)},
+                     {kGueltig, w.gueltig ? QStringLiteral("im Bereich") : QStringLiteral("außerhalb")}});
         }
-        s.zeile({{0, text(kr).name},
-                 {1050, wertText(kr, w.wert)},
-                 {1300, kategorieText(w.kategorie)},
-                 {1550, w.gueltig ? QStringLiteral("im Bereich") : QStringLiteral("außerhalb")}});
     }
     s.linie();
+}
+
+void gesamt(Satz& s, const Berichtsinhalt& inhalt)
+{
+    const Ergebnis& r = inhalt.ergebnis;
     s.abstand(20);
     s.schrift(60, true);
-    s.zeile({{0, QStringLiteral("Gesamtkategorie: ") + kategorieText(r.gesamt)}});
-    s.schrift(35);
-    s.zeile({{0, QStringLiteral("entscheidend: ") + text(r.entscheidend).name}});
+    if (!inhalt.pmvGerechnet) {
+        s.zeile({{0, QStringLiteral("Gesamtkategorie: nicht bestimmbar")}});
+        s.schrift(35);
+        s.zeile({{0, QStringLiteral("PMV und PPD fehlen")}});
+    } else {
+        s.zeile({{0, QStringLiteral("Gesamtkategorie: ") + kategorieWort(r.gesamt)}});
+        s.schrift(35);
+        s.zeile({{0, QStringLiteral("entscheidend: ") + text(r.entscheidend).name}});
+    }
     bool ausserhalb = false;
     for (const Einzelwert& w : r.werte)
         ausserhalb = ausserhalb || (w.bewertet && !w.gueltig);
@@ -157,39 +213,50 @@ void zeichneBericht(QPainter& maler, const QRectF& seite, const Berichtsinhalt& 
                                     "ihrer Formel;")}});
         s.zeile({{0, QStringLiteral("die Kategorie ist dort nur ein Anhalt.")}});
     }
+    if (inhalt.verfahren == Rechenverfahren::Klassisch) {
+        s.abstand(20);
+        s.zeile({{0, QStringLiteral("Die PPD-Grenzen der Tabelle A.1 gelten für den PPD der Norm; dieser PPD ist "
+                                    "klassisch gerechnet.")}});
+    }
     s.abstand(40);
     s.schrift(28);
     s.zeile({{0, QStringLiteral("Kategorien (Tabelle A.1, jeweils „kleiner als“): A: PPD 6 %, |PMV| 0,2, DR 10 %, "
                                 "PD vertikal 3 %, Fußboden 10 %, Asymmetrie 5 %;")}});
     s.zeile({{0, QStringLiteral("B: 10 %, 0,5, 20 %, 5 %, 10 %, 5 %;  C: 15 %, 0,7, 30 %, 10 %, 15 %, 10 %.  "
                                 "„–“: schlechter als C.")}});
+}
+
+}  // namespace
+
+QStringList zeichneBericht(QPainter& maler, const QRectF& seite, const Berichtsinhalt& inhalt)
+{
+    maler.save();
+    maler.translate(seite.topLeft());
+    const double massstab = seite.width() / kBreite;
+    maler.scale(massstab, massstab);
+    maler.setPen(Qt::black);
+    Satz s(maler);
+    kopf(s, inhalt);
+    eingaben(s, inhalt);
+    kriterien(s, inhalt);
+    gesamt(s, inhalt);
     maler.restore();
+    return s.texte();
 }
 
 bool schreibeBerichtPdf(QIODevice& ziel, const Berichtsinhalt& inhalt)
 {
     QPdfWriter pdf(&ziel);
     pdf.setTitle(QStringLiteral("Behaglichkeit nach ISO 7730"));
-    pdf.setCreator(QStringLiteral("Tempara"));
+    pdf.setCreator(QStringLiteral("Tempara ") + kTemparaVersion);
     pdf.setResolution(300);
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
-                                  QPageLayout::Millimeter));
+    pdf.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kBerichtRandMm, QPageLayout::Millimeter));
     QPainter maler;
     if (!maler.begin(&pdf))
         return false;
     zeichneBericht(maler, QRectF(0, 0, pdf.width(), pdf.height()), inhalt);
     return maler.end();
-}
-
-QImage berichtBild(const Berichtsinhalt& inhalt)
-{
-    constexpr double punkteProMm = 150.0 / 25.4;
-    QImage bild(int(kBerichtBreiteMm * punkteProMm), int(kBerichtHoeheMm * punkteProMm), QImage::Format_RGB32);
-    bild.fill(Qt::white);
-    QPainter maler(&bild);
-    maler.setRenderHint(QPainter::Antialiasing);
-    zeichneBericht(maler, QRectF(0, 0, bild.width(), bild.height()), inhalt);
-    return bild;
 }
 
 bool speichereBerichtPdf(const QString& pfad, const Berichtsinhalt& inhalt, QString* fehler)

@@ -2,10 +2,10 @@
 #include "bewertung_fenster.h"
 
 #include "dienste.h"
+#include "gespeichert.h"
 #include "hauptfenster.h"
 #include "kategoriebalken.h"
 #include "kriterien.h"
-#include "pmv.h"
 #include "programm.h"
 #include "zahlen.h"
 
@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -45,6 +46,11 @@ void setzeZustand(QLineEdit* feld, Feldzustand zustand)
                                     QStringLiteral("QLineEdit { background: #f8c8c8; }")};
     feld->setStyleSheet(stile[int(zustand)]);
 }
+
+// The report's fields, kept between sessions under these keys.
+constexpr const char* kBerichtsfeld[3][3] = {{"Bericht_Projekt", "Projekt:", "Bericht/Projekt"},
+                                             {"Bericht_Raum", "Raum:", "Bericht/Raum"},
+                                             {"Bericht_Verfasser", "Verfasser:", "Bericht/Verfasser"}};
 
 void setzeText(QLineEdit* feld, const QString& text)
 {
@@ -93,7 +99,24 @@ void Bewertung::baue()
     gesamtRaster->addWidget(m_gesamt, 0, 0);
     gesamtRaster->addWidget(m_entscheidend, 0, 1);
     gesamtRaster->addWidget(m_gesamtHinweis, 1, 0, 1, 2);
+    m_verfahren = new QLabel(gesamt);
+    m_verfahren->setObjectName(QStringLiteral("Rechenverfahren"));
+    gesamtRaster->addWidget(m_verfahren, 2, 0, 1, 2);
     gesamtRaster->setColumnStretch(1, 1);
+
+    auto* bericht = new QGroupBox(QStringLiteral("Bericht"), this);
+    auto* berichtRaster = new QGridLayout(bericht);
+    for (int i = 0; i < 3; ++i) {
+        auto* f = new QLineEdit(gespeichert()->value(QLatin1String(kBerichtsfeld[i][2])).toString(), bericht);
+        f->setObjectName(QLatin1String(kBerichtsfeld[i][0]));
+        connect(f, &QLineEdit::textEdited, this, [this, i](const QString& text) {
+            gespeichert()->setValue(QLatin1String(kBerichtsfeld[i][2]), text);
+            aktualisieren();
+        });
+        berichtRaster->addWidget(new QLabel(QString::fromUtf8(kBerichtsfeld[i][1]), bericht), 0, 2 * i);
+        berichtRaster->addWidget(f, 0, 2 * i + 1);
+        m_berichtsfelder[std::size_t(i)] = f;
+    }
 
     auto* zugluft = new QGroupBox(QStringLiteral("Eingaben für das Zugluftrisiko"), this);
     auto* zugluftRaster = new QGridLayout(zugluft);
@@ -139,7 +162,7 @@ void Bewertung::baue()
         const auto kr = static_cast<Kriterium>(i);
         const QString stamm = QLatin1String(kKennung[i]);
         Zeile& z = m_zeilen[i];
-        const int r = 1 + 2 * i;
+        const int r = 1 + 3 * i;  // the value, its hint, and for PPD the note on its method
         if (kr == Kriterium::PMV || kr == Kriterium::PPD) {
             raster->addWidget(new QLabel(text(kr).name, kriterien), r, 0);
             raster->addWidget(new QLabel(QStringLiteral("aus dem Hauptfenster"), kriterien), r, 1);
@@ -178,6 +201,24 @@ void Bewertung::baue()
         z.hinweis->setObjectName(stamm + QStringLiteral("_Hinweis"));
         z.hinweis->setStyleSheet(QStringLiteral("color: #b71c1c;"));
         z.hinweis->setWordWrap(true);
+        if (kr == Kriterium::PPD) {
+            // The classic PPD is not the one Table A.1's limits were set for: say so, one click from the standard's.
+            auto* notiz = new QHBoxLayout;
+            m_ppdNotiz = new QLabel(QStringLiteral("Die PPD-Grenzen der Tabelle A.1 gelten für den PPD der Norm; "
+                                                   "dieser PPD ist klassisch gerechnet."),
+                                    kriterien);
+            m_ppdNotiz->setObjectName(QStringLiteral("PPD_Notiz"));
+            m_ppdNotiz->setWordWrap(true);
+            m_aufIso = new QPushButton(QStringLiteral("Auf ISO 7730 &umschalten"), kriterien);
+            m_aufIso->setObjectName(QStringLiteral("Auf_ISO_umschalten"));
+            connect(m_aufIso, &QPushButton::clicked, this, [this] {
+                if (m_umschalter)
+                    m_umschalter();
+            });
+            notiz->addWidget(m_ppdNotiz, 1);
+            notiz->addWidget(m_aufIso);
+            raster->addLayout(notiz, r + 2, 0, 1, 5);
+        }
         raster->addWidget(z.wert, r, 2);
         raster->addWidget(z.kategorie, r, 3);
         raster->addWidget(z.balken, r, 4);
@@ -207,6 +248,7 @@ void Bewertung::baue()
     knoepfe->addWidget(schliessen);
 
     auto* spalte = new QVBoxLayout(this);
+    spalte->addWidget(bericht);
     spalte->addWidget(gesamt);
     spalte->addWidget(zugluft);
     spalte->addWidget(kriterien);
@@ -241,7 +283,9 @@ void Bewertung::aktualisieren()
 
     const PmvEingabe eingabe = PmvEingabeAus(k, programm::TsGleichTi);
     PmvErgebnis pmv;
-    m_pmvGerechnet = PmvBerechnen(eingabe, pmv);
+    m_inhalt.verfahren = programm::Verfahren;
+    m_pmvGerechnet = PmvBerechnen(eingabe, pmv, m_inhalt.verfahren);
+    m_inhalt.pmvGerechnet = m_pmvGerechnet;
     if (!m_pmvGerechnet)
         pmv.PMV = pmv.PPD = std::numeric_limits<float>::quiet_NaN();
     m_pmvEingabe = eingabe;
@@ -256,6 +300,14 @@ void Bewertung::aktualisieren()
     l.tLokal = tl.value_or(0);
     l.vLokal = vl.value_or(0);
     l.zugluft = m_zeilen[int(Kriterium::DR)].bewertet->isChecked() && tu && tl && vl;
+    m_inhalt.tu = tu;
+    m_inhalt.tLokal = tl;
+    m_inhalt.vLokal = vl;
+    for (int i = int(Kriterium::DR); i < kKriterien; ++i)
+        m_inhalt.eingeschaltet[std::size_t(i)] = m_zeilen[i].bewertet->isChecked();
+    m_inhalt.projekt = m_berichtsfelder[0]->text();
+    m_inhalt.raum = m_berichtsfelder[1]->text();
+    m_inhalt.verfasser = m_berichtsfelder[2]->text();
     if (tu)
         markiere(m_tu, !(l.tu >= 10 && l.tu <= 60));
     if (tl)
@@ -279,9 +331,19 @@ void Bewertung::aktualisieren()
     zeige();
 }
 
+void Bewertung::setzeUmschalter(std::function<void()> aufIso)
+{
+    m_umschalter = std::move(aufIso);
+    zeige();
+}
+
 void Bewertung::zeige()
 {
     const Ergebnis& r = m_inhalt.ergebnis;
+    const bool klassisch = m_inhalt.verfahren == Rechenverfahren::Klassisch;
+    m_verfahren->setText(QStringLiteral("PMV und PPD: ") + QString::fromUtf8(Verfahrensname(m_inhalt.verfahren)));
+    m_ppdNotiz->setVisible(klassisch);
+    m_aufIso->setVisible(klassisch && m_umschalter);
     QStringList ausserhalb;
     for (int i = 0; i < kKriterien; ++i) {
         const auto kr = static_cast<Kriterium>(i);
@@ -389,7 +451,10 @@ void Bewertung::berichtDrucken()
     if (!m_dienste.druckerEinrichten(this))
         return;
     m_inhalt.erstellt = QDateTime::currentDateTime();
-    if (!m_dienste.bildDrucken(berichtBild(m_inhalt), QPointF(0, 0), QSizeF(kBerichtBreiteMm, kBerichtHoeheMm)))
+    // The PDF's page on the printer: the same painter code, the same margins, no bitmap.
+    const Berichtsinhalt inhalt = m_inhalt;
+    const auto seite = [inhalt](QPainter& maler, const QRectF& flaeche) { zeichneBericht(maler, flaeche, inhalt); };
+    if (!m_dienste.seiteDrucken(seite, kBerichtRandMm))
         m_dienste.meldung(this, Symbol::Warnung, QStringLiteral("Warnung"),
                           QStringLiteral("Der Bericht konnte nicht gedruckt werden."));
 }
@@ -401,6 +466,7 @@ Bewertung* zeigeBewertung(Hauptfenster& hauptfenster)
         fenster = new Bewertung(hauptfenster.dienste(), &hauptfenster.fenster());
         Bewertung* neu = fenster;
         hauptfenster.beiNeuberechnung(neu, [neu] { neu->aktualisieren(); });
+        neu->setzeUmschalter([&hauptfenster] { hauptfenster.setzeRechenverfahren(Rechenverfahren::Iso7730); });
     } else {
         fenster->aktualisieren();
     }

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 namespace gui {
 class Dienste;
@@ -34,6 +35,9 @@ public:
 
     // What the window shows now, as the report prints it.
     const Berichtsinhalt& inhalt() const { return m_inhalt; }
+
+    // What "Auf ISO 7730 umschalten" does: the main window switches the whole program.
+    void setzeUmschalter(std::function<void()> aufIso);
 
 public Q_SLOTS:
     // Re-reads programm::Raumklima and programm::TsGleichTi and assesses anew. The main
@@ -77,6 +81,11 @@ private:
     QLabel* m_gesamt = nullptr;
     QLabel* m_entscheidend = nullptr;
     QLabel* m_gesamtHinweis = nullptr;
+    QLabel* m_verfahren = nullptr;    // Rechenverfahren
+    QLabel* m_ppdNotiz = nullptr;     // PPD_Notiz: with the classic method, whose PPD Table A.1 judges
+    QPushButton* m_aufIso = nullptr;  // Auf_ISO_umschalten
+    std::function<void()> m_umschalter;
+    std::array<QLineEdit*, 3> m_berichtsfelder{};  // Bericht_Projekt, Bericht_Raum, Bericht_Verfasser
 };
 
 // Shows the one assessment window of the run (created on first use as a tool window of the

@@ -43,28 +43,36 @@ QSize Kategoriebalken::sizeHint() const { return {180, 18}; }
 
 void Kategoriebalken::paintEvent(QPaintEvent*)
 {
-    const Grenzen g = grenzen(m_kriterium);
+    QPainter maler(this);
+    zeichneKategoriebalken(maler, QRectF(rect()).adjusted(0.5, 2.5, -0.5, -2.5), m_kriterium, m_wert,
+                           palette().color(QPalette::WindowText), 2.5, 3);
+}
+
+void zeichneKategoriebalken(QPainter& maler, const QRectF& flaeche, Kriterium kriterium, std::optional<double> wert,
+                            const QColor& rahmen, double ueberstand, double strich)
+{
+    const Grenzen g = grenzen(kriterium);
     const double ende = g.C * 4.0 / 3.0;  // a third of C's width beyond its limit for "worse than C"
-    const QRectF flaeche = QRectF(rect()).adjusted(0.5, 2.5, -0.5, -2.5);
     auto x = [&](double w) { return flaeche.left() + flaeche.width() * std::clamp(w, 0.0, ende) / ende; };
 
-    QPainter maler(this);
+    maler.save();
     const double grenzen[] = {0.0, g.A, g.B, g.C, ende};
     for (int i = 0; i < 4; ++i) {
         QColor farbe = kategorieFarbe(Kategorie(i));
-        if (!m_wert)
+        if (!wert)
             farbe = farbe.lighter(160);
         maler.fillRect(QRectF(QPointF(x(grenzen[i]), flaeche.top()), QPointF(x(grenzen[i + 1]), flaeche.bottom())),
                        farbe);
     }
-    maler.setPen(palette().color(QPalette::WindowText));
+    maler.setPen(rahmen);
+    maler.setBrush(Qt::NoBrush);
     maler.drawRect(flaeche);
-    if (m_wert && !std::isnan(*m_wert)) {
-        const double w = m_kriterium == Kriterium::PMV ? std::fabs(*m_wert) : *m_wert;
-        const double mitte = x(w);
-        maler.setPen(QPen(Qt::black, 3));
-        maler.drawLine(QPointF(mitte, rect().top()), QPointF(mitte, rect().bottom()));
+    if (wert && !std::isnan(*wert)) {
+        const double mitte = x(kriterium == Kriterium::PMV ? std::fabs(*wert) : *wert);
+        maler.setPen(QPen(Qt::black, strich));
+        maler.drawLine(QPointF(mitte, flaeche.top() - ueberstand), QPointF(mitte, flaeche.bottom() + ueberstand));
     }
+    maler.restore();
 }
 
 }  // namespace assessment

@@ -9,7 +9,14 @@
 
 #include <optional>
 
+class QPainter;
+
 namespace assessment {
+
+// The bar into `flaeche` of any painter: the window's widget and the report draw the same. No
+// value draws it pale without a mark; the mark runs `ueberstand` above and below the bar.
+void zeichneKategoriebalken(QPainter& maler, const QRectF& flaeche, model::bewertung::Kriterium kriterium,
+                            std::optional<double> wert, const QColor& rahmen, double ueberstand, double strich);
 
 class Kategoriebalken : public QWidget {
     Q_OBJECT

@@ -91,6 +91,7 @@ Stapeleinstellungen DATEI::einstellungen(const nutzen& fenster) const
     e.dezimaltrenner = dezimaltrenner();
     e.gehaltenPMV = programm::PmvErgebnis.PMV;
     e.gehaltenPPD = programm::PmvErgebnis.PPD;
+    e.verfahren = programm::Verfahren;
     return e;
 }
 

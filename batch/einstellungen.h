@@ -6,6 +6,7 @@
 #include "zeilen.h"
 
 #include "raumklima.h"
+#include "rechenverfahren.h"
 
 #include <QChar>
 #include <QString>
@@ -50,6 +51,8 @@ struct Stapeleinstellungen {
     // Written for a line whose computation fails before any line succeeded.
     float gehaltenPMV = 0.0f;
     float gehaltenPPD = 0.0f;
+    // How PMV and PPD are computed; the window takes the program's choice, the CLI --verfahren.
+    model::Rechenverfahren verfahren = model::Rechenverfahren::Klassisch;
 
     bool hatSpalte(int code) const;
 };

@@ -125,6 +125,9 @@ QByteArray Kopfzeilen(const Stapeleinstellungen& e)
     QString kopf;
     kopf += QStringLiteral("C") + kZeilenende;
     kopf += QStringLiteral("C  Tempara ") + kTemparaVersion + kZeilenende;
+    // Only the ISO method says so: a classic result stays as every earlier version wrote it.
+    if (e.verfahren == Rechenverfahren::Iso7730)
+        kopf += QStringLiteral("C  Rechenverfahren = ") + QLatin1String(Verfahrenskurzname(e.verfahren)) + kZeilenende;
     kopf += QStringLiteral("C  ") + kZeilenende;
     kopf += QStringLiteral("C  Bei der Berechnung von PMV und PPD wurden folgende") + kZeilenende;
     kopf += QStringLiteral("C  konstante Parameter verwendet:") + kZeilenende;

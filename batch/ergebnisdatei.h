@@ -24,8 +24,8 @@ bool ErgebnisAlsEingabe(const QString& datendatei);
 // name counts, so that "x.d/f" gives "x.d/f.TPR", never a file in the folder above.
 QString Ergebnisdateiname(const QString& datendatei, bool alsEingabe);
 
-// Lines 1 to 15: comments with the constants and the behaviour, the assignment line and the
-// title line, each with CR LF.
+// Lines 1 to 15 (16 with the ISO method's line): comments with the constants and the behaviour,
+// the assignment line and the title line, each with CR LF.
 QByteArray Kopfzeilen(const Stapeleinstellungen& einstellungen);
 
 // Texts of the questions and messages around the result file.

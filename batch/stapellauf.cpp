@@ -123,7 +123,7 @@ public:
             aus += '\t';
         }
         PmvErgebnis ergebnis;
-        const bool gerechnet = PmvBerechnen(m_eingabe, ergebnis);
+        const bool gerechnet = PmvBerechnen(m_eingabe, ergebnis, m_e.verfahren);
         if (gerechnet) {
             m_pmv = ergebnis.PMV;
             m_ppd = ergebnis.PPD;

@@ -45,6 +45,8 @@ const char* const kHilfe = "Aufruf: tempara-cli bewertung [--ts-gleich-ti] TI TS
                            "  --wand-kalt K    ... durch eine kalte Wand in K\n"
                            "  --decke-kalt K   ... durch eine kalte Decke in K\n"
                            "  --wand-warm K    ... durch eine warme Wand in K\n"
+                           "  --verfahren V    PMV und PPD klassisch (Vorgabe, wie TEMPARA 1.3) oder nach\n"
+                           "                   iso (ISO 7730:2005, Anhang D)\n"
                            "  --help           diese Hilfe\n"
                            "\n"
                            "Ausgabe: je Kriterium eine Zeile \"NAME<Tab>WERT<Tab>KATEGORIE\" in der Reihenfolge PMV,\n"
@@ -103,6 +105,7 @@ int befehlBewertung(int argc, char** argv)
 {
     using namespace bewertung;
     bool tsGleichTi = false;
+    Rechenverfahren verfahren = Rechenverfahren::Klassisch;
     std::string fall;
     int werte = 0;
     std::optional<double> optionen[kOptionenAnzahl];
@@ -123,6 +126,17 @@ int befehlBewertung(int argc, char** argv)
         }
         const std::size_t gleich = a.find('=');
         const std::string name = a.substr(0, gleich);
+        if (name == "--verfahren") {
+            if (gleich == std::string::npos && i + 1 == argc)
+                return falsch("Option --verfahren ohne Wert");
+            std::string fehler;
+            const std::optional<Rechenverfahren> v =
+                verfahrenLesen(gleich != std::string::npos ? a.substr(gleich + 1) : std::string(argv[++i]), fehler);
+            if (!v)
+                return falsch(fehler);
+            verfahren = *v;
+            continue;
+        }
         int o = 0;
         while (o < kOptionenAnzahl && name != kOptionen[o])
             ++o;
@@ -157,7 +171,7 @@ int befehlBewertung(int argc, char** argv)
 
     const PmvEingabe eingabe = PmvEingabeAus(*klima, tsGleichTi);
     PmvErgebnis pmv;
-    const bool gerechnet = PmvBerechnen(eingabe, pmv);
+    const bool gerechnet = PmvBerechnen(eingabe, pmv, verfahren);
     LokaleEingaben lokal = lokaleVorgaben(*klima);
     lokal.tu = optionen[0].value_or(lokal.tu);
     lokal.tLokal = optionen[1].value_or(lokal.tLokal);

@@ -62,6 +62,8 @@ const char* const kHilfe =
     "  --w WERT         wirksame mechanische Leistung in % von M, ganze Zahl 0 bis 100 (0)\n"
     "  --v-rel WERT     relative Geschwindigkeit in ruhender Luft in m/s, 0 bis 10 (0)\n"
     "  --icl WERT       Kleidung in clo, 0 bis 4 (1)\n"
+    "  --verfahren V    Rechenverfahren: klassisch (Vorgabe, wie TEMPARA 1.3) oder iso\n"
+    "                   (ISO 7730:2005, Anhang D); das Bild nennt das Verfahren nur mit iso\n"
     "  --help           diese Hilfe\n"
     "\n"
     "Eine vorhandene Datei wird ersetzt; misslingt das Schreiben, bleibt sie unverändert.\n"
@@ -124,6 +126,7 @@ struct Aufruf {
     bool tsGleichTi = true;
     bool tsAngegeben = false;
     QString bmp;
+    Rechenverfahren verfahren = Rechenverfahren::Klassisch;
 };
 
 // Reads the arguments into `a`, in the order they were given (a later value replaces an
@@ -140,7 +143,7 @@ int lesen(int argc, char** argv, Aufruf& a)
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("help"), QStringLiteral("h")}));
     parser.addOption(QCommandLineOption(QStringLiteral("ts-gleich-ti")));
     parser.addOption(QCommandLineOption(QStringLiteral("ts-getrennt")));
-    QStringList mitWert{QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("bmp")};
+    QStringList mitWert{QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("bmp"), QStringLiteral("verfahren")};
     for (const char* b : kBereich)
         mitWert << QString::fromLatin1(b);
     for (const Eingabeoption& e : kEingaben)
@@ -185,6 +188,12 @@ int lesen(int argc, char** argv, Aufruf& a)
             (name == u"x" ? a.x : a.y) = k;
         } else if (name == u"bmp") {
             a.bmp = wertText;
+        } else if (name == u"verfahren") {
+            std::string fehler;
+            const std::optional<Rechenverfahren> v = verfahrenLesen(wert, fehler);
+            if (!v)
+                return falsch(fehler);
+            a.verfahren = *v;
         } else if (const auto b = std::find(std::begin(kBereich), std::end(kBereich), name.toStdString());
                    b != std::end(kBereich)) {
             a.bereich[std::size_t(b - std::begin(kBereich))] = wertText;
@@ -244,9 +253,9 @@ int befehlDiagramm(int argc, char** argv)
         melden(hinweis);
 
     Diagrammbild bild;
-    diagrammZeichnen(bild, PmvEingabeAus(a.klima, a.tsGleichTi), a.klima.v_rel, x, y, bereich);
-    const QImage bitmap =
-        bild.speicherbild(achsenAuslegen(bereich, x, y), festwerte(x, y, werttexteAus(a.klima, a.tsGleichTi)));
+    diagrammZeichnen(bild, PmvEingabeAus(a.klima, a.tsGleichTi), a.klima.v_rel, x, y, bereich, a.verfahren);
+    const QImage bitmap = bild.speicherbild(achsenAuslegen(bereich, x, y),
+                                            festwerte(x, y, werttexteAus(a.klima, a.tsGleichTi)), a.verfahren);
     QString grund;
     if (!bmpSchreiben(bitmap, a.bmp, &grund)) {
         std::fprintf(stderr, "%s: \"%s\" konnte nicht geschrieben werden: %s\n", kName, qPrintable(a.bmp),

@@ -15,8 +15,8 @@ namespace cli {
 namespace {
 
 const char* const kHilfe =
-    "Aufruf: tempara-cli pmv [--ts-gleich-ti] TI TS V_LUFT PHI M W V_REL ICL\n"
-    "        tempara-cli pmv [--ts-gleich-ti] < FAELLE\n"
+    "Aufruf: tempara-cli pmv [--ts-gleich-ti] [--verfahren klassisch|iso] TI TS V_LUFT PHI M W V_REL ICL\n"
+    "        tempara-cli pmv [--ts-gleich-ti] [--verfahren klassisch|iso] < FAELLE\n"
     "\n"
     "Berechnet PMV und PPD nach ISO 7730 für einen Fall oder für jede Zeile der\n"
     "Standardeingabe. Die acht Werte eines Falls:\n" TEMPARA_ACHT_WERTE
@@ -31,6 +31,8 @@ const char* const kHilfe =
     "Optionen:\n"
     "  --ts-gleich-ti  die Strahlungstemperatur folgt der Lufttemperatur (TS wird nicht\n"
     "                  verwendet), wie mit \"Ts = Ti\" im Hauptfenster\n"
+    "  --verfahren V   klassisch (Vorgabe): wie TEMPARA 1.3, PMV auf -3 bis +3 begrenzt;\n"
+    "                  iso: ISO 7730:2005, Anhang D, PMV unbegrenzt\n"
     "  --help          diese Hilfe\n"
     "\n"
     "Ausgabe: je Fall eine Zeile \"PMV<Tab>PPD\" mit Dezimalpunkt, so kurz, dass sie genau\n"
@@ -43,6 +45,7 @@ const char* const kHilfe =
 int befehlPmv(int argc, char** argv)
 {
     bool tsGleichTi = false;
+    Rechenverfahren verfahren = Rechenverfahren::Klassisch;
     std::string fall;
     int werte = 0;
     for (int i = 1; i < argc; ++i) {
@@ -53,6 +56,19 @@ int befehlPmv(int argc, char** argv)
         }
         if (!std::strcmp(a, "--ts-gleich-ti")) {
             tsGleichTi = true;
+            continue;
+        }
+        if (!std::strncmp(a, "--verfahren", 11) && (a[11] == '=' || a[11] == '\0')) {
+            std::string fehler = "--verfahren braucht einen Wert: klassisch oder iso";
+            const std::optional<Rechenverfahren> v =
+                a[11] == '=' ? verfahrenLesen(a + 12, fehler)
+                             : (i + 1 < argc ? verfahrenLesen(argv[++i], fehler) : std::nullopt);
+            if (!v) {
+                std::fprintf(stderr, "tempara-cli pmv: %s\n(\"tempara-cli pmv --help\" erklärt den Aufruf)\n",
+                             fehler.c_str());
+                return 2;
+            }
+            verfahren = *v;
             continue;
         }
         if (!std::strncmp(a, "--", 2)) {
@@ -66,7 +82,7 @@ int befehlPmv(int argc, char** argv)
         ++werte;
     }
     if (werte == 0)
-        return pmvStrom(stdin, stdout, stderr, tsGleichTi) > 0 ? 1 : 0;
+        return pmvStrom(stdin, stdout, stderr, tsGleichTi, verfahren) > 0 ? 1 : 0;
     if (werte != 8) {
         std::fprintf(stderr,
                      "tempara-cli pmv: acht Werte erwartet (TI TS V_LUFT PHI M W V_REL ICL), %d angegeben\n"
@@ -81,8 +97,8 @@ int befehlPmv(int argc, char** argv)
         return 2;
     }
     std::string text;
-    if (klima && !rechneFall(*klima, tsGleichTi, text))
-        fehler = "Gleitkommafehler in der Berechnung";
+    if (klima && !rechneFall(*klima, tsGleichTi, text, verfahren))
+        fehler = Rechenfehlertext(verfahren);
     if (text.empty()) {
         std::fputs("Fehler\n", stdout);
         std::fprintf(stderr, "tempara-cli pmv: Zeile 1: %s\n", fehler.c_str());

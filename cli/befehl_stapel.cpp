@@ -45,7 +45,7 @@ const char* const kHilfe =
     "Aufruf: tempara-cli stapel DATENDATEI [--spalten CODES] [--ti X] [--v-luft X] [--phi X]\n"
     "            [--aktivitaet M --bekleidung CLO | --bereiche \"L:M:CLO ...\"]\n"
     "            [--ausgabe PFAD] [--ueberschreiben]\n"
-    "            [--tabelle DATEI.csv] [--bild DATEI.png|DATEI.svg]\n"
+    "            [--tabelle DATEI.csv] [--bild DATEI.png|DATEI.svg] [--verfahren klassisch|iso]\n"
     "\n"
     "Berechnet PMV und PPD für jede Datenzeile einer Stundenwerte-Datei und schreibt die\n"
     "Ergebnisdatei, genau wie \"Datei öffnen\" im Programmfenster.\n"
@@ -73,6 +73,9 @@ const char* const kHilfe =
     "                    Monat) als PNG oder SVG, nach der Endung .png oder .svg\n"
     "                    Ein Name ohne Ordner liegt neben der Ergebnisdatei; eine vorhandene\n"
     "                    Datei wird nur mit --ueberschreiben ersetzt.\n"
+    "  --verfahren V     PMV und PPD klassisch (Vorgabe, wie TEMPARA 1.3) oder nach iso\n"
+    "                    (ISO 7730:2005, Anhang D); die Ergebnisdatei nennt iso in einer\n"
+    "                    Kommentarzeile \"C  Rechenverfahren = ISO 7730:2005\"\n"
     "\n"
     "Alle Ausgaben werden vor dem Lauf gegen die Datendatei und gegeneinander geprüft, auch\n"
     "über Links. Ein Zeichengerät oder eine FIFO (/dev/null) wird unmittelbar beschrieben, nie\n"
@@ -168,7 +171,7 @@ struct Aufruf {
     QString datendatei;
     std::optional<QString> spalten;
     QString ti = QStringLiteral("20"), vLuft = QStringLiteral("0"), phi = QStringLiteral("60");
-    std::optional<QString> aktivitaet, bekleidung, bereiche, ausgabe, tabelle, bild;
+    std::optional<QString> aktivitaet, bekleidung, bereiche, ausgabe, tabelle, bild, verfahren;
     bool ueberschreiben = false;
 };
 
@@ -195,9 +198,9 @@ Aufruf aufrufLesen(int argc, char** argv)
         aktivitaet(QStringLiteral("aktivitaet"), {}, kWert), bekleidung(QStringLiteral("bekleidung"), {}, kWert),
         bereiche(QStringLiteral("bereiche"), {}, kWert), ausgabe(QStringLiteral("ausgabe"), {}, kWert),
         ueberschreiben(QStringLiteral("ueberschreiben")), tabelle(QStringLiteral("tabelle"), {}, kWert),
-        bild(QStringLiteral("bild"), {}, kWert);
+        bild(QStringLiteral("bild"), {}, kWert), verfahren(QStringLiteral("verfahren"), {}, kWert);
     const QList<QCommandLineOption> optionen{spalten,  ti,      vLuft,          phi,     aktivitaet, bekleidung,
-                                             bereiche, ausgabe, ueberschreiben, tabelle, bild};
+                                             bereiche, ausgabe, ueberschreiben, tabelle, bild,       verfahren};
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions(optionen);
@@ -240,6 +243,7 @@ Aufruf aufrufLesen(int argc, char** argv)
     a.ueberschreiben = parser.isSet(ueberschreiben);
     a.tabelle = wert(tabelle);
     a.bild = wert(bild);
+    a.verfahren = wert(verfahren);
     const std::pair<const char16_t*, std::optional<QString>*> pfade[] = {
         {u"--ausgabe", &a.ausgabe}, {u"--tabelle", &a.tabelle}, {u"--bild", &a.bild}};
     for (const auto& [name, pfad] : pfade)
@@ -260,6 +264,13 @@ Stapeleinstellungen einstellungenAus(const Aufruf& a)
     e.Ts = e.Ti;
     e.v_Luft = float(balkenwert(QStringLiteral("--v-luft"), a.vLuft, Eingabe::v_Luft, 100));
     e.phi = int16_t(balkenwert(QStringLiteral("--phi"), a.phi, Eingabe::phi));
+    if (a.verfahren) {
+        std::string fehler;
+        const std::optional<Rechenverfahren> v = verfahrenLesen(a.verfahren->toStdString(), fehler);
+        if (!v)
+            throw Aufruffehler{QString::fromStdString(fehler) + u'.'};
+        e.verfahren = *v;
+    }
     if (a.bereiche) {
         e.nutzungsart = Nutzungsart::Jahreszeitabhaengig;
         e.bereiche = bereicheAus(*a.bereiche, e.dezimaltrenner);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "befehle.h"
 
+#include "zahlen.h"
+
 namespace cli {
 
 namespace {
@@ -18,5 +20,13 @@ bool registriereBefehl(const Befehl& befehl)
 }
 
 const std::vector<Befehl>& alleBefehle() { return verzeichnis(); }
+
+std::optional<model::Rechenverfahren> verfahrenLesen(std::string_view wert, std::string& fehler)
+{
+    const std::optional<model::Rechenverfahren> verfahren = model::VerfahrenAusWort(wert);
+    if (!verfahren)
+        fehler = "--verfahren \"" + model::feldZitat(wert) + "\": erwartet klassisch oder iso";
+    return verfahren;
+}
 
 }  // namespace cli

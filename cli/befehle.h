@@ -3,6 +3,11 @@
 // main.cpp dispatches on the first argument.
 #pragma once
 
+#include "rechenverfahren.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace cli {
@@ -28,6 +33,10 @@ const std::vector<Befehl>& alleBefehle();
     "  W       wirksame mechanische Leistung in % von M (ganze Zahl)\n"                                                \
     "  V_REL   relative Geschwindigkeit der Tätigkeit in ruhender Luft in m/s\n"                                      \
     "  ICL     Wärmedurchlasswiderstand der Kleidung in clo\n"
+
+// The value of --verfahren (pmv, stapel, diagramm, bewertung): "klassisch" or "iso". For any
+// other word nothing, with the German reason in `fehler`.
+std::optional<model::Rechenverfahren> verfahrenLesen(std::string_view wert, std::string& fehler);
 
 #define TEMPARA_BEFEHL_VERKETTET(a, b) a##b
 #define TEMPARA_BEFEHL_NAME(zeile) TEMPARA_BEFEHL_VERKETTET(befehlRegistriert_, zeile)

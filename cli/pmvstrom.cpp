@@ -4,7 +4,6 @@
 #include "datendatei.h"
 #include "zeilenleser.h"
 
-#include "pmv.h"
 #include "zahlen.h"
 
 #include <QFile>
@@ -84,10 +83,17 @@ std::string unmoeglich(const Raumklima& k, bool tsGleichTi)
     return {};
 }
 
-bool rechneFall(const Raumklima& klima, bool tsGleichTi, std::string& aus)
+const char* Rechenfehlertext(Rechenverfahren verfahren)
+{
+    return verfahren == Rechenverfahren::Iso7730
+               ? "keine Lösung nach ISO 7730 (Gleitkommafehler oder nach 150 Durchläufen nicht eingeschwungen)"
+               : "Gleitkommafehler in der Berechnung";
+}
+
+bool rechneFall(const Raumklima& klima, bool tsGleichTi, std::string& aus, Rechenverfahren verfahren)
 {
     PmvErgebnis ergebnis;
-    if (!PmvBerechnen(PmvEingabeAus(klima, tsGleichTi), ergebnis))
+    if (!PmvBerechnen(PmvEingabeAus(klima, tsGleichTi), ergebnis, verfahren))
         return false;
     char puffer[72];
     std::size_t n = kuerzesterText(puffer, ergebnis.PMV);
@@ -98,7 +104,7 @@ bool rechneFall(const Raumklima& klima, bool tsGleichTi, std::string& aus)
     return true;
 }
 
-long pmvStrom(std::FILE* ein, std::FILE* aus, std::FILE* meldungen, bool tsGleichTi)
+long pmvStrom(std::FILE* ein, std::FILE* aus, std::FILE* meldungen, bool tsGleichTi, Rechenverfahren verfahren)
 {
     QFile eingang;
     // Straight from the descriptor: nothing has been read from the stream before.
@@ -114,9 +120,9 @@ long pmvStrom(std::FILE* ein, std::FILE* aus, std::FILE* meldungen, bool tsGleic
         bool gerechnet = false;
         if (const std::optional<Raumklima> fall = leseFall(zeile, fehler)) {
             fehler = unmoeglich(*fall, tsGleichTi);
-            gerechnet = fehler.empty() && rechneFall(*fall, tsGleichTi, ausgabe);
+            gerechnet = fehler.empty() && rechneFall(*fall, tsGleichTi, ausgabe, verfahren);
             if (!gerechnet && fehler.empty())
-                fehler = "Gleitkommafehler in der Berechnung";
+                fehler = Rechenfehlertext(verfahren);
         }
         if (!gerechnet) {
             ausgabe += "Fehler\n";

@@ -141,7 +141,7 @@ void Diagrammbild::achsenZeichnen(const Achsen& achsen)
 }
 
 Laufbilanz Diagrammbild::rasterZeichnen(const PmvEingabe& vorbereitet, float v_rel, int xGroesse, int yGroesse,
-                                        const Achsen& achsen)
+                                        const Achsen& achsen, Rechenverfahren verfahren)
 {
     vektorzustandBereinigen();
     // 17161 small rectangles: written straight into the pixels, the painter would cost
@@ -159,7 +159,8 @@ Laufbilanz Diagrammbild::rasterZeichnen(const PmvEingabe& vorbereitet, float v_r
         }
         return true;
     };
-    return rasterDurchlaufen(vorbereitet, v_rel, xGroesse, yGroesse, achsen, m_bild.width(), m_bild.height(), zelle);
+    return rasterDurchlaufen(vorbereitet, v_rel, xGroesse, yGroesse, achsen, m_bild.width(), m_bild.height(), zelle,
+                             verfahren);
 }
 
 void Diagrammbild::bezugslinienZeichnen(const Achsen& achsen, int xGroesse, int yGroesse)
@@ -178,7 +179,7 @@ void Diagrammbild::bezugslinienZeichnen(const Achsen& achsen, int xGroesse, int 
         }
 }
 
-QImage Diagrammbild::speicherbild(const Achsen& achsen, const Festwerte& festwerte)
+QImage Diagrammbild::speicherbild(const Achsen& achsen, const Festwerte& festwerte, Rechenverfahren verfahren)
 {
     {
         QPainter maler(&m_bild);
@@ -202,6 +203,11 @@ QImage Diagrammbild::speicherbild(const Achsen& achsen, const Festwerte& festwer
         textZeichnen(maler, {500, oben}, festwerte[k].name);
         textZeichnen(maler, {5300, oben}, festwerte[k].wert);
     }
+    if (verfahren == Rechenverfahren::Iso7730) {
+        const float oben = 4600.0f + 200.0f * float(festwerte.size());
+        textZeichnen(maler, {500, oben}, QStringLiteral("Rechenverfahren"));
+        textZeichnen(maler, {5300, oben}, QString::fromUtf8(Verfahrenskurzname(verfahren)));
+    }
     for (int i = 0; i < kAnzahlBaender; ++i) {
         const float oben = kLegendeOben + kLegendeKasten * float(i);
         maler.fillRect(
@@ -219,12 +225,12 @@ QImage Diagrammbild::speicherbild(const Achsen& achsen, const Festwerte& festwer
 }
 
 Laufbilanz diagrammZeichnen(Diagrammbild& bild, const PmvEingabe& vorbereitet, float v_rel, int xGroesse, int yGroesse,
-                            const Bereich& bereich)
+                            const Bereich& bereich, Rechenverfahren verfahren)
 {
     const Achsen achsen = achsenAuslegen(bereich, xGroesse, yGroesse);
     bild.leeren();
     bild.achsenZeichnen(achsen);
-    const Laufbilanz bilanz = bild.rasterZeichnen(vorbereitet, v_rel, xGroesse, yGroesse, achsen);
+    const Laufbilanz bilanz = bild.rasterZeichnen(vorbereitet, v_rel, xGroesse, yGroesse, achsen, verfahren);
     bild.achsenZeichnen(achsen);
     bild.bezugslinienZeichnen(achsen, xGroesse, yGroesse);
     return bilanz;

@@ -30,14 +30,16 @@ public:
     void achsenZeichnen(const Achsen& achsen);
     // Evaluates the grid and fills one rectangle per grid point in the colour of its band.
     Laufbilanz rasterZeichnen(const model::PmvEingabe& vorbereitet, float v_rel, int xGroesse, int yGroesse,
-                              const Achsen& achsen);
+                              const Achsen& achsen, model::Rechenverfahren verfahren);
     // Grey lines at the reference values of both quantities.
     void bezugslinienZeichnen(const Achsen& achsen, int xGroesse, int yGroesse);
 
     // The bitmap to save: paints the axis titles and scale labels into this image where the
     // window shows them (they stay in it), then returns it enlarged to 6600 × 6000 twips with the six fixed parameters
-    // and the legend. This image keeps its size.
-    QImage speicherbild(const Achsen& achsen, const Festwerte& festwerte);
+    // and the legend. This image keeps its size. The ISO method adds a seventh line that names it; a
+    // classic picture stays as it always was.
+    QImage speicherbild(const Achsen& achsen, const Festwerte& festwerte,
+                        model::Rechenverfahren verfahren = model::Rechenverfahren::Klassisch);
 
 private:
     QImage m_bild;
@@ -46,7 +48,8 @@ private:
 // One whole run without a window, in the order of "&Start": clear, axes, grid, axes again
 // on top, reference lines. `bereich` must have passed bereichPruefen.
 Laufbilanz diagrammZeichnen(Diagrammbild& bild, const model::PmvEingabe& vorbereitet, float v_rel, int xGroesse,
-                            int yGroesse, const Bereich& bereich);
+                            int yGroesse, const Bereich& bereich,
+                            model::Rechenverfahren verfahren = model::Rechenverfahren::Klassisch);
 
 // A caption with its top-left corner at a point, in the painter's font: smoothed, at a whole
 // pixel, in fonts with whole-pixel glyph positions (achsen.h), so that every glyph is there,

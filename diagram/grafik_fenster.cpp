@@ -246,8 +246,8 @@ void Grafik::diagramm_berechnen()
     titelfarbe(kRot);
     m_xAchse->repaint();
     m_yAchse->repaint();
-    const Laufbilanz bilanz =
-        m_bild.rasterZeichnen(programm::PmvEingabe, programm::Raumklima.v_rel, m_xVariable, m_yVariable - 6, m_achsen);
+    const Laufbilanz bilanz = m_bild.rasterZeichnen(programm::PmvEingabe, programm::Raumklima.v_rel, m_xVariable,
+                                                    m_yVariable - 6, m_achsen, programm::Verfahren);
     programm::PmvEingabe = bilanz.letzte;  // as after any run: the last grid point
     achsen_zeichnen();
     m_bild.bezugslinienZeichnen(m_achsen, m_xVariable, m_yVariable - 6);

@@ -119,6 +119,7 @@ private:
     std::array<QLabel*, 4> m_panel{};    // Panel3D2(0..3)
     std::array<QLabel*, 6> m_wertname{};
     std::array<QLabel*, 6> m_wertergebnis{};
+    QLabel* m_verfahren = nullptr;  // Rechenverfahren: the method the grid is computed with
     DiagrammFlaeche* m_diagramm = nullptr;
     QLabel* m_xAchse = nullptr;
     QLabel* m_yAchse = nullptr;

@@ -4,6 +4,7 @@
 
 #include "bauhilfen.h"
 #include "diagrammflaeche.h"
+#include "programm.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -123,6 +124,10 @@ void Grafik::baueFestwerte()
         m_wertergebnis[std::size_t(k)] =
             beschriftung(feldname(u"Wertergebnis", k), {}, r, 5160, 720 + 300 * k, 1400, 255);
     }
+    m_verfahren = beschriftung(u"Rechenverfahren"_s, {}, r, 3000, 300, 3560, 285);
+    m_verfahren->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_verfahren->setToolTip(u"Rechenverfahren (im Hauptfenster unter Extras → Rechenverfahren)"_s);
+    m_verfahren->setText(QString::fromUtf8(model::Verfahrensname(model::programm::Verfahren)));
 }
 
 void Grafik::baueDiagramm()

@@ -4,6 +4,7 @@
 
 #include "diagrammflaeche.h"
 #include "dienste.h"
+#include "programm.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -43,7 +44,8 @@ void Grafik::speichern()
         return;
 
     Sanduhr sanduhr;
-    const QImage bitmap = m_bild.speicherbild(m_achsen, festwerte(m_xVariable, m_yVariable - 6, m_werte));
+    const QImage bitmap =
+        m_bild.speicherbild(m_achsen, festwerte(m_xVariable, m_yVariable - 6, m_werte), model::programm::Verfahren);
     m_diagramm->update();
     QString grund;
     if (!bmpSchreiben(bitmap, pfad, &grund))

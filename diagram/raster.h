@@ -7,7 +7,7 @@
 
 #include "achsen.h"
 #include "groessen.h"
-#include "pmv.h"
+#include "rechenverfahren.h"
 
 #include <cmath>
 #include <vector>
@@ -35,7 +35,7 @@ inline Spanne pixelSpanne(float twips, float laenge, int grenze)
 struct Laufbilanz {
     int auswertungen = 0;      // PmvBerechnen calls
     int zellen = 0;            // cells drawn (grid points inside a band)
-    int fehler = 0;            // evaluations that ended in a floating-point error
+    int fehler = 0;            // evaluations without a result (floating-point error, ISO iteration unsettled)
     model::PmvEingabe letzte;  // the inputs of the last grid point
 };
 
@@ -58,7 +58,8 @@ void gleitSchleife(float von, float bis, float schritt, Schritt&& koerper)
 // zelle(Spanne spalte, Spanne zeile, float pmv) for every evaluated grid point.
 template <typename Zelle>
 Laufbilanz rasterDurchlaufen(const model::PmvEingabe& vorbereitet, float v_rel, int xGroesse, int yGroesse,
-                             const Achsen& achsen, int breitePx, int hoehePx, Zelle&& zelle)
+                             const Achsen& achsen, int breitePx, int hoehePx, Zelle&& zelle,
+                             model::Rechenverfahren verfahren = model::Rechenverfahren::Klassisch)
 {
     Laufbilanz bilanz;
     bilanz.letzte = vorbereitet;
@@ -89,7 +90,7 @@ Laufbilanz rasterDurchlaufen(const model::PmvEingabe& vorbereitet, float v_rel, 
         for (const Zeile& z : zeilen) {
             setzeGroesse(e, yGroesse, z.y, v_rel);
             ++bilanz.auswertungen;
-            if (!PmvBerechnen(e, ergebnis)) {
+            if (!PmvBerechnen(e, ergebnis, verfahren)) {
                 ++bilanz.fehler;
                 continue;
             }

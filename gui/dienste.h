@@ -5,12 +5,16 @@
 #pragma once
 
 #include <QImage>
+#include <QMarginsF>
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
+class QPainter;
 class QWidget;
 
 namespace gui {
@@ -51,6 +55,11 @@ public:
     // own size (at the screen's 96 dpi) when groesseMm is empty, else scaled to it.
     // False when there is no printer or the job failed.
     virtual bool bildDrucken(const QImage& bild, QPointF linksObenMm, QSizeF groesseMm = {}) = 0;
+    // Prints one page of vector drawing: `zeichnen` paints into `seite`, the printable area inside
+    // the margins (in the printer's device pixels, origin at its top left), as it paints a PDF.
+    // False when there is no printer or the job failed.
+    using Seitenmaler = std::function<void(QPainter& maler, const QRectF& seite)>;
+    virtual bool seiteDrucken(const Seitenmaler& zeichnen, QMarginsF randMm) = 0;
 
     // Opens the help file at the topic of a keyword (befehl 257: show the keyword's topic).
     virtual void hilfeZeigen(QWidget* eltern, const QString& hilfedatei, int befehl, const QString& stichwort) = 0;

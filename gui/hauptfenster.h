@@ -5,6 +5,7 @@
 
 #include "eingaben.h"
 #include "raumklima.h"
+#include "rechenverfahren.h"
 
 #include <QString>
 
@@ -45,6 +46,10 @@ public:
 
     // Calls `folgen` after every recomputation, for as long as `empfaenger` lives.
     virtual void beiNeuberechnung(QObject* empfaenger, std::function<void()> folgen) = 0;
+
+    // Switches the program to a method of computing PMV and PPD (Extras → "Rechenverfahren"),
+    // remembers it and recomputes; every window that follows the recomputation follows it.
+    virtual void setzeRechenverfahren(model::Rechenverfahren verfahren) = 0;
 
     // While the data-file window is open, it disables the two open commands.
     virtual void setzeDateiOeffnenAktiv(bool aktiv) = 0;

@@ -180,6 +180,27 @@ bool QtDienste::bildDrucken(const QImage& bild, QPointF linksObenMm, QSizeF groe
     return druckeBild(d, bild, linksObenMm, groesseMm);
 }
 
+bool QtDienste::seiteDrucken(const Seitenmaler& zeichnen, QMarginsF randMm)
+{
+    QPrinter& d = drucker();
+    if (d.outputFormat() == QPrinter::NativeFormat && QPrinterInfo::availablePrinters().isEmpty())
+        return false;
+    return druckeSeite(d, zeichnen, randMm);
+}
+
+bool QtDienste::druckeSeite(QPrinter& drucker, const Seitenmaler& zeichnen, QMarginsF randMm)
+{
+    if (!drucker.isValid())
+        return false;
+    drucker.setFullPage(false);
+    drucker.setPageMargins(randMm, QPageLayout::Millimeter);
+    QPainter maler;
+    if (!maler.begin(&drucker))
+        return false;
+    zeichnen(maler, QRectF(QPointF(0, 0), drucker.pageRect(QPrinter::DevicePixel).size()));
+    return maler.end();
+}
+
 bool QtDienste::druckeBild(QPrinter& drucker, const QImage& bild, QPointF linksObenMm, QSizeF groesseMm)
 {
     if (!drucker.isValid())

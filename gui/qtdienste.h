@@ -30,6 +30,9 @@ public:
     std::optional<QString> dateiSpeichern(QWidget* eltern, const Dateidialog& dialog) override;
     bool druckerEinrichten(QWidget* eltern) override;
     bool bildDrucken(const QImage& bild, QPointF linksObenMm, QSizeF groesseMm) override;
+    bool seiteDrucken(const Seitenmaler& zeichnen, QMarginsF randMm) override;
+    // The painting half of seiteDrucken, on any printer (also a PDF printer in the tests).
+    static bool druckeSeite(QPrinter& drucker, const Seitenmaler& zeichnen, QMarginsF randMm);
     void hilfeZeigen(QWidget* eltern, const QString& hilfedatei, int befehl, const QString& stichwort) override;
 
     // The painting half of bildDrucken, on any printer (also a PDF printer in the tests).

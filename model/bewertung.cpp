@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bewertung.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <cmath>
 
@@ -63,6 +65,21 @@ unsigned pmvAusserhalb(const PmvEingabe& e, const PmvErgebnis& r)
 }
 
 bool pmvGueltig(const PmvEingabe& e, const PmvErgebnis& r) { return pmvAusserhalb(e, r) == 0; }
+
+QString anwendungsbereichHinweis(const PmvEingabe& e, const PmvErgebnis& r)
+{
+    static const char* const texte[kPmvGroessen] = {
+        "PMV außerhalb −2 bis +2", "Ta außerhalb 10–30 °C", "Tr außerhalb 10–40 °C", "v_ar außerhalb 0–1 m/s",
+        "M außerhalb 46–232 W/m²", "Icl außerhalb 0–2 clo", "pa außerhalb 0–2700 Pa"};
+    const unsigned maske = pmvAusserhalb(e, r);
+    QStringList draussen;
+    for (int i = 0; i < kPmvGroessen; ++i)
+        if (maske & (1u << i))
+            draussen << QString::fromUtf8(texte[i]);
+    if (draussen.isEmpty())
+        return {};
+    return draussen.join(QStringLiteral(", ")) + QStringLiteral(": außerhalb des Anwendungsbereichs von ISO 7730");
+}
 
 Grenzen grenzen(Kriterium k)
 {

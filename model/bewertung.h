@@ -6,6 +6,8 @@
 
 #include "raumklima.h"
 
+#include <QString>
+
 #include <array>
 #include <optional>
 
@@ -42,6 +44,9 @@ bool pmvGueltig(const PmvEingabe& eingabe, const PmvErgebnis& ergebnis);
 // Which of them lies outside: bit i for PMV, ta, tr, var, M, Icl, pa in this order.
 enum PmvGroesse { PmvWert, PmvTa, PmvTr, PmvVar, PmvM, PmvIcl, PmvPa, kPmvGroessen };
 unsigned pmvAusserhalb(const PmvEingabe& eingabe, const PmvErgebnis& ergebnis);
+// The main window's line under PMV and PPD: "Ta außerhalb 10–30 °C: außerhalb des
+// Anwendungsbereichs von ISO 7730", naming every quantity outside; empty inside.
+QString anwendungsbereichHinweis(const PmvEingabe& eingabe, const PmvErgebnis& ergebnis);
 
 // The upper limits of A, B and C, each strict; for PMV of |PMV|.
 struct Grenzen {

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programm.h"
 
-#include "pmv.h"
-
 namespace model {
 
 namespace programm {
@@ -10,6 +8,7 @@ namespace programm {
 model::Raumklima Raumklima;  // all zero until the main window sets the defaults
 model::PmvEingabe PmvEingabe;
 model::PmvErgebnis PmvErgebnis;
+Rechenverfahren Verfahren = Rechenverfahren::Klassisch;
 bool TsGleichTi = true;
 long anzahlBerechnungen = 0;
 
@@ -18,7 +17,7 @@ void PmvEingabeAufbereiten() { PmvEingabe = PmvEingabeAus(Raumklima, TsGleichTi)
 bool PmvBerechnen()
 {
     ++anzahlBerechnungen;
-    return model::PmvBerechnen(PmvEingabe, PmvErgebnis);
+    return model::PmvBerechnen(PmvEingabe, PmvErgebnis, Verfahren);
 }
 
 }  // namespace programm

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "raumklima.h"
+#include "rechenverfahren.h"
 
 namespace model {
 
@@ -12,6 +13,9 @@ namespace programm {
 extern model::Raumklima Raumklima;
 extern model::PmvEingabe PmvEingabe;
 extern model::PmvErgebnis PmvErgebnis;
+
+// The method every window computes with (Extras → "Rechenverfahren"); the app keeps it.
+extern Rechenverfahren Verfahren;
 
 // Mirrors the main window's switch "Ts = Ti": while set, tr follows ta.
 extern bool TsGleichTi;
@@ -22,7 +26,7 @@ extern long anzahlBerechnungen;
 // Raumklima (and the switch) -> PmvEingabe.
 void PmvEingabeAufbereiten();
 
-// PmvEingabe -> PmvErgebnis. False after a floating-point error; the results are then undefined.
+// PmvEingabe -> PmvErgebnis by the current method. False after a floating-point error; the results are then undefined.
 [[nodiscard]] bool PmvBerechnen();
 
 }  // namespace programm

@@ -32,7 +32,7 @@ struct PmvEingabe {
 
 // The result of the last evaluation. Only PMV and PPD are read outside the model.
 struct PmvErgebnis {
-    float PMV = 0;        // predicted mean vote, clipped to -3..+3
+    float PMV = 0;        // predicted mean vote; the classic method clips it to -3..+3, ISO 7730 does not
     float PPD = 0;        // predicted percentage of dissatisfied, %
     float tcl = 0;        // clothing surface temperature, °C
     float hc = 0;         // convective heat transfer coefficient used, W/(m²·K)

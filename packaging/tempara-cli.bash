@@ -11,9 +11,14 @@ _tempara_cli()
         COMPREPLY=($(compgen -W "pmv stapel bewertung diagramm --help --version" -- "$cur"))
         return
     fi
+    # every command takes the method of computation
+    if [ "$prev" = "--verfahren" ]; then
+        COMPREPLY=($(compgen -W "klassisch iso" -- "$cur"))
+        return
+    fi
     case "$befehl" in
         pmv)
-            COMPREPLY=($(compgen -W "--ts-gleich-ti --help" -- "$cur"))
+            COMPREPLY=($(compgen -W "--ts-gleich-ti --verfahren --help" -- "$cur"))
             ;;
         stapel)
             case "$prev" in
@@ -23,7 +28,7 @@ _tempara_cli()
                 --spalten|--ti|--v-luft|--phi|--aktivitaet|--bekleidung|--bereiche) return ;;
             esac
             if [[ "$cur" == -* ]]; then
-                COMPREPLY=($(compgen -W "--spalten --ti --v-luft --phi --aktivitaet --bekleidung --bereiche --ausgabe --ueberschreiben --tabelle --bild --help" -- "$cur"))
+                COMPREPLY=($(compgen -W "--spalten --ti --v-luft --phi --aktivitaet --bekleidung --bereiche --ausgabe --ueberschreiben --tabelle --bild --verfahren --help" -- "$cur"))
             else
                 COMPREPLY=($(compgen -f -- "$cur"))
             fi
@@ -32,7 +37,7 @@ _tempara_cli()
             case "$prev" in
                 --tu|--t-lokal|--v-lokal|--dt-vertikal|--t-boden|--decke-warm|--wand-kalt|--decke-kalt|--wand-warm) return ;;
             esac
-            COMPREPLY=($(compgen -W "--ts-gleich-ti --tu --t-lokal --v-lokal --dt-vertikal --t-boden --decke-warm --wand-kalt --decke-kalt --wand-warm --help" -- "$cur"))
+            COMPREPLY=($(compgen -W "--ts-gleich-ti --tu --t-lokal --v-lokal --dt-vertikal --t-boden --decke-warm --wand-kalt --decke-kalt --wand-warm --verfahren --help" -- "$cur"))
             ;;
         diagramm)
             case "$prev" in
@@ -40,7 +45,7 @@ _tempara_cli()
                 --bmp) COMPREPLY=($(compgen -f -X '!*.@(bmp|BMP)' -- "$cur") $(compgen -d -- "$cur")); return ;;
                 --xmin|--xmax|--ymin|--ymax|--ti|--ts|--v-luft|--phi|--m|--w|--v-rel|--icl) return ;;
             esac
-            COMPREPLY=($(compgen -W "--x --y --xmin --xmax --ymin --ymax --ti --ts --ts-gleich-ti --ts-getrennt --v-luft --phi --m --w --v-rel --icl --bmp --help" -- "$cur"))
+            COMPREPLY=($(compgen -W "--x --y --xmin --xmax --ymin --ymax --ti --ts --ts-gleich-ti --ts-getrennt --v-luft --phi --m --w --v-rel --icl --bmp --verfahren --help" -- "$cur"))
             ;;
     esac
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven as a user drives it: scroll steps, the switch, menus and clicks.
 #include "fenstertest.h"
+#include "gespeichert.h"
 #include "hpt_fenster.h"
 #include "programm.h"
 #include "pruefen.h"
@@ -37,6 +38,7 @@ class TestHauptfenster : public Fenstertest<hpt> {
 private Q_SLOTS:
     void init()
     {
+        gespeichert()->clear();
         programm::Raumklima = Raumklima{};
         fenster = std::make_unique<hpt>(dienste);
     }
@@ -48,7 +50,7 @@ private Q_SLOTS:
                                  {"TLI_Scroll", "QScrollBar", 120, 420, 3540, 255},
                                  {"TU_Check", "QCheckBox", 2640, 900, 2460, 285},
                                  {"Command1", "QPushButton", 120, 1980, 4980, 360},
-                                 {"ende", "QPushButton", 8625, 7035, 1935, 420}});
+                                 {"ende", "QPushButton", 8625, 7530, 1935, 420}});
         const QList<std::pair<QString, QColor>> farben{
             {u"Frame_Luft"_s, QColor(192, 192, 192)},   {u"pmv_frame"_s, QColor(255, 255, 187)},
             {u"pmv_gauge1"_s, QColor(64, 64, 64)},      {u"eingabe_txt1"_s, QColor(255, 160, 160)},
@@ -57,6 +59,28 @@ private Q_SLOTS:
             QVERIFY(finde(name)->autoFillBackground());
             QCOMPARE(finde(name)->palette().color(QPalette::Window), farbe);
         }
+    }
+
+    // Extras → Rechenverfahren switches the program and the PMV panel names it; the next start
+    // keeps it. The line under the panels names what leaves ISO 7730's range, in either method.
+    void rechenverfahrenUndAnwendungsbereich()
+    {
+        QCOMPARE(texte({u"Label_Verfahren"_s, u"PMV_numerisch"_s, u"Anwendungsbereich"_s}),
+                 u"Rechenverfahren: klassisch (wie TEMPARA 1.3)|-0,26|"_s);
+        finde<QAction>(u"menu_verfahren_iso"_s)->trigger();
+        QVERIFY(!finde<QAction>(u"menu_verfahren_klassisch"_s)->isChecked());
+        schliessen();
+        fenster = std::make_unique<hpt>(dienste);
+        QVERIFY(finde<QAction>(u"menu_verfahren_iso"_s)->isChecked());
+        QCOMPARE(texte({u"Label_Verfahren"_s, u"PMV_numerisch"_s, u"PPD_numerisch"_s}),
+                 u"Rechenverfahren: ISO 7730:2005 (Anhang D)|-0,26|6,4 %"_s);
+        schieber(u"Kleidung_Scroll"_s)->setValue(10);  // 0.5 clo keeps PMV at 30.4 °C inside
+        schieber(u"TLI_Scroll"_s)->setValue(152);
+        QCOMPARE(text(u"Anwendungsbereich"_s),
+                 u"Ta außerhalb 10–30 °C: außerhalb des Anwendungsbereichs von ISO 7730"_s);
+        finde<QAction>(u"menu_verfahren_klassisch"_s)->trigger();
+        QCOMPARE(programm::Verfahren, Rechenverfahren::Klassisch);
+        QVERIFY(text(u"Anwendungsbereich"_s).startsWith(u"Ta außerhalb"_s));
     }
 
     void startzustandUndNeu()

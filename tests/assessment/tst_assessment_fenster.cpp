@@ -2,11 +2,13 @@
 // The window "Behaglichkeit nach ISO 7730" as a user sees it, coupled to the main window.
 #include "bewertung_fenster.h"
 #include "fenstertest.h"
+#include "gespeichert.h"
 #include "hilfe_fenster.h"
 #include "hpt_fenster.h"
 #include "programm.h"
 #include "pruefen.h"
 #include "skriptdienste.h"
+#include "version.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -14,6 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPainter>
+#include <QPicture>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
@@ -33,9 +37,20 @@ using namespace app;
 class TestBewertungsfenster : public Fenstertest<Bewertung> {
     Q_OBJECT
 
+    // The report of what the window shows on the page of the PDF and the printer (190 × 277 mm at
+    // 300 dpi), as the texts its page painter drew.
+    QStringList berichtstexte(QPicture* seite = nullptr)
+    {
+        QPicture eigene;
+        QPainter maler(seite ? seite : &eigene);
+        return zeichneBericht(maler, QRectF(QPointF(0, 0), QSizeF(190, 277) * (300 / 25.4)), fenster->inhalt());
+    }
+
 private Q_SLOTS:
     void init()
     {
+        gespeichert()->clear();
+        programm::Verfahren = Rechenverfahren::Klassisch;
         programm::Raumklima = standardRaumklima();
         programm::TsGleichTi = true;
         fenster = std::make_unique<Bewertung>(dienste);
@@ -110,13 +125,45 @@ private Q_SLOTS:
         QTest::mouseClick(finde<QPushButton>(u"Bericht_speichern"_s), Qt::LeftButton);
         QVERIFY(dienste.meldungen().size() == 1 && dienste.meldungen().constFirst().contains(u"nicht gespeichert"_s));
 
+        // printed: the PDF's vector page with the PDF's margins
         dienste.drucker(true);
         dienste.drucker(true);
         QTest::mouseClick(finde<QPushButton>(u"Bericht_drucken"_s), Qt::LeftButton);
-        QCOMPARE(dienste.gedruckt.size(), 1);
+        QCOMPARE(dienste.aufrufe.constLast().text, u"190 x 277 mm"_s);
+        QCOMPARE(dienste.gedruckteSeiten.size(), 1);
+        QPicture seite;
+        berichtstexte(&seite);
+        QCOMPARE(dienste.gedruckteSeiten[0].data(), seite.data());
 
         QTest::mouseClick(finde<QPushButton>(u"Bewertung_Hilfe"_s), Qt::LeftButton);
         QVERIFY(!Hilfefenster::seiteFuer(dienste.aufrufe.constLast().text.section(u' ', 1)).isEmpty());
+    }
+
+    // The report says what the window says: no number, worse than C, the method; the project's
+    // fields are kept for the next window.
+    void berichtWieFenster()
+    {
+        tippe(finde<QLineEdit>(u"Bericht_Projekt"_s), u"Neubau Nord"_s);
+        tippe(finde<QLineEdit>(u"Bericht_Raum"_s), u"2.14"_s);
+        tippe(finde<QLineEdit>(u"DR_Tu"_s), u"viel"_s);
+        QTest::mouseClick(finde<QCheckBox>(u"Boden_bewertet"_s), Qt::LeftButton, {}, QPoint(5, 5));
+        tippe(finde<QLineEdit>(u"Boden_Eingabe"_s), u"40"_s);
+        QCOMPARE(texteVon(fenster.get(), {u"DR_Wert"_s, u"Gesamt_Kategorie"_s}), u"keine Zahl|schlechter als C"_s);
+        QVERIFY(!finde(u"PPD_Notiz"_s)->isHidden());
+        const QString bericht = berichtstexte().join(u'|');
+        for (const QString& teil :
+             {u"Neubau Nord|Raum|2.14|"_s, u"Tempara "_s + kTemparaVersion, u"|keine Zahl|"_s,
+              u"Zugluft bewertet|keine Zahl|"_s, u"Zugluftrisiko DR|keine Zahl|"_s,
+              u"Gesamtkategorie: schlechter als C"_s, u"klassisch (wie TEMPARA 1.3)"_s, u"PPD der Norm"_s})
+            QVERIFY2(bericht.contains(teil), qPrintable(teil));
+
+        schliessen();
+        programm::Verfahren = Rechenverfahren::Iso7730;
+        fenster = std::make_unique<Bewertung>(dienste);
+        QCOMPARE(finde<QLineEdit>(u"Bericht_Projekt"_s)->text(), u"Neubau Nord"_s);
+        QVERIFY(finde(u"PPD_Notiz"_s)->isHidden());
+        QCOMPARE(text(u"Rechenverfahren"_s), u"PMV und PPD: ISO 7730:2005 (Anhang D)"_s);
+        QVERIFY(berichtstexte().contains(u"PMV und PPD: ISO 7730:2005 (Anhang D)"_s));
     }
 
     // From the Extras menu: one window per run, following the main window's every recomputation (also after
@@ -153,6 +200,12 @@ private Q_SLOTS:
         QCOMPARE(haupt.findChildren<Bewertung*>().size(), 1);
         QVERIFY(erstes->isVisible());
         QCOMPARE(tLokal->text(), u"20,6"_s);
+
+        // the note beside PPD switches the whole program to the standard's PPD
+        QPushButton* aufIso = findeKind<QPushButton>(erstes, u"Auf_ISO_umschalten"_s);
+        QTest::mouseClick(aufIso, Qt::LeftButton);
+        QVERIFY(haupt.findChild<QAction*>(u"menu_verfahren_iso"_s)->isChecked() && aufIso->isHidden());
+        QCOMPARE(textVon(erstes, u"Rechenverfahren"_s), u"PMV und PPD: ISO 7730:2005 (Anhang D)"_s);
     }
 };
 

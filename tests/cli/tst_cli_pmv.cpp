@@ -4,6 +4,8 @@
 #include "pmv.h"
 #include "zahlen.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -22,6 +24,10 @@ private Q_SLOTS:
         QTest::newRow("Komma als Dezimaltrenner") << u"22 22 0,2 50 70 0 0 1"_s << u"-0.07523588\t5.132524\n"_s;
         QTest::newRow("winzige Werte sind null") << u"20 20 1e-50 60 70 0 1e-999 1"_s << u"-0.2649802\t6.677566\n"_s;
         QTest::newRow("Ts folgt Ti") << u"--ts-gleich-ti 20 99 0 60 70 0 0 1"_s << u"-0.2649802\t6.677566\n"_s;
+        QTest::newRow("ISO 7730") << u"--verfahren iso 20 20 0 60 70 0 0 1"_s << u"-0.25605962\t6.361109\n"_s;
+        QTest::newRow("ISO 7730, ungeklippt") << u"--verfahren=iso -5 -5 0 60 70 0 0 1"_s << u"-5.6684093\t100\n"_s;
+        QTest::newRow("klassisch ausdrücklich")
+            << u"--verfahren klassisch 20 20 0 60 70 0 0 1"_s << u"-0.2649802\t6.677566\n"_s;
     }
     void einFallAlsArgumente()
     {
@@ -72,6 +78,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("ausgabe");  // part of standard output, with status 0
         QTest::newRow("zu wenige Werte") << u"pmv 20 20"_s << 2 << QString();
         QTest::newRow("unbekannte Option") << u"pmv --schnell"_s << 2 << QString();
+        QTest::newRow("unbekanntes Verfahren") << u"pmv --verfahren exakt 20 20 0 60 70 0 0 1"_s << 2 << QString();
+        QTest::newRow("ISO, nicht eingeschwungen")
+            << u"pmv --verfahren iso 20 20 0 50 70 0 0 10000"_s << 1 << QString();
         QTest::newRow("unbekannter Befehl") << u"rechne"_s << 2 << QString();
         QTest::newRow("ohne Befehl") << QString() << 2 << QString();
         QTest::newRow("keine Zahl") << u"pmv a 20 0 60 70 0 0 1"_s << 1 << QString();
@@ -89,6 +98,32 @@ private Q_SLOTS:
         QCOMPARE(a.status, status);
         for (const QString& teil : ausgabe.split(u'|'))
             QVERIFY(status == 0 ? a.ausText().contains(teil) : !a.fehler.isEmpty());
+    }
+
+    // The other commands take the method too: a result file names only the ISO method, its
+    // numbers and the assessment's change with it, and so does the diagram's bitmap.
+    void verfahrenInStapelBewertungUndDiagramm()
+    {
+        QTemporaryDir ordner;
+        QFile daten(ordner.filePath(u"d.txt"_s));
+        QVERIFY(daten.open(QIODevice::WriteOnly) && daten.write("S 2\r\n25\r\n") > 0);
+        daten.close();
+        QByteArray ergebnis[2], bild[2];
+        for (int iso = 0; iso < 2; ++iso) {
+            const QString verfahren = iso ? u" --verfahren iso"_s : QString();
+            cliStarten(u"stapel d.txt --ueberschreiben"_s + verfahren, {.ordner = ordner.path()});
+            cliStarten(u"diagramm --x ti --y ts --bmp d.bmp"_s + verfahren, {.ordner = ordner.path()});
+            for (const QString& name : {u"d.TPR"_s, u"d.bmp"_s}) {
+                QFile f(ordner.filePath(name));
+                (name == u"d.TPR"_s ? ergebnis : bild)[iso] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+            }
+        }
+        QVERIFY(!ergebnis[0].contains("Rechenverfahren"));
+        QCOMPARE(ergebnis[1].split('\n').at(2), "C  Rechenverfahren = ISO 7730:2005\r");
+        QVERIFY(ergebnis[0].endsWith("\t25,0\t0,9\t22,9\r\n") && ergebnis[1].endsWith("\t25,0\t0,9\t21,4\r\n"));
+        QVERIFY(bild[0] != bild[1]);
+        QCOMPARE(cliStarten(u"bewertung --verfahren=iso 22 22 0.1 60 70 0 0 0.5"_s).ausText().section(u'\n', 1, 1),
+                 u"PPD\t16.59\t-"_s);
     }
 };
 

@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -128,7 +130,14 @@ inline void aufraeumen(SkriptDienste& dienste)
 template <typename Fenster, typename Dienste = SkriptDienste>
 class Fenstertest : public QObject {
 protected:
-    Fenstertest() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+    Fenstertest()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        // What the program remembers (QSettings) stays in a folder of this test run, never the user's.
+        static QTemporaryDir gespeichert;
+        for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(format, QSettings::UserScope, gespeichert.path());
+    }
 
     template <typename T = QWidget>
     T* finde(const QString& name) const

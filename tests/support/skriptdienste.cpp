@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skriptdienste.h"
 
+#include <QPainter>
+
 using namespace gui;
 
 template <typename T>
@@ -39,6 +41,7 @@ void SkriptDienste::zuruecksetzen()
 {
     aufrufe.clear();
     gedruckt.clear();
+    gedruckteSeiten.clear();
     m_antworten.clear();
     m_fehler.clear();
 }
@@ -80,6 +83,21 @@ bool SkriptDienste::bildDrucken(const QImage& bild, QPointF linksObenMm, QSizeF 
         naechste<Druckerantwort>(QStringLiteral("drucken")).value_or(Druckerantwort{false}).vorhanden;
     if (vorhanden)
         gedruckt << bild;
+    return vorhanden;
+}
+
+bool SkriptDienste::seiteDrucken(const Seitenmaler& zeichnen, QMarginsF randMm)
+{
+    const QRectF a4(0, 0, 210, 297), seite = a4 - randMm;
+    notiere(QStringLiteral("seite drucken"), Symbol::Keins, {},
+            QStringLiteral("%1 x %2 mm").arg(seite.width()).arg(seite.height()));
+    const bool vorhanden =
+        naechste<Druckerantwort>(QStringLiteral("seite drucken")).value_or(Druckerantwort{false}).vorhanden;
+    QPicture bild;
+    QPainter maler(&bild);
+    zeichnen(maler, QRectF(QPointF(0, 0), seite.size() * (300 / 25.4)));
+    if (maler.end() && vorhanden)
+        gedruckteSeiten << bild;
     return vorhanden;
 }
 

@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QPicture>
 #include <QStringList>
 
 #include <deque>
@@ -35,6 +36,8 @@ public:
 
     QList<Aufruf> aufrufe;
     QList<QImage> gedruckt;
+    // Vector pages (seiteDrucken), recorded on an A4 page at 300 dpi inside the margins asked for.
+    QList<QPicture> gedruckteSeiten;
 
     // Texts of the message boxes (meldung and frage), in order.
     QStringList meldungen() const;
@@ -48,6 +51,7 @@ public:
     std::optional<QString> dateiSpeichern(QWidget*, const gui::Dateidialog& dialog) override;
     bool druckerEinrichten(QWidget*) override;
     bool bildDrucken(const QImage& bild, QPointF linksObenMm, QSizeF groesseMm) override;
+    bool seiteDrucken(const Seitenmaler& zeichnen, QMarginsF randMm) override;
     void hilfeZeigen(QWidget*, const QString& hilfedatei, int befehl, const QString& stichwort) override;
 
 private:
