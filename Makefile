@@ -3,8 +3,10 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# The build's own progress is enough: no "Entering/Leaving directory" from the makes below this one.
+MAKEFLAGS += --no-print-directory
 
-.PHONY: all deps build run test bench sanitize fuzz screenshot screenshots install package check-install check-package clean
+.PHONY: all deps build run test bench sanitize fuzz screenshot screenshots install uninstall package check-install check-package clean
 
 all: build
 
@@ -52,10 +54,15 @@ screenshots: build
 	@scripts/abhaengigkeiten.sh bild
 	scripts/bildschirmfotos.sh $(BUILD) $(BUILD)/bilder
 
-# Installs under PREFIX (default /usr/local); DESTDIR stages it elsewhere.
+# Installs under PREFIX (default /usr/local); DESTDIR stages it elsewhere. Build as yourself
+# first (make build), then `sudo make install`. What was installed is listed in
+# $(BUILD)/install_manifest.txt, from which `sudo make uninstall` removes it again.
 PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+uninstall:
+	@DESTDIR="$(DESTDIR)" scripts/deinstallieren.sh $(BUILD)/install_manifest.txt
 
 # The Debian package, its dependencies worked out from the binaries.
 package: build

@@ -667,8 +667,10 @@ void hpt::dateiOeffnen()
         return;
     Dateidialog dialog;
     dialog.titel = QStringLiteral("Öffnen");
-    dialog.filter = QStringLiteral("All files (*.*)|*.*|Text Files (*.txt)|*.txt|Tempara Files (*.tpr)|*.tpr");
-    dialog.filterIndex = 3;
+    // Data files first: the hourly values come as .txt, .dat or .csv, a result can be read again.
+    dialog.filter = QStringLiteral("Datendateien (*.txt *.dat *.csv *.tpr)|*.txt;*.dat;*.csv;*.tpr|"
+                                   "Textdateien (*.txt)|*.txt|Tempara-Ergebnisse (*.tpr)|*.tpr|Alle Dateien (*.*)|*.*");
+    dialog.filterIndex = 1;
     const std::optional<QString> pfad = m_dienste.dateiOeffnen(this, dialog);
     if (!pfad || pfad->isEmpty())
         return;

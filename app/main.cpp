@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tempara: the start-up window, then the main window until it is closed.
+#include "aufruf.h"
 #include "bewertung_fenster.h"
 #include "dateioeffner.h"
 #include "grafik_fenster.h"
@@ -45,6 +46,8 @@ hpt::Fensteroeffner fensteroeffner()
 
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> status = aufrufBeantworten(argc, argv))
+        return *status;
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tempara"));
     QApplication::setApplicationVersion(kTemparaVersion);

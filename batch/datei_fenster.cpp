@@ -455,19 +455,24 @@ void DATEI::konstantenseite()
     rahmenNach(ui.konst_para, kRahmenSichtbar);
     rahmenNach(ui.Auswahl_Legende, kRahmenVersteckt);
     m_schritt = 2;
-    const bool vSpalte = std::find(m_zuordnung.begin(), m_zuordnung.end(), kVLuft) != m_zuordnung.end();
-    ui.V_Scroll->setEnabled(!vSpalte);
+    // A quantity that a column carries is read from each line; its field names that column.
+    const auto spalte = [this](int code) {
+        const auto treffer = std::find(m_zuordnung.begin(), m_zuordnung.end(), code);
+        return treffer == m_zuordnung.end() ? 0 : int(treffer - m_zuordnung.begin()) + 1;
+    };
+    const int vSpalte = spalte(kVLuft);
+    ui.V_Scroll->setEnabled(vSpalte == 0);
     if (vSpalte) {
-        ui.eingabe_txt3->setText(QStringLiteral("xxxx"));
+        ui.eingabe_txt3->setText(QStringLiteral("aus Spalte %1").arg(vSpalte));
     } else {
         // Above 5 m/s the bar stops at its end, and the constant becomes 5,00 m/s.
         ui.V_Scroll->setValue(std::min(stellungFuer(Eingabe::v_Luft, programm::Raumklima.v_Luft), 100));
         vScrollGeaendert(ui.V_Scroll->value());  // snaps v_Luft even when the bar did not move
     }
-    const bool phiSpalte = std::find(m_zuordnung.begin(), m_zuordnung.end(), kFeuchte) != m_zuordnung.end();
-    ui.PHI_Scroll->setEnabled(!phiSpalte);
+    const int phiSpalte = spalte(kFeuchte);
+    ui.PHI_Scroll->setEnabled(phiSpalte == 0);
     if (phiSpalte) {
-        ui.eingabe_txt4->setText(QStringLiteral("xxxx"));
+        ui.eingabe_txt4->setText(QStringLiteral("aus Spalte %1").arg(phiSpalte));
     } else {
         ui.PHI_Scroll->setValue(programm::Raumklima.phi);
         phiScrollGeaendert(ui.PHI_Scroll->value());

@@ -50,7 +50,7 @@ public:
     {
         Dateidialog dialog;
         dialog.titel = QStringLiteral("Vorhandene Datei sichern unter");
-        dialog.filter = QStringLiteral("All files (*.*)|*.*|Text Files (*.txt)|*.txt");
+        dialog.filter = QStringLiteral("Sicherungen (*.bak)|*.bak|Alle Dateien (*.*)|*.*");
         dialog.filterIndex = 1;
         dialog.dateiname = FreierName(m_gefragt, {}, QStringLiteral("BAK"));
         std::optional<QString> name = m_dienste.dateiSpeichern(m_eltern, dialog);

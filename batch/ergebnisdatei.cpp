@@ -153,7 +153,7 @@ QString UeberschreibenTitel() { return QStringLiteral("Datei speichern unter"); 
 
 QString UeberschreibenFrage(const QString& pfad)
 {
-    return pfad + QStringLiteral("\nbesteht bereits.\n\nMöchten Sie, daß diese Datei überschrieben wird?");
+    return pfad + QStringLiteral("\nbesteht bereits.\n\nMöchten Sie, dass diese Datei überschrieben wird?");
 }
 
 QString ExistiertBereitsMeldung()

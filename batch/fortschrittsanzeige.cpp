@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fortschrittsanzeige.h"
 
+#include "zahlen.h"
+
 #include <QEventLoop>
-#include <QLocale>
 #include <QProgressDialog>
 #include <QThread>
 #include <QTimer>
@@ -16,7 +17,7 @@ namespace {
 constexpr int kSchritte = 1000;  // the bar in per mille: line counts exceed int
 constexpr std::chrono::milliseconds kTakt{100};
 
-QString zahl(int64_t n) { return QLocale(QLocale::German).toString(qlonglong(n)); }
+QString zahl(int64_t n) { return model::formatiereAnzahl(n); }
 
 void zeigeStand(QProgressDialog& dialog, const Fortschrittsstand& stand, const Fortschrittstexte& texte,
                 int64_t ersatzGesamt)

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 using namespace model;
 using namespace gui;
@@ -126,11 +127,11 @@ void nutzen::baueBereiche()
         ui.bereich[std::size_t(k)] = laenge;
         for (auto [feld, name, links] : {std::tuple{&ui.a, "a", 3060}, std::tuple{&ui.b, "b", 4560}}) {
             QLineEdit* text = erzeuge<QLineEdit>(ui.Frame1, feldname(name, k), links, oben, 1440, 345);
-            text->setReadOnly(true);
-            text->setFocusPolicy(Qt::ClickFocus);
             text->installEventFilter(this);
             (*feld)[std::size_t(k)] = text;
         }
+        connect(ui.a[std::size_t(k)], &QLineEdit::editingFinished, this, [this, k] { getippt(Eingabe::M, k); });
+        connect(ui.b[std::size_t(k)], &QLineEdit::editingFinished, this, [this, k] { getippt(Eingabe::Icl, k); });
     }
     ui.tabelle = erzeuge<Monatstabelle>(this, QStringLiteral("tabelle"), 6480, 120, 3075, 4560);
     ui.hinweis = erzeuge<QLabel>(this, QStringLiteral("hinweis"), 120, 4650, 6120, 600);
@@ -228,6 +229,51 @@ void nutzen::zeileWaehlen(int k, bool werteLaden)
     ui.eingabe_txt6->setText(aktivitaetText(ui.Energieumsatz_Scroll->value()));
 }
 
+// A typed activity or clothing of range k takes the bar's rules: a number within the bar's range,
+// set to the bar's nearest step (halves away from zero) and shown as the bar shows it. Anything
+// else is explained below the ranges and the field shows its value again.
+void nutzen::getippt(Eingabe e, int k)
+{
+    const std::size_t i = std::size_t(k);
+    const Eingabeart& art = eingabeart(e);
+    QLineEdit* feld = e == Eingabe::M ? ui.a[i] : ui.b[i];
+    const double bisher = e == Eingabe::M ? double(m_aktivitaet[i]) : double(m_bekleidung[i]);
+    QString text = feld->text().trimmed();
+    const QString einheit = QString::fromUtf8(art.einheit).trimmed();
+    if (text.endsWith(einheit))
+        text.chop(einheit.size());
+    const std::optional<double> zahl = leseZahl(text);
+    const double min = wertBei(e, art.min), max = wertBei(e, art.max);
+    if (!zahl || !(*zahl >= min - 1e-9 && *zahl <= max + 1e-9)) {
+        m_eingabefehler =
+            QStringLiteral("%1 von Bereich %2: „%3“ gilt nicht. Möglich sind %4 bis %5 in Schritten von %6.")
+                .arg(e == Eingabe::M ? QStringLiteral("Energieumsatz") : QStringLiteral("Bekleidung"))
+                .arg(QChar(u'A' + k))
+                .arg(feld->text().trimmed().left(20), werttext(e, min), werttext(e, max),
+                     werttext(e, art.faktor * art.kleinerSchritt));
+        feld->setText(werttext(e, bisher));
+        hinweisZeigen();
+        return;
+    }
+    const int stellung = stellungFuer(e, *zahl);
+    const double wert = wertBei(e, stellung);
+    if (e == Eingabe::M)
+        m_aktivitaet[i] = int16_t(wert);
+    else
+        m_bekleidung[i] = float(wert);
+    feld->setText(werttext(e, wert));
+    // The typed range is the marked one, as after a click into its field, and the bar shows its value.
+    zeileWaehlen(k, false);
+    QScrollBar* balken = e == Eingabe::M ? ui.Energieumsatz_Scroll : ui.Kleidung_Scroll;
+    const QSignalBlocker ruhig(balken);
+    balken->setValue(stellung);
+    (e == Eingabe::M ? ui.eingabe_txt6 : ui.eingabe_txt5)->setText(werttext(e, wert));
+    if (!m_eingabefehler.isEmpty()) {
+        m_eingabefehler.clear();
+        hinweisZeigen();
+    }
+}
+
 void nutzen::bereichGeaendert(int k)
 {
     QLineEdit* feld = ui.bereich[std::size_t(k)];
@@ -260,21 +306,23 @@ void nutzen::setzeDatenzeilen(int64_t datenzeilen)
 
 void nutzen::hinweisZeigen()
 {
-    textfarbe(ui.hinweis, m_monatsfehler.isEmpty() ? QColor(Qt::black) : kHellrot);
-    if (!m_monatsfehler.isEmpty()) {
-        ui.hinweis->setText(m_monatsfehler);
+    const QString& fehler = m_eingabefehler.isEmpty() ? m_monatsfehler : m_eingabefehler;
+    textfarbe(ui.hinweis, fehler.isEmpty() ? QColor(Qt::black) : kHellrot);
+    if (!fehler.isEmpty()) {
+        ui.hinweis->setText(fehler);
         return;
     }
     if (!m_datenzeilen) {
         ui.hinweis->clear();
         return;
     }
-    QString text = *m_datenzeilen == 0   ? QStringLiteral("Die Datei hat keine Datenzeile.")
-                   : *m_datenzeilen == 1 ? QStringLiteral("Die Datei hat eine Datenzeile.")
-                                         : QStringLiteral("Die Datei hat %1 Datenzeilen.").arg(*m_datenzeilen);
+    QString text = *m_datenzeilen == 0 ? QStringLiteral("Die Datei hat keine Datenzeile.")
+                   : *m_datenzeilen == 1
+                       ? QStringLiteral("Die Datei hat eine Datenzeile.")
+                       : QStringLiteral("Die Datei hat %1 Datenzeilen.").arg(formatiereAnzahl(*m_datenzeilen));
     if (m_art == Nutzungsart::Jahreszeitabhaengig)
         text += QStringLiteral(" Die Bereiche A bis D umfassen %1 davon.")
-                    .arg(BereicheUmfassen(bereiche(), *m_datenzeilen));
+                    .arg(formatiereAnzahl(BereicheUmfassen(bereiche(), *m_datenzeilen)));
     ui.hinweis->setText(text);
 }
 

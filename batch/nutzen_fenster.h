@@ -6,6 +6,8 @@
 
 #include "einstellungen.h"
 
+#include "eingaben.h"
+
 #include <QDialog>
 
 #include <array>
@@ -82,6 +84,7 @@ private:
     void energieumsatzGeaendert(int position);
     void kleidungGeaendert(int position);
     void zeileWaehlen(int k, bool werteLaden);
+    void getippt(model::Eingabe e, int k);
     void bereichGeaendert(int k);
     void monatGewaehlt();
     void hinweisZeigen();
@@ -96,6 +99,7 @@ private:
     Ausgang m_ausgang = Ausgang::Offen;
     std::optional<int64_t> m_datenzeilen;
     QString m_monatsfehler;
+    QString m_eingabefehler;  // a typed activity or clothing that was not taken
 };
 
 }  // namespace batch

@@ -228,15 +228,14 @@ QStringList Vorwarnungen(const Dateibefund& b, const Stapeleinstellungen& e)
         if (alleNull)
             warnungen << QStringLiteral("Alle Bereiche A bis D haben die Länge 0: Keine der %1 Datenzeilen würde "
                                         "ausgewertet, die Ergebnisdatei enthielte nur ihren Kopf.")
-                             .arg(b.datenzeilen);
+                             .arg(formatiereAnzahl(b.datenzeilen));
         else if (umfasst < b.datenzeilen)
             warnungen << QStringLiteral("Die Bereiche A bis D umfassen %1 der %2 Datenzeilen. %3")
-                             .arg(umfasst)
-                             .arg(b.datenzeilen)
-                             .arg(b.datenzeilen - umfasst == 1
+                             .arg(formatiereAnzahl(umfasst), formatiereAnzahl(b.datenzeilen),
+                                  b.datenzeilen - umfasst == 1
                                       ? QStringLiteral("Die letzte wird nicht ausgewertet.")
                                       : QStringLiteral("Die übrigen %1 am Ende der Datei werden nicht ausgewertet.")
-                                            .arg(b.datenzeilen - umfasst));
+                                            .arg(formatiereAnzahl(b.datenzeilen - umfasst)));
     }
     return warnungen;
 }

@@ -76,7 +76,7 @@ public:
 // run goes on; the expedition remark always uses this run's own total.
 void Klickbehandlung(const Haelfte& haelfte, Auswahl& auswahl, int aktuell, bool ohnePruefung, Ankleidehilfe& hilfe);
 
-// "Reset" of a half: every selected row is deselected quietly (each change shows the
+// "Zurücksetzen" of a half: every selected row is deselected quietly (each change shows the
 // figure), then one checked run shows 0,00 and the bare figure.
 void Zuruecksetzen(const Haelfte& haelfte, Auswahl& auswahl, int aktuell, Ankleidehilfe& hilfe);
 

@@ -201,7 +201,7 @@ int Bekleidungshaelfte::baueUnterteil(QWidget& fenster, int links, int oben)
     oben += kPanelHoehe + kRand;
     uebernehmen =
         erzeugeKnopf(fenster, n.uebernehmen, u"Wert übernehmen"_s, QRect(links + kRand, oben, 2160, kKnopfHoehe));
-    reset = erzeugeKnopf(fenster, n.reset, u"Reset"_s, QRect(links + 2400, oben, 1620, kKnopfHoehe));
+    reset = erzeugeKnopf(fenster, n.reset, u"Zurücksetzen"_s, QRect(links + 2400, oben, 1620, kKnopfHoehe));
     abbruch = erzeugeKnopf(fenster, n.abbruch, u"Abbruch"_s, QRect(links + 4260, oben, 1620, kKnopfHoehe));
     connect(reset, &QPushButton::clicked, this, &Bekleidungshaelfte::Reset);
     return oben + kKnopfHoehe + kRand;

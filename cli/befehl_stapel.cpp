@@ -77,7 +77,7 @@ const char* const kHilfe =
     "  --bekleidung CLO  Bekleidung für alle Zeilen, 0,00 bis 4,00 clo in Schritten von 0,05\n"
     "                    (Vorgabe 1,00)\n"
     "  --bereiche \"...\"  jahreszeitabhängig: ein bis vier Bereiche A bis D nacheinander, je\n"
-    "                    Länge:Energieumsatz:Bekleidung, z. B. \"2160:70:1,0 4416:70:0,5 2184:70:1,0\"\n"
+    "                    Länge:Energieumsatz:Bekleidung, z. B. \"2160:70:1,0 4392:70:0,5 2208:70:1,0\"\n"
     "  --ausgabe PFAD    Ergebnisdatei statt DATENDATEI mit der Endung .TPR\n"
     "  --ueberschreiben  eine vorhandene Ergebnisdatei ersetzen (beim erneuten Auswerten einer\n"
     "                    .TPR-Datei: eine vorhandene .BAK-Datei)\n"
@@ -536,7 +536,7 @@ void zusammenfassung(const Dateiplan& plan, const Stapeleinstellungen& e, const 
     QString text = QStringLiteral("Ergebnisdatei: %1\n").arg(plan.ausgabe);
     if (!plan.sicherung.isEmpty())
         text += QStringLiteral("Bisheriges Ergebnis gesichert als: %1\n").arg(plan.sicherung);
-    text += QStringLiteral("Ausgewertete Datenzeilen: %1\n").arg(a.datenzeilen);
+    text += QStringLiteral("Ausgewertete Datenzeilen: %1\n").arg(formatiereAnzahl(a.datenzeilen));
     for (const GekuerzterBereich& g : GekuerzteBereiche(e, ergebnis.laengen))
         text += QStringLiteral("Bereich %1 gekürzt auf %2 von %3 angegebenen Datenzeilen\n")
                     .arg(Bereichsname(g.bereich), g.umfasst, g.angegeben);
@@ -545,12 +545,12 @@ void zusammenfassung(const Dateiplan& plan, const Stapeleinstellungen& e, const 
         text += QStringLiteral("  %1 %2 %3  %4\n")
                     .arg(Empfindungsname(band), -11)
                     .arg(Empfindungsgrenzen(band, t), -18)
-                    .arg(a.baender[std::size_t(band)], 8)
+                    .arg(formatiereAnzahl(a.baender[std::size_t(band)]), 8)
                     .arg(prozent(a.baender[std::size_t(band)], a.datenzeilen), 7);
     text += QStringLiteral("  %1 %2 %3  %4\n")
                 .arg(QStringLiteral("begrenzt"), -11)
                 .arg(QStringLiteral("PMV = ±3"), -18)
-                .arg(a.ausserhalb, 8)
+                .arg(formatiereAnzahl(a.ausserhalb), 8)
                 .arg(prozent(a.ausserhalb, a.datenzeilen), 7);
     text += QStringLiteral("Kategorien nach ISO 7730:\n");
     const std::array<std::pair<const char16_t*, int64_t>, 3> kategorien{
@@ -558,11 +558,11 @@ void zusammenfassung(const Dateiplan& plan, const Stapeleinstellungen& e, const 
     for (const auto& [name, anzahl] : kategorien)
         text += QStringLiteral("  %1 %2  %3\n")
                     .arg(QString::fromUtf16(name).replace(u',', t), -30)
-                    .arg(anzahl, 8)
+                    .arg(formatiereAnzahl(anzahl), 8)
                     .arg(prozent(anzahl, a.datenzeilen), 7);
     if (a.rechenfehler > 0)
         text += QStringLiteral("Zeilen mit Rechenfehler (mit den Werten der Zeile davor geschrieben): %1\n")
-                    .arg(a.rechenfehler);
+                    .arg(formatiereAnzahl(a.rechenfehler));
     ausgeben(stdout, text);
 }
 

@@ -4,6 +4,7 @@
 
 #include "aufraeumen.h"
 #include "dateifehler.h"
+#include "version.h"
 
 #include <QString>
 
@@ -27,7 +28,8 @@ void uebersicht(std::FILE* ziel)
               [](const Befehl& a, const Befehl& b) { return std::strcmp(a.name, b.name) < 0; });
     for (const Befehl& b : befehle)
         std::fprintf(ziel, "  %-10s %s\n", b.name, b.kurzhilfe);
-    std::fprintf(ziel, "\n\"tempara-cli BEFEHL --help\" erklärt einen Befehl.\n");
+    std::fprintf(ziel, "\n\"tempara-cli BEFEHL --help\" erklärt einen Befehl, \"tempara-cli --version\" nennt die "
+                       "Version.\n");
 }
 
 // Standard output that could not be written completely (a full device, a closed or broken
@@ -53,6 +55,10 @@ int ausfuehren(int argc, char** argv)
     }
     if (!std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h") || !std::strcmp(argv[1], "hilfe")) {
         uebersicht(stdout);
+        return 0;
+    }
+    if (!std::strcmp(argv[1], "--version") || !std::strcmp(argv[1], "-V")) {
+        std::printf("tempara-cli %s\n", model::kTemparaVersion.data());
         return 0;
     }
     for (const Befehl& b : alleBefehle())

@@ -16,7 +16,9 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -91,12 +93,52 @@ void Hilfefenster::zeige(QWidget* eltern, const QString& hilfedatei, int befehl,
     if (ziel.isEmpty() && !g_fenster->m_seiten.isEmpty())
         ziel = g_fenster->m_seiten.constFirst().pfad;
     g_fenster->oeffne(ziel);
+    g_fenster->ueberModalemFenster();
     g_fenster->show();
     g_fenster->raise();
     g_fenster->activateWindow();
 }
 
 Hilfefenster* Hilfefenster::offenes() { return g_fenster; }
+
+void Hilfefenster::ueberModalemFenster()
+{
+    // A modal window blocks every window but itself and those that stand on it. The help stays
+    // a window of its own (closing the modal window keeps it open) but stands on the modal window
+    // that is active now, so that it is in front of it and can be scrolled and clicked while the
+    // modal window stays usable beside it. Its platform window holds the modal one by a guarded
+    // pointer, so the modal window may go first.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == this)
+        modal = nullptr;
+    QWindow* traeger = modal ? modal->windowHandle() : nullptr;
+    if (m_traeger)
+        m_traeger->removeEventFilter(this);
+    m_traeger = modal;
+    if (modal)
+        modal->installEventFilter(this);
+    winId();  // the platform window exists from here on
+    QWindow* eigenes = windowHandle();
+    if (!eigenes || eigenes->transientParent() == traeger)
+        return;
+    // The window manager learns whom the window stands on when it is shown; zeige shows it again.
+    hide();
+    eigenes->setTransientParent(traeger);
+}
+
+bool Hilfefenster::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    // The modal window it stood on closes (nutzen back to DATEI): once it is gone, the open help
+    // stands on the modal window that is active then, so it stays usable without another F1.
+    if (objekt == m_traeger && ereignis->type() == QEvent::Hide && isVisible())
+        QTimer::singleShot(0, this, [this] {
+            if (!isVisible())
+                return;
+            ueberModalemFenster();
+            show();
+        });
+    return QWidget::eventFilter(objekt, ereignis);
+}
 
 Hilfefenster::Hilfefenster(QWidget* eltern)
     : QWidget(eltern, Qt::Window), m_inhalt(new QListWidget(this)), m_text(new QTextBrowser(this)), m_seiten(seiten())

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QList>
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -36,10 +37,16 @@ public:
     void oeffne(const QString& pfad);
     QString aktuelleSeite() const;
 
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
 private:
+    void ueberModalemFenster();
+
     QListWidget* m_inhalt;
     QTextBrowser* m_text;
     QList<Seite> m_seiten;
+    QPointer<QWidget> m_traeger;  // the modal window the help stands on
 };
 
 // F1 in any window of the program opens the help at that window's page: one filter for the

@@ -54,7 +54,7 @@ std::optional<QString> zeigeDateidialog(QWidget* eltern, const Dateidialog& d, Q
         dialog.setNameFilters(filter);
         if (d.filterIndex >= 1 && d.filterIndex <= filter.size())
             dialog.selectNameFilter(filter.at(d.filterIndex - 1));
-        // The list shows the captions as the program gives them ("All files (*.*)"); the
+        // The list shows the captions as the program gives them ("Alle Dateien (*.*)"); the
         // dialog filters by its own list, in which "*.*" became "*".
         if (auto* typen = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
             const QStringList titel = QtDienste::filtertitel(d.filter);

@@ -192,6 +192,16 @@ QString formatiereZahl(double wert, int stellen, QChar trenner)
 
 QString formatiereZahl(double wert, int stellen) { return formatiereZahl(wert, stellen, dezimaltrenner()); }
 
+QString formatiereAnzahl(int64_t anzahl)
+{
+    QString text = QString::number(anzahl);
+    const qsizetype erste = anzahl < 0 ? 1 : 0;  // the first digit, after a sign
+    if (text.size() - erste > 4)
+        for (qsizetype i = text.size() - 3; i > erste; i -= 3)  // right to left: the left part stays put
+            text.insert(i, QChar(0x00A0));
+    return text;
+}
+
 double Zahlwert(std::string_view text)
 {
     thread_local std::string puffer;

@@ -29,6 +29,11 @@ std::size_t formatiereZahl(char* ziel, double wert, int stellen, char trenner);
 QString formatiereZahl(double wert, int stellen, QChar trenner);
 QString formatiereZahl(double wert, int stellen);  // with dezimaltrenner()
 
+// A count (data lines, hours) as every window, message and page writes it: up to four digits as
+// they are ("8760"), from five on in groups of three joined by a no-break space ("10 000 000"),
+// which no locale reads as a decimal separator.
+QString formatiereAnzahl(int64_t anzahl);
+
 // The value of the longest number at the start of a text, as data files are read: blanks,
 // tabs and line feeds anywhere are ignored; sign, digits, a point with digits, an exponent
 // after E or D. No number: 0. May be infinite for a huge exponent.

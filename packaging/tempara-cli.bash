@@ -8,7 +8,7 @@ _tempara_cli()
     befehl=${COMP_WORDS[1]}
 
     if [ "$COMP_CWORD" -eq 1 ]; then
-        COMPREPLY=($(compgen -W "pmv stapel bewertung diagramm --help" -- "$cur"))
+        COMPREPLY=($(compgen -W "pmv stapel bewertung diagramm --help --version" -- "$cur"))
         return
     fi
     # every command takes the method of computation

@@ -211,7 +211,8 @@ private Q_SLOTS:
         QVERIFY(geoeffnet.isEmpty());
         const Dateidialog d = dienste.aufrufe.constLast().dialog;
         QCOMPARE(d.titel + u' ' + d.filter + u' ' + QString::number(d.filterIndex),
-                 u"Öffnen All files (*.*)|*.*|Text Files (*.txt)|*.txt|Tempara Files (*.tpr)|*.tpr 3"_s);
+                 u"Öffnen Datendateien (*.txt *.dat *.csv *.tpr)|*.txt;*.dat;*.csv;*.tpr|Textdateien (*.txt)|*.txt|"
+                 u"Tempara-Ergebnisse (*.tpr)|*.tpr|Alle Dateien (*.*)|*.* 1"_s);
         dienste.datei(u"/tmp/klima.txt"_s);
         QTest::mouseClick(finde<QPushButton>(u"oeffnen"_s), Qt::LeftButton);
         QCOMPARE(geoeffnet, QStringList{u"/tmp/klima.txt"_s});

@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QScrollBar>
@@ -259,8 +260,9 @@ private Q_SLOTS:
         QTest::addColumn<Konstantenfall>("fall");
         QTest::newRow("zweimal Ti") << Konstantenfall{"S 1 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 2", 0, {}, {}, 0};
         QTest::newRow("0,23 wird 0,25") << Konstantenfall{"S 1 2 3", 0.23f, u"0,25 m/s"_s, u"60 %"_s, 5};
-        QTest::newRow("v_Luft-Spalte") << Konstantenfall{"S 1 2 4", 0.3f, u"xxxx"_s, u"60 %"_s, -1};
-        QTest::newRow("Feuchte-Spalte, PMV unbenutzt") << Konstantenfall{"S 5 2 6", 0, u"0,00 m/s"_s, u"xxxx"_s, 0};
+        QTest::newRow("v_Luft-Spalte") << Konstantenfall{"S 1 2 4", 0.3f, u"aus Spalte 3"_s, u"60 %"_s, -1};
+        QTest::newRow("Feuchte-Spalte, PMV unbenutzt")
+            << Konstantenfall{"S 5 2 6", 0, u"0,00 m/s"_s, u"aus Spalte 1"_s, 0};
         QTest::newRow("beide Spalten: gleich zum Verhalten") << Konstantenfall{"S 1 2 4 5", 0, u"-"_s, {}, 0};
     }
     void konstanten()
@@ -287,7 +289,7 @@ private Q_SLOTS:
             QCOMPARE(text(u"eingabe_txt3"_s) + u'|' + text(u"eingabe_txt4"_s), fall.vText + u'|' + fall.phiText);
             QCOMPARE(v->isEnabled() ? v->value() : -1, fall.vPosition);
             QCOMPARE(programm::Raumklima.v_Luft, fall.vPosition < 0 ? fall.vLuft : float(fall.vPosition) * 0.05f);
-            QCOMPARE(finde(datei.get(), u"PHI_Scroll"_s)->isEnabled(), fall.phiText != u"xxxx");
+            QCOMPARE(finde(datei.get(), u"PHI_Scroll"_s)->isEnabled(), !fall.phiText.startsWith(u"aus"));
         }
         klick(datei.get(), u"Zurück"_s);  // back to the column page; there "&Zurück" closes
         QCOMPARE((QList<int>{datei->Assistentenschritt(), oben(u"Auswahl_Legende"_s), oben(u"konst_para"_s),
@@ -350,13 +352,24 @@ private Q_SLOTS:
                 QCOMPARE(energie->value(), 19);
                 tasten(n, u"Kleidung_Scroll"_s, Qt::Key_Right);
                 QCOMPARE(textVon(n, u"b(3)"_s) + textVon(n, u"b(2)"_s), u"1,05 clo1,00 clo"_s);
+                // Typed values keep to the bars' range and steps and move the bar; a refused one is said.
+                for (const auto& [feld, getippt, gezeigt, abgelehnt] :
+                     {std::tuple{u"a(3)"_s, u"viel"_s, u"70 W/m²"_s, true},
+                      {u"b(3)"_s, u"4.1"_s, u"1,05 clo"_s, true},
+                      {u"a(3)"_s, u"117 W/m²"_s, u"115 W/m²"_s, false}}) {
+                    tippe(finde(n, feld), getippt);
+                    QTest::keyClick(finde(n, feld), Qt::Key_Return);
+                    QCOMPARE(textVon(n, feld), gezeigt);
+                    QCOMPARE(textVon(n, u"hinweis"_s).contains(u"gilt nicht"_s), abgelehnt);
+                }
+                QCOMPARE(energie->value(), 23);
                 klick(n, u"weiter"_s);
                 QCOMPARE(textVon(n, u"bereich(3)"_s), u" 1"_s);
             },
             1);
         QVERIFY(lies(pfad(u"messwerte.TPR"_s))
                     .contains("C  1                 95 W/m\xc2\xb2             1,00 clo\r\n"
-                              "C  9                 70 W/m\xc2\xb2             1,05 clo\r\nC  \r\n"));
+                              "C  9                 115 W/m\xc2\xb2            1,05 clo\r\nC  \r\n"));
     }
 
     // The whole road: constants (which the main window follows), nutzen's "&Weiter", the message, the
@@ -441,11 +454,11 @@ private Q_SLOTS:
         QVERIFY(frage.art == u"frage" && frage.symbol == Symbol::Warnung && !frage.vorgabeJa);
         QCOMPARE(
             frage.titel + u'|' + frage.text,
-            u"Datei speichern unter|%1\nbesteht bereits.\n\nMöchten Sie, daß diese Datei überschrieben wird?"_s.arg(
+            u"Datei speichern unter|%1\nbesteht bereits.\n\nMöchten Sie, dass diese Datei überschrieben wird?"_s.arg(
                 QDir::toNativeSeparators(pfad(u"messwerte.TPR"_s))));
         const Dateidialog& dialog = dienste.aufrufe[1].dialog;
         QCOMPARE(dialog.filter + u'|' + dialog.dateiname + QString::number(dialog.filterIndex),
-                 u"All files (*.*)|*.*|Text Files (*.txt)|*.txt|"_s + pfad(u"messwerte.BAK1"_s));
+                 u"Sicherungen (*.bak)|*.bak|Alle Dateien (*.*)|*.*|"_s + pfad(u"messwerte.BAK1"_s));
         dienste.zuruecksetzen();
         dienste.ja();  // the old result may be replaced, but the cancelled run must not
         QTimer wache;

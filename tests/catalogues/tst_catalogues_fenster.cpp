@@ -326,7 +326,7 @@ private Q_SLOTS:
             QCOMPARE(findeKind<QLabel>(haupt.get(), u"Kleidung_Liste"_s)->text(), fall.liste);
     }
 
-    // Reset takes the half's garments off without a question, although the second pair of trousers is
+    // "Zurücksetzen" takes the half's garments off without a question, although the second pair of trousers is
     // current; Return in the woman's list takes nothing over. The pointer panel names the garment under
     // the pointer in either list; beyond the last row, over the other list or anywhere else it is hidden.
     void schaetzerResetUndZeiger()
@@ -335,6 +335,7 @@ private Q_SLOTS:
         ziehAn(false, {0, 13, 14});
         ziehAn(true, {0, 14});
         dienste.zuruecksetzen();
+        QCOMPARE(schaetzer().mann().reset->text(), u"Zurücksetzen"_s);
         klicke(schaetzer().mann().reset);
         QVERIFY(dienste.aufrufe.isEmpty());
         pruefeHaelfte(schaetzer().mann(), {}, u"0,00"_s);

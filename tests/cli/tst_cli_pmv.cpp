@@ -86,7 +86,8 @@ private Q_SLOTS:
         QTest::newRow("keine Zahl") << u"pmv a 20 0 60 70 0 0 1"_s << 1 << QString();
         QTest::newRow("unter dem absoluten Nullpunkt") << u"pmv -273.2 20 0 60 70 0 0 1"_s << 2 << QString();
         QTest::newRow("Hilfe auf Deutsch, mit der Option") << u"pmv --help"_s << 0 << u"Rückgabewert|--ts-gleich-ti"_s;
-        QTest::newRow("Übersicht") << u"--help"_s << 0 << u"pmv"_s;
+        QTest::newRow("Übersicht") << u"--help"_s << 0 << u"pmv|--version"_s;
+        QTest::newRow("Version") << u"--version"_s << 0 << u"tempara-cli 1."_s;
     }
     void falscherAufruf()
     {

@@ -25,6 +25,11 @@ private Q_SLOTS:
                                                                {12345.678, 1, "12345,7"}};
         for (const auto& [wert, stellen, text] : faelle)
             QCOMPARE(formatiereZahl(wert, stellen, u','), QString::fromUtf8(text));
+        // counts: grouped from five digits on, never with a separator a locale could take for a decimal
+        const std::pair<int64_t, const char*> anzahlen[] = {
+            {8760, "8760"}, {10000, "10 000"}, {-123456, "-123 456"}, {1234567, "1 234 567"}, {0, "0"}};
+        for (const auto& [anzahl, text] : anzahlen)
+            QCOMPARE(formatiereAnzahl(anzahl), QString::fromUtf8(text).replace(u' ', QChar(0x00A0)));
     }
 
     void gebietsschema()
