@@ -14,6 +14,9 @@ namespace {
 constexpr double kOffset = 273.0;  // the annex adds 273, not 273,15
 constexpr double kGenauigkeit = 0.00015;
 constexpr int kMaxDurchlaeufe = 150;
+// The passes keep |tcl − ta| divided by 50 K, so that the next one is xf − taa/100 plus the
+// share just divided out; the fourth root of 50 moves into the constants.
+constexpr double kWurzel50 = 2.6591479484724942;  // ⁴√50
 
 inline double hoch4(double x)
 {
@@ -38,7 +41,8 @@ namespace {
 // so that its results are those of the single case bit for bit.
 struct Lauf {
     double ta, M, mw, pa, psat, fcl, taa, tra4, hcf, p2, p3, p4, p5;
-    double a, b, erzwungenBis;
+    double c, k, f1;  // 100 and 1 over 2.38·⁴√50·p3, and taa / 100: see the free-convection pass
+    double a, b, erzwungenBis50;
     double xf, xn, hc, abstand, naechstes, naechsterAbstand;
     double zaehler;  // 0,303·e^(−0,036·M) + 0,028, formed before the passes so it overlaps them
     int n;
@@ -50,8 +54,6 @@ inline void Vorbereiten(const PmvEingabe& e, Lauf& l)
     const double ta = e.ta, tr = e.tr, M = e.M;
     l.ta = ta;
     l.M = M;
-    l.psat = SaettigungsdruckIso(ta);
-    l.pa = double(e.phi) / 100.0 * l.psat;
     l.mw = M - M * double(e.eta);  // W = M·η
     const double icl = 0.155 * double(e.Icl);
     l.fcl = KleidungsflaechenfaktorIso(e.Icl);
@@ -63,6 +65,9 @@ inline void Vorbereiten(const PmvEingabe& e, Lauf& l)
     l.p2 = p1 * 3.96;
     l.p3 = p1 * 100.0;
     l.p4 = p1 * l.taa;
+    l.f1 = 1.0 / (2.38 * kWurzel50 * l.p3);
+    l.c = 100.0 * l.f1;
+    l.k = l.taa / 100.0;
     l.p5 = 308.7 - 0.028 * l.mw + l.p2 * l.tra4;
 
     // Forced convection wins while natural convection's 2.38·|tcl − ta|^¼ stays below hcf, that
@@ -73,7 +78,7 @@ inline void Vorbereiten(const PmvEingabe& e, Lauf& l)
     // Without clothing (p1 = 0) every pass gives xn = p5 / 100 whatever hc is: the cheap pass
     // serves, and hc is taken once at the end from the last pass's xf.
     l.nackt = p1 == 0.0;
-    l.erzwungenBis = l.nackt ? std::numeric_limits<double>::infinity() : hoch4(l.hcf / 2.38);
+    l.erzwungenBis50 = l.nackt ? std::numeric_limits<double>::infinity() : hoch4(l.hcf / 2.38) / 50.0;
     l.b = l.p2 / (100.0 + l.p3 * l.hcf);
     l.a = (l.p5 + l.p4 * l.hcf) / (100.0 + l.p3 * l.hcf);
 
@@ -81,9 +86,13 @@ inline void Vorbereiten(const PmvEingabe& e, Lauf& l)
     l.xn = tcla / 100.0;
     l.xf = (tcla / 50.0 + l.xn) / 2.0;  // the first pass's mean
     l.hc = l.hcf;
-    l.abstand = std::fabs(100.0 * l.xf - l.taa);  // |tcl − ta| of the pass, in K
-    l.zaehler = 0.303 * std::exp(-0.036 * M) + 0.028;
+    l.abstand = std::fabs(2.0 * (l.xf - l.k));  // |tcl − ta| / 50 K of the pass
     l.n = 0;
+    // The exponentials wait for nothing the passes need: issued after the first guess, they
+    // run beside the passes.
+    l.psat = SaettigungsdruckIso(ta);
+    l.pa = double(e.phi) / 100.0 * l.psat;
+    l.zaehler = 0.303 * std::exp(-0.036 * M) + 0.028;
 }
 
 enum class Stand { Weiter, Eingeschwungen, Gescheitert };
@@ -93,19 +102,25 @@ inline Stand Durchlauf(Lauf& l)
     ++l.n;
     const double xf = l.xf;
     const double xf4 = hoch4(xf);
-    if (l.abstand < l.erzwungenBis) {
+    if (l.nackt || l.abstand < l.erzwungenBis50) {
         l.hc = l.hcf;
         l.xn = l.a - l.b * xf4;
         l.naechstes = (0.5 * xf + 0.5 * l.a) - (0.5 * l.b) * xf4;
-        l.naechsterAbstand = 100.0 * l.naechstes - l.taa;
+        l.naechsterAbstand = 2.0 * l.naechstes - 2.0 * l.k;
     } else {
-        // What does not wait for the roots is formed beside them.
-        const double rest = l.p5 - l.p2 * xf4;
-        const double halb = 50.0 * xf - l.taa;
-        l.hc = 2.38 * std::sqrt(std::sqrt(l.abstand));
-        l.xn = (rest + l.p4 * l.hc) / (100.0 + l.p3 * l.hc);
+        // xn = (p5 − p2·xf⁴ + p4·hc) / (100 + p3·hc) with p4 = p3·taa/100 is
+        // taa/100 + (p5 − p2·xf⁴ − taa) / (100 + p3·hc); divided through by p3·2.38·⁴√50, a pass
+        // waits after the roots for one addition and one division only. What does not wait
+        // for the roots is formed beside them.
+        const double ueber = l.p5 - l.p2 * xf4 - l.taa;
+        const double vorher = xf - l.k;
+        const double wurzel = std::sqrt(std::sqrt(l.abstand));
+        const double nenner = l.c + wurzel;
+        l.hc = (2.38 * kWurzel50) * wurzel;
+        const double anteil = (l.f1 * ueber) / nenner;
+        l.xn = l.k + anteil;
         l.naechstes = 0.5 * xf + 0.5 * l.xn;
-        l.naechsterAbstand = halb + 50.0 * l.xn;
+        l.naechsterAbstand = vorher + anteil;
     }
     if (l.n > kMaxDurchlaeufe)
         return Stand::Gescheitert;
