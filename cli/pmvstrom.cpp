@@ -90,17 +90,34 @@ const char* Rechenfehlertext(Rechenverfahren verfahren)
                : "Gleitkommafehler in der Berechnung";
 }
 
-bool rechneFall(const Raumklima& klima, bool tsGleichTi, std::string& aus, Rechenverfahren verfahren)
+namespace {
+
+void haengeAn(const PmvErgebnis& ergebnis, std::string& aus)
 {
-    PmvErgebnis ergebnis;
-    if (!PmvBerechnen(PmvEingabeAus(klima, tsGleichTi), ergebnis, verfahren))
-        return false;
     char puffer[72];
     std::size_t n = kuerzesterText(puffer, ergebnis.PMV);
     puffer[n++] = '\t';
     n += kuerzesterText(puffer + n, ergebnis.PPD);
     puffer[n++] = '\n';
     aus.append(puffer, n);
+}
+
+// One line of a block: its number, the case it holds (its index among the block's cases) or
+// why it holds none.
+struct Platz {
+    long long zeile = 0;
+    int fall = -1;
+    std::string fehler;
+};
+
+}  // namespace
+
+bool rechneFall(const Raumklima& klima, bool tsGleichTi, std::string& aus, Rechenverfahren verfahren)
+{
+    PmvErgebnis ergebnis;
+    if (!PmvBerechnen(PmvEingabeAus(klima, tsGleichTi), ergebnis, verfahren))
+        return false;
+    haengeAn(ergebnis, aus);
     return true;
 }
 
@@ -111,30 +128,60 @@ long pmvStrom(std::FILE* ein, std::FILE* aus, std::FILE* meldungen, bool tsGleic
     eingang.open(fileno(ein), QIODevice::ReadOnly | QIODevice::Unbuffered);
     batch::Zeilenleser leser(eingang);
     std::string ausgabe;
-    std::string fehler;
     long fehlgeschlagen = 0;
+
+    // Lines are read in blocks, their cases computed together (the ISO method overlaps
+    // independent cases) and the block written in line order.
+    constexpr int kBlock = 64;
+    Platz plaetze[kBlock];
+    PmvEingabe eingaben[kBlock];
+    PmvErgebnis ergebnisse[kBlock];
+    bool gerechnet[kBlock];
+    int belegt = 0;
+    int faelle = 0;
+    const auto blockAusgeben = [&]() {
+        PmvBerechnenGruppe(eingaben, ergebnisse, gerechnet, faelle, verfahren);
+        bool geschrieben = true;
+        for (int i = 0; i < belegt && geschrieben; ++i) {
+            Platz& p = plaetze[i];
+            if (p.fall >= 0 && gerechnet[p.fall]) {
+                haengeAn(ergebnisse[p.fall], ausgabe);
+            } else {
+                if (p.fall >= 0)
+                    p.fehler = Rechenfehlertext(verfahren);
+                ausgabe += "Fehler\n";
+                ++fehlgeschlagen;
+                std::fprintf(meldungen, "tempara-cli pmv: Zeile %lld: %s\n", p.zeile, p.fehler.c_str());
+            }
+            if (ausgabe.size() > (1 << 16)) {
+                geschrieben = std::fwrite(ausgabe.data(), 1, ausgabe.size(), aus) == ausgabe.size();
+                ausgabe.clear();
+            }
+        }
+        belegt = faelle = 0;
+        return geschrieben;  // when not, the output is gone; main() reports it
+    };
+
     std::string_view zeile;
-    while (leser.naechste(zeile)) {
+    bool offen = true;
+    while (offen && leser.naechste(zeile)) {
         if (std::all_of(zeile.begin(), zeile.end(), trenner))
             continue;
-        bool gerechnet = false;
-        if (const std::optional<Raumklima> fall = leseFall(zeile, fehler)) {
-            fehler = unmoeglich(*fall, tsGleichTi);
-            gerechnet = fehler.empty() && rechneFall(*fall, tsGleichTi, ausgabe, verfahren);
-            if (!gerechnet && fehler.empty())
-                fehler = Rechenfehlertext(verfahren);
+        Platz& p = plaetze[belegt++];
+        p.zeile = leser.zeilennummer();
+        p.fall = -1;
+        if (const std::optional<Raumklima> fall = leseFall(zeile, p.fehler)) {
+            p.fehler = unmoeglich(*fall, tsGleichTi);
+            if (p.fehler.empty()) {
+                eingaben[faelle] = PmvEingabeAus(*fall, tsGleichTi);
+                p.fall = faelle++;
+            }
         }
-        if (!gerechnet) {
-            ausgabe += "Fehler\n";
-            ++fehlgeschlagen;
-            std::fprintf(meldungen, "tempara-cli pmv: Zeile %lld: %s\n", leser.zeilennummer(), fehler.c_str());
-        }
-        if (ausgabe.size() > (1 << 16)) {
-            if (std::fwrite(ausgabe.data(), 1, ausgabe.size(), aus) != ausgabe.size())
-                break;  // the output is gone; main() reports it
-            ausgabe.clear();
-        }
+        if (belegt == kBlock)
+            offen = blockAusgeben();
     }
+    if (offen && belegt > 0)
+        blockAusgeben();
     if (leser.fehler()) {
         ++fehlgeschlagen;
         const QString meldung =

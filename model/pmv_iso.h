@@ -18,4 +18,9 @@ double KleidungsflaechenfaktorIso(double Icl);
 // finite; `ergebnis` is then undefined. PMV is not clipped.
 [[nodiscard]] bool PmvBerechnenIso(const PmvEingabe& eingabe, PmvErgebnis& ergebnis);
 
+// `anzahl` independent cases, kGruppenbreite of them side by side so that their passes
+// overlap; gerechnet[i] and ergebnisse[i] are bit for bit what PmvBerechnenIso gives case i.
+inline constexpr int kGruppenbreite = 4;
+void PmvBerechnenIsoGruppe(const PmvEingabe* eingaben, PmvErgebnis* ergebnisse, bool* gerechnet, int anzahl);
+
 }  // namespace model

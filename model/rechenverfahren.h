@@ -28,4 +28,14 @@ inline bool PmvBerechnen(const PmvEingabe& eingabe, PmvErgebnis& ergebnis, Reche
     return verfahren == Rechenverfahren::Iso7730 ? PmvBerechnenIso(eingabe, ergebnis) : PmvBerechnen(eingabe, ergebnis);
 }
 
+// Several independent cases, each as PmvBerechnen gives it; the ISO method overlaps them.
+inline void PmvBerechnenGruppe(const PmvEingabe* eingaben, PmvErgebnis* ergebnisse, bool* gerechnet, int anzahl,
+                               Rechenverfahren verfahren)
+{
+    if (verfahren == Rechenverfahren::Iso7730)
+        return PmvBerechnenIsoGruppe(eingaben, ergebnisse, gerechnet, anzahl);
+    for (int i = 0; i < anzahl; ++i)
+        gerechnet[i] = PmvBerechnen(eingaben[i], ergebnisse[i]);
+}
+
 }  // namespace model
