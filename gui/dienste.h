@@ -6,11 +6,14 @@
 
 #include <QImage>
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
+class QPainter;
 class QWidget;
 
 namespace gui {
@@ -30,6 +33,16 @@ struct Dateidialog {
     QString dateiname;  // the name the dialog starts with, may hold a folder
     bool ueberschreibenFragen = false;
 };
+
+// A print job of whole pages in vectors: `malen` paints page `seite` (from 0) into `flaeche`,
+// the A4 page less kDruckrandMm all round, in the painter's units.
+struct Druckauftrag {
+    QString titel;
+    int seiten = 1;
+    std::function<void(QPainter& maler, const QRectF& flaeche, int seite)> malen;
+};
+inline constexpr double kDruckrandMm = 15;
+enum class Druckausgang { Gedruckt, Abgebrochen, Fehlgeschlagen };
 
 class Dienste {
 public:
@@ -51,6 +64,8 @@ public:
     // own size (at the screen's 96 dpi) when groesseMm is empty, else scaled to it.
     // False when there is no printer or the job failed.
     virtual bool bildDrucken(const QImage& bild, QPointF linksObenMm, QSizeF groesseMm = {}) = 0;
+    // The print dialog, then the job's pages on the printer chosen there.
+    virtual Druckausgang drucken(QWidget* eltern, const Druckauftrag& auftrag) = 0;
 
     // Opens the help file at the topic of a keyword (befehl 257: show the keyword's topic).
     virtual void hilfeZeigen(QWidget* eltern, const QString& hilfedatei, int befehl, const QString& stichwort) = 0;

@@ -10,6 +10,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -194,6 +196,41 @@ bool QtDienste::druckeBild(QPrinter& drucker, const QImage& bild, QPointF linksO
                           : QSizeF(bild.width() * 25.4 / 96.0, bild.height() * 25.4 / 96.0);
     const QRectF ziel(linksObenMm * punkteJeMm, mm * punkteJeMm);
     maler.drawImage(ziel, bild);
+    return maler.end();
+}
+
+Druckausgang QtDienste::drucken(QWidget* eltern, const Druckauftrag& auftrag)
+{
+    QPrinter& d = drucker();
+    d.setDocName(auftrag.titel);
+    d.setFromTo(0, 0);
+    QPrintDialog dialog(&d, eltern);
+    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return Druckausgang::Abgebrochen;
+    if (d.outputFormat() == QPrinter::NativeFormat && QPrinterInfo::availablePrinters().isEmpty())
+        return Druckausgang::Fehlgeschlagen;
+    return druckeSeiten(d, auftrag) ? Druckausgang::Gedruckt : Druckausgang::Fehlgeschlagen;
+}
+
+bool QtDienste::druckeSeiten(QPrinter& drucker, const Druckauftrag& auftrag)
+{
+    drucker.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(kDruckrandMm, kDruckrandMm, kDruckrandMm, kDruckrandMm),
+                                      QPageLayout::Millimeter));
+    if (!drucker.isValid())
+        return false;
+    QPainter maler;
+    if (!maler.begin(&drucker))
+        return false;
+    const QRectF flaeche(QPointF(0, 0), drucker.pageLayout().paintRectPixels(drucker.resolution()).size());
+    for (int seite = 0; seite < auftrag.seiten; ++seite) {
+        if (seite > 0 && !drucker.newPage())
+            return false;
+        auftrag.malen(maler, flaeche, seite);
+    }
     return maler.end();
 }
 

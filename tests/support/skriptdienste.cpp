@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skriptdienste.h"
 
+#include <QPainter>
+
 using namespace gui;
 
 template <typename T>
@@ -81,6 +83,24 @@ bool SkriptDienste::bildDrucken(const QImage& bild, QPointF linksObenMm, QSizeF 
     if (vorhanden)
         gedruckt << bild;
     return vorhanden;
+}
+
+Druckausgang SkriptDienste::drucken(QWidget*, const Druckauftrag& auftrag)
+{
+    notiere(QStringLiteral("druckdialog"), Symbol::Keins, auftrag.titel, QString::number(auftrag.seiten));
+    if (!naechste<Druckerantwort>(QStringLiteral("Druckdialog")).value_or(Druckerantwort{false}).vorhanden)
+        return Druckausgang::Fehlgeschlagen;
+    // A4 less the margins at 50 dpi: enough to see what went onto the page.
+    constexpr double punkteJeMm = 50 / 25.4;
+    const QSizeF flaeche((210 - 2 * kDruckrandMm) * punkteJeMm, (297 - 2 * kDruckrandMm) * punkteJeMm);
+    for (int seite = 0; seite < auftrag.seiten; ++seite) {
+        QImage bild(flaeche.toSize(), QImage::Format_RGB32);
+        bild.fill(Qt::white);
+        QPainter maler(&bild);
+        auftrag.malen(maler, QRectF(QPointF(0, 0), flaeche), seite);
+        gedruckt << bild;
+    }
+    return Druckausgang::Gedruckt;
 }
 
 void SkriptDienste::hilfeZeigen(QWidget*, const QString& hilfedatei, int befehl, const QString& stichwort)
