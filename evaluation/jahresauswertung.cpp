@@ -3,6 +3,9 @@
 
 #include "zahlen.h"
 
+#include <QCryptographicHash>
+#include <QFile>
+
 using namespace batch;
 using namespace model;
 
@@ -13,12 +16,23 @@ Auswertungslauf StapellaufAuswerten(const Dateiplan& plan, const Stapeleinstellu
 {
     Jahreszaehler zaehler(einstellungen.hatSpalte(kJahresstunde));
     Auswertungslauf lauf;
-    lauf.ergebnis = Stapellauf(plan, einstellungen, fortschritt,
-                               [&zaehler](const Stundenwert& w) { zaehler.zaehle(w.gerechnet, w.pmv, w.stunde); });
-    if (lauf.ergebnis.erfolgreich) {
-        const int64_t gesamt = lauf.ergebnis.datenzeilenImEingang;
-        lauf.auswertung = std::move(zaehler).abschliessen(gesamt >= 0 ? gesamt : lauf.ergebnis.datenzeilen);
-    }
+    lauf.stunden = StundenwerteFuer(einstellungen, plan.eingabe);
+    lauf.ergebnis = Stapellauf(plan, einstellungen, fortschritt, [&](const Stundenwert& w) {
+        zaehler.zaehle(w.gerechnet, w.pmv, w.stunde);
+        lauf.stunden.aufnehmen(w);
+    });
+    if (!lauf.ergebnis.erfolgreich)
+        return lauf;
+    const int64_t gesamt = lauf.ergebnis.datenzeilenImEingang;
+    lauf.auswertung = std::move(zaehler).abschliessen(gesamt >= 0 ? gesamt : lauf.ergebnis.datenzeilen);
+    // The fingerprint of what was read: the data in memory, or the file, which a result read
+    // again has become the backup.
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    QFile gelesen(plan.sicherung.isEmpty() ? plan.eingabe : plan.sicherung);
+    if (plan.inhalt)
+        hash.addData(*plan.inhalt);
+    if (plan.inhalt || (gelesen.open(QIODevice::ReadOnly) && hash.addData(&gelesen)))
+        lauf.stunden.sha256 = hash.result().toHex();
     return lauf;
 }
 
@@ -46,6 +60,7 @@ Jahresauswertung JahresauswertungAus(const Dateiplan& plan, const Stapeleinstell
     j.umbenannt = plan.beiseiteNach;
     j.zaehlung = lauf.auswertung;
     j.gekuerzt = GekuerzteBereiche(einstellungen, lauf.ergebnis.laengen);
+    j.stunden = lauf.stunden;
     return j;
 }
 

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The annual evaluation of one batch run as a value: the figures of the run, the files it
-// wrote and the ranges it had to cut. The evaluation window, its table and picture and
-// tempara-cli take it as it is.
+// wrote, the ranges it had to cut and the hours of the year for the long-term proof. The evaluation window, its table
+// and picture and tempara-cli take it as it is.
 #pragma once
 
 #include "ausgabeplan.h"
 #include "einstellungen.h"
 #include "jahreszaehlung.h"
 #include "stapellauf.h"
+#include "stundenwerte.h"
 
 #include <QString>
 
@@ -19,6 +20,7 @@ namespace evaluation {
 struct Auswertungslauf {
     batch::Stapelergebnis ergebnis;
     Auswertung auswertung;  // only after a successful run
+    Stundenwerte stunden;   // the hours of the year for the long-term proof; likewise
 };
 Auswertungslauf StapellaufAuswerten(const batch::Dateiplan& plan, const batch::Stapeleinstellungen& einstellungen,
                                     const batch::Fortschritt& fortschritt = {});
@@ -37,6 +39,7 @@ struct Jahresauswertung {
     QString umbenannt;      // an existing file moved to another name first, or empty
     Auswertung zaehlung;
     std::vector<GekuerzterBereich> gekuerzt;
+    Stundenwerte stunden;
 };
 
 // The ranges that the run cut to fit the file, in order A to D.
