@@ -5,6 +5,7 @@
 #include "druckseite.h"
 #include "jahresbild.h"
 #include "jahrestabelle.h"
+#include "nachweis_seite.h"
 
 #include "dienste.h"
 #include "zahlen.h"
@@ -120,6 +121,7 @@ Auswertungsfenster::Auswertungsfenster(Dienste& dienste, const Jahresauswertung&
     m_seiten->setObjectName(QStringLiteral("seiten"));
     m_seiten->addTab(uebersicht, QStringLiteral("&Übersicht"));
     m_seiten->addTab(bild, QStringLiteral("&Jahresbild"));
+    m_seiten->addTab(new Nachweisseite(dienste, m_auswertung, m_seiten), QStringLiteral("Nach&weis"));
     auto* fenster = new QVBoxLayout(this);
     fenster->addWidget(m_seiten);
     fenster->addLayout(knoepfe);

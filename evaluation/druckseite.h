@@ -16,6 +16,9 @@ class QPainter;
 
 namespace evaluation {
 
+// The margin of a printed or PDF page all round; the printer's services use the same.
+inline constexpr double kSeitenrandMm = 15;
+
 class Druckseite {
 public:
     // `flaeche`: the printable area in the painter's units; it is 180 mm wide, whatever its size.
