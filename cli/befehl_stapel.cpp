@@ -11,6 +11,7 @@
 #include "jahresauswertung.h"
 #include "jahresbild.h"
 #include "jahrestabelle.h"
+#include "nachweisoptionen.h"
 #include "stapellauf.h"
 #include "vorpruefung.h"
 #include "vorschau.h"
@@ -47,6 +48,10 @@ const char* const kHilfe =
     "            [--aktivitaet M --bekleidung CLO | --bereiche \"L:M:CLO ...\"]\n"
     "            [--ausgabe PFAD] [--ueberschreiben]\n"
     "            [--tabelle DATEI.csv] [--bild DATEI.png|DATEI.svg]\n"
+    "            [--nachweis DATEI.csv|DATEI.pdf] [--stunden DATEI.csv] [--nutzung N]\n"
+    "            [--erster-tag T] [--klimaregion A|B|C] [--gebaeude wohnen|nichtwohnen]\n"
+    "            [--kategorie I|II|III] [--toleranz 3|5] [--asr-minimum X]\n"
+    "            [--projekt T] [--raum T] [--bearbeiter T]\n"
     "\n"
     "Berechnet PMV und PPD für jede Datenzeile einer Stundenwerte-Datei und schreibt die\n"
     "Ergebnisdatei, genau wie \"Datei öffnen\" im Programmfenster.\n"
@@ -75,6 +80,27 @@ const char* const kHilfe =
     "                    Monat) als PNG oder SVG, nach der Endung .png oder .svg\n"
     "                    Ein Name ohne Ordner liegt neben der Ergebnisdatei; eine vorhandene\n"
     "                    Datei wird nur mit --ueberschreiben ersetzt.\n"
+    "\n"
+    "Langzeitnachweis (nur die Nutzungsstunden; die Urteile auch auf der Standardausgabe,\n"
+    "eines je Zeile):\n"
+    "  --nachweis DATEI  der Nachweis als Tabelle (.csv: je Monat und Jahr PMV-Klassen,\n"
+    "                    PPD-gewichtete Stunden, Übertemperaturgradstunden nach DIN 4108-2,\n"
+    "                    adaptive Klassen nach DIN EN 16798-1, ASR-A3.5-Stunden, dann alle\n"
+    "                    Vorgaben) oder als Bericht (.pdf)\n"
+    "  --stunden DATEI   jede beurteilte Stunde als Tabelle (.csv) in voller Genauigkeit\n"
+    "  --nutzung N       buero (Mo-Fr 7-18 Uhr, Vorgabe), wohnen (immer) oder eigene Tage und\n"
+    "                    Stunden wie \"Mo-Sa 6-22\" (die Stunden ab 6:00 bis vor 22:00)\n"
+    "  --erster-tag T    Wochentag des 1. Januar: Mo, Di, Mi, Do, Fr, Sa, So (Vorgabe Mo)\n"
+    "  --klimaregion R   Sommer-Klimaregion A, B, C nach DIN 4108-2: Bezugswert 25, 26,\n"
+    "                    27 °C (Vorgabe B)\n"
+    "  --gebaeude G      wohnen (Grenze 1200 Kh/a) oder nichtwohnen (500 Kh/a); Vorgabe nach\n"
+    "                    der Nutzung: wohnen bei --nutzung wohnen, sonst nichtwohnen\n"
+    "  --kategorie K     Auslegungskategorie I, II, III (Vorgabe II)\n"
+    "  --toleranz P      Anteil der Nutzungsstunden in Prozent, der außerhalb einer Kategorie\n"
+    "                    liegen darf: 3 oder 5 (Vorgabe 5)\n"
+    "  --asr-minimum X   Mindestlufttemperatur nach ASR A3.5 in °C (Vorgabe 20)\n"
+    "  --projekt T, --raum T, --bearbeiter T\n"
+    "                    Angaben für Tabelle und Bericht\n"
     "\n"
     "Zahlen dürfen Komma oder Punkt haben. Die Ergebnisdatei schreibt Zahlen mit dem\n"
     "Dezimaltrennzeichen der Spracheinstellung.\n"
@@ -168,6 +194,7 @@ struct Aufruf {
     QString ti = QStringLiteral("20"), vLuft = QStringLiteral("0"), phi = QStringLiteral("60");
     std::optional<QString> aktivitaet, bekleidung, bereiche, ausgabe, tabelle, bild;
     bool ueberschreiben = false;
+    Nachweisaufruf nachweis;
 };
 
 Aufruf aufrufLesen(int argc, char** argv)
@@ -182,8 +209,9 @@ Aufruf aufrufLesen(int argc, char** argv)
         bereiche(QStringLiteral("bereiche"), {}, kWert), ausgabe(QStringLiteral("ausgabe"), {}, kWert),
         ueberschreiben(QStringLiteral("ueberschreiben")), tabelle(QStringLiteral("tabelle"), {}, kWert),
         bild(QStringLiteral("bild"), {}, kWert);
-    const QList<QCommandLineOption> optionen{spalten,  ti,      vLuft,          phi,     aktivitaet, bekleidung,
-                                             bereiche, ausgabe, ueberschreiben, tabelle, bild};
+    QList<QCommandLineOption> optionen{spalten,  ti,      vLuft,          phi,     aktivitaet, bekleidung,
+                                       bereiche, ausgabe, ueberschreiben, tabelle, bild};
+    optionen << NachweisOptionen();
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions(optionen);
@@ -233,6 +261,11 @@ Aufruf aufrufLesen(int argc, char** argv)
             throw Aufruffehler{QStringLiteral("%1 verlangt einen Dateinamen.").arg(QString::fromUtf16(name))};
     if (a.bild && !a.bild->endsWith(u".png", Qt::CaseInsensitive) && !a.bild->endsWith(u".svg", Qt::CaseInsensitive))
         throw Aufruffehler{QStringLiteral("--bild %1: Der Name endet auf .png oder .svg.").arg(zitat(*a.bild))};
+    QString nachweisfehler;
+    if (const std::optional<Nachweisaufruf> nachweis = NachweisaufrufLesen(parser, nachweisfehler))
+        a.nachweis = *nachweis;
+    else
+        throw Aufruffehler{nachweisfehler};
     if (a.bereiche && (a.aktivitaet || a.bekleidung))
         throw Aufruffehler{QStringLiteral("--bereiche schließt --aktivitaet und --bekleidung aus.")};
     return a;
@@ -462,8 +495,19 @@ int befehlStapel(int argc, char** argv)
         tabelle = nebenErgebnis(*aufruf.tabelle, plan.ausgabe);
     if (aufruf.bild)
         bild = nebenErgebnis(*aufruf.bild, plan.ausgabe);
-    for (const std::optional<QString>& ziel : {tabelle, bild}) {
-        const QString grund = ziel ? zielPruefen(*ziel, plan, aufruf.ueberschreiben) : QString();
+    Nachweisaufruf& nachweis = aufruf.nachweis;
+    for (std::optional<QString>* name : {&nachweis.nachweis, &nachweis.stunden})
+        if (*name)
+            *name = nebenErgebnis(**name, plan.ausgabe);
+    const std::optional<QString> ziele[] = {tabelle, bild, nachweis.nachweis, nachweis.stunden};
+    for (std::size_t i = 0; i < std::size(ziele); ++i) {
+        QString grund = ziele[i] ? zielPruefen(*ziele[i], plan, aufruf.ueberschreiben) : QString();
+        for (std::size_t k = 0; k < i && grund.isEmpty() && ziele[i]; ++k)
+            if (ziele[k]
+                && (dieselbeDatei(*ziele[i], *ziele[k])
+                    || QFileInfo(*ziele[i]).absoluteFilePath() == QFileInfo(*ziele[k]).absoluteFilePath()))
+                grund = QStringLiteral("%1 ist zweimal als Ausgabe angegeben; bitte verschiedene Namen wählen.")
+                            .arg(*ziele[i]);
         if (!grund.isEmpty()) {
             ausgeben(stderr, QStringLiteral("tempara-cli stapel: %1\n").arg(grund));
             return kDateifehler;
@@ -481,7 +525,17 @@ int befehlStapel(int argc, char** argv)
         return kDateifehler;
     }
     zusammenfassung(plan, e, lauf);
-    return auswertungSchreiben(JahresauswertungAus(plan, e, lauf), tabelle, bild);
+    if (const int status = auswertungSchreiben(JahresauswertungAus(plan, e, lauf), tabelle, bild); status != kErfolg)
+        return status;
+    if (!nachweis.nachweis && !nachweis.stunden)
+        return kErfolg;
+    QString fehlgeschlagen, grund;
+    if (NachweisSchreiben(nachweis, lauf.stunden, fehlgeschlagen, grund))
+        return kErfolg;
+    ausgeben(stderr, QStringLiteral("tempara-cli stapel: Die Ergebnisdatei ist geschrieben, der Nachweis\n%1\n"
+                                    "aber nicht:\n%2\n")
+                         .arg(fehlgeschlagen, grund));
+    return kDateifehler;
 }
 
 }  // namespace

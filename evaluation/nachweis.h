@@ -18,6 +18,10 @@
 
 namespace evaluation {
 
+// |PMV| strictly below these for categories I to IV; the PPD limits of method C for I to III.
+inline constexpr std::array<float, 4> kPmvGrenzen{0.2f, 0.5f, 0.7f, 1.0f};
+inline constexpr std::array<double, 3> kPpdGrenzen{6.0, 10.0, 15.0};
+
 // Class of an hour by |PMV| (strict "<": I < 0.2, II < 0.5, III < 0.7, IV < 1.0).
 enum class Pmvklasse : int8_t { I, II, III, IV, Warm, Kalt, Fehler };
 // Class of an hour by the adaptive model; NichtAnwendbar without θ_rm or outside 10 … 30 °C.
@@ -86,6 +90,17 @@ struct Nachweis {
 
 // Operative temperature by ISO 7730 Annex G: A·t_a + (1 − A)·t_r, A = 0.5, 0.6, 0.7 by air velocity.
 double OperativeTemperatur(double ta, double tr, double v);
+
+// The daily means θ_ed of the outdoor temperature, day 0 = 1 January; NaN for a day that lacks
+// an hour. The running means θ_rm from the seven days before each day, weights 1, 0.8, … 0.2
+// over 3.8; cyclic: the days before 1 January are the last days of the year. NaN where a day
+// of the seven is missing.
+std::vector<double> Tagesmittel(const Stundenwerte& stunden, int tage);
+std::vector<double> GleitendeMittel(const std::vector<double>& tagesmittel, bool zyklisch);
+
+// The class of an hour in the adaptive model (DIN EN 16798-1) from its operative temperature,
+// the running mean of its day and its air velocity.
+Adaptivklasse AdaptiveKlasse(double to, double thetaRm, double v);
 
 Nachweis NachweisBerechnen(const Stundenwerte& stunden, const Nachweiseinstellungen& einstellungen);
 

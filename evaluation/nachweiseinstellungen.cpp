@@ -253,7 +253,7 @@ bool AsrMindestwertLesen(QStringView text, double& grad, QString* fehler)
     return true;
 }
 
-QString AsrMindestwertText(double grad) { return formatiereZahl(grad, 1) + QStringLiteral(" °C"); }
+QString AsrMindestwertText(double grad) { return formatiereZahl(grad, 1, u',') + QStringLiteral(" °C"); }
 
 void NachweiseinstellungenSpeichern(QSettings& s, const Nachweiseinstellungen& e)
 {

@@ -48,7 +48,8 @@ Stundenwerte StundenwerteFuer(const Stapeleinstellungen& e, const QString& daten
     w.hatStundenspalte = e.hatSpalte(kJahresstunde);
     w.hatAussenspalte = e.hatSpalte(kTaAussen);
     w.datendatei = datendatei;
-    const QChar t = dezimaltrenner();
+    // The proof's table is German whatever the locale: decimal comma.
+    const QChar t = u',';
     const auto konstant = [&](int code, const QString& name, const QString& wert) {
         w.laufvorgaben.push_back({name, e.hatSpalte(code) ? QStringLiteral("aus der Datendatei") : wert});
     };
@@ -59,15 +60,16 @@ Stundenwerte StundenwerteFuer(const Stapeleinstellungen& e, const QString& daten
     konstant(kVLuft, QStringLiteral("Luftgeschwindigkeit"), formatiereZahl(e.v_Luft, 1, t) + QStringLiteral(" m/s"));
     konstant(kFeuchte, QStringLiteral("relative Luftfeuchte"), formatiereZahl(e.phi, 1, t) + QStringLiteral(" %"));
     if (e.nutzungsart == Nutzungsart::Jahreszeitunabhaengig) {
-        w.laufvorgaben.push_back({QStringLiteral("Aktivität"), e.bereiche[0].aktivitaetText});
-        w.laufvorgaben.push_back({QStringLiteral("Bekleidung"), e.bereiche[0].bekleidungText});
+        w.laufvorgaben.push_back({QStringLiteral("Aktivität"), AktivitaetText(e.bereiche[0].aktivitaet)});
+        w.laufvorgaben.push_back({QStringLiteral("Bekleidung"), BekleidungText(e.bereiche[0].bekleidung, t)});
     } else {
         for (int k = 0; k < kBereiche; ++k) {
             const Bereich& b = e.bereiche[std::size_t(k)];
             if (Zahlwert(QStringView(b.laenge)) > 0)
-                w.laufvorgaben.push_back({QStringLiteral("Bereich %1").arg(Bereichsname(k)),
-                                          QStringLiteral("%1 Datenzeilen, %2, %3")
-                                              .arg(b.laenge.trimmed(), b.aktivitaetText, b.bekleidungText)});
+                w.laufvorgaben.push_back(
+                    {QStringLiteral("Bereich %1").arg(Bereichsname(k)),
+                     QStringLiteral("%1 Datenzeilen, %2, %3")
+                         .arg(b.laenge.trimmed(), AktivitaetText(b.aktivitaet), BekleidungText(b.bekleidung, t))});
         }
     }
     return w;
