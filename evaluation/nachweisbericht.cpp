@@ -10,6 +10,7 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QHashFunctions>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
@@ -139,6 +140,9 @@ QList<QStringList> NachweisTabellenzeilen(const QByteArray& csv)
 
 QByteArray NachweisPdf(const Nachweisbericht& bericht)
 {
+    // Qt's font subsets walk hashes; with the per-process random seed the same report would
+    // embed its fonts differently in the window and in tempara-cli.
+    QHashSeed::setDeterministicGlobalSeed();
     QByteArray daten;
     QBuffer puffer(&daten);
     puffer.open(QIODevice::WriteOnly);
