@@ -113,6 +113,9 @@ Nachweisseite::Nachweisseite(Dienste& dienste, const Jahresauswertung& auswertun
     form->addRow(QStringLiteral("Ausle&gungskategorie:"), m_kategorie);
     form->addRow(QStringLiteral("T&oleranz:"), m_toleranz);
     form->addRow(QStringLiteral("ASR-&Mindestwert:"), m_asrMinimum);
+    auto* verfahren = new QLabel(m_auswertung.stunden.rechenverfahren, vorgaben);
+    verfahren->setObjectName(QStringLiteral("rechenverfahren"));
+    form->addRow(QStringLiteral("Rechenverfahren:"), verfahren);
     const std::array<std::pair<const char*, QString>, 3> kopf{{{"projekt", QStringLiteral("&Projekt:")},
                                                                {"raum", QStringLiteral("&Raum:")},
                                                                {"bearbeiter", QStringLiteral("B&earbeiter:")}}};
@@ -170,7 +173,8 @@ Nachweisseite::Nachweisseite(Dienste& dienste, const Jahresauswertung& auswertun
     // F1 on this page opens the proof's own help page, not the evaluation's.
     auto* hilfe = new QShortcut(QKeySequence(Qt::Key_F1), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     connect(hilfe, &QShortcut::activated, this, [this] {
-        m_dienste.hilfeZeigen(window(), QStringLiteral("tempara.hlp"), kHilfeStichwort, QStringLiteral("Nachweis"));
+        m_dienste.hilfeZeigen(window(), QStringLiteral("tempara.hlp"), kHilfeStichwort,
+                              QStringLiteral("Seite Nachweis"));
     });
 
     einstellungenZeigen();

@@ -9,7 +9,7 @@
 #include "version.h"
 
 #include <QBuffer>
-#include <QFileInfo>
+#include <QDir>
 #include <QHashFunctions>
 #include <QLocale>
 #include <QPageLayout>
@@ -74,7 +74,7 @@ void seiteMalen(Druckseite& s, int seite, const Nachweisbericht& b)
         s.paar(QStringLiteral("Projekt"), e.projekt);
         s.paar(QStringLiteral("Raum"), e.raum);
         s.paar(QStringLiteral("Bearbeiter"), e.bearbeiter);
-        s.paar(QStringLiteral("Datendatei"), QFileInfo(b.stunden.datendatei).fileName());
+        s.paar(QStringLiteral("Datendatei"), QDir::toNativeSeparators(b.stunden.datendatei));
         s.paar(QStringLiteral("SHA-256 der Daten"),
                b.stunden.sha256.isEmpty() ? QStringLiteral("nicht bekannt") : QString::fromLatin1(b.stunden.sha256));
         s.paar(QStringLiteral("Erstellt am"),
@@ -86,8 +86,12 @@ void seiteMalen(Druckseite& s, int seite, const Nachweisbericht& b)
             s.text(u.text, urteilsfarbe(u.art));
 
         ueberschrift(s, QStringLiteral("Vorgaben und Annahmen"));
+        // The head above already names the report's fields and the data.
+        const QStringList imKopf{QStringLiteral("Projekt"), QStringLiteral("Raum"), QStringLiteral("Bearbeiter"),
+                                 QStringLiteral("Datendatei"), QStringLiteral("SHA-256 der Daten")};
         for (const Vorgabe& v : NachweisVorgaben(b.stunden, e))
-            s.paar(v.name, v.wert, 700);
+            if (!imKopf.contains(v.name))
+                s.paar(v.name, v.wert, 700);
     } else if (seite == 1) {
         s.schrift(42, true);
         s.text(QStringLiteral("Belegte Stunden je Monat"));

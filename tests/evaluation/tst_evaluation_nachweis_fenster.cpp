@@ -159,6 +159,8 @@ private Q_SLOTS:
         klick(fenster.get(), u"nachweisDrucken"_s);
         QCOMPARE(dienste.aufrufe.last().art, u"druckdialog"_s);
         QCOMPARE(dienste.gedruckt.size(), kNachweisSeiten);
+        tasten(fenster.get(), u"projekt"_s, Qt::Key_F1);  // the proof's own help page
+        QCOMPARE(dienste.aufrufe.last().text, QStringLiteral("%1 Seite Nachweis").arg(gui::kHilfeStichwort));
     }
 
     // tempara-cli and the window give the same table and the same PDF for the same run.
