@@ -2,8 +2,10 @@
 #include "bildhilfen.h"
 
 #include "dateifehler.h"
+#include "monate.h"
 
 #include <QBuffer>
+#include <QFontMetricsF>
 #include <QImageWriter>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -94,6 +96,20 @@ double Teilung(double hoechster, int teile)
         for (const double faktor : {1, 2, 5})
             if (hoechster <= teile * faktor * zehner)
                 return faktor * zehner;
+}
+
+QStringList Monatsnamen(const QPainter& maler, double breite)
+{
+    QStringList namen;
+    bool passen = true;
+    for (const batch::Monat& m : batch::kMonate) {
+        namen << QString::fromUtf16(m.vollname);
+        passen = passen && QFontMetricsF(maler.font()).horizontalAdvance(namen.last()) <= breite - 4;
+    }
+    if (!passen)
+        for (QString& name : namen)
+            name.truncate(3);
+    return namen;
 }
 
 QImage BildRaster(QSize groesse, const Malen& malen)

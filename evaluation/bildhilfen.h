@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -31,6 +32,10 @@ void Legendeneintrag(QPainter& maler, int links, int oben, const QColor& farbe, 
 
 // A step of 1, 2 or 5 times a power of ten that divides `hoechster` into at most `teile` parts.
 double Teilung(double hoechster, int teile = 8);
+
+// The months' names as a picture writes them under its months: all in full where each fits
+// `breite` pixels in the painter's font, else all shortened to three letters.
+QStringList Monatsnamen(const QPainter& maler, double breite);
 
 using Malen = std::function<void(QPainter& maler)>;
 

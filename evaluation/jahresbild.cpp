@@ -70,13 +70,6 @@ void textIn(QPainter& maler, const QRect& rechteck, int ausrichtung, const QStri
     maler.drawText(rechteck, ausrichtung, text);
 }
 
-// The month's full name where it fits `breite`, else its first three letters.
-QString monatsname(const QPainter& maler, int monat, int breite)
-{
-    const QString name = QString::fromUtf16(kMonate[std::size_t(monat)].vollname);
-    return QFontMetrics(maler.font()).horizontalAdvance(name) <= breite - 4 ? name : name.left(3);
-}
-
 void teppichMalen(QPainter& maler, const Auswertung& a, const Aufteilung& f)
 {
     maler.setFont(Bildschrift(20, true));
@@ -106,6 +99,7 @@ void teppichMalen(QPainter& maler, const Auswertung& a, const Aufteilung& f)
 
     // Month ticks at each month's first day, names in the middle of the month.
     maler.setFont(Bildschrift(17));
+    const QStringList namen = Monatsnamen(maler, 28.0 * f.teppichBreite / kJahrestage);
     for (int m = 0; m < kAnzahlMonate; ++m) {
         const int x = f.zelle(kMonate[std::size_t(m)].ersterTag, 1).left();
         const int ende =
@@ -113,7 +107,7 @@ void teppichMalen(QPainter& maler, const Auswertung& a, const Aufteilung& f)
         maler.setPen(kRahmen);
         maler.drawLine(x, flaeche.bottom() + 1, x, flaeche.bottom() + 9);
         maler.setPen(kSchwarz);
-        textIn(maler, QRect(x, flaeche.bottom() + 8, ende - x, 26), Qt::AlignCenter, monatsname(maler, m, ende - x));
+        textIn(maler, QRect(x, flaeche.bottom() + 8, ende - x, 26), Qt::AlignCenter, namen[m]);
     }
     for (int stunde : {1, 6, 12, 18, 24}) {
         const QRect zelle = f.zelle(1, stunde);
@@ -129,13 +123,13 @@ void teppichMalen(QPainter& maler, const Auswertung& a, const Aufteilung& f)
     textIn(maler, QRect(-150, -12, 300, 26), Qt::AlignCenter, QStringLiteral("Stunde des Tages"));
     maler.restore();
 
-    // The bands' legend in as many rows as the width needs, then one row of the other cells.
+    // The bands' legend in one row as wide as the picture allows, then the other cells.
     maler.setFont(Bildschrift(17));
-    const int jeZeile = std::max(1, (f.breite - kLinks) / 160);
+    const int schritt = std::min(160, (f.breite - kLinks - 20) / kEmpfindungsbaender);
     for (int band = 0; band < kEmpfindungsbaender; ++band)
-        Legendeneintrag(maler, kLinks + band % jeZeile * 160, f.legendeOben + band / jeZeile * 34,
-                        Zellfarbe(int8_t(band)), Empfindungsname(band), 160);
-    const int oben = f.legendeOben + (kEmpfindungsbaender + jeZeile - 1) / jeZeile * 34;
+        Legendeneintrag(maler, kLinks + band * schritt, f.legendeOben, Zellfarbe(int8_t(band)), Empfindungsname(band),
+                        schritt);
+    const int oben = f.legendeOben + 34;
     Legendeneintrag(maler, kLinks, oben, Zellfarbe(kZelleBegrenzt), QStringLiteral("begrenzt (PMV = \u00B13)"));
     Legendeneintrag(maler, kLinks + 320, oben, Zellfarbe(kZelleFehler), QStringLiteral("Rechenfehler"));
     Legendeneintrag(maler, kLinks + 640, oben, Zellfarbe(kZelleLeer), QStringLiteral("keine Daten"));
@@ -180,6 +174,7 @@ void balkenMalen(QPainter& maler, const Auswertung& a, const Aufteilung& f)
         textIn(maler, QRect(kLinks - 80, y - 12, 70, 24), Qt::AlignRight | Qt::AlignVCenter, QString::number(wert));
     }
     const int feld = breite / int(balken.size());
+    const QStringList namen = Monatsnamen(maler, feld);
     const int balkenbreite = std::min(feld * 2 / 3, 160);
     for (std::size_t i = 0; i < balken.size(); ++i) {
         const int x = kLinks + int(i) * feld + (feld - balkenbreite) / 2;
@@ -194,7 +189,7 @@ void balkenMalen(QPainter& maler, const Auswertung& a, const Aufteilung& f)
         }
         maler.setPen(kSchwarz);
         textIn(maler, QRect(kLinks + int(i) * feld, f.balkenUnten + 6, feld, 26), Qt::AlignCenter,
-               a.nachMonaten ? monatsname(maler, int(i), feld) : balken[i].first);
+               a.nachMonaten ? namen[qsizetype(i)] : balken[i].first);
     }
     maler.setPen(kRahmen);
     maler.drawLine(kLinks, f.balkenOben, kLinks, f.balkenUnten);

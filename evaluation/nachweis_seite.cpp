@@ -18,8 +18,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QShortcut>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -84,6 +86,7 @@ Nachweisseite::Nachweisseite(Dienste& dienste, const Jahresauswertung& auswertun
     m_nutzungFehler->setObjectName(QStringLiteral("nutzungFehler"));
     m_nutzungFehler->setStyleSheet(QStringLiteral("color: #b00000"));
     m_nutzungFehler->setWordWrap(true);
+    m_nutzungFehler->hide();
     QStringList tage;
     for (int t = 0; t < kWochentage; ++t)
         tage << WochentagName(t);
@@ -125,8 +128,15 @@ Nachweisseite::Nachweisseite(Dienste& dienste, const Jahresauswertung& auswertun
         form->addRow(kopf[i].second, m_kopf[i]);
     }
 
+    // The verdicts scroll where the window is too low for all of them.
     auto* ergebnis = new QGroupBox(QStringLiteral("Ergebnis"), this);
-    m_urteile = new QVBoxLayout(ergebnis);
+    auto* rollen = new QScrollArea(ergebnis);
+    rollen->setWidgetResizable(true);
+    rollen->setFrameShape(QFrame::NoFrame);
+    auto* urteile = new QWidget(rollen);
+    m_urteile = new QVBoxLayout(urteile);
+    rollen->setWidget(urteile);
+    (new QVBoxLayout(ergebnis))->addWidget(rollen);
 
     m_tabelle = new QTableWidget(this);
     m_tabelle->setObjectName(QStringLiteral("nachweisTabelle"));
@@ -158,16 +168,24 @@ Nachweisseite::Nachweisseite(Dienste& dienste, const Jahresauswertung& auswertun
             [bildKnopf](int seite) { bildKnopf->setEnabled(seite > 0); });
     bildKnopf->setEnabled(false);
 
-    auto* oben = new QHBoxLayout;
-    oben->addWidget(vorgaben);
-    oben->addWidget(ergebnis, 1);
+    // Settings and verdicts above, table and pictures below; the user moves the border.
+    auto* oben = new QWidget(this);
+    auto* zeile = new QHBoxLayout(oben);
+    zeile->setContentsMargins(0, 0, 0, 0);
+    zeile->addWidget(vorgaben);
+    zeile->addWidget(ergebnis, 1);
+    auto* teilung = new QSplitter(Qt::Vertical, this);
+    teilung->setObjectName(QStringLiteral("nachweisTeilung"));
+    teilung->setChildrenCollapsible(false);
+    teilung->addWidget(oben);
+    teilung->addWidget(m_ansicht);
+    teilung->setStretchFactor(1, 1);
     auto* knoepfe = new QHBoxLayout;
     for (QPushButton* k : {nachweisKnopf, stundenKnopf, bildKnopf, druckKnopf})
         knoepfe->addWidget(k);
     knoepfe->addStretch();
     auto* spalte = new QVBoxLayout(this);
-    spalte->addLayout(oben);
-    spalte->addWidget(m_ansicht, 1);
+    spalte->addWidget(teilung, 1);
     spalte->addLayout(knoepfe);
 
     // F1 on this page opens the proof's own help page, not the evaluation's.
@@ -225,6 +243,7 @@ void Nachweisseite::geaendert()
     if (NutzungLesen(text, nutzung, &fehler))
         e.nutzung = nutzung;
     m_nutzungFehler->setText(art == Nutzung::Art::Eigene ? fehler : QString());
+    m_nutzungFehler->setVisible(!m_nutzungFehler->text().isEmpty());
     e.ersterWochentag = m_ersterTag->currentIndex();
     e.klimaregion = m_klimaregion->currentIndex();
     e.gebaeude =
@@ -257,7 +276,7 @@ void Nachweisseite::anzeigen()
         zeile->setWordWrap(true);
         zeile->setTextInteractionFlags(Qt::TextSelectableByMouse);
         QFont f = zeile->font();
-        f.setPointSizeF(f.pointSizeF() * (u.art == Urteil::Art::Hinweis ? 1.0 : 1.3));
+        f.setPointSizeF(f.pointSizeF() * (u.art == Urteil::Art::Hinweis ? 1.0 : 1.2));
         f.setBold(u.art != Urteil::Art::Hinweis);
         zeile->setFont(f);
         if (u.art != Urteil::Art::Hinweis)

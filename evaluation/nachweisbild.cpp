@@ -138,17 +138,15 @@ void teppichMalen(QPainter& maler, QSize g, const Nachweis& n, const Nachweisein
     maler.drawRect(flaeche);
 
     maler.setFont(Bildschrift(16));
-    const QFontMetrics masse(maler.font());
+    const QStringList namen = Monatsnamen(maler, 28 * tag);
     for (int m = 0; m < kAnzahlMonate; ++m) {
         const double x = flaeche.left() + (kMonate[std::size_t(m)].ersterTag - 1) * tag;
         const double ende = m + 1 < kAnzahlMonate ? flaeche.left() + (kMonate[std::size_t(m + 1)].ersterTag - 1) * tag
                                                   : flaeche.right();
-        const QString name = QString::fromUtf16(kMonate[std::size_t(m)].vollname);
         maler.setPen(kRahmen);
         maler.drawLine(QPointF(x, flaeche.bottom()), QPointF(x, flaeche.bottom() + 8));
         maler.setPen(kSchwarz);
-        maler.drawText(QRectF(x, flaeche.bottom() + 8, ende - x, 24), Qt::AlignCenter,
-                       masse.horizontalAdvance(name) < ende - x - 4 ? name : name.left(3));
+        maler.drawText(QRectF(x, flaeche.bottom() + 8, ende - x, 24), Qt::AlignCenter, namen[m]);
     }
     for (int h = 0; h <= 24; h += 6) {
         const double y = flaeche.bottom() - h * stunde;
@@ -191,6 +189,7 @@ void gradstundenMalen(QPainter& maler, QSize g, const Nachweis& n, const Nachwei
                        zahl(wert, 0));
     }
     const double feld = flaeche.width() / kAnzahlMonate;
+    const QStringList namen = Monatsnamen(maler, feld);
     const QColor balken(235, 140, 50), linie(120, 40, 20);
     QPolygonF summen;
     summe = 0;
@@ -200,9 +199,7 @@ void gradstundenMalen(QPainter& maler, QSize g, const Nachweis& n, const Nachwei
         maler.fillRect(QRectF(x + feld * 0.2, y(kh), feld * 0.6, flaeche.bottom() - y(kh)), balken);
         summen << QPointF(x + feld / 2, y(summe += kh));
         maler.setPen(kSchwarz);
-        const QString name = QString::fromUtf16(kMonate[std::size_t(m)].vollname);
-        maler.drawText(QRectF(x, flaeche.bottom() + 6, feld, 24), Qt::AlignCenter,
-                       QFontMetrics(maler.font()).horizontalAdvance(name) < feld - 4 ? name : name.left(3));
+        maler.drawText(QRectF(x, flaeche.bottom() + 6, feld, 24), Qt::AlignCenter, namen[m]);
     }
     maler.setPen(QPen(linie, 3));
     maler.drawPolyline(summen);
