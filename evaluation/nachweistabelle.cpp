@@ -138,6 +138,18 @@ QByteArray StundenCsv(const Nachweis& n, const Stundenwerte& w, const Nachweisei
     QByteArray text = "\xEF\xBB\xBF"
                       "Jahresstunde;Monat;Tag;Wochentag;Uhrzeit;belegt;Ti;Ts;t_op;v_Luft;Feuchte;Ta_außen;theta_rm;"
                       "PMV;PPD;Klasse PMV;Klasse adaptiv\r\n";
+    text.reserve(8784 * 120);
+    // Names once, not per row: a year of rows stays well below the time of a redraw.
+    std::array<QByteArray, kWochentage> tage;
+    for (int t = 0; t < kWochentage; ++t)
+        tage[std::size_t(t)] = WochentagKurz(t).toUtf8();
+    std::array<QByteArray, 7> pmvNamen;
+    for (int k = 0; k < 7; ++k)
+        pmvNamen[std::size_t(k)] = pmvKlassenname(Pmvklasse(k)).toUtf8();
+    std::array<QByteArray, 6> adaptivNamen;
+    for (int k = 0; k < 6; ++k)
+        adaptivNamen[std::size_t(k)] = adaptivKlassenname(Adaptivklasse(k)).toUtf8();
+    char puffer[kZahlPuffer];
     for (int h = 0; h < kSchaltjahresstunden; ++h) {
         const Stunde& s = w.stunden[std::size_t(h)];
         if (!s.vorhanden)
@@ -147,13 +159,19 @@ QByteArray StundenCsv(const Nachweis& n, const Stundenwerte& w, const Nachweisei
         const int tag = h / 24;
         text += QByteArray::number(h + 1) + ';' + QByteArray::number(monat + 1) + ';'
                 + QByteArray::number(tag + 2 - kMonate[std::size_t(monat)].ersterTag) + ';'
-                + WochentagKurz((e.ersterWochentag + tag) % kWochentage).toUtf8() + ';'
-                + QByteArray::number(h % 24).rightJustified(2, '0') + ":00;" + (ns.belegt ? "ja;" : "nein;")
-                + genau(s.ta) + ';' + genau(s.tr) + ';' + genau(ns.to) + ';' + genau(s.var) + ';' + genau(s.phi) + ';'
-                + genau(s.taAussen) + ';' + genau(ns.thetaRm) + ';'
-                + (s.gerechnet ? zahl(s.pmv, 3).toUtf8() : QByteArray()) + ';'
-                + (s.gerechnet ? genau(s.ppd) : QByteArray()) + ';' + pmvKlassenname(ns.pmv).toUtf8() + ';'
-                + (n.mitAdaptiv ? adaptivKlassenname(ns.adaptiv).toUtf8() : QByteArray()) + "\r\n";
+                + tage[std::size_t((e.ersterWochentag + tag) % kWochentage)] + ';';
+        text += QByteArray::number(h % 24).rightJustified(2, '0') + ":00;" + (ns.belegt ? "ja;" : "nein;");
+        for (const float wert : {s.ta, s.tr, ns.to, s.var, s.phi, s.taAussen, ns.thetaRm})
+            text += genau(wert) + ';';
+        if (s.gerechnet)
+            text.append(puffer, qsizetype(formatiereZahl(puffer, double(s.pmv), 3, ',')));
+        text += ';';
+        if (s.gerechnet)
+            text += genau(s.ppd);
+        text += ';' + pmvNamen[std::size_t(ns.pmv)] + ';';
+        if (n.mitAdaptiv)
+            text += adaptivNamen[std::size_t(ns.adaptiv)];
+        text += "\r\n";
     }
     return text;
 }

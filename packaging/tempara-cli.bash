@@ -20,10 +20,19 @@ _tempara_cli()
                 --ausgabe) COMPREPLY=($(compgen -f -- "$cur")); return ;;
                 --tabelle) COMPREPLY=($(compgen -f -X '!*.@(csv|CSV)' -- "$cur") $(compgen -d -- "$cur")); return ;;
                 --bild) COMPREPLY=($(compgen -f -X '!*.@(png|PNG|svg|SVG)' -- "$cur") $(compgen -d -- "$cur")); return ;;
+                --nachweis) COMPREPLY=($(compgen -f -X '!*.@(csv|CSV|pdf|PDF)' -- "$cur") $(compgen -d -- "$cur")); return ;;
+                --stunden) COMPREPLY=($(compgen -f -X '!*.@(csv|CSV)' -- "$cur") $(compgen -d -- "$cur")); return ;;
+                --nutzung) COMPREPLY=($(compgen -W "buero wohnen" -- "$cur")); return ;;
+                --erster-tag) COMPREPLY=($(compgen -W "Mo Di Mi Do Fr Sa So" -- "$cur")); return ;;
+                --klimaregion) COMPREPLY=($(compgen -W "A B C" -- "$cur")); return ;;
+                --gebaeude) COMPREPLY=($(compgen -W "wohnen nichtwohnen" -- "$cur")); return ;;
+                --kategorie) COMPREPLY=($(compgen -W "I II III" -- "$cur")); return ;;
+                --toleranz) COMPREPLY=($(compgen -W "3 5" -- "$cur")); return ;;
+                --asr-minimum|--projekt|--raum|--bearbeiter) return ;;
                 --spalten|--ti|--v-luft|--phi|--aktivitaet|--bekleidung|--bereiche) return ;;
             esac
             if [[ "$cur" == -* ]]; then
-                COMPREPLY=($(compgen -W "--spalten --ti --v-luft --phi --aktivitaet --bekleidung --bereiche --ausgabe --ueberschreiben --tabelle --bild --help" -- "$cur"))
+                COMPREPLY=($(compgen -W "--spalten --ti --v-luft --phi --aktivitaet --bekleidung --bereiche --ausgabe --ueberschreiben --tabelle --bild --nachweis --stunden --nutzung --erster-tag --klimaregion --gebaeude --kategorie --toleranz --asr-minimum --projekt --raum --bearbeiter --help" -- "$cur"))
             else
                 COMPREPLY=($(compgen -f -- "$cur"))
             fi
