@@ -81,9 +81,12 @@ void seiteMalen(Druckseite& s, int seite, const Nachweisbericht& b)
                QLocale(QLocale::German).toString(b.erstellt, QStringLiteral("dd.MM.yyyy")));
 
         ueberschrift(s, QStringLiteral("Ergebnis"));
-        s.schrift(34, true);
-        for (const Urteil& u : b.nachweis.urteile)
+        for (const Urteil& u : b.nachweis.urteile) {
+            s.schrift(32, u.art != Urteil::Art::Hinweis);  // hints plain, verdicts bold in their colour
             s.text(u.text, urteilsfarbe(u.art));
+            s.abstand(6);
+        }
+        s.schrift(32);
 
         ueberschrift(s, QStringLiteral("Vorgaben und Annahmen"));
         // The head above already names the report's fields and the data.
@@ -122,7 +125,8 @@ void NachweisSeiteMalen(QPainter& maler, const QRectF& flaeche, int seite, const
     maler.setPen(Qt::black);
     maler.setFont(Bildschrift(int(flaeche.width() / 75)));
     maler.drawText(flaeche, Qt::AlignBottom | Qt::AlignLeft,
-                   QStringLiteral("Tempara %1 \u00B7 %2").arg(model::kTemparaVersion, e.projekt));
+                   e.projekt.isEmpty() ? QStringLiteral("Tempara %1").arg(model::kTemparaVersion)
+                                       : QStringLiteral("Tempara %1 \u00B7 %2").arg(model::kTemparaVersion, e.projekt));
     maler.drawText(flaeche, Qt::AlignBottom | Qt::AlignRight,
                    QStringLiteral("Seite %1 von %2").arg(seite + 1).arg(kNachweisSeiten));
     maler.restore();
