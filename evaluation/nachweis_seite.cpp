@@ -54,7 +54,8 @@ QString laufdateiGrund(const QString& pfad, const Jahresauswertung& a)
     const QFileInfo ziel(pfad);
     for (const auto& [datei, was] : {std::pair{a.datendatei, QStringLiteral("die Datendatei")},
                                      std::pair{a.ergebnisdatei, QStringLiteral("die Ergebnisdatei")},
-                                     std::pair{a.sicherung, QStringLiteral("die Sicherung")}})
+                                     std::pair{a.sicherung, QStringLiteral("die Sicherung")},
+                                     std::pair{a.umbenannt, QStringLiteral("die umbenannte frühere Datei")}})
         if (!datei.isEmpty() && ziel.exists() && QFileInfo(datei).exists()
             && ziel.canonicalFilePath() == QFileInfo(datei).canonicalFilePath())
             return QStringLiteral("Das ist %1 dieses Laufs; sie wird nicht überschrieben.").arg(was);

@@ -116,7 +116,7 @@ void teppichMalen(QPainter& maler, QSize g, const Nachweis& n, const Nachweisein
              .arg(NutzungBeschreibung(e.nutzung)));
     const int unten = g.height() - 130;  // month names and two legend rows below
     const QRectF flaeche(kLinks, kOben, g.width() - kLinks - 40, unten - kOben);
-    const int tage = n.tageImJahr;
+    const int tage = std::min(n.tageImJahr, int(n.stunden.size() / 24));
     const double tag = flaeche.width() / tage, stunde = flaeche.height() / 24;
     const auto zelle = [&](int t, int h) {  // day 0…364, hour of the day 0…23 from the bottom
         return QRectF(flaeche.left() + t * tag, flaeche.bottom() - (h + 1) * stunde, tag, stunde);

@@ -204,6 +204,10 @@ Druckausgang QtDienste::drucken(QWidget* eltern, const Druckauftrag& auftrag)
     QPrinter& d = drucker();
     d.setDocName(auftrag.titel);
     d.setFromTo(0, 0);
+    // A4 upright unless the user picks other paper in the dialog; the margins stay.
+    d.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                QMarginsF(kDruckrandMm, kDruckrandMm, kDruckrandMm, kDruckrandMm),
+                                QPageLayout::Millimeter));
     QPrintDialog dialog(&d, eltern);
     dialog.setWindowTitle(QStringLiteral("Drucken"));
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
@@ -217,9 +221,7 @@ Druckausgang QtDienste::drucken(QWidget* eltern, const Druckauftrag& auftrag)
 
 bool QtDienste::druckeSeiten(QPrinter& drucker, const Druckauftrag& auftrag)
 {
-    drucker.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(kDruckrandMm, kDruckrandMm, kDruckrandMm, kDruckrandMm),
-                                      QPageLayout::Millimeter));
+    drucker.setPageMargins(QMarginsF(kDruckrandMm, kDruckrandMm, kDruckrandMm, kDruckrandMm), QPageLayout::Millimeter);
     if (!drucker.isValid())
         return false;
     QPainter maler;

@@ -35,7 +35,7 @@ public:
 
     // The painting half of bildDrucken, on any printer (also a PDF printer in the tests).
     static bool druckeBild(QPrinter& drucker, const QImage& bild, QPointF linksObenMm, QSizeF groesseMm);
-    // The painting half of drucken, on any printer: A4 portrait with kDruckrandMm margins.
+    // The painting half of drucken, on any printer, with kDruckrandMm margins.
     static bool druckeSeiten(QPrinter& drucker, const Druckauftrag& auftrag);
     // "Text|Muster|…" as Qt's name filters; "*.*" means every file, as on Windows.
     static QStringList namensfilter(const QString& filter);
