@@ -111,10 +111,10 @@ Nachweisseite::Nachweisseite(Dienste& dienste, const Jahresauswertung& auswertun
     form->addRow(QStringLiteral("&Nutzung:"), m_nutzung);
     form->addRow(QString(), m_nutzungEigen);
     form->addRow(QString(), m_nutzungFehler);
-    form->addRow(QStringLiteral("1. &Januar ist ein:"), m_ersterTag);
+    form->addRow(QStringLiteral("1. Januar ist &ein:"), m_ersterTag);
     form->addRow(QStringLiteral("&Klimaregion:"), m_klimaregion);
     form->addRow(QStringLiteral("&Gebäude:"), m_gebaeude);
-    form->addRow(QStringLiteral("Ausle&gungskategorie:"), m_kategorie);
+    form->addRow(QStringLiteral("Aus&legungskategorie:"), m_kategorie);
     form->addRow(QStringLiteral("T&oleranz:"), m_toleranz);
     form->addRow(QStringLiteral("ASR-&Mindestwert:"), m_asrMinimum);
     auto* verfahren = new QLabel(m_auswertung.stunden.rechenverfahren, vorgaben);
@@ -122,7 +122,7 @@ Nachweisseite::Nachweisseite(Dienste& dienste, const Jahresauswertung& auswertun
     form->addRow(QStringLiteral("Rechenverfahren:"), verfahren);
     const std::array<std::pair<const char*, QString>, 3> kopf{{{"projekt", QStringLiteral("&Projekt:")},
                                                                {"raum", QStringLiteral("&Raum:")},
-                                                               {"bearbeiter", QStringLiteral("B&earbeiter:")}}};
+                                                               {"bearbeiter", QStringLiteral("Be&arbeiter:")}}};
     for (std::size_t i = 0; i < kopf.size(); ++i) {
         m_kopf[i] = new QLineEdit(vorgaben);
         m_kopf[i]->setObjectName(QLatin1String(kopf[i].first));
@@ -156,10 +156,10 @@ Nachweisseite::Nachweisseite(Dienste& dienste, const Jahresauswertung& auswertun
         m_ansicht->addTab(flaeche, NachweisbildTitel(bild));
     }
 
-    QPushButton* nachweisKnopf = knopf(this, "nachweisSpeichern", QStringLiteral("&Nachweis speichern..."));
+    QPushButton* nachweisKnopf = knopf(this, "nachweisSpeichern", QStringLiteral("Nachweis spei&chern..."));
     QPushButton* stundenKnopf = knopf(this, "stundenSpeichern", QStringLiteral("St&undenwerte speichern..."));
     QPushButton* bildKnopf = knopf(this, "nachweisBildSpeichern", QStringLiteral("Nachweisb&ild speichern..."));
-    QPushButton* druckKnopf = knopf(this, "nachweisDrucken", QStringLiteral("Nachweis d&rucken..."));
+    QPushButton* druckKnopf = knopf(this, "nachweisDrucken", QStringLiteral("Nac&hweis drucken..."));
     connect(nachweisKnopf, &QPushButton::clicked, this, &Nachweisseite::nachweisSpeichern);
     connect(stundenKnopf, &QPushButton::clicked, this, &Nachweisseite::stundenSpeichern);
     connect(bildKnopf, &QPushButton::clicked, this, &Nachweisseite::bildSpeichern);
