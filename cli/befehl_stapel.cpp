@@ -194,7 +194,8 @@ struct Aufruf {
     QString ti = QStringLiteral("20"), vLuft = QStringLiteral("0"), phi = QStringLiteral("60");
     std::optional<QString> aktivitaet, bekleidung, bereiche, ausgabe, tabelle, bild;
     bool ueberschreiben = false;
-    Nachweisaufruf nachweis;
+    std::optional<QString> nachweis, stunden;
+    Nachweiseinstellungen nachweiseinstellungen;
 };
 
 Aufruf aufrufLesen(int argc, char** argv)
@@ -262,10 +263,12 @@ Aufruf aufrufLesen(int argc, char** argv)
     if (a.bild && !a.bild->endsWith(u".png", Qt::CaseInsensitive) && !a.bild->endsWith(u".svg", Qt::CaseInsensitive))
         throw Aufruffehler{QStringLiteral("--bild %1: Der Name endet auf .png oder .svg.").arg(zitat(*a.bild))};
     QString nachweisfehler;
-    if (const std::optional<Nachweisaufruf> nachweis = NachweisaufrufLesen(parser, nachweisfehler))
-        a.nachweis = *nachweis;
-    else
+    const std::optional<Nachweisaufruf> nachweis = NachweisaufrufLesen(parser, nachweisfehler);
+    if (!nachweis)
         throw Aufruffehler{nachweisfehler};
+    a.nachweis = nachweis->nachweis;
+    a.stunden = nachweis->stunden;
+    a.nachweiseinstellungen = nachweis->einstellungen;
     if (a.bereiche && (a.aktivitaet || a.bekleidung))
         throw Aufruffehler{QStringLiteral("--bereiche schließt --aktivitaet und --bekleidung aus.")};
     return a;
@@ -495,11 +498,10 @@ int befehlStapel(int argc, char** argv)
         tabelle = nebenErgebnis(*aufruf.tabelle, plan.ausgabe);
     if (aufruf.bild)
         bild = nebenErgebnis(*aufruf.bild, plan.ausgabe);
-    Nachweisaufruf& nachweis = aufruf.nachweis;
-    for (std::optional<QString>* name : {&nachweis.nachweis, &nachweis.stunden})
+    for (std::optional<QString>* name : {&aufruf.nachweis, &aufruf.stunden})
         if (*name)
             *name = nebenErgebnis(**name, plan.ausgabe);
-    const std::optional<QString> ziele[] = {tabelle, bild, nachweis.nachweis, nachweis.stunden};
+    const std::optional<QString> ziele[] = {tabelle, bild, aufruf.nachweis, aufruf.stunden};
     for (std::size_t i = 0; i < std::size(ziele); ++i) {
         QString grund = ziele[i] ? zielPruefen(*ziele[i], plan, aufruf.ueberschreiben) : QString();
         for (std::size_t k = 0; k < i && grund.isEmpty() && ziele[i]; ++k)
@@ -525,17 +527,26 @@ int befehlStapel(int argc, char** argv)
         return kDateifehler;
     }
     zusammenfassung(plan, e, lauf);
-    if (const int status = auswertungSchreiben(JahresauswertungAus(plan, e, lauf), tabelle, bild); status != kErfolg)
+    Jahresauswertung j = JahresauswertungAus(plan, e, lauf);
+    j.nachweis = aufruf.nachweiseinstellungen;
+    if (aufruf.nachweis || aufruf.stunden)
+        UrteileAusgeben(j);
+    if (const int status = auswertungSchreiben(j, tabelle, bild); status != kErfolg)
         return status;
-    if (!nachweis.nachweis && !nachweis.stunden)
-        return kErfolg;
-    QString fehlgeschlagen, grund;
-    if (NachweisSchreiben(nachweis, lauf.stunden, fehlgeschlagen, grund))
-        return kErfolg;
-    ausgeben(stderr, QStringLiteral("tempara-cli stapel: Die Ergebnisdatei ist geschrieben, der Nachweis\n%1\n"
-                                    "aber nicht:\n%2\n")
-                         .arg(fehlgeschlagen, grund));
-    return kDateifehler;
+    const std::tuple<std::optional<QString>, const char16_t*,
+                     bool (*)(const Jahresauswertung&, const QString&, QString*)>
+        nachweise[] = {{aufruf.nachweis, u"der Nachweis", &NachweisDateiSchreiben},
+                       {aufruf.stunden, u"die Stundenwerte", &StundenDateiSchreiben}};
+    for (const auto& [pfad, was, schreiben] : nachweise) {
+        QString grund;
+        if (pfad && !schreiben(j, *pfad, &grund)) {
+            ausgeben(stderr, QStringLiteral("tempara-cli stapel: Die Ergebnisdatei ist geschrieben, %1\n%2\n"
+                                            "aber nicht:\n%3\n")
+                                 .arg(QString::fromUtf16(was), *pfad, grund));
+            return kDateifehler;
+        }
+    }
+    return kErfolg;
 }
 
 }  // namespace

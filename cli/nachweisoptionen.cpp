@@ -109,14 +109,15 @@ std::optional<Nachweisaufruf> NachweisaufrufLesen(const QCommandLineParser& pars
     return a;
 }
 
-bool NachweisSchreiben(const Nachweisaufruf& a, const Stundenwerte& stunden, QString& fehlgeschlagen, QString& grund)
+bool NachweisDateiSchreiben(const Jahresauswertung& j, const QString& pfad, QString* grund)
 {
-    const Nachweis n = NachweisBerechnen(stunden, a.einstellungen);
-    std::fputs(UrteileText(n).toUtf8().constData(), stdout);
-    std::fflush(stdout);
+    const Nachweis n = NachweisBerechnen(j.stunden, j.nachweis);
+    if (!istPdf(pfad))
+        return NachweisCsvSchreiben(NachweisCsv(n, j.stunden, j.nachweis), pfad, grund);
     std::optional<QGuiApplication> anwendung;
-    if (a.nachweis && istPdf(*a.nachweis) && !QCoreApplication::instance()) {
-        // The report's text needs a font system, but never a screen.
+    if (!QCoreApplication::instance()) {
+        // The report's text needs a font system, but never a screen; Qt's notes about the
+        // session are no concern here.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler([](QtMsgType art, const QMessageLogContext&, const QString& text) {
             if (art == QtCriticalMsg || art == QtFatalMsg)
@@ -127,20 +128,19 @@ bool NachweisSchreiben(const Nachweisaufruf& a, const Stundenwerte& stunden, QSt
         static char* qtArgv[] = {name, nullptr};
         anwendung.emplace(qtArgc, qtArgv);
     }
-    if (a.nachweis) {
-        const bool geschrieben =
-            istPdf(*a.nachweis) ? NachweisPdfSchreiben(n, stunden, a.einstellungen, *a.nachweis, &grund)
-                                : NachweisCsvSchreiben(NachweisCsv(n, stunden, a.einstellungen), *a.nachweis, &grund);
-        if (!geschrieben) {
-            fehlgeschlagen = *a.nachweis;
-            return false;
-        }
-    }
-    if (a.stunden && !NachweisCsvSchreiben(StundenCsv(n, stunden, a.einstellungen), *a.stunden, &grund)) {
-        fehlgeschlagen = *a.stunden;
-        return false;
-    }
-    return true;
+    return NachweisPdfSchreiben(n, j.stunden, j.nachweis, pfad, grund);
+}
+
+bool StundenDateiSchreiben(const Jahresauswertung& j, const QString& pfad, QString* grund)
+{
+    const Nachweis n = NachweisBerechnen(j.stunden, j.nachweis);
+    return NachweisCsvSchreiben(StundenCsv(n, j.stunden, j.nachweis), pfad, grund);
+}
+
+void UrteileAusgeben(const Jahresauswertung& j)
+{
+    std::fputs(UrteileText(NachweisBerechnen(j.stunden, j.nachweis)).toUtf8().constData(), stdout);
+    std::fflush(stdout);
 }
 
 }  // namespace cli

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The options of `tempara-cli stapel` for the long-term proof: where it goes (--nachweis,
 // --stunden) and its settings, read with the core's own text forms so that a bad value names
-// the accepted ones.
+// the accepted ones; and the proof's files, written like the run's table and picture.
 #pragma once
 
+#include "jahresauswertung.h"
 #include "nachweis.h"
 
 #include <QCommandLineOption>
@@ -29,10 +30,12 @@ QList<QCommandLineOption> NachweisOptionen();
 // of the accepted forms or a setting is given without an output to use it.
 std::optional<Nachweisaufruf> NachweisaufrufLesen(const QCommandLineParser& parser, QString& fehler);
 
-// Computes the proof of a run, writes its files and prints the verdicts on stdout, one per
-// line. `pfade` are the names as the files are written (beside the result). Returns false
-// with `grund` and the failed file's name when a file could not be written.
-bool NachweisSchreiben(const Nachweisaufruf& aufruf, const evaluation::Stundenwerte& stunden, QString& fehlgeschlagen,
-                       QString& grund);
+// The proof of the run `j` for its settings `j.nachweis`: the table (.csv) or the report
+// (.pdf), and the hourly table; each written whole or not at all, `grund` saying why not.
+bool NachweisDateiSchreiben(const evaluation::Jahresauswertung& j, const QString& pfad, QString* grund);
+bool StundenDateiSchreiben(const evaluation::Jahresauswertung& j, const QString& pfad, QString* grund);
+
+// The proof's verdicts on stdout, one per line.
+void UrteileAusgeben(const evaluation::Jahresauswertung& j);
 
 }  // namespace cli

@@ -7,6 +7,7 @@
 #include "ausgabeplan.h"
 #include "einstellungen.h"
 #include "jahreszaehlung.h"
+#include "nachweiseinstellungen.h"
 #include "stapellauf.h"
 #include "stundenwerte.h"
 
@@ -40,6 +41,7 @@ struct Jahresauswertung {
     Auswertung zaehlung;
     std::vector<GekuerzterBereich> gekuerzt;
     Stundenwerte stunden;
+    Nachweiseinstellungen nachweis;  // the proof's settings as tempara-cli was given them
 };
 
 // The ranges that the run cut to fit the file, in order A to D.

@@ -103,6 +103,13 @@ void urteileFaellen(Nachweis& n, const Nachweiseinstellungen& e)
                 .arg(NutzungText(e.nutzung), NutzungBeschreibung(e.nutzung), WochentagName(e.ersterWochentag)));
         return;
     }
+    if (n.mitAdaptiv && n.tageOhneAussenmittel > 0)
+        sag(Urteil::Art::Hinweis,
+            QStringLiteral("Außenlufttemperatur: %1 von %2 Tagen ohne alle 24 Stunden; das gleitende Mittel läuft "
+                           "daher nicht über den Jahreswechsel, und eine Stunde ohne sieben vollständige Vortage ist "
+                           "im adaptiven Modell nicht anwendbar.")
+                .arg(n.tageOhneAussenmittel)
+                .arg(n.tageImJahr));
     if (j.pmvFehler > 0)
         sag(Urteil::Art::Hinweis, QStringLiteral("%1 Nutzungsstunden ohne PMV (Rechnung fehlgeschlagen): in keiner "
                                                  "PMV-Klasse, für die Kategorie als außerhalb gezählt.")
@@ -252,7 +259,8 @@ Nachweis NachweisBerechnen(const Stundenwerte& w, const Nachweiseinstellungen& e
     std::vector<double> rm;
     if (n.mitAdaptiv) {
         const std::vector<double> tage = Tagesmittel(w, n.tageImJahr);
-        n.zyklisch = std::all_of(tage.begin(), tage.end(), [](double t) { return std::isfinite(t); });
+        n.tageOhneAussenmittel = int(std::count_if(tage.begin(), tage.end(), [](double t) { return std::isnan(t); }));
+        n.zyklisch = n.tageOhneAussenmittel == 0;
         rm = GleitendeMittel(tage, n.zyklisch);
     } else {
         n.adaptivFehlt = QStringLiteral("Ohne Spalte \u201ETa_außen\u201C (Code 8, Außenlufttemperatur) ist das "

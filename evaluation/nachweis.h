@@ -79,7 +79,8 @@ struct Nachweis {
     // The adaptive model: computed only with a Ta_außen column; otherwise `adaptivFehlt` says why.
     bool mitAdaptiv = false;
     QString adaptivFehlt;
-    bool zyklisch = false;  // every day had its outdoor mean: the running mean wraps the year
+    bool zyklisch = false;         // every day had its outdoor mean: the running mean wraps the year
+    int tageOhneAussenmittel = 0;  // days of the year lacking an hour with outdoor temperature
 
     // The verdicts. A category 0 means none holds; categories count I = 1 … IV = 4.
     bool dinErfuellt = false;

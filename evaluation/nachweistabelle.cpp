@@ -5,7 +5,7 @@
 #include "version.h"
 #include "zahlen.h"
 
-#include <QDir>
+#include <QFileInfo>
 
 #include <charconv>
 #include <cmath>
@@ -68,7 +68,7 @@ std::vector<Vorgabe> NachweisVorgaben(const Stundenwerte& w, const Nachweiseinst
         {QStringLiteral("Projekt"), e.projekt},
         {QStringLiteral("Raum"), e.raum},
         {QStringLiteral("Bearbeiter"), e.bearbeiter},
-        {QStringLiteral("Datendatei"), QDir::toNativeSeparators(w.datendatei)},
+        {QStringLiteral("Datendatei"), QFileInfo(w.datendatei).fileName()},
         {QStringLiteral("SHA-256 der Daten"), QString::fromLatin1(w.sha256)},
         {QStringLiteral("Rechenverfahren"), w.rechenverfahren},
         {QStringLiteral("Tempara-Version"), QString(kTemparaVersion)},

@@ -55,7 +55,6 @@ struct Stundenwerte {
     int64_t datenzeilen = 0;        // data lines the run evaluated
     int64_t ausserhalb = 0;         // of them: hour outside 1 to 8784, not judged
     int64_t wiederholt = 0;         // of them: an hour that came again; the last line counts
-    int64_t ohneAussenwert = 0;     // judged hours whose outdoor temperature is missing (NaN)
     QString datendatei;             // the data file as the user named it
     QByteArray sha256;              // of the data that were read, hex; empty when unknown
     QString rechenverfahren = kKlassischesVerfahren;

@@ -6,6 +6,7 @@
 
 #include "jahresauswertung.h"
 #include "jahrestabelle.h"
+#include "nachweistabelle.h"
 #include "stapellauf.h"
 #include "zeilenleser.h"
 
@@ -76,7 +77,7 @@ private Q_SLOTS:
     // The command line writes the very bytes of the shared run and table for the same settings.
     void dieselbeDateiWieDasFenster()
     {
-        const CliAusgang a = cli(u"m.txt --v-luft 0,2 --phi 50 --tabelle t.csv"_s, ordner->path());
+        const CliAusgang a = cli(u"m.txt --v-luft 0,2 --phi 50 --tabelle t.csv --nachweis n.csv"_s, ordner->path());
         QCOMPARE(a.status, 0);
         Stapeleinstellungen e = einstellungenStundeTiTs();
         e.v_Luft = 0.2f;
@@ -85,6 +86,9 @@ private Q_SLOTS:
         QVERIFY(fenster.ergebnis.erfolgreich);
         QCOMPARE(lies(pfad(u"m.TPR"_s)), lies(pfad(u"fenster.TPR"_s)));
         QCOMPARE(lies(pfad(u"t.csv"_s)), evaluation::TabelleCsv(fenster.auswertung));
+        const evaluation::Nachweis n = NachweisBerechnen(fenster.stunden, {});
+        QCOMPARE(lies(pfad(u"n.csv"_s)), NachweisCsv(n, fenster.stunden, {}));
+        QVERIFY(a.ausText().endsWith(UrteileText(n)));
         QVERIFY(a.ausText().startsWith(u"Ergebnisdatei: "_s) && a.ausText().contains(u"Ausgewertete Datenzeilen: 3\n"_s)
                 && a.ausText().contains(u"A  |PMV| < 0,2"_s));
         // Another locale, another decimal separator.
@@ -138,6 +142,12 @@ private Q_SLOTS:
         falsch("Code 9", "--spalten 1~9", "kein Code von 0 bis 8");
         falsch("Ti doppelt", "--spalten 1,2,2", "Variable mehrfach vergeben!");
         falsch("Bild als GIF", "--bild m.gif", "endet auf .png oder .svg");
+        falsch("Nachweis als TXT", "--nachweis n.txt", "endet auf .csv (Tabelle) oder .pdf");
+        falsch("Nutzung unbekannt", "--nachweis n.csv --nutzung Mo-Xy~3-4", "Möglich sind: buero");
+        falsch("Vorgabe ohne Nachweis", "--klimaregion C", "wirkt nur mit --nachweis");
+        fall("Nachweis vorhanden", "m.txt=@m o.csv=@o", "m.txt --nachweis o.csv", 1, "o.csv besteht bereits", "");
+        fall("Stunden wie Nachweis", "m.txt=@m", "m.txt --nachweis n.csv --stunden n.csv", 1, "zweimal als Ausgabe",
+             "");
         fall("Ergebnis besteht", "d.txt=@d d.TPR=@alt", "d.txt", 1, "besteht bereits; mit --ueberschreiben", "");
         fall("Ergebnis ersetzen", "d.txt=@d d.TPR=@alt", "d.txt --ueberschreiben", 0, "Ergebnisdatei: d.TPR",
              "d.TPR=@tpr");

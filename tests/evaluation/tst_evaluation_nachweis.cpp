@@ -170,21 +170,24 @@ private Q_SLOTS:
         QCOMPARE(int(AdaptiveKlasse(to, rm, v)), klasse);
     }
 
-    // |PMV| exactly at 0.2, 0.5, 0.7 belongs to the next class, in the annual counts and the proof.
+    // |PMV| exactly at 0.2, 0.5, 0.7 belongs to the next class, in the annual counts and the proof;
+    // each hour is judged once, by its last line.
     void pmvGrenzenStreng()
     {
         Zaehlung z;
         Stundenwerte w;
-        const float werte[] = {0.2f, -0.5f, 0.7f, 0.19f};
-        for (int i = 0; i < 4; ++i) {
+        w.hatStundenspalte = true;
+        const float werte[] = {0.2f, -0.5f, 0.7f, 0.19f, 0.1f, 0.3f};
+        const float stunden[] = {1, 2, 3, 4, 1, 9000};  // hour 1 again: the later line counts; 9000 is no hour
+        for (int i = 0; i < 6; ++i) {
             z.zaehle(true, werte[i]);
-            w.aufnehmen({i + 1, float(8 + i), 22, 22, 0.1f, 50, kKeinWert, 70, 1, true, werte[i], 10});
+            w.aufnehmen({i + 1, stunden[i], 22, 22, 0.1f, 50, kKeinWert, 70, 1, true, werte[i], 10});
         }
-        QCOMPARE(std::tuple(z.kategorieA, z.kategorieB, z.kategorieC), std::tuple(1, 2, 3));
+        QCOMPARE(std::tuple(z.kategorieA, z.kategorieB, z.kategorieC), std::tuple(2, 4, 5));
         const Nachweis n = NachweisBerechnen(w, einstellungen(u"wohnen"_s));
-        QCOMPARE(n.jahr.pmv, (std::array<int64_t, 4>{1, 1, 1, 1}));
+        QCOMPARE(n.jahr.pmv, (std::array<int64_t, 4>{2, 0, 1, 1}));
         QCOMPARE(n.jahr.ppdKalt, 0.0);  // |PMV| 0.5 is not above the limit of category II
-        QVERIFY(!n.vollstaendig && n.fehlendeStunden == 8756 && n.urteile[0].text.startsWith(u"Unvollständiges Jahr"));
+        QVERIFY(n.wiederholt == 1 && n.ausserhalb == 1 && n.fehlendeStunden == 8756 && !n.vollstaendig);
     }
 
     // The table line by line against the same year counted plainly from calendar dates.
