@@ -7,7 +7,6 @@
 
 #include <QFileInfo>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <array>

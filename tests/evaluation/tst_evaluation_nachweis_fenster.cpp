@@ -127,6 +127,20 @@ private Q_SLOTS:
         QCOMPARE(jahreswert(u"Nutzungsstunden"_s), u"8760"_s);
     }
 
+    // The carpet greys the unoccupied hours: Monday 1 January at 3 o'clock, not at noon; Sunday
+    // 7 January at noon too.
+    void teppichGrautUnbelegteStunden()
+    {
+        oeffnen();
+        const QImage bild = QImage::fromData(
+            NachweisbildDaten(seite()->nachweis(), seite()->einstellungen(), Nachweisbild::Teppich, false));
+        const auto farbe = [&](int tag, int stunde) {  // the carpet spans x 100…1560, y 110…770
+            return bild.pixelColor(int(100 + (tag + 0.5) * 1460 / 365), int(770 - (stunde + 0.5) * 660 / 24));
+        };
+        const QColor grau(200, 200, 200);
+        QVERIFY(farbe(0, 3) == grau && farbe(0, 12) != grau && farbe(6, 12) == grau);
+    }
+
     // Each button writes what the shared code writes; the data file is refused and stays.
     void speichernUndDrucken()
     {
