@@ -23,7 +23,7 @@ inline constexpr Nachweisbild kNachweisbilder[] = {Nachweisbild::Teppich, Nachwe
 
 // The size of the files and the least size the window paints at (below it, it scales down).
 inline constexpr QSize kNachweisbildGroesse(1600, 900);
-inline constexpr QSize kNachweisbildMindestens(960, 600);
+inline constexpr QSize kNachweisbildMindestens(960, 480);
 
 QString NachweisbildTitel(Nachweisbild bild);
 // "teppich", "gradstunden", "adaptiv": the part of a file name that tells the pictures apart.
