@@ -6,6 +6,7 @@
 #include "nachweistabelle.h"
 
 #include "dienste.h"
+#include "gespeichert.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -19,7 +20,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
@@ -70,10 +70,7 @@ Nachweisseite::Nachweisseite(Dienste& dienste, const Jahresauswertung& auswertun
     : QWidget(eltern), m_dienste(dienste), m_auswertung(auswertung)
 {
     setObjectName(QStringLiteral("nachweis"));
-    {
-        QSettings speicher;
-        m_einstellungen = NachweiseinstellungenLaden(speicher);
-    }
+    m_einstellungen = NachweiseinstellungenLaden(*gespeichert());
 
     auto* vorgaben = new QGroupBox(QStringLiteral("Vorgaben"), this);
     auto* form = new QFormLayout(vorgaben);
@@ -255,10 +252,7 @@ void Nachweisseite::geaendert()
     e.projekt = m_kopf[0]->text();
     e.raum = m_kopf[1]->text();
     e.bearbeiter = m_kopf[2]->text();
-    {
-        QSettings speicher;
-        NachweiseinstellungenSpeichern(speicher, e);
-    }
+    NachweiseinstellungenSpeichern(*gespeichert(), e);
     m_nachweis = NachweisBerechnen(m_auswertung.stunden, e);
     anzeigen();
 }

@@ -10,6 +10,7 @@
 
 #include "cliprozess.h"
 #include "fenstertest.h"
+#include "gespeichert.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -107,7 +108,7 @@ private Q_SLOTS:
         QVERIFY(lauf.ergebnis.erfolgreich);
         m_jahr = JahresauswertungAus(plan, e, lauf);
     }
-    void init() { QSettings().clear(); }
+    void init() { gui::gespeichert()->clear(); }
     void cleanup() { schliessen(); }
 
     // Region and occupancy change the verdicts and the table at once; the choice is remembered.
