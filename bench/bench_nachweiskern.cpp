@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The long-term proof beyond the run (goal: at most 5 ms for a year): keeping the hours the
-// run hands on, the proof with the adaptive model, and the proof with both of its tables.
+// run hands on, the proof with the adaptive model, and the proof with both of its tables; and a
+// year's run with and without the evaluation (counting, the kept hours, the data's SHA-256).
+#include "jahresauswertung.h"
 #include "nachweistabelle.h"
+
+#include "grosse_datei.h"
+
+#include <QDir>
 
 #include <benchmark/benchmark.h>
 
@@ -72,5 +78,26 @@ void BM_Nachweis_MitTabellen(benchmark::State& zustand)
     }
 }
 BENCHMARK(BM_Nachweis_MitTabellen)->Unit(benchmark::kMillisecond);
+
+// The same year run bare and with everything the evaluation keeps; the difference is its cost.
+void lauf(benchmark::State& zustand, bool auswerten)
+{
+    const QString pfad = grosseDatendatei(QStringLiteral("jahr.txt"), 8760);
+    const QString ausgabe = QFileInfo(pfad).dir().filePath(QStringLiteral("jahr.TPR"));
+    batch::Stapeleinstellungen e;
+    e.zuordnung = {batch::kJahresstunde, batch::kTi, batch::kTs};
+    e.dezimaltrenner = u',';
+    for (auto _ : zustand) {
+        const batch::Dateiplan plan = batch::PlanMitAusgabe(pfad, ausgabe);
+        const bool gelungen =
+            auswerten ? StapellaufAuswerten(plan, e).ergebnis.erfolgreich : batch::Stapellauf(plan, e).erfolgreich;
+        if (!gelungen)
+            zustand.SkipWithError("Stapellauf fehlgeschlagen");
+    }
+}
+void BM_Nachweis_LaufOhneAuswertung(benchmark::State& s) { lauf(s, false); }
+void BM_Nachweis_LaufMitAuswertung(benchmark::State& s) { lauf(s, true); }
+BENCHMARK(BM_Nachweis_LaufOhneAuswertung)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Nachweis_LaufMitAuswertung)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -43,7 +43,7 @@ QString prozent(int64_t teil, int64_t ganzes)
     return zahl(ganzes > 0 ? 100.0 * double(teil) / double(ganzes) : 0.0, 1) + QStringLiteral(" %");
 }
 
-// The best category 1 … `hoechste` whose range holds all but at most `toleranz` % of the
+// The best category 1 … N whose range holds all but at most `toleranz` % of the
 // hours; 0 when none does. `drin[k]` counts the hours in category k + 1 without the better ones.
 template <std::size_t N>
 int besteKategorie(const std::array<int64_t, N>& drin, int64_t stunden, int toleranz)
