@@ -8,9 +8,11 @@
 #include "nachweis_seite.h"
 
 #include "dienste.h"
+#include "version.h"
 #include "zahlen.h"
 
 #include <QCheckBox>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -215,6 +217,18 @@ void Auswertungsfenster::drucken()
         seite.schrift(26);
         seite.text(zusammenfassung(m_auswertung));
         seite.text(findChild<QLabel*>(QStringLiteral("kategorienHinweis"))->text());
+        // What the run assumed, by which method, with which program: the page stands on its own.
+        const Stundenwerte& lauf = m_auswertung.stunden;
+        QStringList vorgaben;
+        if (!m_auswertung.datendatei.isEmpty())
+            vorgaben << QStringLiteral("Datendatei: ") + QDir::toNativeSeparators(m_auswertung.datendatei);
+        for (const Vorgabe& v : lauf.laufvorgaben)
+            vorgaben << v.name + QStringLiteral(": ") + v.wert;
+        if (!vorgaben.isEmpty())
+            seite.text(vorgaben.join(QStringLiteral("; ")));
+        seite.text(QStringLiteral("Rechenverfahren: %1 \u00B7 Tempara %2 \u00B7 gedruckt am %3")
+                       .arg(lauf.rechenverfahren, kTemparaVersion,
+                            QLocale(QLocale::German).toString(QDate::currentDate(), QStringLiteral("dd.MM.yyyy"))));
         seite.abstand(20);
         seite.schrift(24);
         QStringList kopf{QStringLiteral("Zeitraum")};
