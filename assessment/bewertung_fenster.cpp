@@ -448,13 +448,14 @@ void Bewertung::berichtSpeichern()
 
 void Bewertung::berichtDrucken()
 {
-    if (!m_dienste.druckerEinrichten(this))
-        return;
     m_inhalt.erstellt = QDateTime::currentDateTime();
     // The PDF's page on the printer: the same painter code, the same margins, no bitmap.
     const Berichtsinhalt inhalt = m_inhalt;
-    const auto seite = [inhalt](QPainter& maler, const QRectF& flaeche) { zeichneBericht(maler, flaeche, inhalt); };
-    if (!m_dienste.seiteDrucken(seite, kBerichtRandMm))
+    Druckauftrag auftrag;
+    auftrag.titel = QStringLiteral("Behaglichkeit nach ISO 7730");
+    auftrag.malen = [inhalt](QPainter& maler, const QRectF& flaeche, int) { zeichneBericht(maler, flaeche, inhalt); };
+    auftrag.randMm = kBerichtRandMm;
+    if (m_dienste.drucken(this, auftrag) == Druckausgang::Fehlgeschlagen)
         m_dienste.meldung(this, Symbol::Warnung, QStringLiteral("Warnung"),
                           QStringLiteral("Der Bericht konnte nicht gedruckt werden."));
 }

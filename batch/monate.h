@@ -10,8 +10,7 @@
 namespace batch {
 
 struct Monat {
-    const char16_t* name;      // as the month table shows it, long names shortened
-    const char16_t* vollname;  // as the evaluation's table and picture name it
+    const char16_t* vollname;  // written out in full, as the month lists and tables name it
     int ersterTag;             // day of the year of the month's first day
     int ersteStunde;           // hour of the year of its first hour: (Tag − 1) · 24 + 1
 };
@@ -22,18 +21,18 @@ inline constexpr int kJahresstunden = 8760;        // 365 · 24
 inline constexpr int kSchaltjahresstunden = 8784;  // 366 · 24
 
 inline constexpr std::array<Monat, kAnzahlMonate> kMonate{{
-    {u"Januar", u"Januar", 1, 1},
-    {u"Februar", u"Februar", 32, 745},
-    {u"März", u"März", 60, 1417},
-    {u"April", u"April", 91, 2161},
-    {u"Mai", u"Mai", 121, 2881},
-    {u"Juni", u"Juni", 152, 3625},
-    {u"Juli", u"Juli", 182, 4345},
-    {u"August", u"August", 213, 5089},
-    {u"Septemb.", u"September", 244, 5833},
-    {u"Oktober", u"Oktober", 274, 6553},
-    {u"Novemb.", u"November", 305, 7297},
-    {u"Dezemb.", u"Dezember", 335, 8017},
+    {u"Januar", 1, 1},
+    {u"Februar", 32, 745},
+    {u"März", 60, 1417},
+    {u"April", 91, 2161},
+    {u"Mai", 121, 2881},
+    {u"Juni", 152, 3625},
+    {u"Juli", 182, 4345},
+    {u"August", 213, 5089},
+    {u"September", 244, 5833},
+    {u"Oktober", 274, 6553},
+    {u"November", 305, 7297},
+    {u"Dezember", 335, 8017},
 }};
 
 // The month (0 = January) of hour `stunde` of the year: the month whose first hour is at most

@@ -50,7 +50,7 @@ void Monatstabelle::paintEvent(QPaintEvent*)
     const int unterKopf = zellen(0)[0].bottom() + 1;
     maler.drawLine(0, unterKopf, width(), unterKopf);
     for (int m = 0; m < int(kMonate.size()); ++m)
-        zeile(m + 1, QString::fromUtf16(kMonate[std::size_t(m)].name),
+        zeile(m + 1, QString::fromUtf16(kMonate[std::size_t(m)].vollname),
               QString::number(kMonate[std::size_t(m)].ersterTag), QString::number(kMonate[std::size_t(m)].ersteStunde));
     maler.setPen(palette().color(QPalette::Mid));
     maler.drawRect(rect().adjusted(0, 0, -1, -1));

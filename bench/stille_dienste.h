@@ -14,7 +14,7 @@ public:
     std::optional<QString> dateiSpeichern(QWidget*, const gui::Dateidialog&) override { return {}; }
     bool druckerEinrichten(QWidget*) override { return false; }
     bool bildDrucken(const QImage&, QPointF, QSizeF) override { return false; }
-    bool seiteDrucken(const Seitenmaler&, QMarginsF) override { return false; }
+    gui::Druckausgang drucken(QWidget*, const gui::Druckauftrag&) override { return gui::Druckausgang::Abgebrochen; }
     void hilfeZeigen(QWidget*, const QString&, int, const QString&) override {}
 };
 

@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "auswertung_fenster.h"
 
+#include "bildflaeche.h"
+#include "druckseite.h"
 #include "jahresbild.h"
 #include "jahrestabelle.h"
+#include "nachweis_seite.h"
 
 #include "dienste.h"
+#include "version.h"
 #include "zahlen.h"
 
 #include <QCheckBox>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -15,6 +20,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -25,28 +31,6 @@ using namespace gui;
 namespace evaluation {
 
 namespace {
-
-// Shows the picture scaled to the space it gets, keeping its proportions.
-class Bildflaeche : public QWidget {
-public:
-    Bildflaeche(const QImage& bild, QWidget* eltern) : QWidget(eltern), m_bild(bild)
-    {
-        setMinimumSize(kBildBreite / 3, kBildHoehe / 3);
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter maler(this);
-        maler.setRenderHint(QPainter::SmoothPixmapTransform);
-        const QSize groesse = m_bild.size().scaled(size(), Qt::KeepAspectRatio);
-        maler.drawImage(QRect(QPoint((width() - groesse.width()) / 2, 0), groesse), m_bild);
-    }
-
-private:
-    const QImage& m_bild;
-};
 
 QString zusammenfassung(const Jahresauswertung& j)
 {
@@ -81,7 +65,7 @@ QPushButton* knopf(QWidget* eltern, const char* name, const QString& text)
 }  // namespace
 
 Auswertungsfenster::Auswertungsfenster(Dienste& dienste, const Jahresauswertung& auswertung, QWidget* eltern)
-    : QDialog(eltern), m_dienste(dienste), m_auswertung(auswertung), m_bild(JahresbildRaster(auswertung))
+    : QDialog(eltern), m_dienste(dienste), m_auswertung(auswertung)
 {
     setObjectName(QStringLiteral("Auswertung"));
     setWindowTitle(QStringLiteral("Jahresauswertung \u2013 %1").arg(QFileInfo(auswertung.ergebnisdatei).fileName()));
@@ -106,7 +90,9 @@ Auswertungsfenster::Auswertungsfenster(Dienste& dienste, const Jahresauswertung&
     tabelleFuellen();
     connect(m_anteile, &QCheckBox::toggled, this, &Auswertungsfenster::tabelleFuellen);
 
-    auto* bild = new Bildflaeche(m_bild, this);
+    auto* bild = new Bildflaeche(
+        kBildMindestens, [this](QPainter& maler, QSize groesse) { JahresbildMalen(maler, m_auswertung, groesse); },
+        this);
     bild->setObjectName(QStringLiteral("bild"));
 
     QPushButton* bildKnopf = knopf(this, "bildSpeichern", QStringLiteral("&Bild speichern..."));
@@ -125,35 +111,58 @@ Auswertungsfenster::Auswertungsfenster(Dienste& dienste, const Jahresauswertung&
     knoepfe->addWidget(druckKnopf);
     knoepfe->addStretch();
     knoepfe->addWidget(schliessen);
-    auto* spalte = new QVBoxLayout(this);
+    // The table and the picture on pages of their own: the picture gets the window's whole
+    // width and height, so its texts keep their size.
+    auto* uebersicht = new QWidget(this);
+    auto* spalte = new QVBoxLayout(uebersicht);
     spalte->addWidget(text);
     spalte->addWidget(hinweis);
     spalte->addWidget(m_anteile);
-    spalte->addWidget(m_tabelle, 2);
-    spalte->addWidget(bild, 3);
-    spalte->addLayout(knoepfe);
+    spalte->addWidget(m_tabelle, 1);
+    m_seiten = new QTabWidget(this);
+    m_seiten->setObjectName(QStringLiteral("seiten"));
+    m_seiten->addTab(uebersicht, QStringLiteral("&Übersicht"));
+    m_seiten->addTab(bild, QStringLiteral("&Jahresbild"));
+    m_seiten->addTab(new Nachweisseite(dienste, m_auswertung, m_seiten), QStringLiteral("Nach&weis"));
+    auto* fenster = new QVBoxLayout(this);
+    fenster->addWidget(m_seiten);
+    fenster->addLayout(knoepfe);
+}
+
+// The table's cells as the window shows them (counts, or shares with "Anteile in %"), for the
+// window and the printout alike: per row the period, then the values.
+QList<QStringList> Auswertungsfenster::tabellentexte() const
+{
+    const Jahrestabelle t = TabelleAus(m_auswertung.zaehlung);
+    const bool anteile = m_anteile->isChecked();
+    QList<QStringList> zeilen;
+    for (const Jahrestabelle::Zeile& zeile : t.zeilen) {
+        QStringList texte{zeile.zeitraum};
+        const double datenzeilen = double(zeile.werte[0]);
+        for (std::size_t s = 0; s < zeile.werte.size(); ++s) {
+            const double anteil = datenzeilen > 0 ? 100.0 * double(zeile.werte[s]) / datenzeilen : 0.0;
+            texte << (anteile && s > 0 ? formatiereZahl(anteil, 1) + QStringLiteral(" %")
+                                       : QString::number(zeile.werte[s]));
+        }
+        zeilen << texte;
+    }
+    return zeilen;
 }
 
 void Auswertungsfenster::tabelleFuellen()
 {
-    const Jahrestabelle t = TabelleAus(m_auswertung.zaehlung);
-    const bool anteile = m_anteile->isChecked();
+    const QStringList spalten = TabelleAus(m_auswertung.zaehlung).spalten;
+    const QList<QStringList> zeilen = tabellentexte();
     m_tabelle->clear();
-    m_tabelle->setColumnCount(int(t.spalten.size()));
-    m_tabelle->setRowCount(int(t.zeilen.size()));
-    m_tabelle->setHorizontalHeaderLabels(t.spalten);
-    for (int r = 0; r < int(t.zeilen.size()); ++r) {
-        const Jahrestabelle::Zeile& zeile = t.zeilen[r];
-        m_tabelle->setVerticalHeaderItem(r, new QTableWidgetItem(zeile.zeitraum));
-        const double datenzeilen = double(zeile.werte[0]);
-        for (int s = 0; s < int(zeile.werte.size()); ++s) {
-            const int64_t wert = zeile.werte[std::size_t(s)];
-            const double anteil = datenzeilen > 0 ? 100.0 * double(wert) / datenzeilen : 0.0;
-            const QString text =
-                anteile && s > 0 ? formatiereZahl(anteil, 1) + QStringLiteral(" %") : QString::number(wert);
-            auto* zelle = new QTableWidgetItem(text);
+    m_tabelle->setColumnCount(int(spalten.size()));
+    m_tabelle->setRowCount(int(zeilen.size()));
+    m_tabelle->setHorizontalHeaderLabels(spalten);
+    for (int r = 0; r < int(zeilen.size()); ++r) {
+        m_tabelle->setVerticalHeaderItem(r, new QTableWidgetItem(zeilen[r].first()));
+        for (int s = 1; s < int(zeilen[r].size()); ++s) {
+            auto* zelle = new QTableWidgetItem(zeilen[r][s]);
             zelle->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            m_tabelle->setItem(r, s, zelle);
+            m_tabelle->setItem(r, s - 1, zelle);
         }
     }
     m_tabelle->resizeColumnsToContents();
@@ -195,14 +204,43 @@ void Auswertungsfenster::tabelleSpeichern()
               });
 }
 
+// One A4 page as the window shows it: the summary, the table (counts or shares) and the
+// picture, as vectors.
 void Auswertungsfenster::drucken()
 {
-    // A4 across its printable width: 180 mm wide from 15 mm in, the height in proportion.
-    const double breiteMm = 180.0;
-    if (!m_dienste.bildDrucken(m_bild, QPointF(15, 15), QSizeF(breiteMm, breiteMm * kBildHoehe / kBildBreite)))
+    Druckauftrag auftrag;
+    auftrag.titel = windowTitle();
+    auftrag.malen = [this](QPainter& maler, const QRectF& flaeche, int) {
+        Druckseite seite(maler, flaeche);
+        seite.schrift(50, true);
+        seite.text(windowTitle());
+        seite.schrift(26);
+        seite.text(zusammenfassung(m_auswertung));
+        seite.text(findChild<QLabel*>(QStringLiteral("kategorienHinweis"))->text());
+        // What the run assumed, by which method, with which program: the page stands on its own.
+        const Stundenwerte& lauf = m_auswertung.stunden;
+        QStringList vorgaben;
+        if (!m_auswertung.datendatei.isEmpty())
+            vorgaben << QStringLiteral("Datendatei: ") + QDir::toNativeSeparators(m_auswertung.datendatei);
+        for (const Vorgabe& v : lauf.laufvorgaben)
+            vorgaben << v.name + QStringLiteral(": ") + v.wert;
+        if (!vorgaben.isEmpty())
+            seite.text(vorgaben.join(QStringLiteral("; ")));
+        seite.text(QStringLiteral("Rechenverfahren: %1 \u00B7 Tempara %2 \u00B7 gedruckt am %3")
+                       .arg(lauf.rechenverfahren, kTemparaVersion,
+                            QLocale(QLocale::German).toString(QDate::currentDate(), QStringLiteral("dd.MM.yyyy"))));
+        seite.abstand(20);
+        seite.schrift(24);
+        QStringList kopf{QStringLiteral("Zeitraum")};
+        kopf << TabelleAus(m_auswertung.zaehlung).spalten;
+        seite.tabelle(kopf, tabellentexte(), 200);
+        seite.bild(QSize(kBildBreite, kBildHoehe), 1300,
+                   [this](QPainter& m, QSize groesse) { JahresbildMalen(m, m_auswertung, groesse); });
+    };
+    if (m_dienste.drucken(this, auftrag) == Druckausgang::Fehlgeschlagen)
         m_dienste.meldung(this, Symbol::Warnung, QStringLiteral("Warnung"),
-                          QStringLiteral("Das Bild konnte nicht gedruckt werden: Es ist kein Drucker eingerichtet, "
-                                         "oder der Druckauftrag ist fehlgeschlagen."));
+                          QStringLiteral("Die Auswertung konnte nicht gedruckt werden: Es ist kein Drucker "
+                                         "eingerichtet, oder der Druckauftrag ist fehlgeschlagen."));
 }
 
 void zeigeAuswertung(Dienste& dienste, QWidget* eltern, const Jahresauswertung& auswertung)

@@ -2,13 +2,14 @@
 // The window of an annual evaluation: what the run did (lines, failures, cut ranges, the
 // backup), hours and shares per sensation band and per category by PMV for the whole run and
 // each month, the carpet plot and the monthly chart. It saves the picture (PNG, SVG) and the
-// table (CSV) with the same code as tempara-cli, and prints the picture.
+// table (CSV) with the same code as tempara-cli, and prints both on one page.
 #pragma once
 
 #include "jahresauswertung.h"
 
 #include <QDialog>
-#include <QImage>
+#include <QList>
+#include <QStringList>
 
 #include <functional>
 
@@ -18,6 +19,7 @@ class Dienste;
 class QCheckBox;
 class QLabel;
 class QTableWidget;
+class QTabWidget;
 
 namespace evaluation {
 
@@ -31,6 +33,7 @@ public:
     void drucken();
 
 private:
+    QList<QStringList> tabellentexte() const;
     void tabelleFuellen();
     using Schreiber = std::function<bool(const QString& pfad, QString* grund)>;
     void speichern(const QString& titel, const QString& filter, const QString& endung, const QString& was,
@@ -38,9 +41,9 @@ private:
 
     gui::Dienste& m_dienste;
     const Jahresauswertung m_auswertung;
-    const QImage m_bild;
     QTableWidget* m_tabelle = nullptr;
     QCheckBox* m_anteile = nullptr;
+    QTabWidget* m_seiten = nullptr;
 };
 
 // Shows the evaluation as a modal window over `eltern` until the user closes it.

@@ -1,19 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jahresbild.h"
 
-#include "dateifehler.h"
+#include "bildhilfen.h"
 #include "groessen.h"
 
-#include <QBuffer>
 #include <QFileInfo>
 #include <QFontMetrics>
-#include <QImageWriter>
 #include <QPainter>
-#include <QSvgGenerator>
 
 #include <algorithm>
-#include <optional>
-#include <unordered_map>
+#include <cmath>
 
 using namespace batch;
 using namespace model;
@@ -23,22 +19,32 @@ namespace evaluation {
 
 namespace {
 
-// Layout in pixels of the 1600 × 1120 picture.
-constexpr int kLinks = 90;        // left edge of both plots, room for the axis labels
-constexpr int kTagBreite = 4;     // one day of the carpet
-constexpr int kStundeHoehe = 16;  // one hour of the carpet
+// Layout of the picture for its size: texts keep their pixel sizes, the carpet and the bars
+// share the room left. At 1600 × 1120 the carpet has 4 pixels a day and 16 an hour.
+constexpr int kLinks = 90;  // left edge of both plots, room for the axis labels
 constexpr int kTeppichOben = 110;
-constexpr int kTeppichHoehe = 24 * kStundeHoehe;
-constexpr int kTeppichBreite = kJahrestage * kTagBreite;
-constexpr int kLegendeOben = kTeppichOben + kTeppichHoehe + 50;
-constexpr int kBalkenOben = kLegendeOben + 110;
-constexpr int kBalkenHoehe = 380;
-constexpr int kBalkenUnten = kBalkenOben + kBalkenHoehe;
+constexpr int kFest = 356;  // the heights of titles, month names, legend and bar labels
 
-const QColor kSchwarz(0, 0, 0);
-// Greys in multiples of 8, as graustufenBuendeln leaves them.
-const QColor kRahmen(96, 96, 96);
-const QColor kGitter(208, 208, 208);
+struct Aufteilung {
+    explicit Aufteilung(QSize g)
+        : breite(g.width())
+        , teppichBreite(g.width() - 140)
+        , teppichHoehe((g.height() - kFest) * 384 / 764)
+        , legendeOben(kTeppichOben + teppichHoehe + 50)
+        , balkenOben(legendeOben + 110)
+        , balkenHoehe(g.height() - kFest - teppichHoehe)
+        , balkenUnten(balkenOben + balkenHoehe)
+    {}
+    // Whole pixels, edge to edge: neighbouring cells neither overlap nor leave a gap.
+    QRect zelle(int tag, int stunde) const
+    {
+        const auto x = [&](int t) { return kLinks + int(std::lround(double(t) * teppichBreite / kJahrestage)); };
+        const auto y = [&](int h) { return kTeppichOben + int(std::lround(double(h) * teppichHoehe / 24)); };
+        return QRect(QPoint(x(tag - 1), y(24 - stunde)), QPoint(x(tag) - 1, y(25 - stunde) - 1));
+    }
+    int breite, teppichBreite, teppichHoehe;
+    int legendeOben, balkenOben, balkenHoehe, balkenUnten;
+};
 
 // Categories by PMV as stacked from the bottom: A, B without A, C without B, beyond C, failed.
 struct Stapelteil {
@@ -59,43 +65,20 @@ std::array<int64_t, 5> stapelteile(const Zaehlung& z)
             z.datenzeilen - z.rechenfehler - z.kategorieC, z.rechenfehler};
 }
 
-// Named families rather than the desktop's font: the window and tempara-cli (without a
-// desktop) must paint the same pixels.
-QFont schrift(int pixel, bool fett = false)
-{
-    QFont f;
-    f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
-    f.setPixelSize(pixel);
-    f.setBold(fett);
-    f.setHintingPreference(QFont::PreferFullHinting);
-    // Grey edges only: a screen's colour fringes do not belong in a picture for print.
-    f.setStyleStrategy(QFont::NoSubpixelAntialias);
-    return f;
-}
-
 void textIn(QPainter& maler, const QRect& rechteck, int ausrichtung, const QString& text)
 {
     maler.drawText(rechteck, ausrichtung, text);
 }
 
-void legendeneintrag(QPainter& maler, int links, int oben, const QColor& farbe, const QString& text)
+void teppichMalen(QPainter& maler, const Auswertung& a, const Aufteilung& f)
 {
-    maler.fillRect(QRect(links, oben, 22, 22), farbe);
-    maler.setPen(kRahmen);
-    maler.drawRect(QRect(links, oben, 21, 21));
-    maler.setPen(kSchwarz);
-    textIn(maler, QRect(links + 30, oben - 4, 400, 30), Qt::AlignLeft | Qt::AlignVCenter, text);
-}
-
-void teppichMalen(QPainter& maler, const Auswertung& a)
-{
-    maler.setFont(schrift(20, true));
-    textIn(maler, QRect(kLinks, kTeppichOben - 42, kTeppichBreite, 30), Qt::AlignLeft | Qt::AlignVCenter,
+    maler.setFont(Bildschrift(20, true));
+    textIn(maler, QRect(kLinks, kTeppichOben - 42, f.teppichBreite, 30), Qt::AlignLeft | Qt::AlignVCenter,
            QStringLiteral("Empfindung in jeder Stunde des Jahres"));
-    const QRect flaeche(kLinks, kTeppichOben, kTeppichBreite, kTeppichHoehe);
+    const QRect flaeche(kLinks, kTeppichOben, f.teppichBreite, f.teppichHoehe);
     if (a.stunden.empty()) {
         maler.fillRect(flaeche, Zellfarbe(kZelleLeer));
-        maler.setFont(schrift(20));
+        maler.setFont(Bildschrift(20));
         textIn(maler, flaeche.adjusted(60, 0, -60, 0), Qt::AlignCenter | Qt::TextWordWrap, a.ohneTeppich);
     } else {
         // Runs of equal cells along a row are one rectangle: fewer shapes in the SVG.
@@ -106,7 +89,7 @@ void teppichMalen(QPainter& maler, const Auswertung& a)
                 int bis = tag + 1;
                 while (bis <= kJahrestage && a.stunden[std::size_t((bis - 1) * 24 + stunde - 1)] == wert)
                     ++bis;
-                maler.fillRect(TeppichZelle(tag, stunde).united(TeppichZelle(bis - 1, stunde)), Zellfarbe(wert));
+                maler.fillRect(f.zelle(tag, stunde).united(f.zelle(bis - 1, stunde)), Zellfarbe(wert));
                 tag = bis;
             }
         }
@@ -115,19 +98,19 @@ void teppichMalen(QPainter& maler, const Auswertung& a)
     maler.drawRect(flaeche.adjusted(0, 0, -1, -1));
 
     // Month ticks at each month's first day, names in the middle of the month.
-    maler.setFont(schrift(17));
+    maler.setFont(Bildschrift(17));
+    const QStringList namen = Monatsnamen(maler, 28.0 * f.teppichBreite / kJahrestage);
     for (int m = 0; m < kAnzahlMonate; ++m) {
-        const int x = kLinks + (kMonate[std::size_t(m)].ersterTag - 1) * kTagBreite;
-        const int ende = m + 1 < kAnzahlMonate ? kLinks + (kMonate[std::size_t(m + 1)].ersterTag - 1) * kTagBreite
-                                               : kLinks + kTeppichBreite;
+        const int x = f.zelle(kMonate[std::size_t(m)].ersterTag, 1).left();
+        const int ende =
+            m + 1 < kAnzahlMonate ? f.zelle(kMonate[std::size_t(m + 1)].ersterTag, 1).left() : kLinks + f.teppichBreite;
         maler.setPen(kRahmen);
         maler.drawLine(x, flaeche.bottom() + 1, x, flaeche.bottom() + 9);
         maler.setPen(kSchwarz);
-        textIn(maler, QRect(x, flaeche.bottom() + 8, ende - x, 26), Qt::AlignCenter,
-               QString::fromUtf16(kMonate[std::size_t(m)].vollname).left(3));
+        textIn(maler, QRect(x, flaeche.bottom() + 8, ende - x, 26), Qt::AlignCenter, namen[m]);
     }
     for (int stunde : {1, 6, 12, 18, 24}) {
-        const QRect zelle = TeppichZelle(1, stunde);
+        const QRect zelle = f.zelle(1, stunde);
         maler.setPen(kRahmen);
         maler.drawLine(kLinks - 8, zelle.center().y(), kLinks - 1, zelle.center().y());
         maler.setPen(kSchwarz);
@@ -135,21 +118,21 @@ void teppichMalen(QPainter& maler, const Auswertung& a)
                QString::number(stunde));
     }
     maler.save();
-    maler.translate(22, kTeppichOben + kTeppichHoehe / 2);
+    maler.translate(22, kTeppichOben + f.teppichHoehe / 2);
     maler.rotate(-90);
     textIn(maler, QRect(-150, -12, 300, 26), Qt::AlignCenter, QStringLiteral("Stunde des Tages"));
     maler.restore();
 
-    maler.setFont(schrift(17));
-    int links = kLinks;
-    int oben = kLegendeOben;
-    for (int band = 0; band < kEmpfindungsbaender; ++band, links += 160)
-        legendeneintrag(maler, links, oben, Zellfarbe(int8_t(band)), Empfindungsname(band));
-    links = kLinks;
-    oben += 34;
-    legendeneintrag(maler, links, oben, Zellfarbe(kZelleBegrenzt), QStringLiteral("begrenzt (PMV = \u00B13)"));
-    legendeneintrag(maler, links + 320, oben, Zellfarbe(kZelleFehler), QStringLiteral("Rechenfehler"));
-    legendeneintrag(maler, links + 640, oben, Zellfarbe(kZelleLeer), QStringLiteral("keine Daten"));
+    // The bands' legend in one row as wide as the picture allows, then the other cells.
+    maler.setFont(Bildschrift(17));
+    const int schritt = std::min(160, (f.breite - kLinks - 20) / kEmpfindungsbaender);
+    for (int band = 0; band < kEmpfindungsbaender; ++band)
+        Legendeneintrag(maler, kLinks + band * schritt, f.legendeOben, Zellfarbe(int8_t(band)), Empfindungsname(band),
+                        schritt);
+    const int oben = f.legendeOben + 34;
+    Legendeneintrag(maler, kLinks, oben, Zellfarbe(kZelleBegrenzt), QStringLiteral("begrenzt (PMV = \u00B13)"));
+    Legendeneintrag(maler, kLinks + 320, oben, Zellfarbe(kZelleFehler), QStringLiteral("Rechenfehler"));
+    Legendeneintrag(maler, kLinks + 640, oben, Zellfarbe(kZelleLeer), QStringLiteral("keine Daten"));
 }
 
 // A step of 1, 2 or 5 times a power of ten that divides `hoechster` into at most 8 parts.
@@ -161,17 +144,17 @@ int64_t teilung(int64_t hoechster)
                 return faktor * zehner;
 }
 
-void balkenMalen(QPainter& maler, const Auswertung& a)
+void balkenMalen(QPainter& maler, const Auswertung& a, const Aufteilung& f)
 {
-    maler.setFont(schrift(20, true));
-    textIn(maler, QRect(kLinks, kBalkenOben - 42, kTeppichBreite, 30), Qt::AlignLeft | Qt::AlignVCenter,
+    maler.setFont(Bildschrift(20, true));
+    textIn(maler, QRect(kLinks, f.balkenOben - 42, f.teppichBreite, 30), Qt::AlignLeft | Qt::AlignVCenter,
            a.nachMonaten ? QStringLiteral("Stunden je Monat nach Kategorie (nach PMV)")
                          : QStringLiteral("Stunden nach Kategorie (nach PMV); ohne Spalte \u201EJahresstunde\u201C "
                                           "keine Aufteilung nach Monaten"));
     std::vector<std::pair<QString, Zaehlung>> balken;
     if (a.nachMonaten)
         for (int m = 0; m < kAnzahlMonate; ++m)
-            balken.emplace_back(QString::fromUtf16(kMonate[std::size_t(m)].vollname).left(3), a.monate[std::size_t(m)]);
+            balken.emplace_back(QString::fromUtf16(kMonate[std::size_t(m)].vollname), a.monate[std::size_t(m)]);
     else
         balken.emplace_back(QStringLiteral("Summe"), a);
     int64_t hoechster = 1;
@@ -179,10 +162,10 @@ void balkenMalen(QPainter& maler, const Auswertung& a)
         hoechster = std::max(hoechster, z.datenzeilen);
     const int64_t schritt = teilung(hoechster);
     const int64_t oben = (hoechster + schritt - 1) / schritt * schritt;
-    const int breite = 1030;  // the bars; the category legend stands right of them
-    auto yVon = [&](int64_t stunden) { return kBalkenUnten - int(stunden * kBalkenHoehe / oben); };
+    const int breite = f.teppichBreite - 430;  // the bars; the category legend stands right of them
+    auto yVon = [&](int64_t stunden) { return f.balkenUnten - int(stunden * f.balkenHoehe / oben); };
 
-    maler.setFont(schrift(17));
+    maler.setFont(Bildschrift(17));
     for (int64_t wert = 0; wert <= oben; wert += schritt) {
         const int y = yVon(wert);
         maler.setPen(kGitter);
@@ -191,6 +174,7 @@ void balkenMalen(QPainter& maler, const Auswertung& a)
         textIn(maler, QRect(kLinks - 80, y - 12, 70, 24), Qt::AlignRight | Qt::AlignVCenter, QString::number(wert));
     }
     const int feld = breite / int(balken.size());
+    const QStringList namen = Monatsnamen(maler, feld);
     const int balkenbreite = std::min(feld * 2 / 3, 160);
     for (std::size_t i = 0; i < balken.size(); ++i) {
         const int x = kLinks + int(i) * feld + (feld - balkenbreite) / 2;
@@ -204,85 +188,32 @@ void balkenMalen(QPainter& maler, const Auswertung& a)
             summe += teile[t];
         }
         maler.setPen(kSchwarz);
-        textIn(maler, QRect(kLinks + int(i) * feld, kBalkenUnten + 6, feld, 26), Qt::AlignCenter, balken[i].first);
+        textIn(maler, QRect(kLinks + int(i) * feld, f.balkenUnten + 6, feld, 26), Qt::AlignCenter,
+               a.nachMonaten ? namen[qsizetype(i)] : balken[i].first);
     }
     maler.setPen(kRahmen);
-    maler.drawLine(kLinks, kBalkenOben, kLinks, kBalkenUnten);
-    maler.drawLine(kLinks, kBalkenUnten, kLinks + breite, kBalkenUnten);
+    maler.drawLine(kLinks, f.balkenOben, kLinks, f.balkenUnten);
+    maler.drawLine(kLinks, f.balkenUnten, kLinks + breite, f.balkenUnten);
     maler.save();
-    maler.translate(22, kBalkenOben + kBalkenHoehe / 2);
+    maler.translate(22, f.balkenOben + f.balkenHoehe / 2);
     maler.rotate(-90);
     maler.setPen(kSchwarz);
     textIn(maler, QRect(-150, -12, 300, 26), Qt::AlignCenter, QStringLiteral("Stunden"));
     maler.restore();
 
     for (std::size_t t = kStapel.size(); t-- > 0;)
-        legendeneintrag(maler, kLinks + breite + 40, kBalkenOben + 40 + int(kStapel.size() - 1 - t) * 36,
+        Legendeneintrag(maler, kLinks + breite + 40, f.balkenOben + 40 + int(kStapel.size() - 1 - t) * 36,
                         kStapel[t].farbe, QString::fromUtf16(kStapel[t].name));
-    maler.setFont(schrift(15));
-    textIn(maler, QRect(kLinks + breite + 40, kBalkenOben + 240, kBildBreite - kLinks - breite - 60, 120),
+    maler.setFont(Bildschrift(15));
+    textIn(maler, QRect(kLinks + breite + 40, f.balkenOben + 240, f.breite - kLinks - breite - 60, 120),
            Qt::AlignLeft | Qt::TextWordWrap,
            QStringLiteral("Kategorien nach ISO 7730, nur nach dem PMV jeder Stunde beurteilt; "
                           "die lokalen Kriterien sind nicht in den Daten."));
 }
 
-// The grey edges of antialiased text in 33 steps (multiples of 8, and 255): no eye tells
-// them from 256, and the picture then fits a palette.
-void graustufenBuendeln(QImage& bild)
-{
-    for (int y = 0; y < bild.height(); ++y) {
-        auto* zeile = reinterpret_cast<QRgb*>(bild.scanLine(y));
-        for (int x = 0; x < bild.width(); ++x) {
-            if (zeile[x] == 0xFFFFFFFFu)  // white, most of the picture
-                continue;
-            const int grau = qRed(zeile[x]);
-            if (grau == qGreen(zeile[x]) && grau == qBlue(zeile[x]) && grau % 8 != 0 && grau != 255) {
-                const int stufe = std::min(255, (grau + 4) / 8 * 8);
-                zeile[x] = qRgb(stufe, stufe, stufe);
-            }
-        }
-    }
-}
-
-// The picture with a palette when it has at most 256 colours, as it normally has: the same
-// pixels, and a PNG written in a third of the time.
-std::optional<QImage> palettenbild(const QImage& bild)
-{
-    QImage palette(bild.size(), QImage::Format_Indexed8);
-    QList<QRgb> farben;
-    std::unordered_map<QRgb, uchar> index;
-    for (int y = 0; y < bild.height(); ++y) {
-        const auto* quelle = reinterpret_cast<const QRgb*>(bild.constScanLine(y));
-        uchar* ziel = palette.scanLine(y);
-        QRgb letzte = ~quelle[0];
-        uchar letzterIndex = 0;
-        for (int x = 0; x < bild.width(); ++x) {
-            if (quelle[x] != letzte) {
-                letzte = quelle[x];
-                const auto [eintrag, neu] = index.try_emplace(letzte, uchar(farben.size()));
-                if (neu) {
-                    if (farben.size() == 256)
-                        return std::nullopt;
-                    farben.append(letzte);
-                }
-                letzterIndex = eintrag->second;
-            }
-            ziel[x] = letzterIndex;
-        }
-    }
-    palette.setColorTable(farben);
-    palette.setDotsPerMeterX(bild.dotsPerMeterX());
-    palette.setDotsPerMeterY(bild.dotsPerMeterY());
-    return palette;
-}
-
 }  // namespace
 
-QRect TeppichZelle(int tag, int stunde)
-{
-    return QRect(kLinks + (tag - 1) * kTagBreite, kTeppichOben + (24 - stunde) * kStundeHoehe, kTagBreite,
-                 kStundeHoehe);
-}
+QRect TeppichZelle(int tag, int stunde, QSize groesse) { return Aufteilung(groesse).zelle(tag, stunde); }
 
 QColor Zellfarbe(int8_t zelle)
 {
@@ -295,77 +226,43 @@ QColor Zellfarbe(int8_t zelle)
     return QColor(232, 232, 232);
 }
 
-void JahresbildMalen(QPainter& maler, const Jahresauswertung& j)
+void JahresbildMalen(QPainter& maler, const Jahresauswertung& j, QSize groesse)
 {
     const Auswertung& a = j.zaehlung;
-    maler.fillRect(QRect(0, 0, kBildBreite, kBildHoehe), Qt::white);
+    const Aufteilung f(groesse);
+    maler.fillRect(QRect(QPoint(0, 0), groesse), Qt::white);
     maler.setRenderHint(QPainter::Antialiasing, false);
     maler.setRenderHint(QPainter::TextAntialiasing, true);
     maler.setPen(kSchwarz);
-    maler.setFont(schrift(26, true));
-    textIn(maler, QRect(kLinks, 14, kBildBreite - kLinks - 40, 36), Qt::AlignLeft | Qt::AlignVCenter,
+    maler.setFont(Bildschrift(26, true));
+    textIn(maler, QRect(kLinks, 14, f.breite - kLinks - 40, 36), Qt::AlignLeft | Qt::AlignVCenter,
            QStringLiteral("Jahresauswertung %1").arg(QFileInfo(j.ergebnisdatei).fileName()));
-    maler.setFont(schrift(17));
+    maler.setFont(Bildschrift(17));
     QString zeile = QStringLiteral("%1 Datenzeilen ausgewertet").arg(a.datenzeilen);
     if (a.rechenfehler > 0)
         zeile += QStringLiteral(", davon %1 mit Rechenfehler").arg(a.rechenfehler);
-    textIn(maler, QRect(kLinks, 48, kBildBreite - kLinks - 40, 24), Qt::AlignLeft | Qt::AlignVCenter, zeile);
-    teppichMalen(maler, a);
-    balkenMalen(maler, a);
+    textIn(maler, QRect(kLinks, 48, f.breite - kLinks - 40, 24), Qt::AlignLeft | Qt::AlignVCenter, zeile);
+    teppichMalen(maler, a, f);
+    balkenMalen(maler, a, f);
 }
 
 QImage JahresbildRaster(const Jahresauswertung& auswertung)
 {
-    QImage bild(kBildBreite, kBildHoehe, QImage::Format_RGB32);
-    bild.setDotsPerMeterX(3780);  // 96 dpi
-    bild.setDotsPerMeterY(3780);
-    {
-        QPainter maler(&bild);
-        JahresbildMalen(maler, auswertung);
-    }
-    graustufenBuendeln(bild);
-    return bild;
+    return BildRaster(QSize(kBildBreite, kBildHoehe), [&](QPainter& maler) { JahresbildMalen(maler, auswertung); });
 }
 
-QByteArray JahresbildPng(const Jahresauswertung& auswertung)
-{
-    QByteArray daten;
-    QBuffer puffer(&daten);
-    puffer.open(QIODevice::WriteOnly);
-    QImageWriter schreiber(&puffer, "png");
-    const QImage bild = JahresbildRaster(auswertung);
-    const std::optional<QImage> palette = palettenbild(bild);
-    schreiber.write(palette ? *palette : bild);
-    return daten;
-}
+QByteArray JahresbildPng(const Jahresauswertung& auswertung) { return BildPng(JahresbildRaster(auswertung)); }
 
 QByteArray JahresbildSvg(const Jahresauswertung& auswertung)
 {
-    QByteArray daten;
-    QBuffer puffer(&daten);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&puffer);
-    svg.setSize(QSize(kBildBreite, kBildHoehe));
-    svg.setViewBox(QRect(0, 0, kBildBreite, kBildHoehe));
-    svg.setResolution(96);
-    svg.setTitle(QStringLiteral("Jahresauswertung"));
-    {
-        QPainter maler(&svg);
-        JahresbildMalen(maler, auswertung);
-    }
-    return daten;
+    return BildSvg(QSize(kBildBreite, kBildHoehe), QStringLiteral("Jahresauswertung"),
+                   [&](QPainter& maler) { JahresbildMalen(maler, auswertung); });
 }
 
 bool JahresbildSchreiben(const Jahresauswertung& auswertung, const QString& pfad, QString* grund)
 {
     const bool alsSvg = QFileInfo(pfad).suffix().compare(u"svg", Qt::CaseInsensitive) == 0;
-    const QByteArray daten = alsSvg ? JahresbildSvg(auswertung) : JahresbildPng(auswertung);
-    if (daten.isEmpty()) {
-        if (grund)
-            *grund = QStringLiteral("Das Bild ließ sich nicht erzeugen.");
-        return false;
-    }
-    return SicherSchreiben(pfad, daten, grund);
+    return BildSchreiben(pfad, alsSvg ? JahresbildSvg(auswertung) : JahresbildPng(auswertung), grund);
 }
 
 }  // namespace evaluation

@@ -35,6 +35,17 @@ struct Dateidialog {
     bool ueberschreibenFragen = false;
 };
 
+// A print job of whole pages in vectors: `malen` paints page `seite` (from 0) into `flaeche`,
+// the A4 page less `randMm`, in the painter's units.
+inline constexpr double kDruckrandMm = 15;
+struct Druckauftrag {
+    QString titel;
+    int seiten = 1;
+    std::function<void(QPainter& maler, const QRectF& flaeche, int seite)> malen;
+    QMarginsF randMm{kDruckrandMm, kDruckrandMm, kDruckrandMm, kDruckrandMm};  // a PDF's own margins, if it has them
+};
+enum class Druckausgang { Gedruckt, Abgebrochen, Fehlgeschlagen };
+
 class Dienste {
 public:
     virtual ~Dienste() = default;
@@ -55,11 +66,8 @@ public:
     // own size (at the screen's 96 dpi) when groesseMm is empty, else scaled to it.
     // False when there is no printer or the job failed.
     virtual bool bildDrucken(const QImage& bild, QPointF linksObenMm, QSizeF groesseMm = {}) = 0;
-    // Prints one page of vector drawing: `zeichnen` paints into `seite`, the printable area inside
-    // the margins (in the printer's device pixels, origin at its top left), as it paints a PDF.
-    // False when there is no printer or the job failed.
-    using Seitenmaler = std::function<void(QPainter& maler, const QRectF& seite)>;
-    virtual bool seiteDrucken(const Seitenmaler& zeichnen, QMarginsF randMm) = 0;
+    // The print dialog, then the job's pages on the printer chosen there.
+    virtual Druckausgang drucken(QWidget* eltern, const Druckauftrag& auftrag) = 0;
 
     // Opens the help file at the topic of a keyword (befehl 257: show the keyword's topic).
     virtual void hilfeZeigen(QWidget* eltern, const QString& hilfedatei, int befehl, const QString& stichwort) = 0;

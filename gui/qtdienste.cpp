@@ -10,6 +10,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -180,27 +182,6 @@ bool QtDienste::bildDrucken(const QImage& bild, QPointF linksObenMm, QSizeF groe
     return druckeBild(d, bild, linksObenMm, groesseMm);
 }
 
-bool QtDienste::seiteDrucken(const Seitenmaler& zeichnen, QMarginsF randMm)
-{
-    QPrinter& d = drucker();
-    if (d.outputFormat() == QPrinter::NativeFormat && QPrinterInfo::availablePrinters().isEmpty())
-        return false;
-    return druckeSeite(d, zeichnen, randMm);
-}
-
-bool QtDienste::druckeSeite(QPrinter& drucker, const Seitenmaler& zeichnen, QMarginsF randMm)
-{
-    if (!drucker.isValid())
-        return false;
-    drucker.setFullPage(false);
-    drucker.setPageMargins(randMm, QPageLayout::Millimeter);
-    QPainter maler;
-    if (!maler.begin(&drucker))
-        return false;
-    zeichnen(maler, QRectF(QPointF(0, 0), drucker.pageRect(QPrinter::DevicePixel).size()));
-    return maler.end();
-}
-
 bool QtDienste::druckeBild(QPrinter& drucker, const QImage& bild, QPointF linksObenMm, QSizeF groesseMm)
 {
     if (!drucker.isValid())
@@ -215,6 +196,42 @@ bool QtDienste::druckeBild(QPrinter& drucker, const QImage& bild, QPointF linksO
                           : QSizeF(bild.width() * 25.4 / 96.0, bild.height() * 25.4 / 96.0);
     const QRectF ziel(linksObenMm * punkteJeMm, mm * punkteJeMm);
     maler.drawImage(ziel, bild);
+    return maler.end();
+}
+
+Druckausgang QtDienste::drucken(QWidget* eltern, const Druckauftrag& auftrag)
+{
+    QPrinter& d = drucker();
+    d.setDocName(auftrag.titel);
+    d.setFromTo(0, 0);
+    // A4 upright unless the user picks other paper in the dialog; the margins stay.
+    d.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, auftrag.randMm, QPageLayout::Millimeter));
+    QPrintDialog dialog(&d, eltern);
+    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return Druckausgang::Abgebrochen;
+    if (d.outputFormat() == QPrinter::NativeFormat && QPrinterInfo::availablePrinters().isEmpty())
+        return Druckausgang::Fehlgeschlagen;
+    return druckeSeiten(d, auftrag) ? Druckausgang::Gedruckt : Druckausgang::Fehlgeschlagen;
+}
+
+bool QtDienste::druckeSeiten(QPrinter& drucker, const Druckauftrag& auftrag)
+{
+    drucker.setPageMargins(auftrag.randMm, QPageLayout::Millimeter);
+    if (!drucker.isValid())
+        return false;
+    QPainter maler;
+    if (!maler.begin(&drucker))
+        return false;
+    const QRectF flaeche(QPointF(0, 0), drucker.pageLayout().paintRectPixels(drucker.resolution()).size());
+    for (int seite = 0; seite < auftrag.seiten; ++seite) {
+        if (seite > 0 && !drucker.newPage())
+            return false;
+        auftrag.malen(maler, flaeche, seite);
+    }
     return maler.end();
 }
 

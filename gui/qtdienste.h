@@ -30,13 +30,13 @@ public:
     std::optional<QString> dateiSpeichern(QWidget* eltern, const Dateidialog& dialog) override;
     bool druckerEinrichten(QWidget* eltern) override;
     bool bildDrucken(const QImage& bild, QPointF linksObenMm, QSizeF groesseMm) override;
-    bool seiteDrucken(const Seitenmaler& zeichnen, QMarginsF randMm) override;
-    // The painting half of seiteDrucken, on any printer (also a PDF printer in the tests).
-    static bool druckeSeite(QPrinter& drucker, const Seitenmaler& zeichnen, QMarginsF randMm);
+    Druckausgang drucken(QWidget* eltern, const Druckauftrag& auftrag) override;
     void hilfeZeigen(QWidget* eltern, const QString& hilfedatei, int befehl, const QString& stichwort) override;
 
     // The painting half of bildDrucken, on any printer (also a PDF printer in the tests).
     static bool druckeBild(QPrinter& drucker, const QImage& bild, QPointF linksObenMm, QSizeF groesseMm);
+    // The painting half of drucken, on any printer, with the job's margins.
+    static bool druckeSeiten(QPrinter& drucker, const Druckauftrag& auftrag);
     // "Text|Muster|…" as Qt's name filters; "*.*" means every file, as on Windows.
     static QStringList namensfilter(const QString& filter);
     // The captions of the same filter as the program gives them, for the dialog's list.

@@ -125,11 +125,10 @@ private Q_SLOTS:
         QTest::mouseClick(finde<QPushButton>(u"Bericht_speichern"_s), Qt::LeftButton);
         QVERIFY(dienste.meldungen().size() == 1 && dienste.meldungen().constFirst().contains(u"nicht gespeichert"_s));
 
-        // printed: the PDF's vector page with the PDF's margins
-        dienste.drucker(true);
+        // printed through the print dialog: the PDF's vector page with the PDF's margins
         dienste.drucker(true);
         QTest::mouseClick(finde<QPushButton>(u"Bericht_drucken"_s), Qt::LeftButton);
-        QCOMPARE(dienste.aufrufe.constLast().text, u"190 x 277 mm"_s);
+        QCOMPARE(dienste.aufrufe.constLast().text, u"1 Seiten, 190 x 277 mm"_s);
         QCOMPARE(dienste.gedruckteSeiten.size(), 1);
         QPicture seite;
         berichtstexte(&seite);

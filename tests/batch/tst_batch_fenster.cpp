@@ -322,6 +322,8 @@ private Q_SLOTS:
                 const auto* tabelle = finde<Monatstabelle>(n, u"tabelle"_s);  // the longest heading is not cut
                 QVERIFY(QFontMetrics(tabelle->kopfschrift()).horizontalAdvance(u"1. Stunde"_s)
                         <= tabelle->zellen(0)[2].width());
+                QVERIFY(QFontMetrics(tabelle->font()).horizontalAdvance(u"September"_s)  // in full, as in the lists
+                        <= tabelle->zellen(9)[0].width());
                 // First months fill the lengths (the month rules are the core's); what does not fit is said.
                 QStringList laengen;
                 for (const auto& [k, monat] : {std::pair{0, 1}, {1, 5}, {2, 10}, {3, 3}}) {  // Jan., Mai, Okt., März

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The evaluation window, what it saves and prints (the code tempara-cli shares), and the year's picture.
 #include "auswertung_fenster.h"
+#include "bildflaeche.h"
 #include "jahresbild.h"
 #include "jahrestabelle.h"
 #include "stapeltest.h"
@@ -11,6 +12,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QSvgRenderer>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -61,7 +64,17 @@ private Q_SLOTS:
                                     u"Bereich B gekürzt auf 3760 von 5000"_s, u"buero.BAK"_s})
             QVERIFY2(text.contains(teil), qPrintable(text));
         QVERIFY(findeKind<QLabel>(&fenster, u"kategorienHinweis"_s)->text().contains(u"nach PMV"));
-        QVERIFY(findeKind<QWidget>(&fenster, u"bild"_s)->isVisible());
+        // The picture on its page is laid out at its own size, so its texts keep their pixels; in a
+        // small window it is laid out at the least size and scaled down.
+        auto* seiten = findeKind<QTabWidget>(&fenster, u"seiten"_s);
+        QTest::mouseClick(seiten->tabBar(), Qt::LeftButton, {}, seiten->tabBar()->tabRect(1).center());
+        auto* bild = findeKind<Bildflaeche>(&fenster, u"bild"_s);
+        QVERIFY(bild->isVisible());
+        fenster.resize(1800, 1300);
+        QTRY_COMPARE(bild->bildgroesse(), bild->size());
+        fenster.resize(700, 500);
+        QTRY_VERIFY(bild->bildgroesse().width() >= kBildMindestens.width()
+                    && bild->bildgroesse().height() >= kBildMindestens.height());
 
         auto* tabelle = findeKind<QTableWidget>(&fenster, u"tabelle"_s);  // the CSV's table: months, then the sum
         QVERIFY(tabelle->rowCount() == 13 && tabelle->columnCount() == 13);
@@ -92,7 +105,14 @@ private Q_SLOTS:
         m_dienste.drucker(false);
         klick(&fenster, u"drucken"_s);
         klick(&fenster, u"drucken"_s);
-        QVERIFY(m_dienste.gedruckt == QList<QImage>{JahresbildRaster(j)} && m_dienste.meldungen().size() == 7);
+        // One page through the print dialog, the picture on it (hour 1's dark blue) below the table.
+        QVERIFY(m_dienste.gedruckt.size() == 1 && m_dienste.meldungen().size() == 7);
+        QCOMPARE(m_dienste.aufrufe.last().art, u"meldung"_s);
+        bool blau = false;
+        for (int y = m_dienste.gedruckt[0].height() / 3; y < m_dienste.gedruckt[0].height() && !blau; ++y)
+            for (int x = 0; x < m_dienste.gedruckt[0].width(); ++x)
+                blau = blau || m_dienste.gedruckt[0].pixelColor(x, y) == QColor(0, 0, 128);
+        QVERIFY(blau);
         klick(&fenster, u"schliessen"_s);
         QVERIFY(!fenster.isVisible());
         Auswertungsfenster ohneStunden(m_dienste, beispiel(false));  // no months: the total only

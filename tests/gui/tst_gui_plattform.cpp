@@ -132,6 +132,19 @@ private Q_SLOTS:
         QVERIFY(QtDienste::druckeBild(drucker, pmvSkala(), QPointF(10, 10), QSizeF()));
         QFile pdf(ordner.filePath(u"druck.pdf"_s));
         QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.read(5).startsWith("%PDF"));
+
+        // A job of whole pages: each page painted once into the page less the margins, in order.
+        drucker.setOutputFileName(ordner.filePath(u"seiten.pdf"_s));
+        drucker.setPageSize(QPageSize(QPageSize::A4));
+        QList<int> gemalt;
+        QRectF flaeche;
+        const Druckauftrag auftrag{u"Test"_s, 3, [&](QPainter&, const QRectF& f, int seite) {
+                                       gemalt << seite;
+                                       flaeche = f;
+                                   }};
+        QVERIFY(QtDienste::druckeSeiten(drucker, auftrag));
+        QCOMPARE(gemalt, (QList<int>{0, 1, 2}));
+        QCOMPARE(qRound(flaeche.width() * 25.4 / drucker.resolution()), 210 - 2 * int(kDruckrandMm));
     }
 
     void skalenNachRampenregel()

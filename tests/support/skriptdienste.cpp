@@ -86,19 +86,29 @@ bool SkriptDienste::bildDrucken(const QImage& bild, QPointF linksObenMm, QSizeF 
     return vorhanden;
 }
 
-bool SkriptDienste::seiteDrucken(const Seitenmaler& zeichnen, QMarginsF randMm)
+Druckausgang SkriptDienste::drucken(QWidget*, const Druckauftrag& auftrag)
 {
-    const QRectF a4(0, 0, 210, 297), seite = a4 - randMm;
-    notiere(QStringLiteral("seite drucken"), Symbol::Keins, {},
-            QStringLiteral("%1 x %2 mm").arg(seite.width()).arg(seite.height()));
-    const bool vorhanden =
-        naechste<Druckerantwort>(QStringLiteral("seite drucken")).value_or(Druckerantwort{false}).vorhanden;
-    QPicture bild;
-    QPainter maler(&bild);
-    zeichnen(maler, QRectF(QPointF(0, 0), seite.size() * (300 / 25.4)));
-    if (maler.end() && vorhanden)
-        gedruckteSeiten << bild;
-    return vorhanden;
+    const QSizeF seiteMm = QSizeF(210, 297).shrunkBy(auftrag.randMm);
+    notiere(QStringLiteral("druckdialog"), Symbol::Keins, auftrag.titel,
+            QStringLiteral("%1 Seiten, %2 x %3 mm").arg(auftrag.seiten).arg(seiteMm.width()).arg(seiteMm.height()));
+    if (!naechste<Druckerantwort>(QStringLiteral("Druckdialog")).value_or(Druckerantwort{false}).vorhanden)
+        return Druckausgang::Fehlgeschlagen;
+    // Each page twice: as painted (vectors, at 300 dpi) and as an image at 50 dpi, enough to see
+    // what went onto the page.
+    for (int seite = 0; seite < auftrag.seiten; ++seite) {
+        QPicture vektoren;
+        QPainter vektormaler(&vektoren);
+        auftrag.malen(vektormaler, QRectF(QPointF(0, 0), seiteMm * (300 / 25.4)), seite);
+        vektormaler.end();
+        gedruckteSeiten << vektoren;
+        const QSizeF flaeche = seiteMm * (50 / 25.4);
+        QImage bild(flaeche.toSize(), QImage::Format_RGB32);
+        bild.fill(Qt::white);
+        QPainter maler(&bild);
+        auftrag.malen(maler, QRectF(QPointF(0, 0), flaeche), seite);
+        gedruckt << bild;
+    }
+    return Druckausgang::Gedruckt;
 }
 
 void SkriptDienste::hilfeZeigen(QWidget*, const QString& hilfedatei, int befehl, const QString& stichwort)

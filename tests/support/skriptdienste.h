@@ -18,7 +18,7 @@
 class SkriptDienste : public gui::Dienste {
 public:
     struct Aufruf {
-        QString art;  // "meldung", "frage", "oeffnen", "speichern", "drucker", "drucken", "hilfe"
+        QString art;  // "meldung", "frage", "oeffnen", "speichern", "drucker", "drucken", "druckdialog", "hilfe"
         gui::Symbol symbol = gui::Symbol::Keins;
         QString titel;
         QString text;
@@ -35,9 +35,8 @@ public:
     void drucker(bool vorhanden) { m_antworten.emplace_back(Druckerantwort{vorhanden}); }
 
     QList<Aufruf> aufrufe;
-    QList<QImage> gedruckt;
-    // Vector pages (seiteDrucken), recorded on an A4 page at 300 dpi inside the margins asked for.
-    QList<QPicture> gedruckteSeiten;
+    QList<QImage> gedruckt;           // bildDrucken's pictures, and each page of a print job at 50 dpi
+    QList<QPicture> gedruckteSeiten;  // each page of a print job as painted, at 300 dpi
 
     // Texts of the message boxes (meldung and frage), in order.
     QStringList meldungen() const;
@@ -51,7 +50,8 @@ public:
     std::optional<QString> dateiSpeichern(QWidget*, const gui::Dateidialog& dialog) override;
     bool druckerEinrichten(QWidget*) override;
     bool bildDrucken(const QImage& bild, QPointF linksObenMm, QSizeF groesseMm) override;
-    bool seiteDrucken(const Seitenmaler& zeichnen, QMarginsF randMm) override;
+    // The print dialog takes a printer answer: a working printer prints, none fails.
+    gui::Druckausgang drucken(QWidget*, const gui::Druckauftrag& auftrag) override;
     void hilfeZeigen(QWidget*, const QString& hilfedatei, int befehl, const QString& stichwort) override;
 
 private:
