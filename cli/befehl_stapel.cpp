@@ -549,7 +549,7 @@ void zusammenfassung(const Dateiplan& plan, const Stapeleinstellungen& e, const 
                     .arg(prozent(a.baender[std::size_t(band)], a.datenzeilen), 7);
     text += QStringLiteral("  %1 %2 %3  %4\n")
                 .arg(QStringLiteral("begrenzt"), -11)
-                .arg(QStringLiteral("PMV = ±3"), -18)
+                .arg(BegrenztText(e.verfahren), -18)
                 .arg(formatiereAnzahl(a.ausserhalb), 8)
                 .arg(prozent(a.ausserhalb, a.datenzeilen), 7);
     text += QStringLiteral("Kategorien nach ISO 7730:\n");

@@ -76,7 +76,11 @@ Auswertungsfenster::Auswertungsfenster(Dienste& dienste, const Jahresauswertung&
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* hinweis = new QLabel(QStringLiteral("Kategorien A, B und C nach PMV (ISO 7730: |PMV| < 0,2, < 0,5, < 0,7, "
                                               "A in B in C); die lokalen Kriterien sind nicht in den Daten. "
-                                              "\u201Ebegrenzt\u201C z\u00E4hlt die auf \u00B13 begrenzten PMV-Werte."),
+                                              "\u201Ebegrenzt\u201C z\u00E4hlt %1.")
+                                   .arg(auswertung.stunden.verfahren == Rechenverfahren::Klassisch
+                                            ? QStringLiteral("die auf \u00B13 begrenzten PMV-Werte")
+                                            : QStringLiteral("die Stunden mit |PMV| \u2265 3 (nach ISO 7730 nicht "
+                                                             "begrenzt)")),
                                this);
     hinweis->setObjectName(QStringLiteral("kategorienHinweis"));
     hinweis->setWordWrap(true);

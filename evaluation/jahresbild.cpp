@@ -70,7 +70,7 @@ void textIn(QPainter& maler, const QRect& rechteck, int ausrichtung, const QStri
     maler.drawText(rechteck, ausrichtung, text);
 }
 
-void teppichMalen(QPainter& maler, const Auswertung& a, const Aufteilung& f)
+void teppichMalen(QPainter& maler, const Auswertung& a, const Aufteilung& f, Rechenverfahren verfahren)
 {
     maler.setFont(Bildschrift(20, true));
     textIn(maler, QRect(kLinks, kTeppichOben - 42, f.teppichBreite, 30), Qt::AlignLeft | Qt::AlignVCenter,
@@ -130,7 +130,8 @@ void teppichMalen(QPainter& maler, const Auswertung& a, const Aufteilung& f)
         Legendeneintrag(maler, kLinks + band * schritt, f.legendeOben, Zellfarbe(int8_t(band)), Empfindungsname(band),
                         schritt);
     const int oben = f.legendeOben + 34;
-    Legendeneintrag(maler, kLinks, oben, Zellfarbe(kZelleBegrenzt), QStringLiteral("begrenzt (PMV = \u00B13)"));
+    Legendeneintrag(maler, kLinks, oben, Zellfarbe(kZelleBegrenzt),
+                    QStringLiteral("begrenzt (%1)").arg(BegrenztText(verfahren)));
     Legendeneintrag(maler, kLinks + 320, oben, Zellfarbe(kZelleFehler), QStringLiteral("Rechenfehler"));
     Legendeneintrag(maler, kLinks + 640, oben, Zellfarbe(kZelleLeer), QStringLiteral("keine Daten"));
 }
@@ -242,7 +243,7 @@ void JahresbildMalen(QPainter& maler, const Jahresauswertung& j, QSize groesse)
     if (a.rechenfehler > 0)
         zeile += QStringLiteral(", davon %1 mit Rechenfehler").arg(a.rechenfehler);
     textIn(maler, QRect(kLinks, 48, f.breite - kLinks - 40, 24), Qt::AlignLeft | Qt::AlignVCenter, zeile);
-    teppichMalen(maler, a, f);
+    teppichMalen(maler, a, f, j.stunden.verfahren);
     balkenMalen(maler, a, f);
 }
 

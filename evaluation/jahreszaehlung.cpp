@@ -25,6 +25,11 @@ void Zaehlung::zaehle(bool gerechnet, float pmv)
     kategorieC += betrag < 0.7f;
 }
 
+QString BegrenztText(Rechenverfahren verfahren)
+{
+    return verfahren == Rechenverfahren::Klassisch ? QStringLiteral("PMV = \u00B13") : QStringLiteral("|PMV| \u2265 3");
+}
+
 int8_t Zellwert(bool gerechnet, float pmv)
 {
     if (!gerechnet)

@@ -7,6 +7,7 @@
 
 #include "empfindung.h"
 #include "monate.h"
+#include "rechenverfahren.h"
 
 #include <QString>
 
@@ -29,6 +30,10 @@ struct Zaehlung {
 
     void zaehle(bool gerechnet, float pmv);
 };
+
+// What the cells and counts beyond the seven bands hold: the classic model clips PMV to ±3, the
+// ISO method does not, so there they are every |PMV| of 3 and more.
+QString BegrenztText(model::Rechenverfahren verfahren);
 
 // What one hour of the carpet plot shows: a band 0 ("kalt") to 6 ("heiß") or one of these.
 inline constexpr int8_t kZelleLeer = -1;  // no data line for this hour

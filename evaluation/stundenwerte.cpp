@@ -48,6 +48,7 @@ Stundenwerte StundenwerteFuer(const Stapeleinstellungen& e, const QString& daten
     w.hatStundenspalte = e.hatSpalte(kJahresstunde);
     w.hatAussenspalte = e.hatSpalte(kTaAussen);
     w.datendatei = datendatei;
+    w.verfahren = e.verfahren;
     w.rechenverfahren = QString::fromUtf8(Verfahrensname(e.verfahren));
     // The proof's table is German whatever the locale: decimal comma.
     const QChar t = u',';

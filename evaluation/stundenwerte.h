@@ -55,7 +55,8 @@ struct Stundenwerte {
     int64_t wiederholt = 0;         // of them: an hour that came again; the last line counts
     QString datendatei;             // the data file as the user named it
     QByteArray sha256;              // of the data that were read, hex; empty when unknown
-    QString rechenverfahren = QString::fromUtf8(model::Verfahrensname(model::Rechenverfahren::Klassisch));
+    model::Rechenverfahren verfahren = model::Rechenverfahren::Klassisch;
+    QString rechenverfahren = QString::fromUtf8(model::Verfahrensname(verfahren));  // its name, as pages show it
     std::vector<Vorgabe> laufvorgaben;  // activity, clothing, constants of the run, in words
 
     // Takes one data line of the run, in file order.
