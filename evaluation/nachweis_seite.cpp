@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "nachweis_seite.h"
 
+#include "ausgabeplan.h"
 #include "bildflaeche.h"
 #include "nachweisbericht.h"
 #include "nachweistabelle.h"
@@ -26,6 +27,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+using namespace batch;
 using namespace gui;
 
 namespace evaluation {
@@ -46,20 +48,6 @@ QPushButton* knopf(QWidget* eltern, const char* name, const QString& text)
     k->setObjectName(QLatin1String(name));
     k->setAutoDefault(false);
     return k;
-}
-
-// The run's own files are never a target: the data, the result, its backup.
-QString laufdateiGrund(const QString& pfad, const Jahresauswertung& a)
-{
-    const QFileInfo ziel(pfad);
-    for (const auto& [datei, was] : {std::pair{a.datendatei, QStringLiteral("die Datendatei")},
-                                     std::pair{a.ergebnisdatei, QStringLiteral("die Ergebnisdatei")},
-                                     std::pair{a.sicherung, QStringLiteral("die Sicherung")},
-                                     std::pair{a.umbenannt, QStringLiteral("die umbenannte frühere Datei")}})
-        if (!datei.isEmpty() && ziel.exists() && QFileInfo(datei).exists()
-            && ziel.canonicalFilePath() == QFileInfo(datei).canonicalFilePath())
-            return QStringLiteral("Das ist %1 dieses Laufs; sie wird nicht überschrieben.").arg(was);
-    return {};
 }
 
 constexpr std::array kBilder{Nachweisbild::Teppich, Nachweisbild::Gradstunden, Nachweisbild::Adaptiv};
@@ -312,7 +300,8 @@ void Nachweisseite::speichern(Dateidialog dialog, const QString& was,
     const std::optional<QString> pfad = m_dienste.dateiSpeichern(this, dialog);
     if (!pfad || pfad->isEmpty())
         return;
-    QString grund = laufdateiGrund(*pfad, m_auswertung);
+    const Jahresauswertung& a = m_auswertung;
+    QString grund = LaufdateiPruefen(*pfad, {a.datendatei, a.ergebnisdatei, a.sicherung, a.umbenannt});
     if (!grund.isEmpty() || !schreiben(*pfad, &grund))
         m_dienste.meldung(this, Symbol::Warnung, QStringLiteral("Warnung"),
                           QStringLiteral("%1 konnte nicht gespeichert werden:\n%2\n\n%3")
@@ -324,12 +313,11 @@ namespace {
 Dateidialog dialogFuer(const Jahresauswertung& a, const QString& titel, const QString& filter, const QString& zusatz,
                        const QString& endung)
 {
-    const QFileInfo ergebnis(a.ergebnisdatei);
     Dateidialog d;
     d.titel = titel;
     d.filter = filter;
     d.vorgabeEndung = endung;
-    d.dateiname = ergebnis.dir().filePath(ergebnis.completeBaseName() + zusatz + u'.' + endung);
+    d.dateiname = FreierName(a.ergebnisdatei, zusatz, endung);
     return d;
 }
 
