@@ -92,7 +92,7 @@ void kopf(Satz& s, const Berichtsinhalt& inhalt)
              {300, inhalt.projekt.isEmpty() ? leer : inhalt.projekt},
              {1100, QStringLiteral("Raum")},
              {1300, inhalt.raum.isEmpty() ? leer : inhalt.raum}});
-    s.zeile({{0, QStringLiteral("Verfasser")},
+    s.zeile({{0, QStringLiteral("Bearbeiter")},
              {300, inhalt.verfasser.isEmpty() ? leer : inhalt.verfasser},
              {1100, QStringLiteral("Erstellt")},
              {1300, QLocale().toString(inhalt.erstellt, QStringLiteral("dd.MM.yyyy HH:mm"))}});

@@ -48,9 +48,11 @@ void setzeZustand(QLineEdit* feld, Feldzustand zustand)
 }
 
 // The report's fields, kept between sessions under these keys.
-constexpr const char* kBerichtsfeld[3][3] = {{"Bericht_Projekt", "Projekt:", "Bericht/Projekt"},
-                                             {"Bericht_Raum", "Raum:", "Bericht/Raum"},
-                                             {"Bericht_Verfasser", "Verfasser:", "Bericht/Verfasser"}};
+// Kept where the page Nachweis of the annual evaluation keeps them: one project, room and author
+// for both reports.
+constexpr const char* kBerichtsfeld[3][3] = {{"Bericht_Projekt", "Projekt:", "Nachweis/projekt"},
+                                             {"Bericht_Raum", "Raum:", "Nachweis/raum"},
+                                             {"Bericht_Bearbeiter", "Bearbeiter:", "Nachweis/bearbeiter"}};
 
 void setzeText(QLineEdit* feld, const QString& text)
 {

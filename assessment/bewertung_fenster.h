@@ -85,7 +85,7 @@ private:
     QLabel* m_ppdNotiz = nullptr;     // PPD_Notiz: with the classic method, whose PPD Table A.1 judges
     QPushButton* m_aufIso = nullptr;  // Auf_ISO_umschalten
     std::function<void()> m_umschalter;
-    std::array<QLineEdit*, 3> m_berichtsfelder{};  // Bericht_Projekt, Bericht_Raum, Bericht_Verfasser
+    std::array<QLineEdit*, 3> m_berichtsfelder{};  // Bericht_Projekt, Bericht_Raum, Bericht_Bearbeiter
 };
 
 // Shows the one assessment window of the run (created on first use as a tool window of the
