@@ -106,6 +106,10 @@ taste alt+w
 foto 16b-fertig '^Tempara$'
 taste Return
 foto 16c-jahresauswertung 'Jahresauswertung'
+taste ctrl+Tab
+foto 16e-jahresbild 'Jahresauswertung'
+taste ctrl+Tab
+foto 16f-nachweis 'Jahresauswertung'
 taste alt+s
 # DATEI stays open with the result file, ready for another run
 foto 16d-datei-ergebnis 'daten.TPR'
