@@ -71,7 +71,9 @@ Auswertungsfenster::Auswertungsfenster(Dienste& dienste, const Jahresauswertung&
     setWindowTitle(QStringLiteral("Jahresauswertung \u2013 %1").arg(QFileInfo(auswertung.ergebnisdatei).fileName()));
     resize(1100, 900);
 
-    auto* text = new QLabel(zusammenfassung(auswertung), this);
+    auto* text = new QLabel(zusammenfassung(auswertung)
+                                + QStringLiteral("\nRechenverfahren: %1").arg(auswertung.stunden.rechenverfahren),
+                            this);
     text->setObjectName(QStringLiteral("zusammenfassung"));
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* hinweis = new QLabel(QStringLiteral("Kategorien A, B und C nach PMV (ISO 7730: |PMV| < 0,2, < 0,5, < 0,7, "
