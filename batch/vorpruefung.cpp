@@ -182,10 +182,10 @@ QStringList Vorwarnungen(const Dateibefund& b, const Stapeleinstellungen& e)
     if (b.semikolonzeilen > 0) {
         const QString anzahl = zeilen(b.semikolonzeilen);
         warnungen << QStringLiteral("%1 (zuerst Zeile %2) %3 Semikolons, aber weder Tabulatoren noch Leerzeichen.\n"
-                                    "Semikolons trennen keine Spalten: Von einer solchen Zeile wird nur die erste Zahl "
-                                    "gelesen, alle weiteren Spalten zählen als 0.\n"
-                                    "Speichern Sie die Datei mit Tabulatoren als Trennzeichen, etwa als "
-                                    "\u201EText (Tabstopp-getrennt)\u201C.")
+                                    "Mit Leerzeichen und Tabulatoren als Trennzeichen wird von einer solchen Zeile nur "
+                                    "die erste Zahl gelesen, alle weiteren Spalten zählen als 0.\n"
+                                    "Wählen Sie auf der Spaltenseite \u201ESemikolon\u201C als Trennzeichen "
+                                    "(tempara-cli: --trennzeichen semikolon).")
                          .arg(anzahl.left(1).toUpper() + anzahl.mid(1))
                          .arg(b.ersteSemikolonzeile)
                          .arg(b.semikolonzeilen == 1 ? QStringLiteral("enthält") : QStringLiteral("enthalten"));
