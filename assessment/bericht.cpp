@@ -5,15 +5,15 @@
 #include "kriterien.h"
 #include "version.h"
 #include "zahlen.h"
+#include "zieldatei.h"
 
-#include <QFileInfo>
+#include <QBuffer>
 #include <QFont>
 #include <QIODevice>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 using namespace model::bewertung;
 using namespace model;
@@ -261,19 +261,14 @@ bool schreibeBerichtPdf(QIODevice& ziel, const Berichtsinhalt& inhalt)
 
 bool speichereBerichtPdf(const QString& pfad, const Berichtsinhalt& inhalt, QString* fehler)
 {
-    const QFileInfo ziel(pfad);
-    if (ziel.exists() && !ziel.isFile() && !ziel.isDir()) {
-        QFile direkt(pfad);
-        const bool gut = direkt.open(QIODevice::WriteOnly) && schreibeBerichtPdf(direkt, inhalt);
-        if (!gut && fehler)
-            *fehler = direkt.errorString();
-        return gut;
+    QByteArray daten;
+    QBuffer puffer(&daten);
+    if (!puffer.open(QIODevice::WriteOnly) || !schreibeBerichtPdf(puffer, inhalt)) {
+        if (fehler)
+            *fehler = QStringLiteral("Das PDF ließ sich nicht erzeugen.");
+        return false;
     }
-    QSaveFile datei(pfad);
-    const bool gut = datei.open(QIODevice::WriteOnly) && schreibeBerichtPdf(datei, inhalt) && datei.commit();
-    if (!gut && fehler)
-        *fehler = datei.errorString();
-    return gut;
+    return SicherSchreiben(pfad, daten, fehler);
 }
 
 }  // namespace assessment

@@ -46,9 +46,9 @@ QStringList zeichneBericht(QPainter& maler, const QRectF& seite, const Berichtsi
 // An A4 PDF page into `ziel`; false when the writer failed.
 bool schreibeBerichtPdf(QIODevice& ziel, const Berichtsinhalt& inhalt);
 
-// Saves the PDF under `pfad`: a file through a temporary file that takes its place only when
-// complete; a character device or FIFO (also behind a link) straight into it, since a file put
-// in its place would destroy the node. False with the reason in `fehler`.
+// Saves the PDF under `pfad` whole (model::SicherSchreiben): a file appears complete or not at
+// all, a character device or FIFO (also behind a link) is written into. False with the German
+// reason in `fehler`.
 bool speichereBerichtPdf(const QString& pfad, const Berichtsinhalt& inhalt, QString* fehler);
 
 }  // namespace assessment

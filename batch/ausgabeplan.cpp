@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ausgabeplan.h"
 
-#include "dateifehler.h"
 #include "ergebnisdatei.h"
+#include "zieldatei.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +13,8 @@
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
+
+using namespace model;
 
 namespace batch {
 
@@ -26,34 +28,6 @@ bool dieselbeDatei(const QString& a, const QString& b)
 #else
     const QFileInfo ia(a), ib(b);
     return ia.exists() && ib.exists() && ia.canonicalFilePath() == ib.canonicalFilePath();
-#endif
-}
-
-QString Verweisziel(const QString& pfad)
-{
-    QString ziel = pfad;
-    for (int tiefe = 0; tiefe < 40 && QFileInfo(ziel).isSymLink(); ++tiefe)
-        ziel = QFileInfo(ziel).symLinkTarget();
-    return ziel;
-}
-
-Zielart ZielartVon(const QString& pfad)
-{
-#ifdef Q_OS_UNIX
-    struct stat info {};
-    if (::stat(QFile::encodeName(pfad).constData(), &info) != 0)
-        return Zielart::Frei;
-    if (S_ISREG(info.st_mode))
-        return Zielart::Datei;
-    if (S_ISDIR(info.st_mode))
-        return Zielart::Ordner;
-    return S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode) ? Zielart::Strom : Zielart::Anderes;
-#else
-    const QFileInfo info(pfad);
-    return !info.exists()  ? Zielart::Frei
-           : info.isDir()  ? Zielart::Ordner
-           : info.isFile() ? Zielart::Datei
-                           : Zielart::Anderes;
 #endif
 }
 

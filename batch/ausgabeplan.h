@@ -65,17 +65,6 @@ Dateiplan PlanMitAusgabe(const QString& datendatei, const QString& ausgabe);
 // whatever links lie between.
 bool dieselbeDatei(const QString& a, const QString& b);
 
-// The file a result name stands for: a symbolic link (also a chain, also one whose target
-// does not exist yet) is followed to its target, so that the new result replaces the
-// target and the link keeps pointing at it. Any other name stays as it is.
-QString Verweisziel(const QString& pfad);
-
-// What a name stands for as an output, after following its links. A character device or FIFO
-// (/dev/null, a pipe behind /dev/stdout) is written straight into: putting a new file in its
-// place would destroy the node. Block devices and sockets are never written.
-enum class Zielart { Frei, Datei, Ordner, Strom, Anderes };
-Zielart ZielartVon(const QString& pfad);
-
 // Adds an output to the plan and notes whether its name is free now.
 void AusgabeHinzufuegen(Dateiplan& plan, const QString& was, const QString& pfad, bool ersetzen);
 

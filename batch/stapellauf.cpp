@@ -2,11 +2,11 @@
 #include "stapellauf.h"
 
 #include "aufraeumen.h"
-#include "dateifehler.h"
 #include "datendatei.h"
 #include "ergebnisdatei.h"
 #include "feldleser.h"
 #include "zeilenleser.h"
+#include "zieldatei.h"
 
 #include "pmv.h"
 #include "zahlen.h"

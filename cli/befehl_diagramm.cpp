@@ -67,6 +67,7 @@ const char* const kHilfe =
     "  --help           diese Hilfe\n"
     "\n"
     "Eine vorhandene Datei wird ersetzt; misslingt das Schreiben, bleibt sie unverändert.\n"
+    "Ein Zeichengerät oder eine FIFO (auch hinter einem Link) wird direkt beschrieben.\n"
     "Rückgabewert: 0 gespeichert, 1 Datei nicht schreibbar, 2 falscher Aufruf.\n";
 
 constexpr const char* kName = "tempara-cli diagramm";

@@ -17,6 +17,7 @@
 #include "vorschau.h"
 
 #include "zahlen.h"
+#include "zieldatei.h"
 
 #include <QCommandLineParser>
 #include <QDir>

@@ -3,8 +3,8 @@
 #include "befehle.h"
 
 #include "aufraeumen.h"
-#include "dateifehler.h"
 #include "version.h"
+#include "zieldatei.h"
 
 #include <QString>
 
@@ -41,7 +41,7 @@ int mitAusgabepruefung(int status)
     const int nummer = errno;
     if (std::fclose(stdout) == 0 && !fehler)
         return status;
-    const QString grund = batch::FehlerGrund(nummer != 0 ? nummer : errno);
+    const QString grund = model::FehlerGrund(nummer != 0 ? nummer : errno);
     std::fprintf(stderr, "tempara-cli: Die Ausgabe konnte nicht vollständig geschrieben werden.\n%s\n",
                  grund.toUtf8().constData());
     return status == 0 ? 1 : status;

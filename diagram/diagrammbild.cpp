@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagrammbild.h"
 
-#include <QFileInfo>
+#include "zieldatei.h"
+
+#include <QBuffer>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
-
-#include <cerrno>
 
 #include <algorithm>
 
@@ -97,28 +96,6 @@ void vektorzustandBereinigen()
 #else
 void vektorzustandBereinigen() {}
 #endif
-
-QString dateifehler(const QFileDevice& datei, const QString& pfad, int nummer)
-{
-    if (QFileInfo(pfad).isDir())
-        return QStringLiteral("Unter diesem Namen steht ein Ordner.");
-    if (nummer == EFBIG)
-        return QStringLiteral("Die Datei wird größer, als der Datenträger oder das System erlaubt.");
-    if (nummer == ENOSPC)
-        return QStringLiteral("Der Datenträger ist voll.");
-    switch (datei.error()) {
-    case QFileDevice::PermissionsError:
-        return QStringLiteral("Keine Schreibberechtigung für diese Datei oder diesen Ordner.");
-    case QFileDevice::WriteError:
-    case QFileDevice::ResizeError:
-        return QStringLiteral("Die Datei ließ sich nicht vollständig schreiben (ist der Datenträger voll "
-                              "oder schreibgeschützt?).");
-    case QFileDevice::OpenError:
-        return QStringLiteral("Die Datei ließ sich nicht anlegen (gibt es den Ordner, und darf dort "
-                              "geschrieben werden?).");
-    default: return QStringLiteral("Die Datei ließ sich nicht schreiben.");
-    }
-}
 
 }  // namespace
 
@@ -238,21 +215,14 @@ Laufbilanz diagrammZeichnen(Diagrammbild& bild, const PmvEingabe& vorbereitet, f
 
 bool bmpSchreiben(const QImage& bild, const QString& pfad, QString* grund)
 {
-    QSaveFile datei(pfad);
-    errno = 0;
-    bool gut = datei.open(QIODevice::WriteOnly);
-    if (gut) {
-        QImageWriter schreiber(&datei, "bmp");
-        gut = schreiber.write(bild);
+    QByteArray daten;
+    QBuffer puffer(&daten);
+    if (!puffer.open(QIODevice::WriteOnly) || !QImageWriter(&puffer, "bmp").write(bild)) {
+        if (grund)
+            *grund = QStringLiteral("Das Bild ließ sich nicht erzeugen.");
+        return false;
     }
-    if (gut)
-        gut = datei.commit();
-    const int nummer = errno;
-    if (!gut)
-        datei.cancelWriting();
-    if (!gut && grund)
-        *grund = dateifehler(datei, pfad, nummer);
-    return gut;
+    return model::SicherSchreiben(pfad, daten, grund);
 }
 
 }  // namespace diagram

@@ -56,8 +56,8 @@ Laufbilanz diagrammZeichnen(Diagrammbild& bild, const model::PmvEingabe& vorbere
 // a comma looks like a comma, and the same text always gives the same pixels.
 void textZeichnen(QPainter& maler, QPointF linksObenTwips, const QString& text, QRgb farbe = 0xff000000);
 
-// Writes `bild` as a Windows bitmap. The file appears complete or not at all: an earlier
-// file of the name stays untouched on failure. On failure `grund` gets a German reason.
+// Writes `bild` as a Windows bitmap, whole (model::SicherSchreiben): a file appears complete or
+// not at all, a character device or FIFO is written into. On failure `grund` gets a German reason.
 bool bmpSchreiben(const QImage& bild, const QString& pfad, QString* grund = nullptr);
 
 }  // namespace diagram

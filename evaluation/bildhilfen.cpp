@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bildhilfen.h"
 
-#include "dateifehler.h"
 #include "monate.h"
+#include "zieldatei.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -160,7 +160,7 @@ bool BildSchreiben(const QString& pfad, const QByteArray& daten, QString* grund)
             *grund = QStringLiteral("Das Bild ließ sich nicht erzeugen.");
         return false;
     }
-    return batch::SicherSchreiben(pfad, daten, grund);
+    return model::SicherSchreiben(pfad, daten, grund);
 }
 
 }  // namespace evaluation

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jahrestabelle.h"
 
-#include "dateifehler.h"
+#include "zieldatei.h"
 
 using namespace batch;
 using namespace model;

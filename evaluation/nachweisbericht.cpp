@@ -2,11 +2,11 @@
 #include "nachweisbericht.h"
 
 #include "bildhilfen.h"
-#include "dateifehler.h"
 #include "druckseite.h"
 #include "nachweisbild.h"
 #include "nachweistabelle.h"
 #include "version.h"
+#include "zieldatei.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -182,7 +182,7 @@ bool NachweisPdfSchreiben(const Nachweis& nachweis, const Stundenwerte& stunden,
             *grund = QStringLiteral("Das PDF ließ sich nicht erzeugen.");
         return false;
     }
-    return batch::SicherSchreiben(pfad, daten, grund);
+    return model::SicherSchreiben(pfad, daten, grund);
 }
 
 }  // namespace evaluation

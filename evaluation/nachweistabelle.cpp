@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "nachweistabelle.h"
 
-#include "dateifehler.h"
 #include "version.h"
 #include "zahlen.h"
+#include "zieldatei.h"
 
 #include <QFileInfo>
 

@@ -4,8 +4,12 @@
 #include "diagrammbild.h"
 #include "pmv.h"
 
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 using namespace diagram;
@@ -50,6 +54,7 @@ private Q_SLOTS:
               u"Ymax wird auf Y = 500 gesetzt"_s);
         zeile("Höchstwert 0", u"--x=ti --y=ts --xmax=0 --bmp=%1/null.bmp"_s, 0, u"Xmax ist 0"_s);
         zeile("nicht schreibbar", u"--x=ti --y=ts --bmp=%1/fehlt/bild.bmp"_s, 1, u"konnte nicht geschrieben werden"_s);
+        zeile("FIFO als Bitmap: hineingeschrieben", u"--x=ti --y=ts --bmp=%1/fifo.bmp"_s, 0, {});
         zeile("Ordner als Bitmap", u"--x=ti --y=ts --bmp=%1"_s, 1, u"Unter diesem Namen steht ein Ordner"_s);
         const QString bmp = u" --bmp=%1/x.bmp"_s;
         zeile("unbekannte Größe", u"--x=tu --y=ts"_s + bmp, 2, u"--x \"tu\""_s);
@@ -66,11 +71,20 @@ private Q_SLOTS:
         QFETCH(QString, optionen);
         QFETCH(QString, meldung);
         QTemporaryDir leer;
+        const QString fifo = leer.filePath(u"fifo.bmp"_s);
+        const bool strom = optionen.contains(u"%1/fifo"_s);  // written into, never replaced by a file
+        QProcess leser;
+        if (strom) {
+            QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+            leser.start(u"sh"_s, {u"-c"_s, u"{ head -c 2; cat >/dev/null; } <\"$0\""_s, fifo});  // pipe stays free
+        }
         const CliAusgang l = cli(optionen, leer.path());
         QTEST(l.status, "status");
+        if (strom)
+            QVERIFY(leser.waitForFinished() && leser.readAll().startsWith("BM") && !QFileInfo(fifo).isFile());
         QVERIFY2((l.ausText() + l.fehlerText()).contains(meldung), qPrintable(l.ausText() + l.fehlerText()));
         QCOMPARE(QDir(leer.path()).entryList(QDir::Files).join(u'|'),
-                 l.status == 0 ? optionen.section(u"%1/"_s, 1).section(u' ', 0, 0) : QString());
+                 l.status == 0 && !strom ? optionen.section(u"%1/"_s, 1).section(u' ', 0, 0) : QString());
     }
 };
 

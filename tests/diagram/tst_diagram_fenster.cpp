@@ -241,8 +241,8 @@ private Q_SLOTS:
         QTest::newRow("Ordner fehlt") << Namensfall{
             u"fehlt/bild.bmp"_s,
             {},
-            u"Das Diagramm konnte nicht gespeichert werden:\r\n%1\r\n\r\nDie Datei ließ sich nicht anlegen (gibt es "
-            u"den Ordner, und darf dort geschrieben werden?)."_s,
+            u"Das Diagramm konnte nicht gespeichert werden:\r\n%1\r\n\r\nDie Datei oder ihr Ordner existiert nicht "
+            u"(mehr)."_s,
             Symbol::Warnung};
     }
     void dateiname()

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dateifehler.h"
+#include "zieldatei.h"
 
-#include "ausgabeplan.h"
+#include <QFileInfo>
 
 #include <cerrno>
 
-namespace batch {
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace model {
 
 QString FehlerGrund(int fehlernummer, const QString& systemtext)
 {
@@ -33,6 +37,34 @@ QString FehlerGrund(int fehlernummer, const QString& systemtext)
     if (!systemtext.isEmpty())
         return QStringLiteral("Das System meldet: ") + systemtext;
     return QStringLiteral("Die Ursache ist nicht bekannt.");
+}
+
+QString Verweisziel(const QString& pfad)
+{
+    QString ziel = pfad;
+    for (int tiefe = 0; tiefe < 40 && QFileInfo(ziel).isSymLink(); ++tiefe)
+        ziel = QFileInfo(ziel).symLinkTarget();
+    return ziel;
+}
+
+Zielart ZielartVon(const QString& pfad)
+{
+#ifdef Q_OS_UNIX
+    struct stat info {};
+    if (::stat(QFile::encodeName(pfad).constData(), &info) != 0)
+        return Zielart::Frei;
+    if (S_ISREG(info.st_mode))
+        return Zielart::Datei;
+    if (S_ISDIR(info.st_mode))
+        return Zielart::Ordner;
+    return S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode) ? Zielart::Strom : Zielart::Anderes;
+#else
+    const QFileInfo info(pfad);
+    return !info.exists()  ? Zielart::Frei
+           : info.isDir()  ? Zielart::Ordner
+           : info.isFile() ? Zielart::Datei
+                           : Zielart::Anderes;
+#endif
 }
 
 Zieldatei::Zieldatei(const QString& pfad)
@@ -71,7 +103,8 @@ bool SicherSchreiben(const QString& pfad, const QByteArray& daten, QString* grun
     Zieldatei datei(pfad);
     errno = 0;
     const bool gut = datei.open() && datei.geraet().write(daten) == daten.size() && datei.commit();
-    const int nummer = errno != 0 ? errno : EIO;
+    // QSaveFile refuses a folder before the system is asked, so errno says nothing then.
+    const int nummer = ZielartVon(pfad) == Zielart::Ordner ? EISDIR : errno != 0 ? errno : EIO;
     if (!gut) {
         if (grund)
             *grund = FehlerGrund(nummer, datei.errorString());
@@ -80,4 +113,4 @@ bool SicherSchreiben(const QString& pfad, const QByteArray& daten, QString* grun
     return gut;
 }
 
-}  // namespace batch
+}  // namespace model
