@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "auswertung_fenster.h"
 
+#include "auswertung_speichern.h"
+
 #include "bildflaeche.h"
 #include "druckseite.h"
 #include "jahresbild.h"
@@ -174,40 +176,22 @@ void Auswertungsfenster::tabelleFuellen()
     m_tabelle->resizeColumnsToContents();
 }
 
-// Asks for a name beside the result file and writes there; a failure names the file and why.
-void Auswertungsfenster::speichern(const QString& titel, const QString& filter, const QString& endung,
-                                   const QString& was, const Schreiber& schreiben)
-{
-    Dateidialog dialog;
-    dialog.titel = titel;
-    dialog.filter = filter;
-    dialog.vorgabeEndung = endung;
-    dialog.dateiname = FreierName(m_auswertung.ergebnisdatei, QStringLiteral("_Auswertung"), endung);
-    dialog.ueberschreibenFragen = true;
-    const std::optional<QString> pfad = m_dienste.dateiSpeichern(this, dialog);
-    if (!pfad || pfad->isEmpty())
-        return;
-    const Jahresauswertung& a = m_auswertung;
-    QString grund = LaufdateiPruefen(*pfad, {a.datendatei, a.ergebnisdatei, a.sicherung, a.umbenannt});
-    if (!grund.isEmpty() || !schreiben(*pfad, &grund))
-        m_dienste.meldung(this, Symbol::Warnung, QStringLiteral("Warnung"),
-                          QStringLiteral("%1 konnte nicht gespeichert werden:\n%2\n\n%3")
-                              .arg(was, QDir::toNativeSeparators(*pfad), grund));
-}
-
 void Auswertungsfenster::bildSpeichern()
 {
-    speichern(QStringLiteral("Bild speichern"), QStringLiteral("PNG-Bild (*.png)|*.png|SVG-Grafik (*.svg)|*.svg"),
-              QStringLiteral("png"), QStringLiteral("Das Bild"),
-              [this](const QString& pfad, QString* grund) { return JahresbildSchreiben(m_auswertung, pfad, grund); });
+    AuswertungSpeichern(
+        m_dienste, this, m_auswertung,
+        {QStringLiteral("Bild speichern"), QStringLiteral("PNG-Bild (*.png)|*.png|SVG-Grafik (*.svg)|*.svg"),
+         QStringLiteral("_Auswertung"), QStringLiteral("png"), QStringLiteral("Das Bild")},
+        [this](const QString& pfad, QString* grund) { return JahresbildSchreiben(m_auswertung, pfad, grund); });
 }
 
 void Auswertungsfenster::tabelleSpeichern()
 {
-    speichern(QStringLiteral("Tabelle speichern"), QStringLiteral("CSV-Tabelle (*.csv)|*.csv"), QStringLiteral("csv"),
-              QStringLiteral("Die Tabelle"), [this](const QString& pfad, QString* grund) {
-                  return TabelleSchreiben(m_auswertung.zaehlung, pfad, grund);
-              });
+    AuswertungSpeichern(
+        m_dienste, this, m_auswertung,
+        {QStringLiteral("Tabelle speichern"), QStringLiteral("CSV-Tabelle (*.csv)|*.csv"),
+         QStringLiteral("_Auswertung"), QStringLiteral("csv"), QStringLiteral("Die Tabelle")},
+        [this](const QString& pfad, QString* grund) { return TabelleSchreiben(m_auswertung.zaehlung, pfad, grund); });
 }
 
 // One A4 page as the window shows it: the summary, the table (counts or shares) and the

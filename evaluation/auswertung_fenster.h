@@ -35,9 +35,6 @@ public:
 private:
     QList<QStringList> tabellentexte() const;
     void tabelleFuellen();
-    using Schreiber = std::function<bool(const QString& pfad, QString* grund)>;
-    void speichern(const QString& titel, const QString& filter, const QString& endung, const QString& was,
-                   const Schreiber& schreiben);
 
     gui::Dienste& m_dienste;
     const Jahresauswertung m_auswertung;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "nachweis_seite.h"
 
-#include "ausgabeplan.h"
+#include "auswertung_speichern.h"
 #include "bildflaeche.h"
 #include "nachweisbericht.h"
 #include "nachweistabelle.h"
@@ -291,35 +291,7 @@ void Nachweisseite::anzeigen()
         bild->update();
 }
 
-// Asks for a name beside the result file and writes there; the run's own files are refused
-// and a failure names the file and why.
-void Nachweisseite::speichern(Dateidialog dialog, const QString& was,
-                              const std::function<bool(const QString&, QString*)>& schreiben)
-{
-    dialog.ueberschreibenFragen = true;
-    const std::optional<QString> pfad = m_dienste.dateiSpeichern(this, dialog);
-    if (!pfad || pfad->isEmpty())
-        return;
-    const Jahresauswertung& a = m_auswertung;
-    QString grund = LaufdateiPruefen(*pfad, {a.datendatei, a.ergebnisdatei, a.sicherung, a.umbenannt});
-    if (!grund.isEmpty() || !schreiben(*pfad, &grund))
-        m_dienste.meldung(this, Symbol::Warnung, QStringLiteral("Warnung"),
-                          QStringLiteral("%1 konnte nicht gespeichert werden:\n%2\n\n%3")
-                              .arg(was, QDir::toNativeSeparators(*pfad), grund));
-}
-
 namespace {
-
-Dateidialog dialogFuer(const Jahresauswertung& a, const QString& titel, const QString& filter, const QString& zusatz,
-                       const QString& endung)
-{
-    Dateidialog d;
-    d.titel = titel;
-    d.filter = filter;
-    d.vorgabeEndung = endung;
-    d.dateiname = FreierName(a.ergebnisdatei, zusatz, endung);
-    return d;
-}
 
 bool istPdf(const QString& pfad) { return QFileInfo(pfad).suffix().compare(u"pdf", Qt::CaseInsensitive) == 0; }
 
@@ -327,25 +299,26 @@ bool istPdf(const QString& pfad) { return QFileInfo(pfad).suffix().compare(u"pdf
 
 void Nachweisseite::nachweisSpeichern()
 {
-    speichern(dialogFuer(m_auswertung, QStringLiteral("Nachweis speichern"),
-                         QStringLiteral("PDF-Bericht (*.pdf)|*.pdf|CSV-Tabelle (*.csv)|*.csv"),
-                         QStringLiteral("_Nachweis"), QStringLiteral("pdf")),
-              QStringLiteral("Der Nachweis"), [this](const QString& pfad, QString* grund) {
-                  if (istPdf(pfad))
-                      return NachweisPdfSchreiben(m_nachweis, m_auswertung.stunden, m_einstellungen, pfad, grund);
-                  return NachweisCsvSchreiben(NachweisCsv(m_nachweis, m_auswertung.stunden, m_einstellungen), pfad,
-                                              grund);
-              });
+    AuswertungSpeichern(
+        m_dienste, this, m_auswertung,
+        {QStringLiteral("Nachweis speichern"), QStringLiteral("PDF-Bericht (*.pdf)|*.pdf|CSV-Tabelle (*.csv)|*.csv"),
+         QStringLiteral("_Nachweis"), QStringLiteral("pdf"), QStringLiteral("Der Nachweis")},
+        [this](const QString& pfad, QString* grund) {
+            if (istPdf(pfad))
+                return NachweisPdfSchreiben(m_nachweis, m_auswertung.stunden, m_einstellungen, pfad, grund);
+            return NachweisCsvSchreiben(NachweisCsv(m_nachweis, m_auswertung.stunden, m_einstellungen), pfad, grund);
+        });
 }
 
 void Nachweisseite::stundenSpeichern()
 {
-    speichern(
-        dialogFuer(m_auswertung, QStringLiteral("Stundenwerte speichern"), QStringLiteral("CSV-Tabelle (*.csv)|*.csv"),
-                   QStringLiteral("_Stunden"), QStringLiteral("csv")),
-        QStringLiteral("Die Stundenwerte"), [this](const QString& pfad, QString* grund) {
-            return NachweisCsvSchreiben(StundenCsv(m_nachweis, m_auswertung.stunden, m_einstellungen), pfad, grund);
-        });
+    AuswertungSpeichern(m_dienste, this, m_auswertung,
+                        {QStringLiteral("Stundenwerte speichern"), QStringLiteral("CSV-Tabelle (*.csv)|*.csv"),
+                         QStringLiteral("_Stunden"), QStringLiteral("csv"), QStringLiteral("Die Stundenwerte")},
+                        [this](const QString& pfad, QString* grund) {
+                            return NachweisCsvSchreiben(StundenCsv(m_nachweis, m_auswertung.stunden, m_einstellungen),
+                                                        pfad, grund);
+                        });
 }
 
 void Nachweisseite::bildSpeichern()
@@ -354,12 +327,13 @@ void Nachweisseite::bildSpeichern()
     if (seite < 1)
         return;
     const Nachweisbild bild = kBilder[std::size_t(seite - 1)];
-    speichern(dialogFuer(m_auswertung, QStringLiteral("Bild speichern"),
-                         QStringLiteral("PNG-Bild (*.png)|*.png|SVG-Grafik (*.svg)|*.svg"),
-                         QStringLiteral("_Nachweis_") + NachweisbildKurzname(bild), QStringLiteral("png")),
-              QStringLiteral("Das Bild"), [this, bild](const QString& pfad, QString* grund) {
-                  return NachweisbildSchreiben(m_nachweis, m_einstellungen, bild, pfad, grund);
-              });
+    AuswertungSpeichern(
+        m_dienste, this, m_auswertung,
+        {QStringLiteral("Bild speichern"), QStringLiteral("PNG-Bild (*.png)|*.png|SVG-Grafik (*.svg)|*.svg"),
+         QStringLiteral("_Nachweis_") + NachweisbildKurzname(bild), QStringLiteral("png"), QStringLiteral("Das Bild")},
+        [this, bild](const QString& pfad, QString* grund) {
+            return NachweisbildSchreiben(m_nachweis, m_einstellungen, bild, pfad, grund);
+        });
 }
 
 // The PDF's pages on the printer chosen in the print dialog.

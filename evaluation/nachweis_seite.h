@@ -46,8 +46,6 @@ private:
     void einstellungenZeigen();
     void geaendert();
     void anzeigen();
-    void speichern(gui::Dateidialog dialog, const QString& was,
-                   const std::function<bool(const QString& pfad, QString* grund)>& schreiben);
 
     gui::Dienste& m_dienste;
     const Jahresauswertung& m_auswertung;
