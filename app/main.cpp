@@ -17,6 +17,10 @@
 
 #include <memory>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
 using namespace model;
 using namespace gui;
 using namespace app;
@@ -48,6 +52,11 @@ int main(int argc, char** argv)
 {
     if (const std::optional<int> status = aufrufBeantworten(argc, argv))
         return *status;
+#ifdef Q_OS_UNIX
+    // A FIFO chosen as an output whose reader goes away must end that save with a message, not
+    // the program with the user's unsaved work: the write then fails with EPIPE instead.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tempara"));
     QApplication::setApplicationVersion(kTemparaVersion);
