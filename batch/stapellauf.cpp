@@ -202,6 +202,17 @@ struct Lauf {
     Stapelergebnis ergebnis;
     std::optional<QByteArray> inhalt;             // the data file when it is read from memory
     std::optional<Aufraeumposten> zwischendatei;  // a named temporary file of the result
+    bool inGeraet = false;                        // the result goes straight into a device or FIFO
+
+    // What a failure leaves: nothing changed, except what already went into a device or FIFO,
+    // which no run can take back.
+    QString unveraendert() const
+    {
+        return inGeraet ? QStringLiteral("\n\nIhre Dateien sind unverändert geblieben; in %1 (ein Gerät oder eine "
+                                         "FIFO) kann aber schon ein Teil des Ergebnisses geschrieben sein.")
+                              .arg(nativ(plan.ausgabe))
+                        : kNichtsVeraendert;
+    }
 
     QStringList zwischendateien() const
     {
@@ -233,14 +244,14 @@ struct Lauf {
         const int nummer = info.isDir() ? EISDIR : info.exists() ? EACCES : ENOENT;
         fehler(QStringLiteral("Die Datendatei\n%1\nkann nicht gelesen werden.\n%2")
                    .arg(nativ(plan.eingabe), FehlerGrund(nummer, datei->errorString()))
-               + kNichtsVeraendert);
+               + unveraendert());
         return nullptr;
     }
 
     bool lesefehler(const Zeilenleser& leser)
     {
         return fehler(Lesestoerungsmeldung(plan.eingabe, leser.stoerung(), leser.zeilennummer())
-                      + QStringLiteral("\nDie Ergebnisdatei wurde nicht geschrieben.") + kNichtsVeraendert);
+                      + QStringLiteral("\nDie Ergebnisdatei wurde nicht geschrieben.") + unveraendert());
     }
 
     // Pass 1 of the season-dependent run: the data lines of the input.
@@ -274,7 +285,7 @@ struct Lauf {
                                            : DatenzeileZerlegen(zeile, werte);
             if (!gelesen)
                 return fehler(felder.fehler().text + QStringLiteral("\nDie Ergebnisdatei wurde nicht geschrieben.")
-                              + kNichtsVeraendert);
+                              + unveraendert());
             if (art != Zeilenart::Daten)
                 continue;
             auswerter.zeile(werte, ausgabe.text());
@@ -291,7 +302,7 @@ struct Lauf {
     {
         return fehler(QStringLiteral("Die Ergebnisdatei\n%1\nkonnte nicht vollständig geschrieben werden.\n%2")
                           .arg(nativ(plan.ausgabe), FehlerGrund(nummer))
-                      + kNichtsVeraendert);
+                      + unveraendert());
     }
 
     // Pass 2: the whole result into the temporary file beside its target.
@@ -300,6 +311,7 @@ struct Lauf {
         const QStringList vorher = zwischendateien();
         errno = 0;
         const bool offen = ziel.open();
+        inGeraet = offen && ziel.direkt();
         // Where the file system has no unnamed temporary files (NFS, SMB, FAT), QSaveFile
         // writes a named one beside the result, "<name>.XXXXXX"; a signal must not leave it.
         for (const QString& neu : zwischendateien())
@@ -309,7 +321,7 @@ struct Lauf {
             const int nummer = QFileInfo(plan.ausgabe).isDir() ? EISDIR : errno != 0 ? errno : EACCES;
             return fehler(QStringLiteral("Die Ergebnisdatei\n%1\nkann nicht angelegt werden.\n%2")
                               .arg(nativ(plan.ausgabe), FehlerGrund(nummer, ziel.errorString()))
-                          + kNichtsVeraendert);
+                          + unveraendert());
         }
         const std::unique_ptr<QIODevice> datei = eingabeOeffnen();
         if (!datei)
@@ -351,7 +363,7 @@ struct Lauf {
     {
         // The outputs once more, as they are now: a long run gives others time to act.
         if (const QString grund = AusgabenPruefen(plan); !grund.isEmpty())
-            return fehler(grund + kNichtsVeraendert);
+            return fehler(grund + unveraendert());
         const bool beiseite = !plan.beiseiteVon.isEmpty();
         if (beiseite) {
             QFile von(plan.beiseiteVon);
@@ -364,7 +376,7 @@ struct Lauf {
                                   .arg(nativ(plan.beiseiteVon), nativ(plan.beiseiteNach),
                                        nummer == EEXIST ? QStringLiteral("Unter diesem Namen steht schon eine Datei.")
                                                         : FehlerGrund(nummer, von.errorString()))
-                              + kNichtsVeraendert);
+                              + unveraendert());
             }
         }
         auto beiseiteZurueck = [&] {
@@ -382,7 +394,7 @@ struct Lauf {
                 return fehler(QStringLiteral(
                                   "Die bisherige Ergebnisdatei\n%1\nkann nicht als Sicherung\n%2\nabgelegt werden.\n%3")
                                   .arg(nativ(plan.eingabe), nativ(plan.sicherung), FehlerGrund(nummer))
-                              + kNichtsVeraendert);
+                              + unveraendert());
             }
         }
 
@@ -394,7 +406,7 @@ struct Lauf {
             beiseiteZurueck();
             return fehler(QStringLiteral("Die Ergebnisdatei\n%1\nkann nicht an ihren Platz gebracht werden.\n%2")
                               .arg(nativ(plan.ausgabe), FehlerGrund(nummer, ziel.errorString()))
-                          + kNichtsVeraendert);
+                          + unveraendert());
         }
         return true;
     }
@@ -417,7 +429,7 @@ struct Lauf {
         // Every output against the data file and each other before anything is written; the
         // data file is never replaced, whatever links lead from an output's name to it.
         if (const QString grund = AusgabenPruefen(plan); !grund.isEmpty())
-            return fehler(grund + kNichtsVeraendert);
+            return fehler(grund + unveraendert());
         // One run at a time per result: a lock file beside it, held until the result is in
         // place. Where no lock can be made (a folder without write permission), the run goes
         // on and fails with the real reason when it writes. A device written straight into
@@ -430,7 +442,7 @@ struct Lauf {
             return fehler(QStringLiteral("Die Ergebnisdatei\n%1\nwird gerade von einem anderen Lauf geschrieben.\n"
                                          "Bitte warten Sie, bis er fertig ist.")
                               .arg(nativ(plan.ausgabe))
-                          + kNichtsVeraendert);
+                          + unveraendert());
         std::optional<Aufraeumposten> sperrdatei;
         if (gesperrt)
             sperrdatei.emplace(plan.ausgabe + QStringLiteral(".lock"));
@@ -439,7 +451,7 @@ struct Lauf {
         } else {
             Dateninhalt vorbereitet = DatendateiVorbereiten(plan.eingabe);
             if (!vorbereitet.fehler.isEmpty())
-                return fehler(vorbereitet.fehler + kNichtsVeraendert);
+                return fehler(vorbereitet.fehler + unveraendert());
             inhalt = std::move(vorbereitet.inhalt);
         }
         std::array<Bereich, kBereiche> bereiche = e.bereiche;

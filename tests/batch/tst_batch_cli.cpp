@@ -215,6 +215,10 @@ private Q_SLOTS:
              "kann nicht angelegt werden.\nEs fehlt die Berechtigung", "");
         fall("Zusammenfassung auf vollem Gerät", "d.txt=@d %voll", "d.txt", 1,
              "Die Ausgabe konnte nicht vollständig geschrieben werden.\nDer Datenträger ist voll.", "d.TPR=@tpr");
+        fall("Ergebnis in ein volles Gerät", "d.txt=@d", "d.txt --ausgabe /dev/full", 1,
+             "Der Datenträger ist voll.\n\nIhre Dateien sind unverändert geblieben; in /dev/full (ein Gerät oder eine "
+             "FIFO) kann aber schon ein Teil",
+             "");
         fall("Hilfe bei geschlossener Ausgabe", "%zu", "--help", 1, "Die Ausgabe ist geschlossen.", "");
         fall("pmv auf vollem Gerät", "%voll", "!pmv 20 20 0 60 70 0 0 1", 1, "Der Datenträger ist voll.", "");
         fall("UTF-8 mit Markierung", "u.txt=@bom", "u.txt", 0, "Ergebnisdatei: u.TPR", "u.TPR=@tpr");
