@@ -42,9 +42,10 @@ QString zitat(std::string_view zeile)
     return text;
 }
 
-QString zeilen(int64_t anzahl)
+QString zeilenAmSatzanfang(int64_t anzahl)
 {
-    return anzahl == 1 ? QStringLiteral("eine Datenzeile") : QStringLiteral("%1 Datenzeilen").arg(anzahl);
+    return anzahl == 1 ? QStringLiteral("Eine Datenzeile")
+                       : QStringLiteral("%1 Datenzeilen").arg(formatiereAnzahl(anzahl));
 }
 
 }  // namespace
@@ -180,24 +181,22 @@ QStringList Vorwarnungen(const Dateibefund& b, const Stapeleinstellungen& e)
                          .arg(b.ersteDatenzeile)
                          .arg(b.ersteDatenzeileText);
     if (b.semikolonzeilen > 0) {
-        const QString anzahl = zeilen(b.semikolonzeilen);
         warnungen << QStringLiteral("%1 (zuerst Zeile %2) %3 Semikolons, aber weder Tabulatoren noch Leerzeichen.\n"
                                     "Mit Leerzeichen und Tabulatoren als Trennzeichen wird von einer solchen Zeile nur "
                                     "die erste Zahl gelesen, alle weiteren Spalten zählen als 0.\n"
                                     "Wählen Sie auf der Spaltenseite \u201ESemikolon\u201C als Trennzeichen "
                                     "(tempara-cli: --trennzeichen semikolon).")
-                         .arg(anzahl.left(1).toUpper() + anzahl.mid(1))
+                         .arg(zeilenAmSatzanfang(b.semikolonzeilen))
                          .arg(b.ersteSemikolonzeile)
                          .arg(b.semikolonzeilen == 1 ? QStringLiteral("enthält") : QStringLiteral("enthalten"));
     }
     if (b.blankAmEnde > 0) {
-        const QString anzahl = zeilen(b.blankAmEnde);
         warnungen << QStringLiteral("%1 (zuerst Zeile %2) %3 durch Tabulatoren getrennt und %4 mit einem "
                                     "Leerzeichen. Ein Leerzeichen beendet das Feld vor jedem Tabulator: Jede solche "
                                     "Zeile würde mit falschen Zahlen ausgewertet.\n"
                                     "Wählen Sie auf der Spaltenseite \u201ETabulator\u201C als Trennzeichen "
                                     "(tempara-cli: --trennzeichen tab); dann zählt das Leerzeichen nicht.")
-                         .arg(anzahl.left(1).toUpper() + anzahl.mid(1))
+                         .arg(zeilenAmSatzanfang(b.blankAmEnde))
                          .arg(b.ersteBlankAmEnde)
                          .arg(b.blankAmEnde == 1 ? QStringLiteral("ist") : QStringLiteral("sind"),
                               b.blankAmEnde == 1 ? QStringLiteral("endet") : QStringLiteral("enden"));

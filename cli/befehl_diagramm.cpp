@@ -229,16 +229,8 @@ int befehlDiagramm(int argc, char** argv)
                      "der Lufttemperatur\n",
                      kName);
 
-    // Text needs a font system, but never a screen: the same pixels with or without a display.
-    // Qt's own notes about the session (runtime folder and the like) are no concern here.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType art, const QMessageLogContext&, const QString& text) {
-        if (art == QtCriticalMsg || art == QtFatalMsg)
-            std::fprintf(stderr, "%s: %s\n", kName, qPrintable(text));
-    });
-    int qtArgc = 1;
-    char* qtArgv[] = {argv[0], nullptr};
-    QGuiApplication anwendung(qtArgc, qtArgv);
+    std::optional<QGuiApplication> anwendung;
+    schriftenOhneBildschirm(anwendung, kName);
 
     const int x = *a.x, y = *a.y;
     // As the window after choosing the pair: default texts and values, then what was typed.

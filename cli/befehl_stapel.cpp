@@ -574,20 +574,8 @@ int zusaetzeSchreiben(const Jahresauswertung& j, const Dateiplan& plan)
     for (const Ausgabeziel& ziel : plan.weitere) {
         const Zusatzausgabe& art = *std::find_if(std::begin(kZusatzausgaben), std::end(kZusatzausgaben),
                                                  [&](const Zusatzausgabe& z) { return z.was == ziel.was; });
-        if (art.grafik && !anwendung) {
-            // Text needs a font system, but never a screen: the same pixels with or without a
-            // display. Qt's own notes about the session (runtime folder and the like) are no
-            // concern here.
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            qInstallMessageHandler([](QtMsgType typ, const QMessageLogContext&, const QString& text) {
-                if (typ == QtCriticalMsg || typ == QtFatalMsg)
-                    std::fprintf(stderr, "tempara-cli stapel: %s\n", qPrintable(text));
-            });
-            static int qtArgc = 1;
-            static char name[] = "tempara-cli";
-            static char* qtArgv[] = {name, nullptr};
-            anwendung.emplace(qtArgc, qtArgv);
-        }
+        if (art.grafik)
+            schriftenOhneBildschirm(anwendung, "tempara-cli stapel");
         QString grund = AusgabenPruefen(plan, &ziel);
         if (grund.isEmpty() && art.schreiben(j, ziel.pfad, &grund))
             continue;

@@ -3,6 +3,8 @@
 
 #include "zahlen.h"
 
+#include <cstdio>
+
 namespace cli {
 
 namespace {
@@ -27,6 +29,26 @@ std::optional<model::Rechenverfahren> verfahrenLesen(std::string_view wert, std:
     if (!verfahren)
         fehler = "--verfahren \"" + model::feldZitat(wert) + "\": erwartet klassisch oder iso";
     return verfahren;
+}
+
+namespace {
+const char* befehlFuerMeldungen = "tempara-cli";
+}
+
+void schriftenOhneBildschirm(std::optional<QGuiApplication>& anwendung, const char* befehl)
+{
+    if (anwendung || QCoreApplication::instance())
+        return;
+    befehlFuerMeldungen = befehl;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType art, const QMessageLogContext&, const QString& text) {
+        if (art == QtCriticalMsg || art == QtFatalMsg)
+            std::fprintf(stderr, "%s: %s\n", befehlFuerMeldungen, qPrintable(text));
+    });
+    static int qtArgc = 1;
+    static char name[] = "tempara-cli";
+    static char* qtArgv[] = {name, nullptr};
+    anwendung.emplace(qtArgc, qtArgv);
 }
 
 }  // namespace cli

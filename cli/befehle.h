@@ -5,6 +5,8 @@
 
 #include "rechenverfahren.h"
 
+#include <QGuiApplication>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,6 +39,12 @@ const std::vector<Befehl>& alleBefehle();
 // The value of --verfahren (pmv, stapel, diagramm, bewertung): "klassisch" or "iso". For any
 // other word nothing, with the German reason in `fehler`.
 std::optional<model::Rechenverfahren> verfahrenLesen(std::string_view wert, std::string& fehler);
+
+// Text in pictures and PDFs needs a font system, but never a screen: starts `anwendung` on the
+// offscreen platform unless an application already runs, so the output has the same pixels with
+// or without a display. Of Qt's own notes (runtime folder and the like) only critical ones reach
+// stderr, under `befehl` ("tempara-cli stapel"), which must outlive the application.
+void schriftenOhneBildschirm(std::optional<QGuiApplication>& anwendung, const char* befehl);
 
 #define TEMPARA_BEFEHL_VERKETTET(a, b) a##b
 #define TEMPARA_BEFEHL_NAME(zeile) TEMPARA_BEFEHL_VERKETTET(befehlRegistriert_, zeile)

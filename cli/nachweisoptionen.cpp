@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "nachweisoptionen.h"
 
+#include "befehle.h"
+
 #include "nachweisbericht.h"
 #include "nachweistabelle.h"
 
@@ -115,19 +117,7 @@ bool NachweisDateiSchreiben(const Jahresauswertung& j, const QString& pfad, QStr
     if (!istPdf(pfad))
         return NachweisCsvSchreiben(NachweisCsv(n, j.stunden, j.nachweis), pfad, grund);
     std::optional<QGuiApplication> anwendung;
-    if (!QCoreApplication::instance()) {
-        // The report's text needs a font system, but never a screen; Qt's notes about the
-        // session are no concern here.
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qInstallMessageHandler([](QtMsgType art, const QMessageLogContext&, const QString& text) {
-            if (art == QtCriticalMsg || art == QtFatalMsg)
-                std::fprintf(stderr, "tempara-cli stapel: %s\n", qPrintable(text));
-        });
-        static int qtArgc = 1;
-        static char name[] = "tempara-cli";
-        static char* qtArgv[] = {name, nullptr};
-        anwendung.emplace(qtArgc, qtArgv);
-    }
+    schriftenOhneBildschirm(anwendung, "tempara-cli stapel");
     return NachweisPdfSchreiben(n, j.stunden, j.nachweis, pfad, grund);
 }
 
