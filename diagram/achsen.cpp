@@ -66,14 +66,6 @@ float zehntel(int i, float max) { return float(double(i) * double(max) / 10.0); 
 
 }  // namespace
 
-bool Geometrie::xMassstab() const { return std::isfinite(kx) && kx != 0.0f; }
-bool Geometrie::yMassstab() const { return std::isfinite(ky) && ky != 0.0f; }
-
-Geometrie geometrieAus(const Bereich& b)
-{
-    return {4100.0f / b.Xmax, 3100.0f / b.Ymax, b.Xmax / 100.0f, b.Ymax / 100.0f};
-}
-
 QFont titelschrift() { return schrift(serifenlos(), 7.8, false); }
 QFont skalenschrift() { return schrift(serif(), 6.75, true); }
 

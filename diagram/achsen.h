@@ -5,6 +5,7 @@
 #pragma once
 
 #include "bereich.h"
+#include "geometrie.h"
 #include "twips.h"
 
 #include <QFont>
@@ -16,27 +17,6 @@
 #include <vector>
 
 namespace diagram {
-
-// 15 twips make one pixel (twips.h): 96 dpi, 3780 dots per metre in the image header.
-inline constexpr int kDotsJeMeter = 3780;
-
-inline constexpr float kFlaecheBreite = 5700.0f;
-inline constexpr float kFlaecheHoehe = 4500.0f;
-inline constexpr float kX0 = 1400.0f;
-inline constexpr float kY0 = kFlaecheHoehe - 1200.0f;
-inline constexpr float kXAchsenende = 5500.0f;
-inline constexpr float kYAchsenende = 4300.0f;
-
-struct Geometrie {
-    float kx = 0;  // twips per unit of the x quantity
-    float ky = 0;
-    float Xschritt = 0;  // grid steps
-    float Yschritt = 0;
-    // A maximum of 0 (or a non-finite one) leaves an axis without scale.
-    bool xMassstab() const;
-    bool yMassstab() const;
-};
-Geometrie geometrieAus(const Bereich& bereich);
 
 // One label placed in the drawing area.
 struct Beschriftung {

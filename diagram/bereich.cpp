@@ -4,6 +4,8 @@
 #include "groessen.h"
 #include "zahlen.h"
 
+#include <QStringList>
+
 #include <charconv>
 #include <cmath>
 

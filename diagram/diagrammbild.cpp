@@ -9,10 +9,6 @@
 
 #include <algorithm>
 
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#include <immintrin.h>
-#endif
-
 using namespace model;
 using namespace gui;
 
@@ -81,22 +77,6 @@ constexpr Legendenplatz kLegendenplaetze[kAnzahlBaender] = {
 };
 constexpr float kLegendeLinks = 5800, kLegendeRechts = 6484, kLegendeOben = 140, kLegendeKasten = 588;
 
-// Qt's AVX2 fill and line routines can return with the upper halves of the vector registers
-// in use; the plain SSE code of the evaluation then pays a state-transition penalty on
-// nearly every instruction (a run took 60 % longer after clearing the image). Clearing
-// them before the grid costs one instruction.
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-__attribute__((target("avx"))) void obereVektorhaelftenLeeren() { _mm256_zeroupper(); }
-void vektorzustandBereinigen()
-{
-    static const bool avx = __builtin_cpu_supports("avx");
-    if (avx)
-        obereVektorhaelftenLeeren();
-}
-#else
-void vektorzustandBereinigen() {}
-#endif
-
 }  // namespace
 
 void textZeichnen(QPainter& maler, QPointF linksObenTwips, const QString& t, QRgb farbe)
@@ -117,27 +97,31 @@ void Diagrammbild::achsenZeichnen(const Achsen& achsen)
         linie(maler, l.p1(), l.p2(), kSchwarz);
 }
 
-Laufbilanz Diagrammbild::rasterZeichnen(const PmvEingabe& vorbereitet, float v_rel, int xGroesse, int yGroesse,
-                                        const Achsen& achsen, Rechenverfahren verfahren)
+int Diagrammbild::zellenZeichnen(const Rasterwerte& raster, const Geometrie& g)
 {
-    vektorzustandBereinigen();
     // 17161 small rectangles: written straight into the pixels, the painter would cost
     // more than the evaluations.
     uchar* const anfang = m_bild.bits();
     const qsizetype zeilenlaenge = m_bild.bytesPerLine();
-    auto zelle = [&](Spanne spalte, Spanne zeile, float pmv) {
-        const std::optional<int> b = bandVon(pmv);
-        if (!b)
-            return false;
-        const QRgb farbe = band(*b).farbe;
-        for (int y = zeile.von; y < zeile.bis; ++y) {
-            QRgb* punkte = reinterpret_cast<QRgb*>(anfang + y * zeilenlaenge);
-            std::fill(punkte + spalte.von, punkte + spalte.bis, farbe);
+    std::vector<Spanne> zeilen;
+    for (const float y : raster.y)
+        zeilen.push_back(zeilenSpanne(g, y));
+    int zellen = 0;
+    for (std::size_t i = 0; i < raster.x.size(); ++i) {
+        const Spanne spalte = spaltenSpanne(g, raster.x[i]);
+        for (std::size_t j = 0; j < zeilen.size(); ++j) {
+            const std::optional<int> b = bandVon(raster.wert(i, j));
+            if (!b)
+                continue;
+            const QRgb farbe = band(*b).farbe;
+            for (int y = zeilen[j].von; y < zeilen[j].bis; ++y) {
+                QRgb* punkte = reinterpret_cast<QRgb*>(anfang + y * zeilenlaenge);
+                std::fill(punkte + spalte.von, punkte + spalte.bis, farbe);
+            }
+            ++zellen;
         }
-        return true;
-    };
-    return rasterDurchlaufen(vorbereitet, v_rel, xGroesse, yGroesse, achsen, m_bild.width(), m_bild.height(), zelle,
-                             verfahren);
+    }
+    return zellen;
 }
 
 void Diagrammbild::bezugslinienZeichnen(const Achsen& achsen, int xGroesse, int yGroesse)
@@ -201,16 +185,18 @@ QImage Diagrammbild::speicherbild(const Achsen& achsen, const Festwerte& festwer
     return gross;
 }
 
-Laufbilanz diagrammZeichnen(Diagrammbild& bild, const PmvEingabe& vorbereitet, float v_rel, int xGroesse, int yGroesse,
-                            const Bereich& bereich, Rechenverfahren verfahren)
+Lauf diagrammZeichnen(Diagrammbild& bild, const PmvEingabe& vorbereitet, float v_rel, int xGroesse, int yGroesse,
+                      const Bereich& bereich, Rechenverfahren verfahren)
 {
     const Achsen achsen = achsenAuslegen(bereich, xGroesse, yGroesse);
     bild.leeren();
     bild.achsenZeichnen(achsen);
-    const Laufbilanz bilanz = bild.rasterZeichnen(vorbereitet, v_rel, xGroesse, yGroesse, achsen, verfahren);
+    Lauf lauf;
+    lauf.raster = rasterBerechnen(vorbereitet, v_rel, xGroesse, yGroesse, achsen.geometrie, bereich, verfahren);
+    lauf.zellen = bild.zellenZeichnen(lauf.raster, achsen.geometrie);
     bild.achsenZeichnen(achsen);
     bild.bezugslinienZeichnen(achsen, xGroesse, yGroesse);
-    return bilanz;
+    return lauf;
 }
 
 bool bmpSchreiben(const QImage& bild, const QString& pfad, QString* grund)

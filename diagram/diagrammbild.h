@@ -28,9 +28,8 @@ public:
     void leeren();
     // Axes and ticks in black (the labels are the window's, or painted on saving).
     void achsenZeichnen(const Achsen& achsen);
-    // Evaluates the grid and fills one rectangle per grid point in the colour of its band.
-    Laufbilanz rasterZeichnen(const model::PmvEingabe& vorbereitet, float v_rel, int xGroesse, int yGroesse,
-                              const Achsen& achsen, model::Rechenverfahren verfahren);
+    // One rectangle per grid point in the colour of its band; returns how many were filled.
+    int zellenZeichnen(const Rasterwerte& raster, const Geometrie& geometrie);
     // Grey lines at the reference values of both quantities.
     void bezugslinienZeichnen(const Achsen& achsen, int xGroesse, int yGroesse);
 
@@ -45,11 +44,15 @@ private:
     QImage m_bild;
 };
 
+struct Lauf {
+    Rasterwerte raster;
+    int zellen = 0;  // cells filled (grid points inside a band)
+};
+
 // One whole run without a window, in the order of "&Start": clear, axes, grid, axes again
 // on top, reference lines. `bereich` must have passed bereichPruefen.
-Laufbilanz diagrammZeichnen(Diagrammbild& bild, const model::PmvEingabe& vorbereitet, float v_rel, int xGroesse,
-                            int yGroesse, const Bereich& bereich,
-                            model::Rechenverfahren verfahren = model::Rechenverfahren::Klassisch);
+Lauf diagrammZeichnen(Diagrammbild& bild, const model::PmvEingabe& vorbereitet, float v_rel, int xGroesse, int yGroesse,
+                      const Bereich& bereich, model::Rechenverfahren verfahren = model::Rechenverfahren::Klassisch);
 
 // A caption with its top-left corner at a point, in the painter's font: smoothed, at a whole
 // pixel, in fonts with whole-pixel glyph positions (achsen.h), so that every glyph is there,

@@ -16,12 +16,16 @@ namespace diagram {
 namespace {
 
 constexpr std::array<Groesseninfo, kAnzahlGroessen> kGroessen{{
-    {u" Lufttemperatur", u"T_Luft [°C]", u"-15", u"50", -15.0f, 50.0f, "ti"},
-    {u" Strahlungstemperatur", u"T_Strahlung [°C]", u"-15", u"50", -15.0f, 50.0f, "ts"},
-    {u" Luftgeschwindigkeit", u"v_Luft [m/s]", u"0", u"10", 0.0f, 10.0f, "v_luft"},
-    {u" rel. Luftfeuchte", u"rel. Feuchte [%]", u"0", u"100", 0.0f, 100.0f, "phi"},
-    {u" Aktivität - Energieumsatz", u"Aktivität [W]", u"0", u"500", 0.0f, 500.0f, "m"},
-    {u" Kleidung", u"Kleidung [clo]", u"0", u"4", 0.0f, 4.0f, "icl"},
+    {u" Lufttemperatur", u"T_Luft [°C]", u"-15", u"50", -15.0f, 50.0f, "ti", u"Lufttemperatur", u"Ti", u"°C", 1},
+    {u" Strahlungstemperatur", u"T_Strahlung [°C]", u"-15", u"50", -15.0f, 50.0f, "ts", u"Strahlungstemperatur", u"Ts",
+     u"°C", 1},
+    {u" Luftgeschwindigkeit", u"v_Luft [m/s]", u"0", u"10", 0.0f, 10.0f, "v_luft", u"Luftgeschwindigkeit", u"v_Luft",
+     u"m/s", 2},
+    {u" rel. Luftfeuchte", u"rel. Feuchte [%]", u"0", u"100", 0.0f, 100.0f, "phi", u"relative Luftfeuchte", u"φ", u"%",
+     0},
+    {u" Aktivität - Energieumsatz", u"Aktivität [W]", u"0", u"500", 0.0f, 500.0f, "m", u"Energieumsatz", u"M", u"W/m²",
+     0},
+    {u" Kleidung", u"Kleidung [clo]", u"0", u"4", 0.0f, 4.0f, "icl", u"Bekleidung", u"Icl", u"clo", 2},
 }};
 
 // Comfort limits often quoted for offices: 15 and 25 °C, 0.3 m/s, 35 and 70 % humidity,
@@ -32,13 +36,13 @@ constexpr float kFeuchte[] = {35.0f, 70.0f};
 constexpr float kEnergieumsatz[] = {40.0f};
 
 constexpr std::array<Band, kAnzahlBaender> kBaender{{
-    {qRgb(128, 0, 0), kEmpfindungen[6].name, true},
-    {qRgb(255, 0, 0), kEmpfindungen[5].name, true},
-    {qRgb(255, 255, 0), kEmpfindungen[4].name, false},
-    {qRgb(0, 255, 0), kEmpfindungen[3].name, false},
-    {qRgb(0, 255, 255), kEmpfindungen[2].name, false},
-    {qRgb(0, 0, 255), kEmpfindungen[1].name, true},
-    {qRgb(0, 0, 128), kEmpfindungen[0].name, true},
+    {0xff800000u, kEmpfindungen[6].name, true},
+    {0xffff0000u, kEmpfindungen[5].name, true},
+    {0xffffff00u, kEmpfindungen[4].name, false},
+    {0xff00ff00u, kEmpfindungen[3].name, false},
+    {0xff00ffffu, kEmpfindungen[2].name, false},
+    {0xff0000ffu, kEmpfindungen[1].name, true},
+    {0xff000080u, kEmpfindungen[0].name, true},
 }};
 
 // Rows of the fixed-parameter list in their order: quantity index (-1 for the two that can

@@ -5,7 +5,6 @@
 
 #include "raumklima.h"
 
-#include <QColor>
 #include <QString>
 
 #include <array>
@@ -34,6 +33,12 @@ struct Groesseninfo {
     float untergrenze;     // lowest permitted minimum
     float obergrenze;      // highest permitted maximum
     const char* kurzname;  // the name tempara-cli uses
+    // For reports: the quantity's name, its symbol, its unit (metabolic rate in W/m², whatever
+    // the window's axis title says) and the decimals of a value.
+    const char16_t* name;
+    const char16_t* symbol;
+    const char16_t* einheit;
+    int stellen;
 };
 
 const Groesseninfo& info(int k);
@@ -50,7 +55,7 @@ void setzeGroesse(model::PmvEingabe& eingabe, int k, float v, float v_rel);
 // The seven PMV bands, from "heiß" (index 0) to "kalt" (index 6).
 inline constexpr int kAnzahlBaender = 7;
 struct Band {
-    QRgb farbe;
+    unsigned int farbe;    // 0xAARRGGBB, as QRgb
     const char16_t* text;  // legend text; the two-word ones break at the blank
     bool weisseSchrift;
 };

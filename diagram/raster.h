@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The grid of one run: x and y step through their ranges by repeated float32 addition,
-// the two chosen fields of the prepared inputs change per point, and every grid point
-// whose cell can show in the drawing area is evaluated. The cell is handed to a sink, so
-// the drawing and the bare evaluation (benchmarks) walk exactly the same grid.
+// The grid of one run: x and y step through their ranges by repeated float32 addition, the
+// two chosen fields of the prepared inputs change per point, and every grid point whose cell
+// can show in the drawing area is evaluated. The values are kept: the window's cells, the
+// report's bands and the lines of constant PMV are all painted from this one grid.
 #pragma once
 
-#include "achsen.h"
+#include "geometrie.h"
 #include "groessen.h"
 #include "rechenverfahren.h"
+#include "twips.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <vector>
 
 namespace diagram {
@@ -31,13 +34,14 @@ inline Spanne pixelSpanne(float twips, float laenge, int grenze)
         return {};  // far outside (or not a number): never converted to int
     return {std::max(0, gui::px(twips)), std::min(grenze, gui::px(twips + laenge))};
 }
-
-struct Laufbilanz {
-    int auswertungen = 0;      // PmvBerechnen calls
-    int zellen = 0;            // cells drawn (grid points inside a band)
-    int fehler = 0;            // evaluations without a result (floating-point error, ISO iteration unsettled)
-    model::PmvEingabe letzte;  // the inputs of the last grid point
-};
+inline Spanne spaltenSpanne(const Geometrie& g, float x)
+{
+    return pixelSpanne(kX0 + g.kx * x, kZelleBreite, kFlaecheBreitePx);
+}
+inline Spanne zeilenSpanne(const Geometrie& g, float y)
+{
+    return pixelSpanne(kY0 - g.ky * y, kZelleHoehe, kFlaecheHoehePx);
+}
 
 // A float32 loop from `von` by `schritt` while the value has not passed `bis` (≤ for a
 // positive step, ≥ for a negative one). A step too small to change the value ends it.
@@ -55,51 +59,27 @@ void gleitSchleife(float von, float bis, float schritt, Schritt&& koerper)
     }
 }
 
-// zelle(Spanne spalte, Spanne zeile, float pmv) for every evaluated grid point.
-template <typename Zelle>
-Laufbilanz rasterDurchlaufen(const model::PmvEingabe& vorbereitet, float v_rel, int xGroesse, int yGroesse,
-                             const Achsen& achsen, int breitePx, int hoehePx, Zelle&& zelle,
-                             model::Rechenverfahren verfahren = model::Rechenverfahren::Klassisch)
-{
-    Laufbilanz bilanz;
-    bilanz.letzte = vorbereitet;
-    const Geometrie& g = achsen.geometrie;
-    const Bereich& b = achsen.bereich;
-    if (!g.xMassstab() || !g.yMassstab())
-        return bilanz;
+// The evaluated grid: the columns and rows whose cells show, in the order of the run (a
+// negative maximum runs them downwards), and the vote at every point.
+struct Rasterwerte {
+    int xGroesse = Lufttemperatur;
+    int yGroesse = Strahlungstemperatur;
+    model::Rechenverfahren verfahren = model::Rechenverfahren::Klassisch;
+    std::vector<float> x;
+    std::vector<float> y;
+    // pmv[i * y.size() + j] for column i, row j, unclipped (the bands treat a vote beyond ±3 as
+    // the clipped one); NaN: no result
+    std::vector<float> pmv;
+    int auswertungen = 0;      // PmvBerechnen calls
+    int fehler = 0;            // evaluations without a result (floating-point error, ISO iteration unsettled)
+    model::PmvEingabe letzte;  // the inputs of the last grid point
 
-    // Every column runs the same y values; rows whose cells cannot show are left out.
-    struct Zeile {
-        float y;
-        Spanne pixel;
-    };
-    std::vector<Zeile> zeilen;
-    gleitSchleife(b.Ymin, b.Ymax, g.Yschritt, [&](float y) {
-        const Spanne s = pixelSpanne(kY0 - g.ky * y, kZelleHoehe, hoehePx);
-        if (!s.leer())
-            zeilen.push_back({y, s});
-    });
+    bool leer() const { return x.empty() || y.empty(); }
+    float wert(std::size_t i, std::size_t j) const { return pmv[i * y.size() + j]; }
+};
 
-    model::PmvEingabe e = vorbereitet;
-    model::PmvErgebnis ergebnis;
-    gleitSchleife(b.Xmin, b.Xmax, g.Xschritt, [&](float x) {
-        const Spanne spalte = pixelSpanne(kX0 + g.kx * x, kZelleBreite, breitePx);
-        if (spalte.leer() || zeilen.empty())
-            return;
-        setzeGroesse(e, xGroesse, x, v_rel);
-        for (const Zeile& z : zeilen) {
-            setzeGroesse(e, yGroesse, z.y, v_rel);
-            ++bilanz.auswertungen;
-            if (!PmvBerechnen(e, ergebnis, verfahren)) {
-                ++bilanz.fehler;
-                continue;
-            }
-            if (zelle(spalte, z.pixel, ergebnis.PMV))
-                ++bilanz.zellen;
-        }
-    });
-    bilanz.letzte = e;
-    return bilanz;
-}
+Rasterwerte rasterBerechnen(const model::PmvEingabe& vorbereitet, float v_rel, int xGroesse, int yGroesse,
+                            const Geometrie& geometrie, const Bereich& bereich,
+                            model::Rechenverfahren verfahren = model::Rechenverfahren::Klassisch);
 
 }  // namespace diagram

@@ -3,10 +3,12 @@
 // inside the quantities' limits, and the grid over them ends with a bounded number of cells.
 #include "bereich.h"
 #include "groessen.h"
+#include "isolinien.h"
 #include "raster.h"
 
 #include <QString>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
@@ -38,17 +40,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t laenge)
         || !(gelesen.Ymin >= gy.untergrenze && gelesen.Ymax <= gy.obergrenze && gelesen.Ymin < gelesen.Ymax))
         std::abort();  // a checked range outside its limits
 
-    diagram::Achsen achsen;
-    achsen.bereich = gelesen;
-    achsen.geometrie = diagram::geometrieAus(gelesen);
+    const diagram::Geometrie g = diagram::geometrieAus(gelesen);
     const PmvEingabe eingabe = PmvEingabeAus(standardRaumklima(), true);
-    const diagram::Laufbilanz bilanz = diagram::rasterDurchlaufen(
-        eingabe, 0.0f, x, y, achsen, 380, 300, [](diagram::Spanne s, diagram::Spanne z, float) {
-            if (s.von < 0 || s.bis > 380 || z.von < 0 || z.bis > 300)
-                std::abort();  // a cell outside the image
-            return true;
-        });
-    if (bilanz.auswertungen > 200 * 200)
+    const diagram::Rasterwerte raster = diagram::rasterBerechnen(eingabe, 0.0f, x, y, g, gelesen);
+    for (const float w : raster.x)
+        if (const diagram::Spanne s = diagram::spaltenSpanne(g, w); s.leer() || s.von < 0 || s.bis > 380)
+            std::abort();  // a cell outside the image
+    for (const float w : raster.y)
+        if (const diagram::Spanne z = diagram::zeilenSpanne(g, w); z.leer() || z.von < 0 || z.bis > 300)
+            std::abort();
+    if (raster.auswertungen > 200 * 200 || raster.pmv.size() != raster.x.size() * raster.y.size())
         std::abort();
+    // The lines of constant PMV of any grid: every point inside the grid's extent.
+    for (const diagram::Linienzug& zug : diagram::isolinie(raster, 0.0f))
+        for (const QPointF& p : zug)
+            if (!(std::isfinite(p.x()) && std::isfinite(p.y())))
+                std::abort();
     return 0;
 }

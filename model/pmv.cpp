@@ -122,6 +122,7 @@ bool PmvBerechnen(const PmvEingabe& e, PmvErgebnis& r)
     if (!(endlich(r.psat) && endlich(r.pa) && endlich(r.tcl) && endlich(r.hc) && endlich(pmv)))
         return false;
 
+    r.PMVroh = pmv;
     r.PMV = pmv > 3.0f ? 3.0f : (pmv < -3.0f ? -3.0f : pmv);
     const double p = r.PMV;
     r.PPD = float(100.0 - 95.0 * std::exp(-p * p / (4.1 - 0.6 * std::fabs(p))));

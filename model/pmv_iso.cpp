@@ -153,6 +153,7 @@ inline bool Abschliessen(const Lauf& l, PmvErgebnis& r)
         return false;
 
     r.PMV = float(pmv);
+    r.PMVroh = r.PMV;
     r.PPD = float(ppd);
     r.tcl = float(tcl);
     r.hc = float(hc);

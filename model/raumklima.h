@@ -39,6 +39,7 @@ struct PmvErgebnis {
     float pa = 0;         // water vapour partial pressure, Pa
     float psat = 0;       // saturation vapour pressure at ta, Pa
     int durchlaeufe = 0;  // Newton passes the clothing surface temperature took
+    float PMVroh = 0;     // the vote before any clipping: where a line of constant PMV near ±3 runs
 };
 
 // The defaults every run starts from (and "Neu" returns to).

@@ -26,11 +26,11 @@ QString bandfarbe(int i) { return QColor(band(i).farbe).name(); }
 
 PmvEingabe vorgabe() { return PmvEingabeAus(standardRaumklima(), true); }
 
-QImage gezeichnet(int x, int y, const Bereich& b = {}, Laufbilanz* bilanz = nullptr)
+QImage gezeichnet(int x, int y, const Bereich& b = {}, Lauf* lauf = nullptr)
 {
     Diagrammbild bild;
-    Laufbilanz egal;
-    (bilanz ? *bilanz : egal) = diagrammZeichnen(bild, vorgabe(), 0, x, y, b);
+    Lauf egal;
+    (lauf ? *lauf : egal) = diagrammZeichnen(bild, vorgabe(), 0, x, y, b);
     return bild.bild();
 }
 
@@ -112,9 +112,9 @@ private Q_SLOTS:
     void zellenInIhrenBaendern()
     {
         // each cell (kx = 82, ky = 62) shows the band of its own vote; votes clipped to ±3 stay white
-        Laufbilanz bilanz;
-        const QImage bild = gezeichnet(ti, ts, {}, &bilanz);
-        QVERIFY(bilanz.auswertungen == 131 * 131 && bilanz.fehler == 0);
+        Lauf lauf;
+        const QImage bild = gezeichnet(ti, ts, {}, &lauf);
+        QVERIFY(lauf.raster.auswertungen == 131 * 131 && lauf.raster.fehler == 0);
         QSet<float> geklippt;
         for (float x : {-15.0f, -5.5f, 10.0f, 20.0f, 27.5f, 32.5f, 40.0f, 50.0f})
             for (float y : {-15.0f, -10.0f, 5.0f, 20.0f, 30.0f, 45.0f, 50.0f}) {
@@ -128,8 +128,8 @@ private Q_SLOTS:
                 QCOMPARE(farbe(bild, kX0 + 82 * x + 5, kY0 - 62 * y + 5), b ? bandfarbe(*b) : kWeiss);
             }
         QCOMPARE(geklippt, (QSet<float>{0.0f, -3.0f, 3.0f}));
-        gezeichnet(ti, ts, {-15, 1e-30f, -15, 50}, &bilanz);  // a step too small ends after one column
-        QVERIFY(bilanz.auswertungen <= 131);
+        gezeichnet(ti, ts, {-15, 1e-30f, -15, 50}, &lauf);  // a step too small ends after one column
+        QVERIFY(lauf.raster.auswertungen <= 131);
     }
 
     void baender()
@@ -159,13 +159,11 @@ private Q_SLOTS:
     {
         // x = air velocity from `ab`, y = air temperature: the bands of the first column
         auto ersteSpalte = [](float ab, float v_rel) {
-            const Achsen a = achsenAuslegen({ab, 10, -15, 50}, Luftgeschwindigkeit, ti);
+            const Bereich b{ab, 10, -15, 50};
+            const Rasterwerte r = rasterBerechnen(vorgabe(), v_rel, Luftgeschwindigkeit, ti, geometrieAus(b), b);
             QList<int> baender;
-            rasterDurchlaufen(vorgabe(), v_rel, Luftgeschwindigkeit, ti, a, 380, 300, [&](Spanne s, Spanne, float pmv) {
-                if (s.von == px(kX0 + a.geometrie.kx * ab))
-                    baender << bandVon(pmv).value_or(-1);
-                return true;
-            });
+            for (std::size_t j = 0; j < r.y.size(); ++j)
+                baender << bandVon(r.wert(0, j)).value_or(-1);
             return baender;
         };
         // with v_rel = 1 the column v = 0 looks like the column v = 1 without it; still air does not
@@ -195,9 +193,9 @@ private Q_SLOTS:
         QCOMPARE(texte(a.ySkala), fall.yTexte);
         // a maximum not above 0 gives no cell, but the axes; only a maximum of 0 a hint
         QCOMPARE(hinweisNichtPositiv(fall.bereich).left(4), fall.hinweis);
-        Laufbilanz bilanz;
-        QCOMPARE(farbe(gezeichnet(fall.x, fall.y, fall.bereich, &bilanz), 3000, kY0), kSchwarz);
-        QVERIFY((fall.bereich.Xmax > 0 && fall.bereich.Ymax > 0) || bilanz.zellen == 0);
+        Lauf lauf;
+        QCOMPARE(farbe(gezeichnet(fall.x, fall.y, fall.bereich, &lauf), 3000, kY0), kSchwarz);
+        QVERIFY((fall.bereich.Xmax > 0 && fall.bereich.Ymax > 0) || lauf.zellen == 0);
     }
 
     void achsenUndBezugslinien()
