@@ -2,14 +2,19 @@
 // tempara-cli diagramm: the bitmap of the diagram window without a window, for scripts.
 #include "befehle.h"
 
+#include "ausgabeplan.h"
 #include "bereich.h"
+#include "bericht.h"
 #include "diagrammbild.h"
 #include "eingaben.h"
 #include "groessen.h"
+#include "neutralwert.h"
 #include "pmv.h"
 #include "zahlen.h"
+#include "zieldatei.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QString>
@@ -31,12 +36,15 @@ namespace {
 
 const char* const kHilfe =
     "Aufruf: tempara-cli diagramm --x GRÖSSE --y GRÖSSE [--xmin A --xmax B --ymin C --ymax D]\n"
-    "                             [EINGABEN] --bmp DATEI\n"
+    "                             [EINGABEN] [--bmp DATEI] [--bericht DATEI [BERICHT]]\n"
     "\n"
     "Zeichnet das Diagramm des Behaglichkeitsbereichs, wie es das Fenster \"Darstellung des\n"
-    "Behaglichkeitsbereichs\" nach \"Start\" zeigt, und speichert es wie \"Speichern unter...\"\n"
+    "Behaglichkeitsbereichs\" nach \"Start\" zeigt. --bmp speichert es wie \"Speichern unter...\"\n"
     "als Windows-Bitmap (440 × 400 Bildpunkte) mit Achsen, Beschriftung, den sechs fest\n"
-    "vorgegebenen Parametern und der Legende. Es wird kein Bildschirm gebraucht.\n"
+    "vorgegebenen Parametern und der Legende. --bericht speichert es wie \"Für Bericht\n"
+    "speichern...\" als Seite für einen Bericht: SVG, PDF oder PNG nach der Endung des Namens,\n"
+    "mit der Neutrallinie (PMV = 0) und dem neutralen Wert. Mindestens eine der beiden Dateien\n"
+    "ist anzugeben. Es wird kein Bildschirm gebraucht.\n"
     "\n"
     "Größen für --x und --y (zwei verschiedene):\n"
     "  ti      Lufttemperatur in °C            Bereich -15 bis 50\n"
@@ -65,6 +73,16 @@ const char* const kHilfe =
     "  --verfahren V    Rechenverfahren: klassisch (Vorgabe, wie TEMPARA 1.3) oder iso\n"
     "                   (ISO 7730:2005, Anhang D); das Bild nennt das Verfahren nur mit iso\n"
     "  --help           diese Hilfe\n"
+    "\n"
+    "Für --bericht (BERICHT):\n"
+    "  --linien L       Linien konstanten PMV: 0 (nur PMV = 0, Vorgabe), 0,5 (dazu ±0,5,\n"
+    "                   Kategorie B) oder 0,7 (dazu ±0,5 und ±0,7, Kategorien B und C)\n"
+    "  --bereich B      fenster (Vorgabe: die Achsen wie im Fenster) oder anpassen (die\n"
+    "                   berechneten Werte ohne negative Aktivität, Kleidung, Luftgeschwindigkeit\n"
+    "                   und Feuchte, auf eine runde Teilung erweitert)\n"
+    "  --papier P       a4 (Vorgabe) oder a5, jeweils quer\n"
+    "  --dpi N          Auflösung eines PNG, 300 (Vorgabe) bis 600; mindestens 2400 Bildpunkte\n"
+    "                   breit, also für a4 ab 206 und für a5 ab 291 dpi\n"
     "\n"
     "Eine vorhandene Datei wird ersetzt; misslingt das Schreiben, bleibt sie unverändert.\n"
     "Ein Zeichengerät oder eine FIFO (auch hinter einem Link) wird direkt beschrieben.\n"
@@ -127,8 +145,44 @@ struct Aufruf {
     bool tsGleichTi = true;
     bool tsAngegeben = false;
     QString bmp;
+    QString bericht;
+    Berichtoptionen optionen;
+    QStringList berichtoptionen;  // the report's options given, to refuse them without --bericht
     Rechenverfahren verfahren = Rechenverfahren::Klassisch;
 };
+
+// The report's options; an empty string when the value was accepted, else the complaint.
+std::string berichtoptionLesen(const QString& name, const QString& wert, Berichtoptionen& o)
+{
+    const std::string zitat = std::string(1, '"').append(feldZitat(wert.toStdString())).append(1, '"');
+    if (name == u"linien") {
+        QString w = wert;
+        w.replace(u'.', u',');
+        if (w == u"0")
+            o.linien = Linienwahl::Neutral;
+        else if (w == u"0,5")
+            o.linien = Linienwahl::KategorieB;
+        else if (w == u"0,7")
+            o.linien = Linienwahl::KategorieC;
+        else
+            return "--linien " + zitat + ": erwartet 0, 0,5 oder 0,7";
+    } else if (name == u"bereich") {
+        if (wert != u"fenster" && wert != u"anpassen")
+            return "--bereich " + zitat + ": erwartet fenster oder anpassen";
+        o.bereich = wert == u"anpassen" ? Bereichsart::Anpassen : Bereichsart::Fenster;
+    } else if (name == u"papier") {
+        if (wert.toLower() != u"a4" && wert.toLower() != u"a5")
+            return "--papier " + zitat + ": erwartet a4 oder a5";
+        o.papier = wert.toLower() == u"a5" ? Papier::A5 : Papier::A4;
+    } else if (name == u"dpi") {
+        bool zahl = false;
+        const int dpi = wert.toInt(&zahl);
+        if (!zahl)
+            return "--dpi " + zitat + ": erwartet eine ganze Zahl";
+        o.dpi = dpi;
+    }
+    return {};
+}
 
 // Reads the arguments into `a`, in the order they were given (a later value replaces an
 // earlier one); returns an exit status when the run must stop (-1 to go on).
@@ -144,7 +198,11 @@ int lesen(int argc, char** argv, Aufruf& a)
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("help"), QStringLiteral("h")}));
     parser.addOption(QCommandLineOption(QStringLiteral("ts-gleich-ti")));
     parser.addOption(QCommandLineOption(QStringLiteral("ts-getrennt")));
-    QStringList mitWert{QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("bmp"), QStringLiteral("verfahren")};
+    static const QStringList kBerichtoptionen{QStringLiteral("linien"), QStringLiteral("bereich"),
+                                              QStringLiteral("papier"), QStringLiteral("dpi")};
+    QStringList mitWert{QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("bmp"), QStringLiteral("bericht"),
+                        QStringLiteral("verfahren")};
+    mitWert << kBerichtoptionen;
     for (const char* b : kBereich)
         mitWert << QString::fromLatin1(b);
     for (const Eingabeoption& e : kEingaben)
@@ -189,6 +247,12 @@ int lesen(int argc, char** argv, Aufruf& a)
             (name == u"x" ? a.x : a.y) = k;
         } else if (name == u"bmp") {
             a.bmp = wertText;
+        } else if (name == u"bericht") {
+            a.bericht = wertText;
+        } else if (kBerichtoptionen.contains(name)) {
+            if (const std::string fehler = berichtoptionLesen(name, wertText, a.optionen); !fehler.empty())
+                return falsch(fehler);
+            a.berichtoptionen << name;
         } else if (name == u"verfahren") {
             std::string fehler;
             const std::optional<Rechenverfahren> v = verfahrenLesen(wert, fehler);
@@ -213,9 +277,40 @@ int lesen(int argc, char** argv, Aufruf& a)
         return falsch("--x und --y müssen angegeben sein");
     if (*a.x == *a.y)
         return falsch("--x und --y müssen verschiedene Größen sein");
-    if (a.bmp.isEmpty())
-        return falsch("--bmp DATEI fehlt");
+    if (a.bmp.isEmpty() && a.bericht.isEmpty())
+        return falsch("--bmp DATEI oder --bericht DATEI fehlt");
+    if (a.bericht.isEmpty() && !a.berichtoptionen.isEmpty())
+        return falsch("--" + a.berichtoptionen.front().toStdString() + " wirkt nur mit --bericht");
+    if (!a.bericht.isEmpty()) {
+        const std::optional<Berichtformat> format = berichtformatVon(a.bericht);
+        if (!format)
+            return falsch(std::string("--bericht \"").append(feldZitat(a.bericht.toStdString()))
+                          + "\": die Endung bestimmt das Format, erwartet .svg, .pdf oder .png");
+        const int mindest = mindestDpi(a.optionen.papier);
+        if (*format == Berichtformat::Png && (a.optionen.dpi < mindest || a.optionen.dpi > kHoechstDpi))
+            return falsch(std::string("--dpi ").append(std::to_string(a.optionen.dpi)) + ": erlaubt sind "
+                          + std::to_string(mindest) + " bis " + std::to_string(kHoechstDpi) + " dpi (mindestens "
+                          + std::to_string(kMindestBreitePx) + " Bildpunkte breit)");
+        if (!a.bmp.isEmpty()
+            && (batch::dieselbeDatei(a.bmp, a.bericht)
+                || QFileInfo(Verweisziel(a.bmp)).absoluteFilePath()
+                       == QFileInfo(Verweisziel(a.bericht)).absoluteFilePath()))
+            return falsch("--bmp und --bericht nennen dieselbe Datei");
+    }
     return -1;
+}
+
+// The neutral value for the report, as the window finds it: along the computed x range, with
+// the y quantity at its value among the inputs.
+QString neutralbericht(const Rasterwerte& raster, const PmvEingabe& vorbereitet, const Aufruf& a)
+{
+    if (raster.leer())
+        return {};
+    const auto [von, bis] = std::minmax(raster.x.front(), raster.x.back());
+    const float yWert = aktuellerWert(a.klima, a.tsGleichTi, raster.yGroesse);
+    return neutralText(
+        neutraleWerte(vorbereitet, a.klima.v_rel, raster.xGroesse, raster.yGroesse, yWert, von, bis, raster.verfahren),
+        raster.xGroesse, von, bis, raster.yGroesse, yWert);
 }
 
 int befehlDiagramm(int argc, char** argv)
@@ -246,21 +341,30 @@ int befehlDiagramm(int argc, char** argv)
         melden(hinweis);
 
     Diagrammbild bild;
-    diagrammZeichnen(bild, PmvEingabeAus(a.klima, a.tsGleichTi), a.klima.v_rel, x, y, bereich, a.verfahren);
-    const QImage bitmap = bild.speicherbild(achsenAuslegen(bereich, x, y),
-                                            festwerte(x, y, werttexteAus(a.klima, a.tsGleichTi)), a.verfahren);
-    QString grund;
-    if (!bmpSchreiben(bitmap, a.bmp, &grund)) {
-        std::fprintf(stderr, "%s: \"%s\" konnte nicht geschrieben werden: %s\n", kName, qPrintable(a.bmp),
+    const PmvEingabe vorbereitet = PmvEingabeAus(a.klima, a.tsGleichTi);
+    const Lauf lauf = diagrammZeichnen(bild, vorbereitet, a.klima.v_rel, x, y, bereich, a.verfahren);
+    const Festwerte fest = festwerte(x, y, werttexteAus(a.klima, a.tsGleichTi));
+    auto nichtGeschrieben = [](const QString& pfad, const QString& grund) {
+        std::fprintf(stderr, "%s: \"%s\" konnte nicht geschrieben werden: %s\n", kName, qPrintable(pfad),
                      qPrintable(grund));
         return 1;
+    };
+    QString grund;
+    if (!a.bmp.isEmpty()
+        && !bmpSchreiben(bild.speicherbild(achsenAuslegen(bereich, x, y), fest, a.verfahren), a.bmp, &grund))
+        return nichtGeschrieben(a.bmp, grund);
+    if (!a.bericht.isEmpty()) {
+        const Berichtinhalt inhalt{lauf.raster, bereich, fest, neutralbericht(lauf.raster, vorbereitet, a)};
+        if (!berichtSchreiben(a.bericht, inhalt, a.optionen, &grund))
+            return nichtGeschrieben(a.bericht, grund);
     }
     return 0;
 }
 
 }  // namespace
 
-TEMPARA_BEFEHL("diagramm", "Diagramm des Behaglichkeitsbereichs als Bitmap (wie \"Speichern unter...\")",
+TEMPARA_BEFEHL("diagramm",
+               "Diagramm des Behaglichkeitsbereichs als Bitmap oder als Seite für einen Bericht (SVG, PDF, PNG)",
                befehlDiagramm);
 
 }  // namespace cli

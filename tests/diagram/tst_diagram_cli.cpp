@@ -65,6 +65,16 @@ private Q_SLOTS:
         zeile("keine Zahl", u"--x=ti --y=ts --v-luft=schnell"_s + bmp, 2, u"keine Zahl"_s);
         zeile("unbekannte Option", u"--x=ti --y=ts --farbe=rot"_s + bmp, 2, u"unbekannte"_s);
         zeile("Wert fehlt", u"--x=ti --y=ts"_s + bmp + u" --ti"_s, 2, u"braucht einen Wert"_s);
+        zeile("Bericht als PDF", u"--x=m --y=icl --bericht=%1/b.pdf --linien=0.5 --bereich=anpassen"_s, 0, {});
+        zeile("Bericht ohne Format", u"--x=ti --y=ts --bericht=%1/b.jpg"_s, 2, u"erwartet .svg, .pdf oder .png"_s);
+        zeile("PNG unter 2400 Bildpunkten", u"--x=ti --y=ts --bericht=%1/b.png --papier=a5 --dpi=250"_s, 2,
+              u"erlaubt sind 291 bis 600 dpi"_s);
+        zeile("Linien unbekannt", u"--x=ti --y=ts --bericht=%1/b.svg --linien=0,6"_s, 2, u"erwartet 0, 0,5 oder 0,7"_s);
+        zeile("Berichtoption ohne Bericht", u"--x=ti --y=ts --dpi=300"_s + bmp, 2, u"--dpi wirkt nur mit --bericht"_s);
+        zeile("Bitmap und Bericht in einer Datei", u"--x=ti --y=ts --bmp=%1/b.png --bericht=%1/b.png"_s, 2,
+              u"dieselbe Datei"_s);
+        zeile("Bericht nicht schreibbar", u"--x=ti --y=ts --bericht=%1/fehlt/b.svg"_s, 1,
+              u"konnte nicht geschrieben werden"_s);
     }
     void aufruf()
     {
