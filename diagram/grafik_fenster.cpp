@@ -142,6 +142,10 @@ void Grafik::Option3D1_Click(int i)
                      QString::fromUtf16(y.vorgabeMin), QString::fromUtf16(y.vorgabeMax)});
     festwerteSchreiben();
     m_bild.leeren();
+    m_raster = Rasterwerte{};
+    m_neutralText.clear();
+    m_neutrallinie.clear();
+    neutralZeigen();
     achsen_zeichnen();
     m_flaeche->repaint();
 }
@@ -235,6 +239,7 @@ void Grafik::melden(Symbol symbol, const QString& text)
 void Grafik::diagramm_berechnen()
 {
     programm::PmvEingabeAufbereiten();
+    const PmvEingabe vorbereitet = programm::PmvEingabe;
     m_bild.leeren();
     bereich_pruefen();
     achsen_zeichnen();
@@ -246,11 +251,15 @@ void Grafik::diagramm_berechnen()
     titelfarbe(kRot);
     m_xAchse->repaint();
     m_yAchse->repaint();
-    const Laufbilanz bilanz = m_bild.rasterZeichnen(programm::PmvEingabe, programm::Raumklima.v_rel, m_xVariable,
-                                                    m_yVariable - 6, m_achsen, programm::Verfahren);
-    programm::PmvEingabe = bilanz.letzte;  // as after any run: the last grid point
+    m_raster = rasterBerechnen(vorbereitet, programm::Raumklima.v_rel, m_xVariable, m_yVariable - 6, m_achsen.geometrie,
+                               m_bereich, programm::Verfahren);
+    m_laufbereich = m_bereich;
+    m_bild.zellenZeichnen(m_raster, m_achsen.geometrie);
+    programm::PmvEingabe = m_raster.letzte;  // as after any run: the last grid point
     achsen_zeichnen();
     m_bild.bezugslinienZeichnen(m_achsen, m_xVariable, m_yVariable - 6);
+    neutralErmitteln(vorbereitet);
+    neutralZeigen();
     m_diagramm->update();
 }
 

@@ -5,12 +5,18 @@
 #pragma once
 
 #include "achsen.h"
+#include "bericht.h"
 #include "diagrammbild.h"
 #include "groessen.h"
+#include "raster.h"
 
 #include <QDialog>
 
+#include <QPolygonF>
+
 #include <array>
+#include <optional>
+#include <vector>
 
 namespace gui {
 class Dienste;
@@ -53,6 +59,10 @@ public:
     void diagramm_berechnen();
 
     const diagram::Diagrammbild& bild() const { return m_bild; }
+    // The grid of the last run and what a report of it shows; empty before the first run and
+    // after a new choice of quantity.
+    const diagram::Rasterwerte& raster() const { return m_raster; }
+    diagram::Berichtinhalt berichtinhalt() const;
     const diagram::Achsen& achsen() const { return m_achsen; }
     int xVariable() const { return m_xVariable; }
     int yVariable() const { return m_yVariable; }
@@ -103,6 +113,15 @@ private:
     void druckerEinrichten();
     void druckansicht(bool drucken);
 
+    // grafik_fenster_bericht.cpp: the diagram for reports and the neutral line.
+    void berichtSpeichern();
+    void berichtDrucken();
+    // False (after saying why) when no diagram has been computed yet.
+    bool berichtMoeglich();
+    std::optional<diagram::Berichtoptionen> berichtoptionenWaehlen(bool mitAufloesung);
+    void neutralErmitteln(const model::PmvEingabe& vorbereitet);
+    void neutralZeigen();
+
     gui::Dienste& m_dienste;
     diagram::Werttexte m_werte;
     diagram::Diagrammbild m_bild;
@@ -111,6 +130,10 @@ private:
     int m_xVariable = 0;
     int m_yVariable = 7;
     bool m_pruefend = false;
+    diagram::Rasterwerte m_raster;          // the last run's grid
+    diagram::Bereich m_laufbereich;         // its checked ranges
+    QString m_neutralText;                  // "neutral bei …" of the last run
+    std::vector<QPolygonF> m_neutrallinie;  // its PMV = 0 line in pixels of the drawing area
 
     QWidget* m_flaeche = nullptr;  // the client area below the menu bar
     std::array<QRadioButton*, 12> m_option{};
@@ -129,6 +152,8 @@ private:
     QFrame* m_arbeitet = nullptr;                            // Frame_arbeitet
     QLabel* m_arbeitetText = nullptr;                        // Label_arbeitet
     QFrame* m_druckinfo = nullptr;                           // Frame_Druckinfo
+    QAction* m_neutralAktion = nullptr;                      // menu_diagramm_neutrallinie
+    QLabel* m_neutralwert = nullptr;                         // neutralwert
     QPushButton* m_start = nullptr;                          // grafik_start
     QPushButton* m_ende = nullptr;                           // grafik_ende
 };

@@ -2,6 +2,8 @@
 // The controls of Grafik at their twips positions, in the client area of 10185 × 7335.
 #include "grafik_fenster.h"
 
+#include "gespeichert.h"
+
 #include "bauhilfen.h"
 #include "diagrammflaeche.h"
 #include "programm.h"
@@ -186,6 +188,11 @@ void Grafik::baueKnoepfe()
     m_ende->setGeometry(twipsRect(7320, 6600, 2295, 495));
     m_start->setAutoDefault(false);
     m_ende->setAutoDefault(false);
+    // Where the neutral value stands while "Neutrallinie zeigen" is on; the print frame covers it.
+    m_neutralwert = beschriftung(u"neutralwert"_s, {}, m_flaeche, 6840, 4680, 3240, 1200);
+    m_neutralwert->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_neutralwert->setWordWrap(true);
+    m_neutralwert->hide();
 }
 
 void Grafik::baueFortschritt()
@@ -248,6 +255,19 @@ void Grafik::baueMenue()
     eintrag(u"menu_diagramm_sep", {});
     connect(eintrag(u"menu_diagramm_form_drucken", u"&Drucken"_s), &QAction::triggered, this, &Grafik::drucken);
     connect(eintrag(u"menu_diagramm_Drucker", u"D&rucker..."_s), &QAction::triggered, this, &Grafik::druckerEinrichten);
+    eintrag(u"menu_diagramm_sep2", {});
+    connect(eintrag(u"menu_diagramm_bericht", u"Für &Bericht speichern..."_s), &QAction::triggered, this,
+            &Grafik::berichtSpeichern);
+    connect(eintrag(u"menu_diagramm_bericht_drucken", u"Für Bericht dr&ucken..."_s), &QAction::triggered, this,
+            &Grafik::berichtDrucken);
+    eintrag(u"menu_diagramm_sep3", {});
+    m_neutralAktion = eintrag(u"menu_diagramm_neutrallinie", u"&Neutrallinie zeigen"_s);
+    m_neutralAktion->setCheckable(true);
+    m_neutralAktion->setChecked(gui::gespeichert()->value(u"Diagramm/Neutrallinie"_s, false).toBool());
+    connect(m_neutralAktion, &QAction::toggled, this, [this](bool an) {
+        gui::gespeichert()->setValue(u"Diagramm/Neutrallinie"_s, an);
+        neutralZeigen();
+    });
     auto* anordnung = new QVBoxLayout(this);
     anordnung->setContentsMargins(0, 0, 0, 0);
     anordnung->setSpacing(0);

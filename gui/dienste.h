@@ -36,13 +36,14 @@ struct Dateidialog {
 };
 
 // A print job of whole pages in vectors: `malen` paints page `seite` (from 0) into `flaeche`,
-// the A4 page less `randMm`, in the painter's units.
+// the page (A4 upright unless the job says otherwise) less `randMm`, in the painter's units.
 inline constexpr double kDruckrandMm = 15;
 struct Druckauftrag {
     QString titel;
     int seiten = 1;
     std::function<void(QPainter& maler, const QRectF& flaeche, int seite)> malen;
     QMarginsF randMm{kDruckrandMm, kDruckrandMm, kDruckrandMm, kDruckrandMm};  // a PDF's own margins, if it has them
+    QSizeF papierMm{210, 297};  // as it lies: landscape is wider than high
 };
 enum class Druckausgang { Gedruckt, Abgebrochen, Fehlgeschlagen };
 

@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTranslator>
 
 namespace gui {
@@ -68,6 +69,13 @@ std::optional<QString> zeigeDateidialog(QWidget* eltern, const Dateidialog& d, Q
     if (endung.startsWith(u'.'))
         endung.remove(0, 1);
     dialog.setDefaultSuffix(endung);
+    // A name typed without ending gets the ending of the type chosen in the list, when that
+    // type has exactly one.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, endung](const QString& typ) {
+        static const QRegularExpression eineEndung(QStringLiteral("\\(\\*\\.(\\w+)\\)$"));
+        const QRegularExpressionMatch treffer = eineEndung.match(typ);
+        dialog.setDefaultSuffix(treffer.hasMatch() ? treffer.captured(1) : endung);
+    });
     if (!d.ueberschreibenFragen)
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!d.dateiname.isEmpty())
@@ -204,9 +212,13 @@ Druckausgang QtDienste::drucken(QWidget* eltern, const Druckauftrag& auftrag)
     QPrinter& d = drucker();
     d.setDocName(auftrag.titel);
     d.setFromTo(0, 0);
-    // A4 upright unless the user picks other paper in the dialog; the margins stay.
-    d.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, auftrag.randMm, QPageLayout::Millimeter));
+    // The job's paper (A4 upright unless it says otherwise) unless the user picks other paper in
+    // the dialog; the margins stay.
+    const QSizeF papier = auftrag.papierMm;
+    const bool quer = papier.width() > papier.height();
+    d.setPageLayout(QPageLayout(QPageSize(quer ? papier.transposed() : papier, QPageSize::Millimeter),
+                                quer ? QPageLayout::Landscape : QPageLayout::Portrait, auftrag.randMm,
+                                QPageLayout::Millimeter));
     QPrintDialog dialog(&d, eltern);
     dialog.setWindowTitle(QStringLiteral("Drucken"));
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window Grafik driven as a user would: choosing quantities, typing ranges, "&Start",
 // saving and printing through the menu, and opening it from the main window.
+#include "cliprozess.h"
 #include "fenstertest.h"
+#include "gespeichert.h"
 #include "grafik_fenster.h"
 #include "hpt_fenster.h"
 #include "pmv.h"
@@ -15,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -83,6 +86,8 @@ private Q_SLOTS:
         programm::Raumklima = standardRaumklima();
         programm::TsGleichTi = true;
         dienste.unterSanduhr = 0;
+        gespeichert()->remove(u"Diagramm"_s);
+        gespeichert()->remove(u"Diagrammbericht"_s);
         fenster = std::make_unique<Grafik>(dienste, werttexteAus(programm::Raumklima, true));
         fenster->show();
         QApplication::setActiveWindow(fenster.get());
@@ -299,6 +304,94 @@ private Q_SLOTS:
         }
         QVERIFY(finde(u"grafik_start"_s)->isVisible() && !finde(u"Frame_Druckinfo"_s)->isVisible());
         QCOMPARE(fenster->grab().toImage().pixelColor(px(3360), px(4000)), QColor(192, 192, 192));
+    }
+
+    void neutrallinie()
+    {
+        // off, the window shows what it always did; on after "&Start", the line lies over the cells
+        // through the neutral point (22 °C air at the main window's 20 °C radiant temperature) and
+        // its value stands beside it. The saved bitmap stays without it; a new choice clears both.
+        QTemporaryDir ordner;
+        start();
+        QVERIFY(!finde(u"neutralwert"_s)->isVisible());
+        auto dunkelBei = [&](double tL, double tS) {
+            const QImage bild = finde(u"diagramm"_s)->grab().toImage();
+            const QPoint p(px(kX0 + 82 * tL + 15), px(kY0 - 62 * tS + 10));
+            int dunkel = 255;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    dunkel = std::min(dunkel, qGray(bild.pixel(p + QPoint(dx, dy))));
+            return dunkel < 80;
+        };
+        QVERIFY(!dunkelBei(22, 20));
+        finde<QAction>(u"menu_diagramm_neutrallinie"_s)->trigger();
+        QVERIFY(finde(u"neutralwert"_s)->isVisible() && dunkelBei(22, 20) && !dunkelBei(30, 20));
+        QCOMPARE(textVon(fenster.get(), u"neutralwert"_s).replace(QChar(0xa0), u' '),
+                 u"neutral bei Ti = 22,0 °C (Ts = 20,0 °C)"_s);
+        dienste.datei(ordner.filePath(u"mit.bmp"_s));
+        finde<QAction>(u"menu_diagramm_speichern"_s)->trigger();
+        Diagrammbild erwartet;
+        zeichne(erwartet);
+        const QImage gespeichert(ordner.filePath(u"mit.bmp"_s));
+        QCOMPARE(gespeichert, erwartet
+                                  .speicherbild(achsenAuslegen({}, ti, ts),
+                                                festwerte(ti, ts, werttexteAus(programm::Raumklima, true)))
+                                  .convertToFormat(gespeichert.format()));
+        option(8)->click();
+        QVERIFY(!finde(u"neutralwert"_s)->isVisible() && !dunkelBei(22, 20));
+    }
+
+    void fuerBericht()
+    {
+        // nothing to report before "&Start"; afterwards each format is the very file tempara-cli
+        // writes for the same inputs and choices, and the choices are offered again next time
+        QTemporaryDir ordner;
+        finde<QAction>(u"menu_diagramm_bericht"_s)->trigger();
+        QCOMPARE(dienste.meldungen(), QStringList{u"Es ist noch kein Diagramm berechnet.\r\nBitte zuerst mit „Start“ "
+                                                  u"das Diagramm berechnen."_s});
+        start();
+        auto ohneDatum = [](const QByteArray& datei) {
+            return QString::fromLatin1(datei).remove(QRegularExpression(u"/CreationDate \\(D:[^)]*\\)"_s));
+        };
+        for (const QString& name : {u"bericht.svg"_s, u"bericht.pdf"_s, u"bericht.png"_s}) {
+            dienste.datei(ordner.filePath(name));
+            imNaechstenModalen([](QWidget* dialog) {
+                klick(dialog, u"linien_07"_s);
+                klick(dialog, u"bereich_anpassen"_s);
+                klick(dialog, u"papier_a5"_s);
+                klick(dialog, u"ok"_s);
+            });
+            finde<QAction>(u"menu_diagramm_bericht"_s)->trigger();
+            const QString cliName = ordner.filePath(u"cli_"_s + name);
+            QCOMPARE(cliStarten({u"diagramm"_s, u"--x"_s, u"ti"_s, u"--y"_s, u"ts"_s, u"--linien"_s, u"0,7"_s,
+                                 u"--bereich"_s, u"anpassen"_s, u"--papier"_s, u"a5"_s, u"--bericht"_s, cliName})
+                         .status,
+                     0);
+            QFile fensterDatei(ordner.filePath(name)), cliDatei(cliName);
+            QVERIFY(fensterDatei.open(QIODevice::ReadOnly) && cliDatei.open(QIODevice::ReadOnly));
+            QVERIFY2(ohneDatum(fensterDatei.readAll()) == ohneDatum(cliDatei.readAll()), qPrintable(name));
+        }
+        QCOMPARE(dienste.meldungen().size(), 1);
+        const Dateidialog& d = dienste.aufrufe.last().dialog;
+        QCOMPARE(d.filter, u"SVG-Grafik (*.svg)|*.svg|PDF-Dokument (*.pdf)|*.pdf|PNG-Bild (*.png)|*.png"_s);
+        QVERIFY(d.ueberschreibenFragen);
+
+        // an ending that names no format: said, nothing written, no choices asked
+        dienste.datei(ordner.filePath(u"bericht.jpg"_s));
+        finde<QAction>(u"menu_diagramm_bericht"_s)->trigger();
+        QVERIFY(dienste.meldungen().last().startsWith(u"Das Format des Diagramms folgt aus der Endung"_s));
+        QVERIFY(!QFile::exists(ordner.filePath(u"bericht.jpg"_s)));
+
+        // printed: the choices of last time, one landscape page of A5 less its margins
+        dienste.drucker(true);
+        imNaechstenModalen([](QWidget* dialog) {
+            QVERIFY(findeKind<QRadioButton>(dialog, u"linien_07"_s)->isChecked()
+                    && findeKind<QRadioButton>(dialog, u"papier_a5"_s)->isChecked());
+            klick(dialog, u"ok"_s);
+        });
+        finde<QAction>(u"menu_diagramm_bericht_drucken"_s)->trigger();
+        QCOMPARE(dienste.aufrufe.last().text, u"1 Seiten, 190 x 128 mm"_s);
+        QCOMPARE(dienste.gedruckteSeiten.size(), 1);
     }
 
     void ausDemHauptfenster()

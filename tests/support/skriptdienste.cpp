@@ -88,7 +88,7 @@ bool SkriptDienste::bildDrucken(const QImage& bild, QPointF linksObenMm, QSizeF 
 
 Druckausgang SkriptDienste::drucken(QWidget*, const Druckauftrag& auftrag)
 {
-    const QSizeF seiteMm = QSizeF(210, 297).shrunkBy(auftrag.randMm);
+    const QSizeF seiteMm = auftrag.papierMm.shrunkBy(auftrag.randMm);
     notiere(QStringLiteral("druckdialog"), Symbol::Keins, auftrag.titel,
             QStringLiteral("%1 Seiten, %2 x %3 mm").arg(auftrag.seiten).arg(seiteMm.width()).arg(seiteMm.height()));
     if (!naechste<Druckerantwort>(QStringLiteral("Druckdialog")).value_or(Druckerantwort{false}).vorhanden)
