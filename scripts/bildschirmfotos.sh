@@ -81,6 +81,17 @@ taste alt+d r
 foto 11-drucker-einrichten '^Drucker$'
 taste Escape
 foto 08-diagramm-gezeichnet 'Darstellung des Behaglichkeitsbereichs' >/dev/null
+taste alt+d n
+foto 11a-diagramm-neutrallinie 'Darstellung des Behaglichkeitsbereichs'
+taste alt+d b
+foto 11b-bericht-speichern 'Bericht speichern$'
+xdotool type --delay 40 "$PWD/bericht.png"; taste Return
+foto 11c-bericht-dialog 'r Bericht$'
+taste Return
+sleep 2
+cp bericht.png "$ziel/11d-bericht.png" 2>/dev/null && echo "$ziel/11d-bericht.png"
+foto 08-diagramm-gezeichnet 'Darstellung des Behaglichkeitsbereichs' >/dev/null
+taste alt+d n
 taste Escape
 
 # the assessment by ISO 7730 (modeless beside the main window)
