@@ -143,6 +143,7 @@ void Grafik::Option3D1_Click(int i)
     festwerteSchreiben();
     m_bild.leeren();
     m_raster = Rasterwerte{};
+    m_gelaufen = false;
     m_neutralText.clear();
     m_neutrallinie.clear();
     neutralZeigen();
@@ -254,6 +255,7 @@ void Grafik::diagramm_berechnen()
     m_raster = rasterBerechnen(vorbereitet, programm::Raumklima.v_rel, m_xVariable, m_yVariable - 6, m_achsen.geometrie,
                                m_bereich, programm::Verfahren);
     m_laufbereich = m_bereich;
+    m_gelaufen = true;
     m_bild.zellenZeichnen(m_raster, m_achsen.geometrie);
     programm::PmvEingabe = m_raster.letzte;  // as after any run: the last grid point
     achsen_zeichnen();

@@ -131,6 +131,7 @@ private:
     int m_yVariable = 7;
     bool m_pruefend = false;
     diagram::Rasterwerte m_raster;          // the last run's grid
+    bool m_gelaufen = false;                // "&Start" ran since the last choice
     diagram::Bereich m_laufbereich;         // its checked ranges
     QString m_neutralText;                  // "neutral bei …" of the last run
     std::vector<QPolygonF> m_neutrallinie;  // its PMV = 0 line in pixels of the drawing area

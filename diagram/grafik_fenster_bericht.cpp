@@ -29,8 +29,12 @@ bool Grafik::berichtMoeglich()
 {
     if (!m_raster.leer())
         return true;
-    melden(Symbol::Information, u"Es ist noch kein Diagramm berechnet.\r\n"
-                                u"Bitte zuerst mit „Start“ das Diagramm berechnen."_s);
+    if (m_gelaufen)
+        melden(Symbol::Information, u"Das Diagramm enthält keinen berechneten Punkt: Bei einem Höchstwert "
+                                    u"von 0 oder darunter bleibt das Raster leer."_s);
+    else
+        melden(Symbol::Information, u"Es ist noch kein Diagramm berechnet.\r\n"
+                                    u"Bitte zuerst mit „Start“ das Diagramm berechnen."_s);
     return false;
 }
 
