@@ -349,6 +349,11 @@ private Q_SLOTS:
         finde<QAction>(u"menu_diagramm_bericht"_s)->trigger();
         QCOMPARE(dienste.meldungen(), QStringList{u"Es ist noch kein Diagramm berechnet.\r\nBitte zuerst mit „Start“ "
                                                   u"das Diagramm berechnen."_s});
+        tippen(2, u"-5"_s);  // a negative maximum: a run with an empty grid
+        start();
+        finde<QAction>(u"menu_diagramm_bericht"_s)->trigger();
+        QVERIFY(dienste.meldungen().last().startsWith(u"Das Diagramm enthält keinen berechneten Punkt"_s));
+        tippen(2, u"50"_s);
         start();
         auto ohneDatum = [](const QByteArray& datei) {
             return QString::fromLatin1(datei).remove(QRegularExpression(u"/CreationDate \\(D:[^)]*\\)"_s));
@@ -371,7 +376,7 @@ private Q_SLOTS:
             QVERIFY(fensterDatei.open(QIODevice::ReadOnly) && cliDatei.open(QIODevice::ReadOnly));
             QVERIFY2(ohneDatum(fensterDatei.readAll()) == ohneDatum(cliDatei.readAll()), qPrintable(name));
         }
-        QCOMPARE(dienste.meldungen().size(), 1);
+        QCOMPARE(dienste.meldungen().size(), 2);
         const Dateidialog& d = dienste.aufrufe.last().dialog;
         QCOMPARE(d.filter, u"SVG-Grafik (*.svg)|*.svg|PDF-Dokument (*.pdf)|*.pdf|PNG-Bild (*.png)|*.png"_s);
         QVERIFY(d.ueberschreibenFragen);
