@@ -300,19 +300,6 @@ int lesen(int argc, char** argv, Aufruf& a)
     return -1;
 }
 
-// The neutral value for the report, as the window finds it: along the computed x range, with
-// the y quantity at its value among the inputs.
-QString neutralbericht(const Rasterwerte& raster, const PmvEingabe& vorbereitet, const Aufruf& a)
-{
-    if (raster.leer())
-        return {};
-    const auto [von, bis] = std::minmax(raster.x.front(), raster.x.back());
-    const float yWert = aktuellerWert(a.klima, a.tsGleichTi, raster.yGroesse);
-    return neutralText(
-        neutraleWerte(vorbereitet, a.klima.v_rel, raster.xGroesse, raster.yGroesse, yWert, von, bis, raster.verfahren),
-        raster.xGroesse, von, bis, raster.yGroesse, yWert);
-}
-
 int befehlDiagramm(int argc, char** argv)
 {
     Aufruf a;
@@ -354,7 +341,8 @@ int befehlDiagramm(int argc, char** argv)
         && !bmpSchreiben(bild.speicherbild(achsenAuslegen(bereich, x, y), fest, a.verfahren), a.bmp, &grund))
         return nichtGeschrieben(a.bmp, grund);
     if (!a.bericht.isEmpty()) {
-        const Berichtinhalt inhalt{lauf.raster, bereich, fest, neutralbericht(lauf.raster, vorbereitet, a)};
+        const Berichtinhalt inhalt{lauf.raster, bereich, fest,
+                                   neutralTextFuer(lauf.raster, vorbereitet, a.klima, a.tsGleichTi)};
         if (!berichtSchreiben(a.bericht, inhalt, a.optionen, &grund))
             return nichtGeschrieben(a.bericht, grund);
     }

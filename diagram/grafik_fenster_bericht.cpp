@@ -104,7 +104,6 @@ void Grafik::berichtDrucken()
 
 void Grafik::neutralErmitteln(const PmvEingabe& vorbereitet)
 {
-    const int x = m_xVariable, y = m_yVariable - 6;
     m_neutrallinie.clear();
     m_neutralText.clear();
     if (m_raster.leer())
@@ -118,11 +117,7 @@ void Grafik::neutralErmitteln(const PmvEingabe& vorbereitet)
                              (kY0 - g.ky * p.y() + kZelleHoehe / 2) / kTwipsJePixel);
         m_neutrallinie.push_back(pixel);
     }
-    const auto [von, bis] = std::minmax(m_raster.x.front(), m_raster.x.back());
-    const float yWert = aktuellerWert(programm::Raumklima, programm::TsGleichTi, y);
-    m_neutralText =
-        neutralText(neutraleWerte(vorbereitet, programm::Raumklima.v_rel, x, y, yWert, von, bis, m_raster.verfahren), x,
-                    von, bis, y, yWert);
+    m_neutralText = neutralTextFuer(m_raster, vorbereitet, programm::Raumklima, programm::TsGleichTi);
 }
 
 void Grafik::neutralZeigen()

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace model;
@@ -92,6 +93,16 @@ QString neutralText(const std::vector<double>& werte, int xGroesse, double von, 
         zahlen << formatiereZahl(w, g.stellen, u',');
     return QStringLiteral("neutral bei ") + QString::fromUtf16(g.symbol) + QStringLiteral("\u00a0=\u00a0")
            + zahlen.join(QStringLiteral(" und ")) + QChar(0x00a0) + QString::fromUtf16(g.einheit) + bei;
+}
+
+QString neutralTextFuer(const Rasterwerte& r, const PmvEingabe& vorbereitet, const Raumklima& klima, bool tsGleichTi)
+{
+    if (r.leer())
+        return {};
+    const auto [von, bis] = std::minmax(r.x.front(), r.x.back());
+    const float yWert = aktuellerWert(klima, tsGleichTi, r.yGroesse);
+    return neutralText(neutraleWerte(vorbereitet, klima.v_rel, r.xGroesse, r.yGroesse, yWert, von, bis, r.verfahren),
+                       r.xGroesse, von, bis, r.yGroesse, yWert);
 }
 
 }  // namespace diagram

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "groessen.h"
+#include "raster.h"
 #include "rechenverfahren.h"
 
 #include <QString>
@@ -29,5 +30,10 @@ QString groessenText(int groesse, double wert);
 // "neutral bei Ti = 23,4 °C (Ts = 20,0 °C)", several values joined by "und"; without any
 // "nicht neutral zwischen Ti = … und … (Ts = …)".
 QString neutralText(const std::vector<double>& werte, int xGroesse, double von, double bis, int yGroesse, float yWert);
+
+// The neutral value of a run as the window and the report give it: along the computed x range,
+// with the y quantity at its value in `klima`. Empty for an empty grid.
+QString neutralTextFuer(const Rasterwerte& raster, const model::PmvEingabe& vorbereitet, const model::Raumklima& klima,
+                        bool tsGleichTi);
 
 }  // namespace diagram
