@@ -7,6 +7,7 @@
 #include "raster.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cmath>
 #include <cstdint>
